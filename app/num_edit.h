@@ -1,0 +1,104 @@
+#pragma once
+
+#include <QLineEdit>
+#include <QString>
+
+namespace qn::app {
+
+// How a field shows whether the user types into it (white), it is the unknown being
+// solved for (disabled, silver text) or it holds a computed result (yellow).
+enum class FieldLook { Normal, Unknown, Result };
+void applyFieldLook(QLineEdit* field, FieldLook look);
+
+// Formatted number field for money and a few plain numbers. The value is stored apart from
+// the text; display rounding never changes it until the user edits the field.
+class TNumEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    enum NumericType { ntGeneral, ntCurrency, ntPercentage };
+
+    explicit TNumEdit(QWidget* parent = nullptr);
+
+    double value() const;
+    void setValue(double value);
+
+    NumericType numericType() const;
+    void setNumericType(NumericType type);
+    int decimals() const;
+    void setDecimals(int decimals);
+    int digits() const;
+    void setDigits(int digits);
+    void setMasks(const QString& positive, const QString& negative = {},
+                  const QString& zero = {});
+    bool useRounding() const;
+    void setUseRounding(bool on);
+    bool validate() const;
+    void setValidate(bool on);
+    double minimum() const;
+    void setMinimum(double min);
+    double maximum() const;
+    void setMaximum(double max);
+    bool autoSelect() const;
+    void setAutoSelect(bool on);
+
+    // The text shown without focus for the current value and settings.
+    QString displayText() const;
+
+signals:
+    // Raised on every focus loss, changed or not: the pages' "leaving a field".
+    void exited();
+    void valueChanged(double value);
+
+protected:
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    double m_value = 0;
+    NumericType m_type = ntCurrency;
+    int m_decimals = 2;
+    int m_digits = 12;
+    QString m_positiveMask = QStringLiteral("#,##0");
+    QString m_negativeMask;
+    QString m_zeroMask;
+    bool m_useRounding = true;
+    bool m_validate = false;
+    double m_min = 0;
+    double m_max = 0;
+    bool m_autoSelect = true;
+};
+
+// Fixed-decimals field for rates, terms, counts and ratios: the value is its text.
+class TFnpNumericEdit : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TFnpNumericEdit(QWidget* parent = nullptr);
+
+    // Converts the text; a text that is no number throws qn::EConvertError.
+    double value() const;
+    void setValue(double value);
+
+    int decimals() const;
+    void setDecimals(int decimals);  // clamped to 0..9
+    double minValue() const;
+    void setMinValue(double v);
+    double maxValue() const;
+    void setMaxValue(double v);
+
+signals:
+    void exited();
+    void changed();        // every change of the text (OnChange)
+    void invalidEntry();   // left with a value outside MinValue..MaxValue
+
+protected:
+    void focusOutEvent(QFocusEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+
+private:
+    int m_decimals = 2;
+    double m_minValue = 0;
+    double m_maxValue = 0;
+};
+
+} // namespace qn::app

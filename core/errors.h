@@ -1,0 +1,33 @@
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace qn {
+
+// Every failure the program reports is one of these; the application-wide handler
+// tells them apart by type, so arithmetic failures get their own message.
+class QnError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// Division by zero, logarithm of a non-positive number, a non-finite result.
+class EMathError : public QnError {
+public:
+    using QnError::QnError;
+};
+
+// A text that is no number, or a value that is not the whole number required.
+class EConvertError : public QnError {
+public:
+    using QnError::QnError;
+};
+
+// A schedule row asked for outside 1 .. NumPayments, or of a loan without rows.
+class EListError : public QnError {
+public:
+    using QnError::QnError;
+};
+
+} // namespace qn

@@ -1,0 +1,54 @@
+#include "toolkit/guarded.h"
+#include "toolkit/message_box.h"
+#include "toolkit/money.h"
+
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+using namespace qn::toolkit;
+
+TEST(Money, UnitedStatesFormatsWithParenthesesForNegatives)
+{
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    EXPECT_EQ(formatCurrency(1234.5, 2, us), QStringLiteral("$1,234.50"));
+    EXPECT_EQ(formatCurrency(-1234.5, 2, us), QStringLiteral("($1,234.50)"));
+    EXPECT_EQ(formatCurrency(-0.001, 2, us), QStringLiteral("$0.00"));
+    EXPECT_EQ(formatCurrency(0.97, 2, us), QStringLiteral("$0.97"));
+}
+
+TEST(Money, CLocaleFallsBackToUnitedStates)
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale::c());
+    EXPECT_EQ(formatCurrency(99942.47), QStringLiteral("$99,942.47"));
+    QLocale::setDefault(saved);
+}
+
+TEST(Guarded, FailureInSlotReachesHandlerNotQt)
+{
+    std::exception_ptr seen;
+    setFailureHandler([&](std::exception_ptr e) { seen = e; });
+    QPushButton button;
+    QObject context;
+    connectGuarded(&button, &QPushButton::clicked, &context,
+                   [] { throw std::runtime_error("boom"); });
+    button.click();
+    ASSERT_TRUE(seen);
+    EXPECT_THROW(std::rethrow_exception(seen), std::runtime_error);
+    setFailureHandler({});
+}
+
+TEST(MessageSeam, InterceptorAnswersInsteadOfModalBox)
+{
+    QString text;
+    auto previous = setMessageInterceptor([&](const MessageRequest& r) {
+        text = r.text;
+        return QMessageBox::Ok;
+    });
+    EXPECT_EQ(showMessage(nullptr, QStringLiteral("Hello")), QMessageBox::Ok);
+    EXPECT_EQ(text, QStringLiteral("Hello"));
+    setMessageInterceptor(previous);
+}

@@ -1,0 +1,31 @@
+#include "toolkit/message_box.h"
+
+#include <QGuiApplication>
+
+namespace qn::toolkit {
+
+namespace {
+MessageInterceptor& interceptorSlot()
+{
+    static MessageInterceptor interceptor;
+    return interceptor;
+}
+} // namespace
+
+MessageInterceptor setMessageInterceptor(MessageInterceptor interceptor)
+{
+    return std::exchange(interceptorSlot(), std::move(interceptor));
+}
+
+QMessageBox::StandardButton showMessage(QWidget* parent, const QString& text,
+                                        QMessageBox::Icon icon,
+                                        QMessageBox::StandardButtons buttons)
+{
+    const MessageRequest request{parent, text, icon, buttons};
+    if (auto& interceptor = interceptorSlot())
+        return interceptor(request);
+    QMessageBox box(icon, QGuiApplication::applicationDisplayName(), text, buttons, parent);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+} // namespace qn::toolkit

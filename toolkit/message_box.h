@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+namespace qn::toolkit {
+
+// Every message box of the program goes through showMessage, so tests can answer them
+// instead of blocking in a modal loop.
+struct MessageRequest {
+    QWidget* parent = nullptr;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::Information;
+    QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+};
+
+using MessageInterceptor = std::function<QMessageBox::StandardButton(const MessageRequest&)>;
+
+// Installs (or, with an empty function, removes) the interceptor; returns the previous one.
+MessageInterceptor setMessageInterceptor(MessageInterceptor interceptor);
+
+QMessageBox::StandardButton showMessage(QWidget* parent, const QString& text,
+                                        QMessageBox::Icon icon = QMessageBox::Information,
+                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+
+} // namespace qn::toolkit
