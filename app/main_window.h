@@ -3,10 +3,21 @@
 #include "app/settings_values.h"
 #include "core/mortgage.h"
 
+#include <QHash>
 #include <QMainWindow>
 #include <QString>
+#include <QStringList>
 
+#include <exception>
+#include <functional>
+#include <vector>
+
+class QAction;
+class QLabel;
+class QMenu;
 class QPushButton;
+class QStackedWidget;
+class QTimer;
 
 namespace qn::app {
 
@@ -41,6 +52,78 @@ public:
     void gotoPage(const QString& name);
     QString currentPageName() const;
     CalculatorPage* page(const QString& name) const;  // nullptr until first entered
+
+    // target: a page name, or "btnMenu" for the way back to the menu page.
+    void gotoChosenCalculator(const QString& target);
+    void CloseCalculators();
+    void EnableMnuCalcItems();
+    bool calculatorAvailable(const QString& name) const;
+
+    // The application-wide failure handler; messages are shown on a queued call.
+    void AppOnException(std::exception_ptr failure);
+    void flushPendingFailures();
+
+    // The exit dialog appears when the draw returns 0 (default: random 0..4).
+    void setExitDraw(std::function<int()> draw);
+    QString settingsPath() const { return m_settingsPath; }
+    QString helpFile() const { return m_helpFile; }
+    int helpContext() const { return 5; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct PendingFailure {
+        std::exception_ptr failure;
+        QString pageName;
+    };
+
+    void buildToolBar(QWidget* panel);
+    void buildMenuPage(QWidget* page);
+    void buildMenus();
+    QAction* addAction(QMenu* menu, const char* name, const QString& caption);
+    void addCalculatorItems(QMenu* menu, const QString& prefix);
+    void setHint(QWidget* widget, const QString& hint);
+    void setCalcItemsEnabled(const QString& name, bool on);
+    void MnuFileExitClick();
+    void MnuHelpAboutClick();
+    void MnuHelpDisclaimerClick();
+    void MnuFilePrintSetupClick();
+    void btnHelpClick();
+    void openAddress(const QString& address);
+    bool FormCloseQuery();
+    void FormClose();
+
+    QString m_settingsPath;
+    QString m_exeFolder;
+    QString m_helpFile;
+    bool m_exitFlag = false;
+    SettingsValues m_settings;
+    qn::TMortgage m_mortgage;
+    LoanFigures m_loanFigures;
+    std::function<int()> m_exitDraw;
+
+    QStackedWidget* m_notebook = nullptr;
+    QLabel* m_calculatorName = nullptr;
+    QLabel* m_status = nullptr;
+    QPushButton* m_btnMenu = nullptr;
+    QPushButton* m_btnPrint = nullptr;
+    QPushButton* m_btnReset = nullptr;
+    QAction* m_mnuFilePrint = nullptr;
+    QMenu* m_popup = nullptr;
+    QMenu* m_popCalcs = nullptr;
+    QHash<QString, CalculatorPage*> m_pages;
+    QHash<QString, QList<QAction*>> m_calcItems;  // page name -> its three items
+    QHash<QString, QPushButton*> m_menuButtons;
+
+    QTimer* m_hintTimer = nullptr;
+    QString m_pendingHint;
+
+    std::vector<PendingFailure> m_pendingFailures;
+    bool m_showingFailure = false;
+    bool m_flushQueued = false;
 };
 
 } // namespace qn::app
