@@ -1,0 +1,300 @@
+#include "app/calculator_page.h"
+#include "app/main_window.h"
+#include "core/errors.h"
+#include "toolkit/guarded.h"
+#include "toolkit/message_box.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
+
+using qn::app::TfrmMain;
+
+namespace {
+
+const QString kMathMessage = QStringLiteral(
+    "Valid results cannot be calculated using\n\rthe variables you have entered.\n\r\n\r"
+    "Please try again with reasonable values.");
+const QString kOtherMessage = QStringLiteral("An unidentified error has occurred.");
+
+// Every message must be taken by the test that expects it; leftovers fail in TearDown.
+class MainWindowTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_previous = qn::toolkit::setMessageInterceptor([this](const auto& request) {
+            m_messages.append(request.text);
+            return QMessageBox::Ok;
+        });
+        m_window = std::make_unique<TfrmMain>(settingsFile());
+        m_window->setExitDraw([] { return 1; });
+        settle();
+    }
+
+    void TearDown() override
+    {
+        m_window.reset();
+        settle();
+        qn::toolkit::setMessageInterceptor(m_previous);
+        EXPECT_TRUE(m_messages.isEmpty()) << "unexpected: " << m_messages.join(u'|').toStdString();
+    }
+
+    QString settingsFile() const { return m_dir.filePath(QStringLiteral("QNRY.INI")); }
+
+    static void settle()
+    {
+        for (int i = 0; i < 5; ++i)
+            QCoreApplication::processEvents();
+    }
+
+    QStringList takeMessages()
+    {
+        settle();
+        return std::exchange(m_messages, {});
+    }
+
+    template <typename T>
+    T* find(const char* name) const
+    {
+        return m_window->findChild<T*>(QLatin1String(name));
+    }
+
+    QAction* item(const char* name) const
+    {
+        QAction* action = find<QAction>(name);
+        EXPECT_NE(action, nullptr) << name;
+        return action;
+    }
+
+    bool enabled(const char* button) const { return find<QPushButton>(button)->isEnabled(); }
+
+    QString sideStrip() const { return find<QLabel>("lblCalculatorName")->text(); }
+
+    // Raises the failure inside a guarded handler, as a real click would.
+    void failOnClick(std::function<void()> thrower)
+    {
+        QPushButton button;
+        qn::toolkit::connectGuarded(&button, &QPushButton::clicked, m_window.get(), thrower);
+        button.click();
+    }
+
+    QTemporaryDir m_dir;
+    std::unique_ptr<TfrmMain> m_window;
+    QStringList m_messages;
+    qn::toolkit::MessageInterceptor m_previous;
+};
+
+TEST_F(MainWindowTest, StartsOnTheMenuPageWithCalculatorCommandsOff)
+{
+    EXPECT_EQ(m_window->windowTitle(), QStringLiteral("Quennary, 1.0.02"));
+    EXPECT_EQ(m_window->size(), QSize(612, 399));
+    EXPECT_EQ(m_window->currentPageName(), QStringLiteral("Menu"));
+    EXPECT_EQ(find<QStackedWidget>("nbkMain")->count(), 9);
+    EXPECT_EQ(sideStrip(), QStringLiteral("Main Menu"));
+    EXPECT_FALSE(enabled("btnMenu"));
+    EXPECT_FALSE(enabled("btnReset"));
+    EXPECT_FALSE(enabled("btnPrint"));
+    EXPECT_FALSE(item("MnuFilePrint")->isEnabled());
+    EXPECT_TRUE(enabled("btnHelp"));
+    EXPECT_TRUE(enabled("btnExit"));
+    EXPECT_TRUE(item("MnuCalculatorsQC")->isEnabled());
+    EXPECT_EQ(find<QLabel>("lblStatusText")->text(),
+              QStringLiteral(" Welcome to Tillerode Software's Quennary!"));
+}
+
+TEST_F(MainWindowTest, UnbuiltCalculatorsCannotBeChosen)
+{
+    for (const char* name : {"btnECC", "btnMQ", "btnRC", "btnLSC", "btnRVB"})
+        EXPECT_FALSE(enabled(name)) << name;
+    for (const char* name : {"MnuCalculatorsECC", "mnuPopMQ", "mnuPopCalcsRC",
+                             "mnuCalculatorsLSC", "mnuCalculatorsRVB"})
+        EXPECT_FALSE(item(name)->isEnabled()) << name;
+    m_window->gotoChosenCalculator(QStringLiteral("ECC"));
+    EXPECT_EQ(m_window->currentPageName(), QStringLiteral("Menu"));
+}
+
+struct Entry {
+    const char* target;
+    const char* button;
+    const char* name;
+    std::array<const char*, 3> items;
+};
+
+TEST_F(MainWindowTest, EnteringACalculatorDisablesOnlyItsOwnItems)
+{
+    const Entry entries[] = {
+        {"QC", "btnQC", "Quick Calculator",
+         {"MnuCalculatorsQC", "mnuPopQC", "mnuPopCalcsQC"}},
+        {"BW", "btnBW", "Bi-weekly Payments",
+         {"MnuCalculatorsBW", "mnuPopBW", "mnuPopCalcsBW"}},
+        {"Amort", "btnAmort", "Loan Amortizations",
+         {"MnuCalculatorsAmort", "mnuPopAmort", "mnuPopCalcsAmort"}},
+    };
+    for (const Entry& entry : entries) {
+        SCOPED_TRACE(entry.target);
+        find<QPushButton>(entry.button)->click();
+        EXPECT_EQ(m_window->currentPageName(), QLatin1String(entry.target));
+        EXPECT_EQ(sideStrip(), QLatin1String(entry.name));
+        EXPECT_NE(m_window->page(QLatin1String(entry.target)), nullptr);
+        for (const char* own : entry.items)
+            EXPECT_FALSE(item(own)->isEnabled()) << own;
+        for (const Entry& other : entries) {
+            if (&other == &entry)
+                continue;
+            for (const char* name : other.items)
+                EXPECT_TRUE(item(name)->isEnabled()) << name;
+        }
+        EXPECT_TRUE(enabled("btnMenu"));
+        EXPECT_EQ(enabled("btnPrint"), item("MnuFilePrint")->isEnabled());
+    }
+}
+
+TEST_F(MainWindowTest, ShellFollowsThePageNavigationRow)
+{
+    using Button = qn::app::NavigationRow::Button;
+    for (const char* target : {"BW", "QC", "Amort", "QC"}) {
+        SCOPED_TRACE(target);
+        const bool resetBefore = enabled("btnReset");
+        item("mnuPopCalcsQC");  // items exist in every menu
+        m_window->gotoChosenCalculator(QLatin1String(target));
+        const auto row = m_window->page(QLatin1String(target))->navigationRow();
+        if (row.reset == Button::Unchanged)
+            EXPECT_EQ(enabled("btnReset"), resetBefore);
+        else
+            EXPECT_EQ(enabled("btnReset"), row.reset == Button::Enabled);
+    }
+}
+
+TEST_F(MainWindowTest, QuickCalculatorKeepsTheResetButtonAsItWas)
+{
+    m_window->gotoChosenCalculator(QStringLiteral("QC"));
+    EXPECT_FALSE(enabled("btnReset"));
+    EXPECT_FALSE(enabled("btnPrint"));
+    m_window->gotoChosenCalculator(QStringLiteral("BW"));
+    m_window->gotoChosenCalculator(QStringLiteral("QC"));
+    EXPECT_TRUE(enabled("btnReset"));
+}
+
+TEST_F(MainWindowTest, MenuButtonReturnsToTheMenuPage)
+{
+    m_window->gotoChosenCalculator(QStringLiteral("BW"));
+    find<QPushButton>("btnMenu")->click();
+    EXPECT_EQ(m_window->currentPageName(), QStringLiteral("Menu"));
+    EXPECT_EQ(sideStrip(), QStringLiteral("Main Menu"));
+    EXPECT_FALSE(enabled("btnMenu"));
+    EXPECT_FALSE(enabled("btnReset"));
+    EXPECT_FALSE(enabled("btnPrint"));
+    EXPECT_FALSE(item("MnuFilePrint")->isEnabled());
+    EXPECT_TRUE(item("mnuPopCalcsBW")->isEnabled());
+}
+
+TEST_F(MainWindowTest, CloseCalculatorsKeepsNameAndButtons)
+{
+    m_window->gotoChosenCalculator(QStringLiteral("BW"));
+    m_window->CloseCalculators();
+    EXPECT_EQ(m_window->currentPageName(), QStringLiteral("Menu"));
+    EXPECT_EQ(sideStrip(), QStringLiteral("Bi-weekly Payments"));
+    EXPECT_TRUE(enabled("btnMenu"));
+    EXPECT_FALSE(enabled("btnPrint"));
+    EXPECT_TRUE(item("MnuCalculatorsBW")->isEnabled());
+}
+
+TEST_F(MainWindowTest, FailuresShowTheirMessageOnceTheHandlerHasReturned)
+{
+    struct Case {
+        std::function<void()> thrower;
+        QString message;
+    };
+    const Case cases[] = {
+        {[] { throw qn::EMathError("division by zero"); }, kMathMessage},
+        {[] { throw qn::EConvertError("'x' is not a valid floating point value"); },
+         kOtherMessage},
+        {[] { throw qn::EListError("row 0"); }, kOtherMessage},
+        {[] { throw std::logic_error("other"); }, kOtherMessage},
+        {[] { throw 42; }, kOtherMessage},
+    };
+    for (const Case& c : cases) {
+        failOnClick(c.thrower);
+        EXPECT_TRUE(m_messages.isEmpty()) << "shown inside the handler";
+        EXPECT_EQ(takeMessages(), QStringList{c.message});
+    }
+}
+
+TEST_F(MainWindowTest, FailuresRaisedTogetherAreEachShown)
+{
+    failOnClick([] { throw qn::EMathError("a"); });
+    failOnClick([] { throw qn::EConvertError("b"); });
+    EXPECT_EQ(takeMessages(), (QStringList{kMathMessage, kOtherMessage}));
+}
+
+TEST_F(MainWindowTest, ArithmeticFailureElsewhereLeavesTheAmortizationsPageAlone)
+{
+    m_window->gotoChosenCalculator(QStringLiteral("Amort"));
+    m_window->gotoChosenCalculator(QStringLiteral("QC"));
+    QSignalSpy resets(m_window->resetButton(), &QPushButton::clicked);
+    failOnClick([] { throw qn::EMathError("overflow"); });
+    EXPECT_EQ(takeMessages(), QStringList{kMathMessage});
+    EXPECT_EQ(resets.count(), 0);
+}
+
+TEST_F(MainWindowTest, NonArithmeticFailureOnAmortizationsResetsNothing)
+{
+    m_window->gotoChosenCalculator(QStringLiteral("Amort"));
+    QSignalSpy resets(m_window->resetButton(), &QPushButton::clicked);
+    failOnClick([] { throw qn::EConvertError("bad"); });
+    EXPECT_EQ(takeMessages(), QStringList{kOtherMessage});
+    EXPECT_EQ(resets.count(), 0);
+}
+
+TEST_F(MainWindowTest, ClosingWritesAllSettings)
+{
+    m_window->show();
+    EXPECT_TRUE(m_window->close());
+    QFile file(settingsFile());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
+    int keys = 0;
+    QTextStream in(&file);
+    while (!in.atEnd()) {
+        const QString line = in.readLine().trimmed();
+        if (!line.startsWith(u'[') && line.contains(u'='))
+            ++keys;
+    }
+    EXPECT_EQ(keys, 34);
+}
+
+TEST_F(MainWindowTest, UnwritableSettingsAreReportedAndTheWindowStillCloses)
+{
+    // A regular file where the folder should be: no user can create the settings file.
+    const QString blocker = m_dir.filePath(QStringLiteral("blocker"));
+    QFile block(blocker);
+    ASSERT_TRUE(block.open(QIODevice::WriteOnly));
+    block.close();
+    TfrmMain window(blocker + QStringLiteral("/QNRY.INI"));
+    window.setExitDraw([] { return 1; });
+    window.show();
+    EXPECT_TRUE(window.close());
+    const QStringList shown = takeMessages();
+    ASSERT_EQ(shown.size(), 1);
+    EXPECT_TRUE(shown.front().startsWith(QStringLiteral("Unable to write to"))) << shown.front().toStdString();
+}
+
+TEST_F(MainWindowTest, ResetOnTheMenuPageDoesNothing)
+{
+    m_window->Reset();
+    EXPECT_EQ(m_window->currentPageName(), QStringLiteral("Menu"));
+}
+
+} // namespace
