@@ -13,6 +13,7 @@
 #include <QSignalSpy>
 #include <QStackedWidget>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QTextStream>
 
 #include <gtest/gtest.h>
@@ -289,6 +290,25 @@ TEST_F(MainWindowTest, UnwritableSettingsAreReportedAndTheWindowStillCloses)
     const QStringList shown = takeMessages();
     ASSERT_EQ(shown.size(), 1);
     EXPECT_TRUE(shown.front().startsWith(QStringLiteral("Unable to write to"))) << shown.front().toStdString();
+}
+
+TEST_F(MainWindowTest, HintReachesTheStatusBarAfterThePause)
+{
+    auto* status = find<QLabel>("lblStatusText");
+    QPushButton* exitButton = find<QPushButton>("btnExit");
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(exitButton, &enter);
+    settle();
+    EXPECT_EQ(status->text(), QStringLiteral(" Welcome to Tillerode Software's Quennary!"));
+    QTest::qWait(600);
+    EXPECT_EQ(status->text(), QStringLiteral("Exit Quennary"));
+
+    // Leaving before the pause ends shows nothing.
+    QCoreApplication::sendEvent(find<QPushButton>("btnHelp"), &enter);
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(find<QPushButton>("btnHelp"), &leave);
+    QTest::qWait(600);
+    EXPECT_EQ(status->text(), QStringLiteral("Exit Quennary"));
 }
 
 TEST_F(MainWindowTest, ResetOnTheMenuPageDoesNothing)
