@@ -47,6 +47,12 @@ public:
     double Rate = 0;     // annual, as a fraction
     double Payment = 0;  // rounded to the cent
     std::vector<TPayment> Payments;
+
+private:
+    void ClearSmallExtras(double amount);
+
+    // The extras the user asked for, by row; rows show the part actually applied.
+    std::vector<double> m_extra;
 };
 
 // Fixed-width texts of one row: number in 5 characters, then Principal, Interest,
