@@ -66,4 +66,7 @@ void SaveSettings(const QString& path, const SettingsValues& values);
 // executable, or the user's configuration folder when that folder cannot be written.
 QString DefaultSettingsPath();
 
+// The file in the folder whose name is "QNRY.INI" in any letter case, else "QNRY.INI" there.
+QString FindSettingsFile(const QString& folder);
+
 } // namespace qn::app

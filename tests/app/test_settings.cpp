@@ -1,0 +1,208 @@
+#include "app/ini_file.h"
+#include "app/settings_values.h"
+#include "core/errors.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+using qn::app::FindSettingsFile;
+using qn::app::IniFile;
+using qn::app::LoadSettings;
+using qn::app::SaveSettings;
+using qn::app::SettingsValues;
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return file.readAll();
+}
+
+void writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+class SettingsFile : public ::testing::Test {
+protected:
+    QString path() const { return m_dir.filePath(QStringLiteral("QNRY.INI")); }
+
+    SettingsValues load()
+    {
+        m_messages.clear();
+        return LoadSettings(path(), [this](const QString& m) { m_messages << m; });
+    }
+
+    QTemporaryDir m_dir;
+    QStringList m_messages;
+};
+
+const char* const kFirstSave =
+    "[LastValues]\nLoan=100000\nInterest=8.75\nTerm=360\nPayment=786.7\n"
+    "[PmiValues]\nPmip308085=0.0032\nPmip308590=0.0052\nPmip309095=0.0078\n"
+    "Pmip309597=0.009\nPmip158085=0.0019\nPmip158590=0.0023\nPmip159095=0.0056\n"
+    "Pmip159597=0.0079\n"
+    "[Ratios]\nHRatio=28\nDRatio=36\n"
+    "[ClosingCosts]\nAppraisalFee=300\nCreditReport=42\nTaxServiceFee=85\n"
+    "LendersInspectionFee=0\nTitleInsurance=200\nTitleSearch=100\nEscrowClosingFee=75\n"
+    "RecordingFee=50\nOtherFees=300\nSellerPaid=0\nOriginationPoints=1\nDiscountPoints=0\n"
+    "DownPaymentPercent=20\nRealEstateTax=800\nInsurance=580\nAssociationFee=0\n"
+    "[Escrows]\nInterimInterestDays=15\nPropertyTaxMonths=3\nHomeownersFirstYear=12\n"
+    "HomeownersRenewalMonths=2\n";
+
+} // namespace
+
+TEST_F(SettingsFile, MissingFileLoadsDefaultsWithoutCreatingIt)
+{
+    const SettingsValues v = load();
+    EXPECT_TRUE(m_messages.isEmpty());
+    EXPECT_EQ(v.Loan, 100000);
+    EXPECT_EQ(v.Term, 360);
+    EXPECT_EQ(v.Pmip309597, 0.009);
+    EXPECT_FALSE(QFile::exists(path()));
+}
+
+TEST_F(SettingsFile, FirstSaveWritesAllKeysInFileOrder)
+{
+    SaveSettings(path(), SettingsValues{});
+    EXPECT_EQ(readAll(path()), QByteArray(kFirstSave));
+}
+
+TEST_F(SettingsFile, RoundTripKeepsEveryValue)
+{
+    SettingsValues in;
+    in.Loan = 123456.78;
+    in.Interest = 6.125;
+    in.Term = 180;
+    in.Pmip158085 = 0.000001;
+    in.HRatio = 33;
+    in.HomeownersRenewalMonths = 4;
+    SaveSettings(path(), in);
+    const SettingsValues out = load();
+    EXPECT_TRUE(m_messages.isEmpty());
+    EXPECT_EQ(out.Loan, in.Loan);
+    EXPECT_EQ(out.Interest, in.Interest);
+    EXPECT_EQ(out.Term, in.Term);
+    EXPECT_EQ(out.Pmip158085, in.Pmip158085);
+    EXPECT_EQ(out.HRatio, in.HRatio);
+    EXPECT_EQ(out.HomeownersRenewalMonths, in.HomeownersRenewalMonths);
+}
+
+TEST_F(SettingsFile, RewriteNormalisesText)
+{
+    writeAll(path(), "[LastValues]\nInterest=8.750\n");
+    SaveSettings(path(), load());
+    EXPECT_TRUE(readAll(path()).startsWith("[LastValues]\nInterest=8.75\nLoan=100000\n"));
+}
+
+struct BadValue {
+    const char* file;
+    const char* message;
+};
+
+class SettingsBadValue : public SettingsFile, public ::testing::WithParamInterface<BadValue> {};
+
+TEST_P(SettingsBadValue, ReportedOnceOthersStillLoad)
+{
+    writeAll(path(), QByteArray(GetParam().file) + "[Ratios]\nHRatio=30\nDRatio=x\n");
+    const SettingsValues v = load();
+    ASSERT_EQ(m_messages.size(), 1);
+    EXPECT_EQ(m_messages[0], QLatin1String(GetParam().message));
+    EXPECT_EQ(v.Loan, 100000);
+    EXPECT_EQ(v.Term, 360);
+    EXPECT_EQ(v.Interest, 7.5);
+    EXPECT_EQ(v.HRatio, 30);
+    EXPECT_EQ(v.DRatio, 36);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, SettingsBadValue,
+    ::testing::Values(
+        BadValue{"[LastValues]\nLoan=100,000\nInterest=7.5\n",
+                 "'100,000' is not a valid floating point value"},
+        BadValue{"[LastValues]\nLoan=$100000\nInterest=7.5\n",
+                 "'$100000' is not a valid floating point value"},
+        BadValue{"[LastValues]\nInterest=7.5\nTerm=360.0\n",
+                 "'360.0' is not a valid integer value"},
+        BadValue{"[LastValues]\nInterest=7.5\nLoan=\n",
+                 "'' is not a valid floating point value"}));
+
+TEST_F(SettingsFile, OnlyRatiosGivesDefaultsElsewhere)
+{
+    writeAll(path(), "[ratios]\nhratio=25\nDRATIO=40\n");
+    const SettingsValues v = load();
+    EXPECT_TRUE(m_messages.isEmpty());
+    EXPECT_EQ(v.HRatio, 25);
+    EXPECT_EQ(v.DRatio, 40);
+    EXPECT_EQ(v.Payment, 786.7);
+    EXPECT_EQ(v.AppraisalFee, 300);
+    EXPECT_EQ(v.HomeownersFirstYear, 12);
+}
+
+TEST_F(SettingsFile, RewriteKeepsForeignLinesInPlace)
+{
+    writeAll(path(),
+             "; user notes\n[Window]\nLeft=10\n\n[lastvalues]\nLOAN=5\nColour=red\n"
+             "# keep me\n\n[Ratios]\nHRatio=20\n");
+    SettingsValues v;
+    v.Loan = 250000;
+    SaveSettings(path(), v);
+    const QByteArray text = readAll(path());
+    EXPECT_TRUE(text.startsWith("; user notes\n[Window]\nLeft=10\n\n[lastvalues]\nLOAN=250000\n"
+                                "Colour=red\nInterest=8.75\nTerm=360\nPayment=786.7\n"
+                                "# keep me\n\n[Ratios]\nHRatio=28\nDRatio=36\n[PmiValues]\n"))
+        << text.constData();
+    EXPECT_EQ(text.count("Loan") + text.count("LOAN"), 1);
+}
+
+TEST(IniFileTest, CrlfFileKeepsItsLineEndings)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("a.ini"));
+    writeAll(path, "[S]\r\nA=1\r\n");
+    IniFile ini;
+    ini.load(path);
+    ini.writeString(QStringLiteral("s"), QStringLiteral("B"), QStringLiteral("2"));
+    ini.writeString(QStringLiteral("T"), QStringLiteral("C"), QStringLiteral("3"));
+    ASSERT_TRUE(ini.save());
+    EXPECT_EQ(readAll(path), QByteArray("[S]\r\nA=1\r\nB=2\r\n[T]\r\nC=3\r\n"));
+    EXPECT_EQ(ini.readString(QStringLiteral("t"), QStringLiteral("c"), {}), QStringLiteral("3"));
+    EXPECT_EQ(ini.readString(QStringLiteral("T"), QStringLiteral("D"), QStringLiteral("d")),
+              QStringLiteral("d"));
+}
+
+TEST_F(SettingsFile, UnwritableTargetThrowsAndKeepsOldFile)
+{
+    // Tests may run as root, so make the target unwritable by its shape, not its mode.
+    const QString asFolder = m_dir.filePath(QStringLiteral("folder.ini"));
+    ASSERT_TRUE(QDir().mkpath(asFolder + QStringLiteral("/inner")));
+    writeAll(path(), "[LastValues]\nLoan=1\n");
+    const QString underFile = path() + QStringLiteral("/QNRY.INI");
+    for (const QString& target : {asFolder, underFile}) {
+        try {
+            SaveSettings(target, SettingsValues{});
+            ADD_FAILURE() << "no error for " << target.toStdString();
+        } catch (const qn::QnError& error) {
+            EXPECT_EQ(QString::fromUtf8(error.what()),
+                      QStringLiteral("Unable to write to ") + QDir::toNativeSeparators(target));
+        }
+    }
+    EXPECT_EQ(readAll(path()), QByteArray("[LastValues]\nLoan=1\n"));
+    EXPECT_TRUE(QDir(asFolder + QStringLiteral("/inner")).exists());
+}
+
+TEST_F(SettingsFile, FileNameMatchesAnyCase)
+{
+    EXPECT_EQ(FindSettingsFile(m_dir.path()), path());
+    const QString lower = m_dir.filePath(QStringLiteral("qnry.ini"));
+    writeAll(lower, "[Ratios]\nHRatio=31\n");
+    EXPECT_EQ(FindSettingsFile(m_dir.path()), lower);
+}
