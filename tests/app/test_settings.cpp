@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QLocale>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -134,6 +135,19 @@ INSTANTIATE_TEST_SUITE_P(
                  "'360.0' is not a valid integer value"},
         BadValue{"[LastValues]\nInterest=7.5\nLoan=\n",
                  "'' is not a valid floating point value"}));
+
+TEST_F(SettingsFile, DecimalPointIgnoresUserLocale)
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    SettingsValues in;
+    in.Interest = 6.25;
+    SaveSettings(path(), in);
+    const SettingsValues out = load();
+    QLocale::setDefault(saved);
+    EXPECT_TRUE(readAll(path()).contains("Interest=6.25\n"));
+    EXPECT_EQ(out.Interest, 6.25);
+}
 
 TEST_F(SettingsFile, OnlyRatiosGivesDefaultsElsewhere)
 {
