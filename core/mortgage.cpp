@@ -58,7 +58,7 @@ void TMortgage::Recalculate()
         } else {
             const double regular = Payment - interest;
             const double extra = m_extra[k];
-            double principal = regular + extra;
+            double principal = RoundCents(regular + extra);
             double applied = extra;
             // The payment that clears the balance takes only what is owed; the last
             // scheduled payment clears it too, as long as payments cover the interest.

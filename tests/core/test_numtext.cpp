@@ -1,0 +1,59 @@
+#include "core/errors.h"
+#include "core/numtext.h"
+
+#include <gtest/gtest.h>
+
+using namespace qn;
+
+TEST(FloatToStrG, ShortestGeneralText)
+{
+    const std::pair<double, const char*> rows[] = {
+        {100000, "100000"}, {8.75, "8.75"},     {786.7, "786.7"},  {0.009, "0.009"},
+        {1, "1"},           {0, "0"},           {-0.0, "0"},       {1e-6, "1E-6"},
+        {1.5e20, "1.5E20"}, {0.00001, "0.00001"}, {-8.75, "-8.75"}, {0.1 + 0.2, "0.3"},
+        {1e15, "1E15"},     {999999999999999, "999999999999999"},  {0.0032, "0.0032"},
+        {1.0 / 3, "0.333333333333333"}, {360, "360"}, {1.23e-7, "1.23E-7"},
+    };
+    for (const auto& [value, text] : rows)
+        EXPECT_EQ(FloatToStrG(value), text) << value;
+}
+
+TEST(StrToFloat, AcceptsPlainNumbersOnly)
+{
+    EXPECT_DOUBLE_EQ(StrToFloat("8.750"), 8.75);
+    EXPECT_DOUBLE_EQ(StrToFloat("  -12.5E2 "), -1250);
+    EXPECT_DOUBLE_EQ(StrToFloat(".5"), 0.5);
+    EXPECT_DOUBLE_EQ(StrToFloat("5."), 5);
+    for (const char* bad : {"", " ", "100,000", "$100000", "1.2.3", "12.5x", "E5", "1E", "-"}) {
+        try {
+            StrToFloat(bad);
+            ADD_FAILURE() << "accepted '" << bad << "'";
+        } catch (const EConvertError& e) {
+            EXPECT_EQ(e.what(), "'" + std::string(bad) + "' is not a valid floating point value");
+        }
+    }
+}
+
+TEST(StrToInt, AcceptsSignAndDigitsOnly)
+{
+    EXPECT_EQ(StrToInt("360"), 360);
+    EXPECT_EQ(StrToInt("-12"), -12);
+    EXPECT_EQ(StrToInt("+7"), 7);
+    EXPECT_EQ(StrToInt("2147483647"), 2147483647);
+    for (const char* bad : {"", "360.0", " 360", "1e3", "2147483648", "abc"}) {
+        try {
+            StrToInt(bad);
+            ADD_FAILURE() << "accepted '" << bad << "'";
+        } catch (const EConvertError& e) {
+            EXPECT_EQ(e.what(), "'" + std::string(bad) + "' is not a valid integer value");
+        }
+    }
+}
+
+TEST(WholeFromValue, FractionsAreConversionFailures)
+{
+    EXPECT_EQ(WholeFromValue(360), 360);
+    EXPECT_EQ(WholeFromValue(-3), -3);
+    EXPECT_THROW(WholeFromValue(360.5), EConvertError);
+    EXPECT_THROW(WholeFromValue(1e20), EConvertError);
+}
