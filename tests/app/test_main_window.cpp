@@ -311,6 +311,27 @@ TEST_F(MainWindowTest, HintReachesTheStatusBarAfterThePause)
     EXPECT_EQ(status->text(), QStringLiteral("Exit Quennary"));
 }
 
+TEST_F(MainWindowTest, ExitButtonClosesAndSaves)
+{
+    m_window->show();
+    find<QPushButton>("btnExit")->click();
+    EXPECT_FALSE(m_window->isVisible());
+    EXPECT_TRUE(QFile::exists(settingsFile()));
+}
+
+TEST_F(MainWindowTest, BadSettingsValueIsReportedOnceTheLoopRuns)
+{
+    const QString path = m_dir.filePath(QStringLiteral("bad.ini"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Text));
+    file.write("[LastValues]\nLoan=abc\n");
+    file.close();
+    TfrmMain window(path);
+    EXPECT_TRUE(m_messages.isEmpty());
+    EXPECT_EQ(takeMessages(),
+              QStringList{QStringLiteral("'abc' is not a valid floating point value")});
+}
+
 TEST_F(MainWindowTest, ResetOnTheMenuPageDoesNothing)
 {
     m_window->Reset();
