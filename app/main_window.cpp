@@ -13,6 +13,7 @@
 #include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QDesktopServices>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -27,6 +28,7 @@
 #include <QPushButton>
 #include <QRandomGenerator>
 #include <QScreen>
+#include <QShortcut>
 #include <QStackedWidget>
 #include <QStatusBar>
 #include <QStyle>
@@ -205,6 +207,9 @@ TfrmMain::TfrmMain(const QString& settingsPath, QWidget* parent)
     buildMenuPage(m_notebook->widget(0));
     EnableMnuCalcItems();
     setPrintingEnabled(false);
+
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    qn::toolkit::connectGuarded(f1, &QShortcut::activated, this, &TfrmMain::btnHelpClick);
 
     setFixedSize(612, 399);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -617,6 +622,17 @@ void TfrmMain::openAddress(const QString& address)
 }
 
 void TfrmMain::MnuFileExitClick() { close(); }
+
+int TfrmMain::runModal(QDialog& dialog)
+{
+    repaint();
+    dialog.adjustSize();
+    const QRect bounds = frameGeometry();
+    const QSize size = dialog.frameGeometry().size();
+    dialog.move(bounds.left() + (bounds.width() - size.width()) / 2,
+                bounds.top() + (bounds.height() - size.height()) / 2);
+    return dialog.exec();
+}
 
 void TfrmMain::AppOnException(std::exception_ptr failure)
 {

@@ -13,6 +13,7 @@
 #include <vector>
 
 class QAction;
+class QDialog;
 class QLabel;
 class QMenu;
 class QPushButton;
@@ -68,6 +69,9 @@ public:
     QString settingsPath() const { return m_settingsPath; }
     QString helpFile() const { return m_helpFile; }
     int helpContext() const { return 5; }
+
+    // Shows a modal window centred on this window's current bounds; returns its result.
+    int runModal(QDialog& dialog);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
