@@ -8,6 +8,14 @@
 #include "toolkit/guarded.h"
 #include "toolkit/message_box.h"
 
+#if __has_include("app/help_window.h")
+#include "app/about_box.h"
+#include "app/close_dialog.h"
+#include "app/disclaimer.h"
+#include "app/help_window.h"
+#define QN_HAVE_DIALOGS 1
+#endif
+
 #include <QAction>
 #include <QCloseEvent>
 #include <QContextMenuEvent>
@@ -156,6 +164,9 @@ TfrmMain::TfrmMain(const QString& settingsPath, QWidget* parent)
     connect(m_hintTimer, &QTimer::timeout, this, [this] { m_status->setText(m_pendingHint); });
 
     m_helpFile = m_exeFolder + QStringLiteral("QNRY.hlp");
+#ifdef QN_HAVE_DIALOGS
+    HelpWindow::setHelpFile(m_helpFile);
+#endif
     m_exitDraw = [] { return static_cast<int>(QRandomGenerator::global()->bounded(5)); };
 
     QFont arial(QStringLiteral("Arial"));
@@ -469,11 +480,16 @@ void TfrmMain::buildMenus()
 
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     help->setObjectName(QStringLiteral("MnuHelp"));
-    addAction(help, "MnuHelpContents", QStringLiteral("&Contents"));
-    addAction(help, "MnuHelpSearch", QStringLiteral("&Search for Help On..."));
-    addAction(help, "MnuHelpHow", QStringLiteral("&How to Use Help"));
+    QAction* contents = addAction(help, "MnuHelpContents", QStringLiteral("&Contents"));
+    QAction* search = addAction(help, "MnuHelpSearch", QStringLiteral("&Search for Help On..."));
+    QAction* how = addAction(help, "MnuHelpHow", QStringLiteral("&How to Use Help"));
     help->addSeparator();
-    addAction(help, "MnuHelpGlossary", QStringLiteral("Home Buyer's &Glossary"));
+    QAction* glossary =
+        addAction(help, "MnuHelpGlossary", QStringLiteral("Home Buyer's &Glossary"));
+    connectGuarded(contents, &QAction::triggered, this, [this] { showHelpTopic(0); });
+    connectGuarded(search, &QAction::triggered, this, [this] { showHelpTopic(1); });
+    connectGuarded(how, &QAction::triggered, this, [this] { showHelpTopic(2); });
+    connectGuarded(glossary, &QAction::triggered, this, [this] { showHelpTopic(3); });
     help->addSeparator();
     QAction* disclaimer = addAction(help, "MnuHelpDisclaimer", QStringLiteral("&Disclaimer..."));
     QAction* about = addAction(help, "MnuHelpAbout", QStringLiteral("&About..."));
@@ -484,7 +500,9 @@ void TfrmMain::buildMenus()
     m_popup->setObjectName(QStringLiteral("MnuPopup"));
     addCalculatorItems(m_popup, QStringLiteral("mnuPop"));
     m_popup->addSeparator();
-    addAction(m_popup, "MnuPopGlossary", QStringLiteral("Home Buyer's &Glossary"));
+    QAction* popGlossary =
+        addAction(m_popup, "MnuPopGlossary", QStringLiteral("Home Buyer's &Glossary"));
+    connectGuarded(popGlossary, &QAction::triggered, this, [this] { showHelpTopic(3); });
     m_popup->addSeparator();
     QAction* popDisclaimer =
         addAction(m_popup, "MnuPopDisclaimer", QStringLiteral("&Disclaimer..."));
@@ -500,7 +518,9 @@ void TfrmMain::buildMenus()
     m_popCalcs->setObjectName(QStringLiteral("mnuPopCalcs"));
     addCalculatorItems(m_popCalcs, QStringLiteral("mnuPopCalcs"));
     m_popCalcs->addSeparator();
-    addAction(m_popCalcs, "mnuPopCalcsGlossary", QStringLiteral("Home Buyer's &Glossary"));
+    QAction* calcsGlossary =
+        addAction(m_popCalcs, "mnuPopCalcsGlossary", QStringLiteral("Home Buyer's &Glossary"));
+    connectGuarded(calcsGlossary, &QAction::triggered, this, [this] { showHelpTopic(3); });
     QAction* calcsDisclaimer =
         addAction(m_popCalcs, "mnuPopCalcsDisclaimer", QStringLiteral("&Disclaimer ..."));
     connectGuarded(calcsDisclaimer, &QAction::triggered, this,
@@ -593,19 +613,61 @@ void TfrmMain::Reset()
         calc->reset();
 }
 
+int TfrmMain::currentHelpContext() const
+{
+    static const QHash<QString, int> contexts = {
+        {QStringLiteral("Menu"), 5},   {QStringLiteral("QC"), 20},  {QStringLiteral("MQ"), 30},
+        {QStringLiteral("LS"), 40},    {QStringLiteral("Amort"), 50}, {QStringLiteral("ECC"), 70},
+        {QStringLiteral("RC"), 80},    {QStringLiteral("RVB"), 90}, {QStringLiteral("BW"), 100}};
+    return contexts.value(currentPageName(), -1);
+}
+
 void TfrmMain::btnHelpClick()
 {
-    // The help viewer is hooked in with the help module.
+#ifdef QN_HAVE_DIALOGS
+    const int context = currentHelpContext();
+    if (context < 0)
+        HelpWindow::instance()->showContents();
+    else
+        HelpWindow::instance()->showContext(context);
+#endif
+}
+
+void TfrmMain::showHelpTopic(int which)
+{
+#ifdef QN_HAVE_DIALOGS
+    HelpWindow* help = HelpWindow::instance();
+    switch (which) {
+    case 0: help->showContents(); break;
+    case 1: help->showSearch(); break;
+    case 2: help->showHelpOnHelp(); break;
+    case 3: help->showContext(HelpWindow::kGlossary); break;
+    case 4: {
+        const int page = currentHelpContext();
+        help->showContext(HelpWindow::contextOf(focusWidget(), page < 0 ? 5 : page));
+        break;
+    }
+    default: break;
+    }
+#else
+    (void)which;
+#endif
 }
 
 void TfrmMain::MnuHelpAboutClick()
 {
-    // The about box is hooked in with the dialogs module.
+#ifdef QN_HAVE_DIALOGS
+    TAboutBox box(this);
+    runModal(box);
+#endif
 }
 
 void TfrmMain::MnuHelpDisclaimerClick()
 {
-    // The disclaimer window is hooked in with the dialogs module.
+#ifdef QN_HAVE_DIALOGS
+    TfrmDisclaim disclaimer(this);
+    runModal(disclaimer);
+#endif
 }
 
 void TfrmMain::MnuFilePrintSetupClick()
@@ -674,14 +736,22 @@ void TfrmMain::setExitDraw(std::function<int()> draw) { m_exitDraw = std::move(d
 bool TfrmMain::FormCloseQuery()
 {
     const int draw = m_exitDraw ? m_exitDraw() : 1;
+#ifdef QN_HAVE_DIALOGS
     if (draw == 0) {
-        // The exit dialog is hooked in with the dialogs module; until then closing is allowed.
+        TfrmClose dialog(this);
+        return runModal(dialog) == QDialog::Accepted;
     }
+#else
+    (void)draw;
+#endif
     return true;
 }
 
 void TfrmMain::FormClose()
 {
+#ifdef QN_HAVE_DIALOGS
+    HelpWindow::closeHelp();
+#endif
     try {
         SaveSettings(m_settingsPath, m_settings);
     } catch (const qn::QnError& error) {

@@ -96,6 +96,9 @@ private:
     void MnuHelpDisclaimerClick();
     void MnuFilePrintSetupClick();
     void btnHelpClick();
+    int currentHelpContext() const;  // -1: no topic, the contents instead
+    // 0 contents, 1 search, 2 help on help, 3 glossary, 4 the focused control (F1).
+    void showHelpTopic(int which);
     void openAddress(const QString& address);
     bool FormCloseQuery();
     void FormClose();
