@@ -55,6 +55,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    void storeValue(double value);
+    void redraw();
+    void showRangeMessage();
+    QString editText() const;
+    double parseEditText() const;
+
     double m_value = 0;
     NumericType m_type = ntCurrency;
     int m_decimals = 2;
@@ -96,6 +102,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    QString formatValue(double value) const;
+    qsizetype pointPos(const QString& t) const;
+    int removeAt(QString& t, qsizetype index, bool forward) const;
+    void deleteSelectionByDigits();
+    void typeChar(QChar c);
+
     int m_decimals = 2;
     double m_minValue = 0;
     double m_maxValue = 0;

@@ -1,0 +1,635 @@
+#include "app/num_edit.h"
+
+#include "core/errors.h"
+#include "core/numtext.h"
+#include "toolkit/guarded.h"
+#include "toolkit/message_box.h"
+#include "toolkit/money.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QPalette>
+#include <QTimer>
+
+#include <cmath>
+#include <exception>
+#include <string>
+
+namespace qn::app {
+
+namespace {
+
+QChar decimalSep()
+{
+    const QString s = toolkit::moneyLocale().decimalPoint();
+    return s.isEmpty() ? QLatin1Char('.') : s.at(0);
+}
+
+QChar groupSep()
+{
+    const QString s = toolkit::moneyLocale().groupSeparator();
+    return s.isEmpty() ? QLatin1Char(',') : s.at(0);
+}
+
+// Rounds a decimal digit string ("123.4567") half away from zero at `decimals` places.
+QString roundDecimalText(const QString& text, int decimals)
+{
+    const qsizetype point = text.indexOf(QLatin1Char('.'));
+    QString intPart = point < 0 ? text : text.left(point);
+    QString frac = point < 0 ? QString() : text.mid(point + 1);
+    while (frac.size() <= decimals)
+        frac.append(QLatin1Char('0'));
+    const bool up = frac.at(decimals) >= QLatin1Char('5');
+    QString digits = intPart + frac.left(decimals);
+    if (up) {
+        qsizetype i = digits.size() - 1;
+        while (i >= 0 && digits.at(i) == QLatin1Char('9')) {
+            digits[i] = QLatin1Char('0');
+            --i;
+        }
+        if (i < 0)
+            digits.prepend(QLatin1Char('1'));
+        else
+            digits[i] = QChar(digits.at(i).unicode() + 1);
+    }
+    const qsizetype intLen = digits.size() - decimals;
+    QString result = digits.left(intLen);
+    if (decimals > 0)
+        result += QLatin1Char('.') + digits.mid(intLen);
+    return result;
+}
+
+// The absolute value as plain decimals, rounded half away from zero. Printing a few extra
+// digits first makes 1.005 round as the decimal number it was typed as.
+QString fixedHalfAway(double absValue, int decimals)
+{
+    return roundDecimalText(QString::number(absValue, 'f', decimals + 6), decimals);
+}
+
+bool allZero(const QString& text)
+{
+    for (QChar c : text)
+        if (c.isDigit() && c != QLatin1Char('0'))
+            return false;
+    return true;
+}
+
+QString groupThousands(const QString& digits, QChar sep)
+{
+    QString out;
+    const qsizetype n = digits.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        if (i > 0 && (n - i) % 3 == 0)
+            out += sep;
+        out += digits.at(i);
+    }
+    return out;
+}
+
+// One section of a numeric picture: '#' optional digit, '0' required digit, ',' grouping,
+// '.' decimal point; other characters before or after the placeholders are kept as text.
+QString applyPicture(double absValue, const QString& picture)
+{
+    qsizetype first = -1;
+    qsizetype last = -1;
+    for (qsizetype i = 0; i < picture.size(); ++i) {
+        const QChar c = picture.at(i);
+        if (c == QLatin1Char('#') || c == QLatin1Char('0') || c == QLatin1Char(',') ||
+            c == QLatin1Char('.')) {
+            if (first < 0)
+                first = i;
+            last = i;
+        }
+    }
+    if (first < 0)
+        return picture;
+    const QString prefix = picture.left(first);
+    const QString suffix = picture.mid(last + 1);
+    const QString body = picture.mid(first, last - first + 1);
+    const qsizetype point = body.indexOf(QLatin1Char('.'));
+    const QString intPic = point < 0 ? body : body.left(point);
+    const QString fracPic = point < 0 ? QString() : body.mid(point + 1);
+
+    const bool grouping = intPic.contains(QLatin1Char(','));
+    int minInt = 0;
+    const qsizetype firstZero = intPic.indexOf(QLatin1Char('0'));
+    if (firstZero >= 0)
+        for (qsizetype i = firstZero; i < intPic.size(); ++i)
+            if (intPic.at(i) == QLatin1Char('0') || intPic.at(i) == QLatin1Char('#'))
+                ++minInt;
+    int maxFrac = 0;
+    int minFrac = 0;
+    for (qsizetype i = 0; i < fracPic.size(); ++i) {
+        if (fracPic.at(i) == QLatin1Char('#') || fracPic.at(i) == QLatin1Char('0')) {
+            ++maxFrac;
+            if (fracPic.at(i) == QLatin1Char('0'))
+                minFrac = maxFrac;
+        }
+    }
+
+    const QString fixed = fixedHalfAway(absValue, maxFrac);
+    const qsizetype fixedPoint = fixed.indexOf(QLatin1Char('.'));
+    QString intDigits = fixedPoint < 0 ? fixed : fixed.left(fixedPoint);
+    QString fracDigits = fixedPoint < 0 ? QString() : fixed.mid(fixedPoint + 1);
+    while (fracDigits.size() > minFrac && fracDigits.endsWith(QLatin1Char('0')))
+        fracDigits.chop(1);
+    while (intDigits.startsWith(QLatin1Char('0')))
+        intDigits.remove(0, 1);
+    while (intDigits.size() < minInt)
+        intDigits.prepend(QLatin1Char('0'));
+
+    QString out = prefix;
+    out += grouping ? groupThousands(intDigits, groupSep()) : intDigits;
+    if (!fracDigits.isEmpty())
+        out += decimalSep() + fracDigits;
+    return out + suffix;
+}
+
+} // namespace
+
+void applyFieldLook(QLineEdit* field, FieldLook look)
+{
+    QPalette pal = field->palette();
+    const QColor base = look == FieldLook::Result ? QColor(255, 255, 0) : QColor(Qt::white);
+    const QColor text = look == FieldLook::Unknown ? QColor(192, 192, 192) : QColor(Qt::black);
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        pal.setColor(group, QPalette::Base, base);
+        pal.setColor(group, QPalette::Text, text);
+    }
+    field->setPalette(pal);
+    field->setEnabled(look != FieldLook::Unknown);
+}
+
+// ---------------------------------------------------------------------------------------
+// TNumEdit
+
+TNumEdit::TNumEdit(QWidget* parent) : QLineEdit(parent)
+{
+    setFixedWidth(85);
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setText(displayText());
+}
+
+double TNumEdit::value() const { return m_value; }
+
+void TNumEdit::setValue(double value)
+{
+    if (value == m_value)
+        return;
+    if (m_validate && (value < m_min || value > m_max)) {
+        showRangeMessage();
+        return;
+    }
+    storeValue(value);
+}
+
+void TNumEdit::storeValue(double value)
+{
+    const bool differs = value != m_value;
+    m_value = value;
+    redraw();
+    if (differs)
+        emit valueChanged(m_value);
+}
+
+void TNumEdit::redraw()
+{
+    if (hasFocus())
+        setText(editText());
+    else
+        setText(displayText());
+}
+
+void TNumEdit::showRangeMessage()
+{
+    const QString text = QStringLiteral("Value must be between ") +
+                         QString::fromStdString(FloatToStrG(m_min)) + QStringLiteral(" and ") +
+                         QString::fromStdString(FloatToStrG(m_max));
+    toolkit::showMessage(this, text.left(80));
+}
+
+TNumEdit::NumericType TNumEdit::numericType() const { return m_type; }
+void TNumEdit::setNumericType(NumericType type)
+{
+    m_type = type;
+    redraw();
+}
+int TNumEdit::decimals() const { return m_decimals; }
+void TNumEdit::setDecimals(int decimals)
+{
+    m_decimals = decimals < 0 ? 0 : decimals;
+    redraw();
+}
+int TNumEdit::digits() const { return m_digits; }
+void TNumEdit::setDigits(int digits)
+{
+    m_digits = digits;
+    redraw();
+}
+void TNumEdit::setMasks(const QString& positive, const QString& negative, const QString& zero)
+{
+    m_positiveMask = positive.left(25);
+    m_negativeMask = negative.left(25);
+    m_zeroMask = zero.left(25);
+    redraw();
+}
+bool TNumEdit::useRounding() const { return m_useRounding; }
+void TNumEdit::setUseRounding(bool on)
+{
+    m_useRounding = on;
+    redraw();
+}
+bool TNumEdit::validate() const { return m_validate; }
+void TNumEdit::setValidate(bool on) { m_validate = on; }
+double TNumEdit::minimum() const { return m_min; }
+void TNumEdit::setMinimum(double min)
+{
+    m_min = min;
+    if (m_value < min)
+        storeValue(min);
+}
+double TNumEdit::maximum() const { return m_max; }
+void TNumEdit::setMaximum(double max)
+{
+    m_max = max;
+    if (m_value > max)
+        storeValue(max);
+}
+bool TNumEdit::autoSelect() const { return m_autoSelect; }
+void TNumEdit::setAutoSelect(bool on) { m_autoSelect = on; }
+
+QString TNumEdit::displayText() const
+{
+    double v = m_value;
+    if (m_type == ntPercentage)
+        v *= 100;
+    const double f = std::pow(10.0, m_decimals);
+    // nearbyint under the default rounding mode sends halves to the even neighbour.
+    const double scaled = m_useRounding ? std::nearbyint(v * f) : std::trunc(v * f);
+    double shown = scaled / f;
+    if (shown == 0)
+        shown = 0;  // no "-0"
+
+    switch (m_type) {
+    case ntCurrency:
+        return toolkit::formatCurrency(shown, m_decimals);
+    case ntPercentage: {
+        QLocale loc = toolkit::moneyLocale();
+        loc.setNumberOptions(QLocale::OmitGroupSeparator);
+        return loc.toString(shown, 'f', m_decimals) + QLatin1Char('%');
+    }
+    case ntGeneral:
+        break;
+    }
+    if (shown == 0 && !m_zeroMask.isEmpty())
+        return applyPicture(0, m_zeroMask);
+    if (shown < 0) {
+        if (!m_negativeMask.isEmpty())
+            return applyPicture(-shown, m_negativeMask);
+        const QString body = applyPicture(-shown, m_positiveMask);
+        return allZero(body) ? body : QLatin1Char('-') + body;
+    }
+    return applyPicture(shown, m_positiveMask);
+}
+
+QString TNumEdit::editText() const
+{
+    const QString shown = displayText();
+    const QChar dec = decimalSep();
+    const QChar grp = groupSep();
+    QString out;
+    if (m_value < 0)
+        out += QLatin1Char('-');
+    for (QChar c : shown)
+        if (c.isDigit() || c == dec || c == grp)
+            out += c;
+    return out.left(m_digits);
+}
+
+void TNumEdit::focusInEvent(QFocusEvent* event)
+{
+    QLineEdit::focusInEvent(event);
+    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    setMaxLength(m_digits > 0 ? m_digits : 32767);
+    setText(editText());
+    if (m_autoSelect)
+        QTimer::singleShot(0, this, [this] {
+            if (hasFocus())
+                selectAll();
+        });
+}
+
+double TNumEdit::parseEditText() const
+{
+    const QString t = text();
+    const QChar dec = decimalSep();
+    QString kept;
+    for (QChar c : t)
+        if (c.isDigit() || c == dec)
+            kept += c;
+    if (kept.isEmpty())
+        return 0;
+    if (dec != QLatin1Char('.'))
+        kept.replace(dec, QLatin1Char('.'));
+    double v = StrToFloat(kept.toStdString());
+    if (t.startsWith(QLatin1Char('-')) || t.endsWith(QLatin1Char('-')))
+        v = -v;
+    if (m_type == ntPercentage)
+        v /= 100;
+    return v;
+}
+
+void TNumEdit::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    // A context menu or another window taking over does not leave the field.
+    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
+        return;
+    setMaxLength(32767);
+    try {
+        const double v = parseEditText();
+        if (m_validate && (v < m_min || v > m_max)) {
+            showRangeMessage();
+            selectAll();
+            QTimer::singleShot(0, this, [this] { setFocus(Qt::OtherFocusReason); });
+            return;
+        }
+        setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        storeValue(v);
+        setText(displayText());
+    } catch (...) {
+        setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        setText(displayText());
+        toolkit::reportFailure(std::current_exception());
+    }
+    emit exited();
+}
+
+void TNumEdit::keyPressEvent(QKeyEvent* event)
+{
+    if (event->matches(QKeySequence::Paste)) {
+        if (isReadOnly())
+            return;
+        const QChar dec = decimalSep();
+        const QChar grp = groupSep();
+        QString filtered;
+        for (QChar c : QApplication::clipboard()->text())
+            if (c.isDigit() || c == dec || c == grp || c == QLatin1Char('-'))
+                filtered += c;
+        insert(filtered);
+        return;
+    }
+    const QString t = event->text();
+    if (t.isEmpty() || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) ||
+        event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete ||
+        event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
+        event->key() == Qt::Key_Escape || event->key() == Qt::Key_Tab) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    const QChar c = t.at(0);
+    const QChar dec = decimalSep();
+    if (c.isDigit() || c == groupSep()) {
+        QLineEdit::keyPressEvent(event);
+    } else if ((c == dec || c == QLatin1Char('-')) && !text().contains(c)) {
+        if (!isReadOnly() && maxLength() < 32767)
+            setMaxLength(maxLength() + 1);
+        QLineEdit::keyPressEvent(event);
+    }
+}
+
+// ---------------------------------------------------------------------------------------
+// TFnpNumericEdit
+
+TFnpNumericEdit::TFnpNumericEdit(QWidget* parent) : QLineEdit(parent)
+{
+    setFixedWidth(73);
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(this, &QLineEdit::textChanged, this, &TFnpNumericEdit::changed);
+    setText(formatValue(0));
+}
+
+QString TFnpNumericEdit::formatValue(double value) const
+{
+    const QString body = fixedHalfAway(std::fabs(value), m_decimals);
+    QString out = body;
+    if (value < 0 && !allZero(body))
+        out.prepend(QLatin1Char('-'));
+    const QChar dec = decimalSep();
+    if (dec != QLatin1Char('.'))
+        out.replace(QLatin1Char('.'), dec);
+    return out;
+}
+
+double TFnpNumericEdit::value() const
+{
+    QString t = text();
+    const QChar dec = decimalSep();
+    if (dec != QLatin1Char('.'))
+        t.replace(dec, QLatin1Char('.'));
+    return StrToFloat(t.toStdString());
+}
+
+void TFnpNumericEdit::setValue(double value)
+{
+    const QString t = formatValue(value);
+    if (t != text())
+        setText(t);
+}
+
+int TFnpNumericEdit::decimals() const { return m_decimals; }
+void TFnpNumericEdit::setDecimals(int decimals)
+{
+    double v = 0;
+    try {
+        v = value();
+    } catch (const EConvertError&) {
+        v = 0;
+    }
+    m_decimals = decimals < 0 ? 0 : (decimals > 9 ? 9 : decimals);
+    setValue(v);
+}
+double TFnpNumericEdit::minValue() const { return m_minValue; }
+void TFnpNumericEdit::setMinValue(double v) { m_minValue = v; }
+double TFnpNumericEdit::maxValue() const { return m_maxValue; }
+void TFnpNumericEdit::setMaxValue(double v) { m_maxValue = v; }
+
+qsizetype TFnpNumericEdit::pointPos(const QString& t) const
+{
+    if (m_decimals == 0)
+        return t.size();
+    const qsizetype p = t.indexOf(decimalSep());
+    return p < 0 ? t.size() : p;
+}
+
+// Removes the character at `index` by the field's rules; returns the new caret position.
+int TFnpNumericEdit::removeAt(QString& t, qsizetype index, bool forward) const
+{
+    if (index < 0 || index >= t.size())
+        return static_cast<int>(forward ? index : index + 1);
+    const qsizetype point = pointPos(t);
+    if (index == point)
+        return static_cast<int>(forward ? index + 1 : index);
+    if (index > point) {
+        t.remove(index, 1);
+        t.append(QLatin1Char('0'));
+        return static_cast<int>(index);
+    }
+    t.remove(index, 1);
+    const qsizetype sign = t.startsWith(QLatin1Char('-')) ? 1 : 0;
+    if (pointPos(t) == sign) {
+        t.insert(sign, QLatin1Char('0'));
+        return static_cast<int>(sign);
+    }
+    return static_cast<int>(index);
+}
+
+void TFnpNumericEdit::deleteSelectionByDigits()
+{
+    if (!hasSelectedText())
+        return;
+    const int start = selectionStart();
+    const int end = start + static_cast<int>(selectedText().size());
+    QString t = text();
+    for (int i = end - 1; i >= start; --i)
+        if (i != pointPos(t))
+            removeAt(t, i, true);
+    deselect();
+    setText(t);
+    setCursorPosition(start);
+}
+
+void TFnpNumericEdit::typeChar(QChar c)
+{
+    const QChar dec = decimalSep();
+    if (hasSelectedText()) {
+        if (c == dec) {
+            const int pos = cursorPosition();
+            deselect();
+            setCursorPosition(pos);
+        } else {
+            deleteSelectionByDigits();
+        }
+    }
+    QString t = text();
+    qsizetype caret = cursorPosition();
+    if (c == dec) {
+        if (m_decimals > 0)
+            setCursorPosition(static_cast<int>(pointPos(t) + 1));
+        return;
+    }
+    if (c == QLatin1Char('-')) {
+        if (m_minValue >= 0)
+            return;
+        if (t.startsWith(QLatin1Char('-'))) {
+            t.remove(0, 1);
+            caret = caret > 0 ? caret - 1 : 0;
+        } else {
+            t.prepend(QLatin1Char('-'));
+            ++caret;
+        }
+        setText(t);
+        setCursorPosition(static_cast<int>(caret));
+        return;
+    }
+    if (!c.isDigit() || c.unicode() > 127)
+        return;
+    if (c == QLatin1Char('0') && caret == 0)
+        return;
+    if (m_decimals > 0 && caret >= t.size())
+        return;
+    const qsizetype sign = t.startsWith(QLatin1Char('-')) ? 1 : 0;
+    if (caret < sign)
+        caret = sign;
+    const qsizetype point = pointPos(t);
+    if (caret <= point) {
+        if (point - sign == 1 && t.at(sign) == QLatin1Char('0')) {
+            t[sign] = c;
+            caret = sign + 1;
+        } else {
+            t.insert(caret, c);
+            ++caret;
+        }
+    } else {
+        t[caret] = c;
+        ++caret;
+    }
+    setText(t);
+    setCursorPosition(static_cast<int>(caret));
+}
+
+void TFnpNumericEdit::keyPressEvent(QKeyEvent* event)
+{
+    const int key = event->key();
+    // Enter and Escape belong to the dialog's default and cancel buttons.
+    if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Escape) {
+        QLineEdit::keyPressEvent(event);
+        event->ignore();
+        return;
+    }
+    if (event->matches(QKeySequence::Copy)) {
+        QLineEdit::keyPressEvent(event);
+        return;
+    }
+    const bool editing = key == Qt::Key_Backspace || key == Qt::Key_Delete ||
+                         event->matches(QKeySequence::Paste) ||
+                         event->matches(QKeySequence::Cut) || !event->text().isEmpty();
+    const bool plainText = !event->text().isEmpty() &&
+                           !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
+                           key != Qt::Key_Tab && key != Qt::Key_Backtab;
+    if (!editing || (!plainText && key != Qt::Key_Backspace && key != Qt::Key_Delete &&
+                     !event->matches(QKeySequence::Paste) && !event->matches(QKeySequence::Cut))) {
+        QLineEdit::keyPressEvent(event);  // caret movement, tab and the like
+        return;
+    }
+    if (isReadOnly())
+        return;
+    if (event->matches(QKeySequence::Paste)) {
+        for (QChar c : QApplication::clipboard()->text())
+            typeChar(c);
+        return;
+    }
+    if (event->matches(QKeySequence::Cut)) {
+        if (hasSelectedText()) {
+            QApplication::clipboard()->setText(selectedText());
+            deleteSelectionByDigits();
+        }
+        return;
+    }
+    if (key == Qt::Key_Backspace || key == Qt::Key_Delete) {
+        if (hasSelectedText()) {
+            deleteSelectionByDigits();
+            return;
+        }
+        QString t = text();
+        const int caret = cursorPosition();
+        const bool forward = key == Qt::Key_Delete;
+        const int pos = removeAt(t, forward ? caret : caret - 1, forward);
+        if (t != text())
+            setText(t);
+        setCursorPosition(pos < 0 ? 0 : pos);
+        return;
+    }
+    for (QChar c : event->text())
+        typeChar(c);
+}
+
+void TFnpNumericEdit::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
+        return;
+    toolkit::runGuarded([this] {
+        if (m_minValue != m_maxValue) {
+            const double v = value();
+            if (v < m_minValue || v > m_maxValue)
+                emit invalidEntry();
+        }
+    });
+    emit exited();
+}
+
+} // namespace qn::app
