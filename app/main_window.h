@@ -69,6 +69,7 @@ public:
     QString settingsPath() const { return m_settingsPath; }
     QString helpFile() const { return m_helpFile; }
     int helpContext() const { return 5; }
+    int currentHelpContext() const;  // the Help button's topic; -1: the contents instead
 
     // Shows a modal window centred on this window's current bounds; returns its result.
     int runModal(QDialog& dialog);
@@ -96,7 +97,6 @@ private:
     void MnuHelpDisclaimerClick();
     void MnuFilePrintSetupClick();
     void btnHelpClick();
-    int currentHelpContext() const;  // -1: no topic, the contents instead
     // 0 contents, 1 search, 2 help on help, 3 glossary, 4 the focused control (F1).
     void showHelpTopic(int which);
     void openAddress(const QString& address);

@@ -332,6 +332,17 @@ TEST_F(MainWindowTest, BadSettingsValueIsReportedOnceTheLoopRuns)
               QStringList{QStringLiteral("'abc' is not a valid floating point value")});
 }
 
+TEST_F(MainWindowTest, HelpTopicFollowsThePage)
+{
+    EXPECT_EQ(m_window->currentHelpContext(), 5);
+    const std::pair<const char*, int> pages[] = {{"BW", 100}, {"QC", 20}, {"Amort", 50}};
+    for (const auto& [name, context] : pages) {
+        m_window->gotoChosenCalculator(QLatin1String(name));
+        EXPECT_EQ(m_window->currentHelpContext(), context) << name;
+        EXPECT_EQ(m_window->page(QLatin1String(name))->helpContext(), context) << name;
+    }
+}
+
 TEST_F(MainWindowTest, ResetOnTheMenuPageDoesNothing)
 {
     m_window->Reset();
