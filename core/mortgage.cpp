@@ -36,47 +36,65 @@ void TMortgage::Setup(std::int32_t numPayments, double amount, double rate,
     Recalculate();
 }
 
+namespace {
+
+// Whole cents, rounded half away from zero like RoundCents.
+std::int64_t toCents(double x)
+{
+    const double scaled = std::fabs(x) * 100 + 0.5;
+    if (!(scaled < 9.0e15))
+        throw EMathError("Floating point overflow");
+    const auto cents = static_cast<std::int64_t>(scaled);
+    return x < 0 ? -cents : cents;
+}
+
+double fromCents(std::int64_t cents)
+{
+    return static_cast<double>(cents) / 100;
+}
+
+} // namespace
+
 void TMortgage::Recalculate()
 {
     if (PeriodsPerYear == 0)
         throw EMathError("Floating point division by zero");
     const double r = Rate / PeriodsPerYear;
     Payment = RoundCents(PeriodicPayment(NumPayments, Amount, r));
-    double balance = Amount;
-    double principalToDate = 0;
-    double interestToDate = 0;
+    // The schedule runs in whole cents, so balances and totals carry no binary residue.
+    const std::int64_t payment = toCents(Payment);
+    std::int64_t balance = toCents(Amount);
+    std::int64_t principalToDate = 0;
+    std::int64_t interestToDate = 0;
     const std::size_t last = Payments.empty() ? 0 : Payments.size() - 1;
     for (std::size_t k = 0; k < Payments.size(); ++k) {
         TPayment& row = Payments[k];
         row.Number = static_cast<std::int32_t>(k + 1);
-        const double interest = RoundCents(balance * r);
-        if (balance == 0) {
-            row.Principal = 0;
-            row.Interest = 0;
-            row.ExtraPrincipal = 0;
-            row.Balance = 0;
-        } else {
-            const double regular = Payment - interest;
-            const double extra = m_extra[k];
-            double principal = RoundCents(regular + extra);
-            double applied = extra;
+        std::int64_t principal = 0;
+        std::int64_t interest = 0;
+        std::int64_t applied = 0;
+        if (balance != 0) {
+            interest = toCents(fromCents(balance) * r);
+            const std::int64_t regular = payment - interest;
+            const std::int64_t extra = toCents(m_extra[k]);
+            principal = regular + extra;
+            applied = extra;
             // The payment that clears the balance takes only what is owed; the last
             // scheduled payment clears it too, as long as payments cover the interest.
-            const bool lastCovered = k == last && regular > 0;
-            if (principal > balance || lastCovered) {
+            if (principal > balance || (k == last && regular > 0)) {
                 principal = balance;
-                applied = std::clamp(balance - regular, 0.0, std::max(extra, 0.0));
+                applied = std::clamp<std::int64_t>(balance - regular, 0, std::max<std::int64_t>(extra, 0));
             }
-            row.Principal = principal;
-            row.Interest = interest;
-            row.ExtraPrincipal = applied;
-            balance = RoundCents(balance - principal);
-            row.Balance = balance;
+            balance -= principal;
         }
-        principalToDate = RoundCents(principalToDate + row.Principal);
-        interestToDate = RoundCents(interestToDate + row.Interest);
-        row.PrincipalToDate = principalToDate;
-        row.InterestToDate = interestToDate;
+        principalToDate += principal;
+        interestToDate += interest;
+        row.Principal = fromCents(principal);
+        row.Interest = fromCents(interest);
+        row.ExtraPrincipal = fromCents(applied);
+        row.Balance = fromCents(balance);
+        row.PrincipalToDate = fromCents(principalToDate);
+        row.InterestToDate = fromCents(interestToDate);
     }
 }
 

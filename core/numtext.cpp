@@ -171,6 +171,10 @@ int StrToInt(std::string_view text)
 
 int WholeFromValue(double value)
 {
+    // A whole value in range reads back as itself; only the others need the text path,
+    // which then fails with the message naming the text.
+    if (value >= INT_MIN && value <= INT_MAX && value == std::trunc(value))
+        return static_cast<int>(value);
     return StrToInt(FloatToStrG(value));
 }
 
