@@ -1,0 +1,53 @@
+#include "app/close_dialog.h"
+
+#include "app/about_box.h"
+#include "app/dialog_parts.h"
+
+#include <QPushButton>
+
+namespace qn::app {
+
+TfrmClose::TfrmClose(QWidget* parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+{
+    setObjectName(QStringLiteral("TfrmClose"));
+    setWindowTitle(QStringLiteral("Thanks from Tillerode Software!"));
+    setFixedSize(373, 209);
+    auto* panel = detail::whitePanel(this, QRect(8, 8, 357, 160));
+    panel->setObjectName(QStringLiteral("Panel1"));
+    detail::picture(panel, QStringLiteral(":/quennary/house.svg"), QRect(10, 10, 64, 64))
+        ->setObjectName(QStringLiteral("Image1"));
+    auto* text = new QLabel(
+        QStringLiteral("We appreciate and value the information we receive from people who use "
+                       "our products and then take time to share their thoughts about them.  "
+                       "We invite you to offer your opinions ... both positive and negative ... "
+                       "about this product."),
+        panel);
+    text->setObjectName(QStringLiteral("Label1"));
+    text->setWordWrap(true);
+    text->setGeometry(84, 8, 264, 108);
+    auto* suggest = new QPushButton(QStringLiteral("Visit Online Suggestion Box"), panel);
+    suggest->setObjectName(QStringLiteral("btnSuggestions"));
+    suggest->setGeometry(84, 124, 200, 25);
+    auto* ret = new QPushButton(QStringLiteral("  Return"), this);
+    ret->setObjectName(QStringLiteral("BtnReturn"));
+    ret->setGeometry(8, 176, 90, 25);
+    auto* quit = new QPushButton(QStringLiteral("  Quit"), this);
+    quit->setObjectName(QStringLiteral("BtnExit"));
+    quit->setGeometry(275, 176, 90, 25);
+    quit->setDefault(true);
+    connect(suggest, &QPushButton::clicked, this, &TfrmClose::btnSuggestionsClick);
+    connect(ret, &QPushButton::clicked, this, &TfrmClose::BtnReturnClick);
+    connect(quit, &QPushButton::clicked, this, &TfrmClose::BtnExitClick);
+}
+
+void TfrmClose::BtnExitClick() { accept(); }
+
+void TfrmClose::BtnReturnClick() { reject(); }
+
+void TfrmClose::btnSuggestionsClick()
+{
+    openWebPage(QStringLiteral("https://tillerode.example/suggestions"));
+}
+
+} // namespace qn::app
