@@ -208,6 +208,7 @@ TfrmMain::TfrmMain(const QString& settingsPath, QWidget* parent)
 
     auto* status = new QStatusBar(this);
     status->setObjectName(QStringLiteral("StatusBar1"));
+    status->setSizeGripEnabled(false);
     m_status = new QLabel(QStringLiteral(" Welcome to Tillerode Software's Quennary!"), status);
     m_status->setObjectName(QStringLiteral("lblStatusText"));
     status->addWidget(m_status, 1);
