@@ -156,7 +156,8 @@ TfrmMain::TfrmMain(const QString& settingsPath, QWidget* parent)
         QTimer::singleShot(0, this, [this, message] { qn::toolkit::showMessage(this, message); });
     });
 
-    qn::toolkit::setFailureHandler([this](std::exception_ptr failure) { AppOnException(failure); });
+    qn::toolkit::setFailureHandler(
+        [this](std::exception_ptr failure) { AppOnException(failure); });
 
     m_hintTimer = new QTimer(this);
     m_hintTimer->setSingleShot(true);
@@ -289,7 +290,8 @@ void TfrmMain::buildToolBar(QWidget* panel)
                                     + QStringLiteral(".svg"), fallback));
         return b;
     };
-    m_btnMenu = button("btnMenu", QStringLiteral(" Menu"), QStringLiteral("Go to Calculator Menu"));
+    m_btnMenu =
+        button("btnMenu", QStringLiteral(" Menu"), QStringLiteral("Go to Calculator Menu"));
     m_btnPrint = picture("btnPrint", "print", QStyle::SP_DialogSaveButton,
                          QStringLiteral("Print this page"));
     m_btnReset = picture("btnReset", "reset", QStyle::SP_BrowserReload,
@@ -466,7 +468,8 @@ void TfrmMain::buildMenus()
     connectGuarded(box, &QAction::triggered, this,
                    [this] { openAddress(kWebBase + QStringLiteral("suggestions")); });
     connectGuarded(suggest, &QAction::triggered, this,
-                   [this] { openAddress(QStringLiteral("mailto:suggestions@tillerode.example")); });
+                   [this] { openAddress(QStringLiteral("mailto:suggestions@tillerode.example"));
+                   });
     connectGuarded(support, &QAction::triggered, this,
                    [this] { openAddress(QStringLiteral("mailto:support@tillerode.example")); });
     // The Update Center is added later.

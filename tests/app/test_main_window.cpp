@@ -289,7 +289,8 @@ TEST_F(MainWindowTest, UnwritableSettingsAreReportedAndTheWindowStillCloses)
     EXPECT_TRUE(window.close());
     const QStringList shown = takeMessages();
     ASSERT_EQ(shown.size(), 1);
-    EXPECT_TRUE(shown.front().startsWith(QStringLiteral("Unable to write to"))) << shown.front().toStdString();
+    EXPECT_TRUE(shown.front().startsWith(QStringLiteral("Unable to write to")))
+        << shown.front().toStdString();
 }
 
 TEST_F(MainWindowTest, HintReachesTheStatusBarAfterThePause)
