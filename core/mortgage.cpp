@@ -83,7 +83,8 @@ void TMortgage::Recalculate()
             // scheduled payment clears it too, as long as payments cover the interest.
             if (principal > balance || (k == last && regular > 0)) {
                 principal = balance;
-                applied = std::clamp<std::int64_t>(balance - regular, 0, std::max<std::int64_t>(extra, 0));
+                const std::int64_t usable = std::max<std::int64_t>(extra, 0);
+                applied = std::clamp<std::int64_t>(balance - regular, 0, usable);
             }
             balance -= principal;
         }

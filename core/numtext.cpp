@@ -14,22 +14,19 @@ namespace qn {
 
 namespace {
 
-// Digits and exponent of the shortest %.Ng text (N <= 15) that reads back as the same
-// value as the 15-digit text, so 0.1 + 0.2 is written "0.3" but 1/3 keeps 15 digits.
+// Digits and exponent of the shortest text that reads back as the value rounded to 15
+// significant digits, so 0.1 + 0.2 is written "0.3" but 1/3 keeps 15 digits.
 void shortestDigits(double value, std::string& digits, int& exponent)
 {
     char buf[40];
-    std::snprintf(buf, sizeof buf, "%.14e", value);
-    const double target = std::strtod(buf, nullptr);
-    int precision = 1;
-    for (; precision < 15; ++precision) {
-        std::snprintf(buf, sizeof buf, "%.*e", precision - 1, value);
-        if (std::strtod(buf, nullptr) == target)
-            break;
-    }
-    std::snprintf(buf, sizeof buf, "%.*e", precision - 1, value);
-    // buf: d.ddddde[+-]xx
-    const std::string text(buf);
+    constexpr auto scientific = std::chars_format::scientific;
+    const auto rounded = std::to_chars(buf, buf + sizeof buf, value, scientific, 14);
+    double target = 0;
+    std::from_chars(buf, rounded.ptr, target, scientific);
+    // Shortest round-trip text of the 15-digit value has at most 15 digits.
+    const auto result = std::to_chars(buf, buf + sizeof buf, target, scientific);
+    const std::string text(buf, result.ptr);
+    // text: d[.ddd]e[+-]xx
     const auto e = text.find('e');
     digits.clear();
     for (std::size_t i = 0; i < e; ++i)

@@ -3,6 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
 using namespace qn;
 
 TEST(FloatToStrG, ShortestGeneralText)
@@ -16,6 +22,38 @@ TEST(FloatToStrG, ShortestGeneralText)
     };
     for (const auto& [value, text] : rows)
         EXPECT_EQ(FloatToStrG(value), text) << value;
+}
+
+// Over many magnitudes: the text reads back as the value rounded to 15 digits and no
+// shorter rounding of the value would.
+TEST(FloatToStrG, ShortestAmongFifteenDigitRoundings)
+{
+    std::uint64_t seed = 0x9E3779B97F4A7C15ULL;
+    for (int i = 0; i < 3000; ++i) {
+        seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
+        const double mantissa = static_cast<double>(seed >> 11) / 9007199254740992.0;
+        const int digits = 1 + static_cast<int>((seed >> 3) % 15);
+        const double scale = std::pow(10.0, static_cast<int>(seed % 40) - 20);
+        char buf[40];
+        std::snprintf(buf, sizeof buf, "%.*e", digits - 1, (mantissa + 0.1) * scale);
+        const double value = std::strtod(buf, nullptr);
+        std::snprintf(buf, sizeof buf, "%.14e", value);
+        const double target = std::strtod(buf, nullptr);
+        const std::string text = FloatToStrG(value);
+        EXPECT_EQ(StrToFloat(text), target) << text;
+        std::string shown;
+        for (const char c : text.substr(0, text.find('E')))
+            if (c >= '0' && c <= '9')
+                shown += c;
+        const auto first = shown.find_first_not_of('0');
+        const auto last = shown.find_last_not_of('0');
+        const std::size_t significant = last - first + 1;
+        EXPECT_LE(significant, 15u) << text;
+        if (significant > 1) {
+            std::snprintf(buf, sizeof buf, "%.*e", static_cast<int>(significant) - 2, value);
+            EXPECT_NE(std::strtod(buf, nullptr), target) << text;
+        }
+    }
 }
 
 TEST(StrToFloat, AcceptsPlainNumbersOnly)
