@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdint>
 
 using namespace qn;
 
@@ -164,4 +165,26 @@ TEST(Properties, FunctionsInvertEachOther)
                 ASSERT_TRUE(months.has_value());
                 EXPECT_NEAR(*months, n, tolerance(n));
             }
+}
+
+// The same inverses over a pseudo-random sample, with odd cents, rates and terms.
+TEST(Properties, SampledLoansInvertEachOther)
+{
+    std::uint64_t seed = 20261207;
+    auto next = [&seed] {
+        seed = seed * 6364136223846793005ULL + 1442695040888963407ULL;
+        return static_cast<double>(seed >> 11) / 9007199254740992.0;
+    };
+    for (int i = 0; i < 3000; ++i) {
+        const double amount = std::round((1 + next() * 9999999) * 100) / 100;
+        const double percent = std::round(next() * 30 * 1000) / 1000;
+        const int n = 1 + static_cast<int>(next() * 600);
+        SCOPED_TRACE(testing::Message() << amount << " " << percent << "% " << n);
+        const double pay = MonthlyPayment(n, percent / 1200, amount);
+        EXPECT_NEAR(LoanAmountForPayment(n, percent, pay), amount, tolerance(amount));
+        EXPECT_NEAR(SolveInterestRate(n, amount, pay), percent, tolerance(percent));
+        const auto months = MonthsToPayOff(percent, pay, amount);
+        ASSERT_TRUE(months.has_value());
+        EXPECT_NEAR(*months, n, tolerance(n));
+    }
 }
