@@ -1,0 +1,233 @@
+#include "app/about_box.h"
+#include "app/close_dialog.h"
+#include "app/dialog_util.h"
+#include "app/disclaimer.h"
+#include "app/help_window.h"
+#include "app/splash_screen.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QTextBrowser>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using qn::app::HelpWindow;
+
+namespace {
+
+const QString kHelpFile = QStringLiteral(QUENNARY_SOURCE_DIR "/app/help/QNRY.hlp");
+
+std::unique_ptr<HelpWindow> loadedHelp()
+{
+    HelpWindow::setHelpFile(kHelpFile);
+    return std::make_unique<HelpWindow>();
+}
+
+QString labelText(QWidget* w, const char* name)
+{
+    auto* l = w->findChild<QLabel*>(QLatin1String(name));
+    return l ? l->text() : QStringLiteral("<missing>");
+}
+
+TEST(HelpFile, EveryContextTheProgramOpensExists)
+{
+    auto help = loadedHelp();
+    ASSERT_TRUE(help->loaded());
+    for (int id : {0, 1, 5, 20, 45, 50, 100, 5000}) {
+        EXPECT_TRUE(help->hasContext(id)) << id;
+        EXPECT_FALSE(help->topicTitle(id).isEmpty()) << id;
+    }
+    EXPECT_EQ(help->topicTitle(5000), QStringLiteral("Home Buyer's Glossary"));
+}
+
+TEST(HelpFile, ContentsLinksLeadToExistingTopics)
+{
+    auto help = loadedHelp();
+    const QString contents = help->topicBody(0);
+    int links = 0;
+    for (int id : help->topicIds()) {
+        if (id == 0)
+            continue;
+        EXPECT_TRUE(contents.contains(QStringLiteral("topic:%1\"").arg(id))) << id;
+        ++links;
+    }
+    EXPECT_GE(links, 7);
+}
+
+TEST(HelpFile, GlossaryHasAtLeastFortyTerms)
+{
+    auto help = loadedHelp();
+    EXPECT_GE(help->topicBody(5000).count(QStringLiteral("<p><b>")), 40);
+}
+
+TEST(HelpFile, ExamplesMatchTheCalculators)
+{
+    auto help = loadedHelp();
+    EXPECT_TRUE(help->topicBody(20).contains(QStringLiteral("$786.70")));
+    EXPECT_TRUE(help->topicBody(100).contains(QStringLiteral("$56,671")));
+    EXPECT_TRUE(help->topicBody(100).contains(QStringLiteral("94 months")));
+}
+
+TEST(HelpFile, KeywordSearchIsCaseInsensitive)
+{
+    auto help = loadedHelp();
+    EXPECT_TRUE(help->search(QStringLiteral("ESCROW")).contains(5000));
+    EXPECT_TRUE(help->search(QStringLiteral("biweekly")).contains(100));
+    EXPECT_TRUE(help->search(QStringLiteral("zzqqxx")).isEmpty());
+    EXPECT_TRUE(help->search(QStringLiteral("  ")).isEmpty());
+}
+
+TEST(HelpFile, ParseSkipsTopicsWithoutNumber)
+{
+    const auto topics = HelpWindow::parse(QStringLiteral(
+        "<topic id=\"7\" title=\"A\" keywords=\"x, y\">body</topic>"
+        "<topic title=\"no id\">lost</topic>"
+        "<TOPIC id=\"contents\" title=\"C\">list</TOPIC>"));
+    ASSERT_EQ(topics.size(), 2);
+    EXPECT_EQ(topics.value(7).keywords, (QStringList{QStringLiteral("x"), QStringLiteral("y")}));
+    EXPECT_EQ(topics.value(0).body, QStringLiteral("list"));
+}
+
+TEST(HelpWindowTest, MissingFileSaysSoInsteadOfFailing)
+{
+    HelpWindow::setHelpFile(QStringLiteral("no-such-dir/QNRY.hlp"));
+    HelpWindow help;
+    EXPECT_FALSE(help.loaded());
+    help.showContext(20);
+    auto* browser = help.findChild<QWidget*>(QStringLiteral("browser"));
+    ASSERT_NE(browser, nullptr);
+    EXPECT_TRUE(help.findChild<QTextBrowser*>()->toPlainText().contains(
+        QStringLiteral("The help file QNRY.hlp could not be found.")));
+}
+
+TEST(HelpWindowTest, UnknownContextFallsBackToOverview)
+{
+    auto help = loadedHelp();
+    help->showContext(12345);
+    EXPECT_EQ(help->currentContext(), 5);
+    help->showHelpOnHelp();
+    EXPECT_EQ(help->currentContext(), 1);
+    help->showContents();
+    EXPECT_EQ(help->currentContext(), 0);
+}
+
+TEST(HelpContext, FocusedControlThenPageThenMenu)
+{
+    QWidget page;
+    page.setProperty("helpContext", 50);
+    QWidget panel(&page);
+    panel.setProperty("helpContext", 45);
+    QWidget insidePanel(&panel);
+    QWidget onPage(&page);
+    QWidget loose;
+
+    EXPECT_EQ(HelpWindow::contextOf(&insidePanel, 20), 45);
+    EXPECT_EQ(HelpWindow::contextOf(&onPage, 20), 50);
+    EXPECT_EQ(HelpWindow::contextOf(&loose, 20), 20);
+    EXPECT_EQ(HelpWindow::contextOf(&loose, 0), 5);
+    EXPECT_EQ(HelpWindow::contextOf(nullptr, 0), 5);
+}
+
+TEST(Dialogs, AboutBoxShowsVersionAndDate)
+{
+    qn::app::TAboutBox about;
+    EXPECT_EQ(about.windowTitle(), QStringLiteral("About ..."));
+    EXPECT_EQ(about.size(), QSize(363, 264));
+    EXPECT_EQ(labelText(&about, "lblVersion"), QStringLiteral("1.0.02"));
+    EXPECT_EQ(labelText(&about, "lblDate"), QStringLiteral("July 13, 1999"));
+    auto* ok = about.findChild<QPushButton*>(QStringLiteral("btnClose"));
+    ASSERT_NE(ok, nullptr);
+    EXPECT_EQ(ok->toolTip(), QStringLiteral(" Close About ..."));
+    auto* link = about.findChild<qn::app::LinkLabel*>();
+    ASSERT_NE(link, nullptr);
+    EXPECT_EQ(link->toolTip(), QStringLiteral(" Click to visit Tillerode Software's website ..."));
+    EXPECT_FALSE(link->hovered());
+}
+
+TEST(Dialogs, DisclaimerTextsInOrder)
+{
+    qn::app::TfrmDisclaim d;
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("Disclaimer"));
+    EXPECT_EQ(d.size(), QSize(224, 176));
+    EXPECT_EQ(labelText(&d, "Label1"),
+              QStringLiteral("NOTE:  While effort was made to ensure the accuracy of these "
+                             "calculations,"));
+    EXPECT_TRUE(labelText(&d, "Label2").startsWith(QStringLiteral("there is  NO WARRANTY,  ")));
+    EXPECT_EQ(labelText(&d, "Label3"),
+              QStringLiteral("Please consult your own financial advisor before making any "
+                             "financial decision."));
+}
+
+int runCloseDialogAndClick(const char* button)
+{
+    qn::app::TfrmClose dialog;
+    auto* b = dialog.findChild<QPushButton*>(QLatin1String(button));
+    if (!b)
+        return -1;
+    QTimer::singleShot(0, b, [b] { b->click(); });
+    return dialog.exec();
+}
+
+TEST(Dialogs, CloseDialogQuitAcceptsReturnRejects)
+{
+    EXPECT_EQ(runCloseDialogAndClick("BtnExit"), QDialog::Accepted);
+    EXPECT_EQ(runCloseDialogAndClick("BtnReturn"), QDialog::Rejected);
+    qn::app::TfrmClose dialog;
+    EXPECT_EQ(dialog.windowTitle(), QStringLiteral("Thanks from Tillerode Software!"));
+    EXPECT_EQ(dialog.size(), QSize(373, 209));
+}
+
+TEST(Dialogs, SuggestionsLeavesTheDialogOpen)
+{
+    qputenv("QUENNARY_NO_BROWSER", "1");
+    qn::app::TfrmClose dialog;
+    dialog.show();
+    dialog.findChild<QPushButton*>(QStringLiteral("btnSuggestions"))->click();
+    EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST(Dialogs, CentreOnHalvesTowardZero)
+{
+    QWidget main;
+    main.setGeometry(100, 50, 501, 401);
+    QWidget dialog;
+    dialog.resize(200, 100);
+    qn::app::centreOn(&dialog, &main);
+    const QRect f = main.frameGeometry();
+    EXPECT_EQ(dialog.x(), f.left() + (f.width() - 200) / 2);
+    EXPECT_EQ(dialog.y(), f.top() + (f.height() - 100) / 2);
+
+    dialog.resize(800, 700); // larger than main: negative halves round toward zero
+    qn::app::centreOn(&dialog, &main);
+    EXPECT_EQ(dialog.x(), f.left() + (f.width() - 800) / 2);
+}
+
+TEST(Splash, ClosesWhenTimerFires)
+{
+    qn::app::TSplashScreen splash;
+    EXPECT_EQ(splash.size(), QSize(344, 126));
+    EXPECT_EQ(splash.timer()->interval(), 5000);
+    EXPECT_FALSE(splash.timer()->isActive());
+    splash.setInterval(20);
+    splash.showAndPaint();
+    splash.start();
+    EXPECT_TRUE(splash.isVisible());
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !splash.isVisible(); }, 2000));
+    EXPECT_FALSE(splash.timer()->isActive());
+}
+
+TEST(Splash, ClickClosesEarly)
+{
+    qn::app::TSplashScreen splash;
+    splash.showAndPaint();
+    splash.start();
+    QTest::mouseClick(&splash, Qt::LeftButton);
+    EXPECT_FALSE(splash.isVisible());
+    EXPECT_FALSE(splash.timer()->isActive());
+}
+
+} // namespace
