@@ -1,8 +1,17 @@
 #pragma once
 
 #include "app/calculator_page.h"
+#include "calculators/quick_calculator.h"
+
+#include <optional>
+
+class QLineEdit;
+class QPushButton;
 
 namespace qn::app {
+
+class TNumEdit;
+class TFnpNumericEdit;
 
 class QuickCalculatorPage : public CalculatorPage {
     Q_OBJECT
@@ -14,6 +23,34 @@ public:
     NavigationRow navigationRow() const override;
     void enter() override;
     void reset() override;
+
+private slots:
+    void btnCalcLAClick();
+    void btnCalcIRClick();
+    void btnCalcPMTClick();
+    void btnCalcNClick();
+    void btnCalcQuickCalcClick();
+
+private:
+    void buildControls();
+    void connectHandlers();
+    void choose(calc::Unknown unknown);
+    void clearValues();
+    void failed();
+    QLineEdit* fieldOf(calc::Unknown unknown) const;
+
+    // The unknown chosen; none until a choice button is pressed.
+    std::optional<calc::Unknown> m_unknown;
+
+    QPushButton* m_btnCalcLA = nullptr;
+    QPushButton* m_btnCalcIR = nullptr;
+    QPushButton* m_btnCalcPMT = nullptr;
+    QPushButton* m_btnCalcN = nullptr;
+    QPushButton* m_btnCalcQuickCalc = nullptr;
+    TNumEdit* m_edtLA = nullptr;
+    TFnpNumericEdit* m_edtIR = nullptr;
+    TNumEdit* m_edtPMT = nullptr;
+    TFnpNumericEdit* m_edtN = nullptr;
 };
 
 } // namespace qn::app
