@@ -1,0 +1,155 @@
+#include "app/calculator_page.h"
+#include "app/main_window.h"
+#include "app/num_edit.h"
+#include "toolkit/message_box.h"
+
+#include <QCoreApplication>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+using qn::app::TfrmMain;
+using qn::app::TFnpNumericEdit;
+using qn::app::TNumEdit;
+
+namespace {
+
+const QString kQuickFailure =
+    QStringLiteral("Cannot calculate using the values you entered.  Please try again.");
+
+// Every message must be taken by the test that expects it; leftovers fail in TearDown.
+class PagesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(m_dir.isValid());
+        m_previous = qn::toolkit::setMessageInterceptor([this](const auto& request) {
+            m_messages.append(request.text);
+            return QMessageBox::Ok;
+        });
+        m_window = std::make_unique<TfrmMain>(m_dir.filePath(QStringLiteral("QNRY.INI")));
+        m_window->setExitDraw([] { return 1; });
+        m_window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+        settle();
+    }
+
+    void TearDown() override
+    {
+        m_window.reset();
+        settle();
+        qn::toolkit::setMessageInterceptor(m_previous);
+        EXPECT_TRUE(m_messages.isEmpty()) << "unexpected: " << m_messages.join(u'|').toStdString();
+    }
+
+    static void settle()
+    {
+        for (int i = 0; i < 5; ++i)
+            QCoreApplication::processEvents();
+    }
+
+    QStringList takeMessages()
+    {
+        settle();
+        return std::exchange(m_messages, {});
+    }
+
+    template <typename T>
+    T* find(const QString& pageName, const char* name)
+    {
+        auto* page = m_window->page(pageName);
+        EXPECT_NE(page, nullptr);
+        auto* widget = page ? page->findChild<T*>(QLatin1String(name)) : nullptr;
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    void click(const char* name) { QTest::mouseClick(find<QPushButton>(qc, name), Qt::LeftButton); }
+
+    const QString qc = QStringLiteral("QC");
+    QTemporaryDir m_dir;
+    qn::toolkit::MessageInterceptor m_previous;
+    QStringList m_messages;
+    std::unique_ptr<TfrmMain> m_window;
+};
+
+struct QuickCase {
+    const char* choice;
+    const char* resultField;
+    double loan, rate, pay, n;
+    double expected;
+    double tolerance;
+};
+
+TEST_F(PagesTest, QuickCalculatorSolvesEachUnknown)
+{
+    m_window->gotoPage(qc);
+    settle();
+    const QuickCase cases[] = {
+        {"btnCalcPMT", "edtPMT", 100000, 8.75, 0, 360, 786.7004, 1e-4},
+        {"btnCalcLA", "edtLA", 0, 8.75, 786.70, 360, 100000, 0},
+        {"btnCalcLA", "edtLA", 0, 0, 500, 360, 180000, 0},
+        {"btnCalcIR", "EdtIR", 100000, 0, 786.70, 360, 8.75, 5e-4},
+        {"btnCalcN", "EdtN", 100000, 8.75, 786.70, 1, 360, 0},
+    };
+    for (const QuickCase& c : cases) {
+        click(c.choice);
+        auto* calculate = find<QPushButton>(qc, "BtnCalcQuickCalc");
+        EXPECT_TRUE(calculate->isEnabled());
+        EXPECT_FALSE(find<QLineEdit>(qc, c.resultField)->isEnabled()) << c.choice;
+        if (std::string(c.resultField) != "edtLA")
+            find<TNumEdit>(qc, "edtLA")->setValue(c.loan);
+        if (std::string(c.resultField) != "EdtIR")
+            find<TFnpNumericEdit>(qc, "EdtIR")->setValue(c.rate);
+        if (std::string(c.resultField) != "edtPMT")
+            find<TNumEdit>(qc, "edtPMT")->setValue(c.pay);
+        if (std::string(c.resultField) != "EdtN")
+            find<TFnpNumericEdit>(qc, "EdtN")->setValue(c.n);
+        click("BtnCalcQuickCalc");
+        auto* field = find<QLineEdit>(qc, c.resultField);
+        const double got = std::string(c.resultField) == "edtLA" ||
+                                   std::string(c.resultField) == "edtPMT"
+                               ? static_cast<TNumEdit*>(field)->value()
+                               : static_cast<TFnpNumericEdit*>(field)->value();
+        EXPECT_NEAR(got, c.expected, c.tolerance) << c.choice;
+        EXPECT_TRUE(field->isEnabled());
+    }
+    EXPECT_TRUE(takeMessages().isEmpty());
+}
+
+TEST_F(PagesTest, QuickCalculatorZeroPaymentFailsAndResets)
+{
+    m_window->gotoPage(qc);
+    settle();
+    click("btnCalcN");
+    find<TNumEdit>(qc, "edtLA")->setValue(100000);
+    find<TFnpNumericEdit>(qc, "EdtIR")->setValue(8.75);
+    click("BtnCalcQuickCalc");
+    EXPECT_EQ(takeMessages(), QStringList{kQuickFailure});
+    EXPECT_EQ(find<TNumEdit>(qc, "edtLA")->value(), 0);
+    EXPECT_EQ(find<TFnpNumericEdit>(qc, "EdtN")->value(), 1);
+    EXPECT_TRUE(find<QLineEdit>(qc, "EdtN")->isEnabled());
+    EXPECT_FALSE(find<QPushButton>(qc, "BtnCalcQuickCalc")->isEnabled());
+}
+
+TEST_F(PagesTest, QuickCalculatorPaymentBelowInterestKeepsInputs)
+{
+    m_window->gotoPage(qc);
+    settle();
+    click("btnCalcN");
+    find<TNumEdit>(qc, "edtLA")->setValue(100000);
+    find<TFnpNumericEdit>(qc, "EdtIR")->setValue(8.75);
+    find<TNumEdit>(qc, "edtPMT")->setValue(700);
+    click("BtnCalcQuickCalc");
+    const QStringList messages = takeMessages();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.front().contains(QStringLiteral("never be repaid")));
+    EXPECT_EQ(find<TNumEdit>(qc, "edtPMT")->value(), 700);
+    EXPECT_EQ(find<TNumEdit>(qc, "edtLA")->value(), 100000);
+}
+
+} // namespace
