@@ -6,6 +6,7 @@
 #include "app/splash_screen.h"
 
 #include <QLabel>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTextBrowser>
 #include <QTest>
@@ -218,6 +219,16 @@ TEST(Splash, ClosesWhenTimerFires)
     EXPECT_TRUE(splash.isVisible());
     EXPECT_TRUE(QTest::qWaitFor([&] { return !splash.isVisible(); }, 2000));
     EXPECT_FALSE(splash.timer()->isActive());
+}
+
+TEST(Pictures, CompiledInAndDrawable)
+{
+    qn::app::initResources();
+    for (const char* name : {"house", "maker", "print", "reset", "update", "prefs", "help", "exit",
+                             "menu", "calc_quick", "calc_amort", "calc_biweekly"})
+        EXPECT_FALSE(
+            QPixmap(QStringLiteral(":/quennary/%1.svg").arg(QLatin1String(name))).isNull())
+            << name;
 }
 
 TEST(Splash, ClickClosesEarly)
