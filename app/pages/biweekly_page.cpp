@@ -1,8 +1,130 @@
 #include "app/pages/biweekly_page.h"
 
+#include "app/main_window.h"
+#include "app/num_edit.h"
+#include "calculators/biweekly.h"
+#include "core/mortgage.h"
+#include "core/numtext.h"
+#include "toolkit/guarded.h"
+
+#include <QLabel>
+
 namespace qn::app {
 
-BiweeklyPage::BiweeklyPage(TfrmMain& main, QWidget* parent) : CalculatorPage(main, parent) {}
+namespace {
+
+TNumEdit* makeMoney(QWidget* parent, const char* name, QRect geometry)
+{
+    auto* edit = new TNumEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setNumericType(TNumEdit::ntCurrency);
+    edit->setDecimals(2);
+    edit->setDigits(12);
+    edit->setMasks(QStringLiteral("#,##0"));
+    edit->setUseRounding(true);
+    edit->setValidate(false);
+    edit->setGeometry(geometry);
+    return edit;
+}
+
+TFnpNumericEdit* makeNumber(QWidget* parent, const char* name, int decimals, QRect geometry)
+{
+    auto* edit = new TFnpNumericEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setDecimals(decimals);
+    edit->setAlignment(Qt::AlignCenter);
+    edit->setGeometry(geometry);
+    return edit;
+}
+
+void makeResult(QLineEdit* edit)
+{
+    applyFieldLook(edit, FieldLook::Result);
+    edit->setReadOnly(true);
+    edit->setFocusPolicy(Qt::ClickFocus);
+}
+
+QLabel* makeLabel(QWidget* parent, const QString& text, QRect geometry)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    return label;
+}
+
+} // namespace
+
+BiweeklyPage::BiweeklyPage(TfrmMain& main, QWidget* parent) : CalculatorPage(main, parent)
+{
+    setObjectName(QStringLiteral("BW"));
+    setProperty("helpContext", 100);
+    buildControls();
+    connectHandlers();
+}
+
+void BiweeklyPage::buildControls()
+{
+    auto* intro = makeLabel(
+        this,
+        QStringLiteral("Bi-weekly mortgage payments let you build equity more quickly than with "
+                       "monthly payments.  Making 26 bi-weekly payments each year, each of which "
+                       "is 1/2 of the 'monthly' payment retires your debt sooner and reduces the "
+                       "total interest you pay."),
+        QRect(16, 8, 555, 52));
+    intro->setWordWrap(true);
+
+    makeLabel(this, QStringLiteral("Loan Amount"), QRect(16, 70, 170, 18));
+    makeLabel(this, QStringLiteral("Interest Rate"), QRect(206, 70, 170, 18));
+    makeLabel(this, QStringLiteral("Number of Payments"), QRect(396, 70, 170, 18));
+    m_edtMortgageAmount = makeMoney(this, "edtMortgageAmount", QRect(16, 90, 170, 24));
+    m_edtMortgageInterest = makeNumber(this, "edtMortgageInterest", 3, QRect(206, 90, 170, 24));
+    m_edtMortgagePeriods = makeNumber(this, "edtMortgagePeriods", 0, QRect(396, 90, 170, 24));
+    m_edtMortgageAmount->setValue(100000);
+    m_edtMortgageInterest->setValue(8.75);
+    m_edtMortgagePeriods->setValue(360);
+    setTabOrder(m_edtMortgageAmount, m_edtMortgageInterest);
+    setTabOrder(m_edtMortgageInterest, m_edtMortgagePeriods);
+
+    const int col[] = {150, 290, 430};
+    const int row[] = {150, 210, 270};
+    makeLabel(this, QStringLiteral("Standard Payments"), QRect(16, row[0] + 4, 130, 18));
+    makeLabel(this, QStringLiteral("Biweekly Payments"), QRect(16, row[1] + 4, 130, 18));
+    makeLabel(this, QStringLiteral("Time and Money Saved"), QRect(16, row[2] + 4, 130, 18));
+    const char* headings[3][3] = {{"Monthly Payment", "Total Paid", "Interest Paid"},
+                                  {"Biweekly Payment", "Total Paid", "Interest Paid"},
+                                  {"Months Saved", "Years Saved", "Interest Saved"}};
+    for (int r = 0; r < 3; ++r)
+        for (int c = 0; c < 3; ++c)
+            makeLabel(this, QLatin1String(headings[r][c]), QRect(col[c], row[r] - 20, 130, 18));
+
+    auto at = [&](int r, int c) { return QRect(col[c], row[r], 130, 24); };
+    m_edtMortgagePayments = makeMoney(this, "edtMortgagePayments", at(0, 0));
+    m_edtMortgageTotalPaid = makeMoney(this, "edtMortgageTotalPaid", at(0, 1));
+    m_edtMortgageCostOfLoan = makeMoney(this, "edtMortgageCostOfLoan", at(0, 2));
+    m_edtMortgageHalfPayments = makeMoney(this, "edtMortgageHalfPayments", at(1, 0));
+    m_edtMortgageHalfTotalPaid = makeMoney(this, "edtMortgageHalfTotalPaid", at(1, 1));
+    m_edtMortgageHalfCostOfLoan = makeMoney(this, "edtMortgageHalfCostOfLoan", at(1, 2));
+    m_edtTimeSavedMonths = makeNumber(this, "edtTimeSavedMonths", 2, at(2, 0));
+    m_edtTimeSavedYears = makeNumber(this, "edtTimeSavedYears", 2, at(2, 1));
+    m_edtInterestSaved = makeMoney(this, "edtInterestSaved", at(2, 2));
+    for (QLineEdit* edit : std::initializer_list<QLineEdit*>{
+             m_edtMortgagePayments, m_edtMortgageTotalPaid, m_edtMortgageCostOfLoan,
+             m_edtMortgageHalfPayments, m_edtMortgageHalfTotalPaid,
+             m_edtMortgageHalfCostOfLoan, m_edtTimeSavedMonths, m_edtTimeSavedYears,
+             m_edtInterestSaved})
+        makeResult(edit);
+}
+
+void BiweeklyPage::connectHandlers()
+{
+    using toolkit::connectGuarded;
+    for (TNumEdit* edit : {m_edtMortgageAmount, m_edtMortgagePayments, m_edtMortgageTotalPaid,
+                           m_edtMortgageCostOfLoan, m_edtMortgageHalfPayments,
+                           m_edtMortgageHalfTotalPaid, m_edtMortgageHalfCostOfLoan,
+                           m_edtInterestSaved})
+        connectGuarded(edit, &TNumEdit::exited, this, &BiweeklyPage::CalcBW);
+    for (TFnpNumericEdit* edit : {m_edtMortgageInterest, m_edtMortgagePeriods})
+        connectGuarded(edit, &TFnpNumericEdit::exited, this, &BiweeklyPage::CalcBW);
+}
 
 NavigationRow BiweeklyPage::navigationRow() const
 {
@@ -10,8 +132,47 @@ NavigationRow BiweeklyPage::navigationRow() const
             NavigationRow::Button::Enabled};
 }
 
-void BiweeklyPage::enter() {}
+void BiweeklyPage::loadStartingValues()
+{
+    const SettingsValues& s = m_main.settings();
+    m_edtMortgageAmount->setValue(s.Loan);
+    m_edtMortgageInterest->setValue(s.Interest);
+    m_edtMortgagePeriods->setValue(s.Term);
+}
 
-void BiweeklyPage::reset() {}
+void BiweeklyPage::enter()
+{
+    loadStartingValues();
+    m_edtMortgageAmount->setFocus();
+}
+
+void BiweeklyPage::reset()
+{
+    loadStartingValues();
+    CalcBW();
+}
+
+void BiweeklyPage::CalcBW()
+{
+    m_main.setPrintingEnabled(true);
+    const double amount = m_edtMortgageAmount->value();
+    const double percent = m_edtMortgageInterest->value();
+    const int months = StrToInt(m_edtMortgagePeriods->text().toStdString());
+    m_main.loanFigures() = {amount, percent / 100, months};
+
+    TMortgage& mortgage = m_main.mortgage();
+    mortgage.Setup(months, amount, percent / 100, 12);
+    const calc::BiweeklyResult r =
+        calc::ComputeBiweekly(amount, percent, months, mortgage.Payment);
+    m_edtMortgagePayments->setValue(r.monthlyPayment);
+    m_edtMortgageTotalPaid->setValue(r.monthlyTotal);
+    m_edtMortgageCostOfLoan->setValue(r.monthlyInterest);
+    m_edtMortgageHalfPayments->setValue(r.biweeklyPayment);
+    m_edtMortgageHalfTotalPaid->setValue(r.biweeklyTotal);
+    m_edtMortgageHalfCostOfLoan->setValue(r.biweeklyInterest);
+    m_edtTimeSavedMonths->setValue(r.monthsSaved);
+    m_edtTimeSavedYears->setValue(r.yearsSaved);
+    m_edtInterestSaved->setValue(r.interestSaved);
+}
 
 } // namespace qn::app

@@ -152,4 +152,36 @@ TEST_F(PagesTest, QuickCalculatorPaymentBelowInterestKeepsInputs)
     EXPECT_EQ(find<TNumEdit>(qc, "edtLA")->value(), 100000);
 }
 
+TEST_F(PagesTest, BiweeklyExampleAndLeavingAResultRecalculates)
+{
+    const QString bw = QStringLiteral("BW");
+    m_window->gotoPage(bw);
+    settle();
+    find<TNumEdit>(bw, "edtMortgageAmount")->setValue(100000);
+    find<TFnpNumericEdit>(bw, "edtMortgageInterest")->setValue(8.75);
+    find<TFnpNumericEdit>(bw, "edtMortgagePeriods")->setValue(360);
+    auto* payments = find<TNumEdit>(bw, "edtMortgagePayments");
+    payments->setFocus();
+    settle();
+    find<TNumEdit>(bw, "edtMortgageAmount")->setFocus();
+    settle();
+    struct Expected {
+        const char* field;
+        double value;
+    };
+    const Expected money[] = {{"edtMortgagePayments", 786.70},
+                              {"edtMortgageTotalPaid", 283212.00},
+                              {"edtMortgageCostOfLoan", 183212.00},
+                              {"edtMortgageHalfPayments", 393.35},
+                              {"edtMortgageHalfTotalPaid", 226540.72},
+                              {"edtMortgageHalfCostOfLoan", 126540.72},
+                              {"edtInterestSaved", 56671.28}};
+    for (const Expected& e : money)
+        EXPECT_NEAR(find<TNumEdit>(bw, e.field)->value(), e.value, 0.005) << e.field;
+    EXPECT_NEAR(find<TFnpNumericEdit>(bw, "edtTimeSavedMonths")->value(), 94.19, 0.005);
+    EXPECT_NEAR(find<TFnpNumericEdit>(bw, "edtTimeSavedYears")->value(), 7.85, 0.005);
+    EXPECT_EQ(m_window->loanFigures().months, 360);
+    EXPECT_TRUE(takeMessages().isEmpty());
+}
+
 } // namespace
