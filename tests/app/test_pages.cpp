@@ -68,7 +68,10 @@ protected:
         return widget;
     }
 
-    void click(const char* name) { QTest::mouseClick(find<QPushButton>(qc, name), Qt::LeftButton); }
+    void click(const char* name)
+    {
+        QTest::mouseClick(find<QPushButton>(qc, name), Qt::LeftButton);
+    }
 
     const QString qc = QStringLiteral("QC");
     QTemporaryDir m_dir;

@@ -16,8 +16,8 @@ class ParseMoneyTextTest : public ::testing::TestWithParam<MoneyCase> {};
 TEST_P(ParseMoneyTextTest, UsLocale)
 {
     const MoneyCase& c = GetParam();
-    const auto got =
-        ParseMoneyText(QString::fromUtf8(c.text), QLocale(QLocale::English, QLocale::UnitedStates));
+    const QLocale us(QLocale::English, QLocale::UnitedStates);
+    const auto got = ParseMoneyText(QString::fromUtf8(c.text), us);
     EXPECT_EQ(got, c.expected) << c.text;
 }
 
