@@ -1,17 +1,24 @@
 #include "app/main_window.h"
 #include "app/settings_values.h"
+#include "app/splash_screen.h"
 #include "app/startup_trace.h"
 
 #include <QApplication>
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QTimer>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // The splash comes first so it is on screen while the rest loads.
+    qn::app::TSplashScreen splash;
+    qn::app::traceWhenExposed(&splash, "splash-painted");
+    splash.start();
+    splash.showAndPaint();
+
     QApplication::setApplicationName(QStringLiteral("Quennary"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quennary"));
-    qn::app::traceStartup("application");
 
     QCommandLineParser parser;
     const QCommandLineOption settingsOption(QStringLiteral("settings"),
@@ -23,9 +30,12 @@ int main(int argc, char** argv)
     const QString settingsPath = parser.isSet(settingsOption) ? parser.value(settingsOption)
                                                               : qn::app::DefaultSettingsPath();
 
-    // The splash screen is shown here once the dialogs module provides it.
     qn::app::TfrmMain window(settingsPath);
-    qn::app::traceWhenExposed(&window, "main window shown");
+    qn::app::traceWhenExposed(&window, "main-shown");
     window.show();
+    splash.raise();
+    // For the start-up benchmark: leave as soon as the window is up, without saving.
+    if (qEnvironmentVariableIsSet("QUENNARY_QUIT_AFTER_START"))
+        QTimer::singleShot(200, &app, [] { std::_Exit(0); });
     return QApplication::exec();
 }

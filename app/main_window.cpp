@@ -8,13 +8,11 @@
 #include "toolkit/guarded.h"
 #include "toolkit/message_box.h"
 
-#if __has_include("app/help_window.h")
+#include "app/dialog_util.h"
 #include "app/about_box.h"
 #include "app/close_dialog.h"
 #include "app/disclaimer.h"
 #include "app/help_window.h"
-#define QN_HAVE_DIALOGS 1
-#endif
 
 #include <QAction>
 #include <QCloseEvent>
@@ -147,6 +145,7 @@ TfrmMain::TfrmMain(const QString& settingsPath, QWidget* parent)
     : QMainWindow(parent), m_settingsPath(settingsPath)
 {
     setObjectName(QStringLiteral("frmMain"));
+    initResources();
     m_exitFlag = false;
     setWindowTitle(QStringLiteral("Quennary, 1.0.02"));
     m_exeFolder = QCoreApplication::applicationDirPath() + QDir::separator();
@@ -165,9 +164,7 @@ TfrmMain::TfrmMain(const QString& settingsPath, QWidget* parent)
     connect(m_hintTimer, &QTimer::timeout, this, [this] { m_status->setText(m_pendingHint); });
 
     m_helpFile = m_exeFolder + QStringLiteral("QNRY.hlp");
-#ifdef QN_HAVE_DIALOGS
     HelpWindow::setHelpFile(m_helpFile);
-#endif
     m_exitDraw = [] { return static_cast<int>(QRandomGenerator::global()->bounded(5)); };
 
     QFont arial(QStringLiteral("Arial"));
@@ -286,7 +283,7 @@ void TfrmMain::buildToolBar(QWidget* panel)
     auto picture = [&](const char* name, const char* icon, QStyle::StandardPixmap fallback,
                        const QString& hint) {
         QPushButton* b = button(name, QString(), hint);
-        b->setIcon(toolIcon(st, QStringLiteral(":/icons/") + QLatin1String(icon)
+        b->setIcon(toolIcon(st, QStringLiteral(":/quennary/") + QLatin1String(icon)
                                     + QStringLiteral(".svg"), fallback));
         return b;
     };
@@ -333,9 +330,9 @@ void TfrmMain::buildMenuPage(QWidget* page)
     auto* pic = new ClickablePicture(page);
     pic->setObjectName(QStringLiteral("imgMenu"));
     pic->setFixedSize(160, 120);
-    const QString picture = QStringLiteral(":/pictures/menu.png");
+    const QString picture = QStringLiteral(":/quennary/house.svg");
     if (QFile::exists(picture)) {
-        pic->setPixmap(QPixmap(picture).scaled(pic->size(), Qt::KeepAspectRatio));
+        pic->setPixmap(QIcon(picture).pixmap(pic->size()));
     } else {
         QPixmap placeholder(pic->size());
         placeholder.fill(QColor(0, 64, 128));
@@ -628,18 +625,15 @@ int TfrmMain::currentHelpContext() const
 
 void TfrmMain::btnHelpClick()
 {
-#ifdef QN_HAVE_DIALOGS
     const int context = currentHelpContext();
     if (context < 0)
         HelpWindow::instance()->showContents();
     else
         HelpWindow::instance()->showContext(context);
-#endif
 }
 
 void TfrmMain::showHelpTopic(int which)
 {
-#ifdef QN_HAVE_DIALOGS
     HelpWindow* help = HelpWindow::instance();
     switch (which) {
     case 0: help->showContents(); break;
@@ -653,25 +647,18 @@ void TfrmMain::showHelpTopic(int which)
     }
     default: break;
     }
-#else
-    (void)which;
-#endif
 }
 
 void TfrmMain::MnuHelpAboutClick()
 {
-#ifdef QN_HAVE_DIALOGS
     TAboutBox box(this);
     runModal(box);
-#endif
 }
 
 void TfrmMain::MnuHelpDisclaimerClick()
 {
-#ifdef QN_HAVE_DIALOGS
     TfrmDisclaim disclaimer(this);
     runModal(disclaimer);
-#endif
 }
 
 void TfrmMain::MnuFilePrintSetupClick()
@@ -740,22 +727,16 @@ void TfrmMain::setExitDraw(std::function<int()> draw) { m_exitDraw = std::move(d
 bool TfrmMain::FormCloseQuery()
 {
     const int draw = m_exitDraw ? m_exitDraw() : 1;
-#ifdef QN_HAVE_DIALOGS
     if (draw == 0) {
         TfrmClose dialog(this);
         return runModal(dialog) == QDialog::Accepted;
     }
-#else
-    (void)draw;
-#endif
     return true;
 }
 
 void TfrmMain::FormClose()
 {
-#ifdef QN_HAVE_DIALOGS
     HelpWindow::closeHelp();
-#endif
     try {
         SaveSettings(m_settingsPath, m_settings);
     } catch (const qn::QnError& error) {
