@@ -1,17 +1,412 @@
 #include "app/pages/amortization_page.h"
 
+#include "app/main_window.h"
+#include "app/num_edit.h"
+#include "calculators/amortization.h"
+#include "core/errors.h"
+#include "core/finance.h"
+#include "core/mortgage.h"
+#include "core/numtext.h"
+#include "toolkit/guarded.h"
+#include "toolkit/message_box.h"
+#include "toolkit/money.h"
+
+#include <QApplication>
+#include <QBrush>
+#include <QFrame>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+
 namespace qn::app {
 
-AmortizationPage::AmortizationPage(TfrmMain& main, QWidget* parent) : CalculatorPage(main, parent) {}
+namespace {
+
+const std::array<int, 7> kWidths = {44, 80, 80, 90, 90, 85, 90};
+const std::array<const char*, 7> kHeadings = {"PMT",
+                                              "Principal",
+                                              "Interest",
+                                              "Principal To Date",
+                                              "Interest To Date",
+                                              "Extra Principal",
+                                              "Balance"};
+const QString kExtraMessage = QStringLiteral(
+    "Cannot calculate results of extra payments without new figures.\n\r\n\r"
+    "Please use the edit boxes and radio buttons to\n\r"
+    "indicate the amount of your extra payments.");
+
+TNumEdit* makeMoney(QWidget* parent, const char* name, QRect geometry)
+{
+    auto* edit = new TNumEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setNumericType(TNumEdit::ntCurrency);
+    edit->setDecimals(2);
+    edit->setDigits(12);
+    edit->setMasks(QStringLiteral("#,##0"));
+    edit->setUseRounding(true);
+    edit->setValidate(false);
+    edit->setGeometry(geometry);
+    return edit;
+}
+
+TFnpNumericEdit* makeNumber(QWidget* parent, const char* name, int decimals, QRect geometry)
+{
+    auto* edit = new TFnpNumericEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setDecimals(decimals);
+    edit->setGeometry(geometry);
+    return edit;
+}
+
+template <typename W>
+W* named(W* widget, const char* name, QRect geometry)
+{
+    widget->setObjectName(QLatin1String(name));
+    widget->setGeometry(geometry);
+    return widget;
+}
+
+} // namespace
+
+AmortizationModel::AmortizationModel(QObject* parent) : QAbstractTableModel(parent)
+{
+    m_rows.resize(13);
+}
+
+int AmortizationModel::rowCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : static_cast<int>(m_rows.size());
+}
+
+int AmortizationModel::columnCount(const QModelIndex& parent) const
+{
+    return parent.isValid() ? 0 : 7;
+}
+
+QVariant AmortizationModel::data(const QModelIndex& index, int role) const
+{
+    if (!index.isValid())
+        return {};
+    switch (role) {
+    case Qt::DisplayRole:
+        return m_rows[static_cast<std::size_t>(index.row())]
+                     [static_cast<std::size_t>(index.column())];
+    case Qt::TextAlignmentRole:
+        return int(Qt::AlignCenter);
+    case Qt::BackgroundRole:
+        // Column 0 looks like a fixed header column.
+        return index.column() == 0 ? QBrush(Qt::lightGray) : QBrush(Qt::white);
+    case Qt::ForegroundRole:
+        return QBrush(Qt::black);
+    default:
+        return {};
+    }
+}
+
+QVariant AmortizationModel::headerData(int section, Qt::Orientation orientation,
+                                       int role) const
+{
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < 7)
+        return QLatin1String(kHeadings[static_cast<std::size_t>(section)]);
+    return {};
+}
+
+void AmortizationModel::setRows(std::vector<Row> rows)
+{
+    beginResetModel();
+    m_rows = std::move(rows);
+    endResetModel();
+}
+
+void AmortizationModel::clearCells()
+{
+    beginResetModel();
+    for (Row& row : m_rows)
+        row.fill(QString());
+    endResetModel();
+}
+
+QString AmortizationModel::text(int row, int column) const
+{
+    if (column < 0 || column >= 7)
+        return {};
+    if (row == 0)
+        return QLatin1String(kHeadings[static_cast<std::size_t>(column)]);
+    if (row < 0 || row > static_cast<int>(m_rows.size()))
+        return {};
+    return m_rows[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(column)];
+}
+
+AmortizationPage::AmortizationPage(TfrmMain& main, QWidget* parent) : CalculatorPage(main, parent)
+{
+    setObjectName(QStringLiteral("Amort"));
+    setProperty("helpContext", 50);
+    buildControls();
+    buildExtraPanel();
+    connectHandlers();
+}
+
+void AmortizationPage::buildControls()
+{
+    const char* labels[] = {"Loan Amount", "Interest Rate", "Term in Months", "Monthly Payment"};
+    for (int i = 0; i < 4; ++i)
+        new QLabel(QLatin1String(labels[i]), this);
+    int i = 0;
+    for (QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+        label->setGeometry(8 + 110 * i++, 4, 105, 18);
+    m_edtMortAmt = makeMoney(this, "edtMortAmt", QRect(8, 22, 105, 24));
+    m_edtIRate = makeNumber(this, "edtIRate", 3, QRect(118, 22, 105, 24));
+    m_edtNumPmts = makeNumber(this, "edtNumPmts", 0, QRect(228, 22, 105, 24));
+    m_edtAmortPayment = makeMoney(this, "edtAmortPayment", QRect(338, 22, 105, 24));
+    m_edtAmortPayment->setReadOnly(true);
+    m_edtAmortPayment->setFocusPolicy(Qt::NoFocus);
+    applyFieldLook(m_edtAmortPayment, FieldLook::Result);
+    m_edtMortAmt->setValue(100000);
+    m_edtIRate->setValue(7);
+    m_edtNumPmts->setValue(360);
+    m_edtAmortPayment->setValue(665.3);
+
+    m_btnCalculate = named(new QPushButton(QStringLiteral("Calculate"), this), "btnCalculate",
+                           QRect(454, 4, 125, 24));
+    m_btnAddExtraPayments = named(new QPushButton(QStringLiteral("Add Extra"), this),
+                                  "btnAddExtraPayments", QRect(454, 32, 125, 24));
+
+    m_model = new AmortizationModel(this);
+    m_grdAmortization = named(new QTableView(this), "grdAmortization", QRect(0, 116, 587, 250));
+    m_grdAmortization->setModel(m_model);
+    m_grdAmortization->verticalHeader()->hide();
+    m_grdAmortization->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grdAmortization->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_grdAmortization->setFocusPolicy(Qt::ClickFocus);
+    m_grdAmortization->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_grdAmortization->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grdAmortization->setStyleSheet(QStringLiteral(
+        "QTableView::item:selected { background: white; color: black; }"));
+    m_grdAmortization->verticalHeader()->setDefaultSectionSize(18);
+    for (int c = 0; c < 7; ++c)
+        m_grdAmortization->setColumnWidth(c, kWidths[static_cast<std::size_t>(c)]);
+
+    QWidget* order[] = {m_edtMortAmt, m_edtIRate, m_edtNumPmts, m_btnCalculate,
+                        m_btnAddExtraPayments};
+    for (std::size_t k = 1; k < std::size(order); ++k)
+        setTabOrder(order[k - 1], order[k]);
+}
+
+void AmortizationPage::buildExtraPanel()
+{
+    m_pnlAddExtra = named(new QFrame(this), "pnlAddExtra", QRect(0, 50, 587, 64));
+    m_pnlAddExtra->setFrameShape(QFrame::Panel);
+    m_pnlAddExtra->setAutoFillBackground(true);
+    QFrame* p = m_pnlAddExtra;
+    new QLabel(QStringLiteral("Add To"), p);
+    p->findChild<QLabel*>()->setGeometry(4, 2, 60, 18);
+    m_rbOnePmt = named(new QRadioButton(QStringLiteral("&Single Payment"), p), "rbOnePmt",
+                       QRect(4, 20, 130, 20));
+    m_rbRangePmts = named(new QRadioButton(QStringLiteral("&Range of Payments"), p),
+                          "rbRangePmts", QRect(4, 40, 130, 20));
+    m_rbAllPmts = named(new QRadioButton(QStringLiteral("&All Payments"), p), "rbAllPmts",
+                        QRect(136, 2, 110, 20));
+    m_rbRangePmts->setChecked(true);
+    m_lblFromPmt = named(new QLabel(QStringLiteral("From Payment #"), p), "lblFromPmt",
+                         QRect(136, 22, 100, 18));
+    m_edtFromPmt = named(new QLineEdit(QStringLiteral("0"), p), "edtFromPmt",
+                         QRect(236, 20, 50, 20));
+    m_lblToPmt = named(new QLabel(QStringLiteral("To Payment #"), p), "lblToPmt",
+                       QRect(136, 42, 100, 18));
+    m_edtToPmt = named(new QLineEdit(QStringLiteral("0"), p), "edtToPmt",
+                       QRect(236, 40, 50, 20));
+    auto* amountLabel = new QLabel(QStringLiteral("Amount"), p);
+    amountLabel->setGeometry(292, 22, 50, 18);
+    m_edtExtraAmount = named(new QLineEdit(QStringLiteral("0.00"), p), "edtExtraAmount",
+                             QRect(342, 20, 80, 20));
+    m_pnlRemoveExtra = named(new QFrame(p), "pnlRemoveExtra", QRect(428, 2, 155, 60));
+    m_pnlRemoveExtra->setProperty("helpContext", 45);
+    m_pnlRemoveExtra->setAutoFillBackground(true);
+    QPalette white = m_pnlRemoveExtra->palette();
+    white.setColor(QPalette::Window, Qt::white);
+    m_pnlRemoveExtra->setPalette(white);
+    m_btnAddExtra = named(new QPushButton(QStringLiteral("Re-Calculate"), m_pnlRemoveExtra),
+                          "btnAddExtra", QRect(2, 2, 75, 26));
+    m_btnRemove = named(new QPushButton(QStringLiteral("Remove Extra"), m_pnlRemoveExtra),
+                        "btnRemove", QRect(78, 2, 75, 26));
+    m_btnCancel = named(new QPushButton(QStringLiteral("Cancel"), m_pnlRemoveExtra),
+                        "btnCancel", QRect(40, 31, 75, 26));
+    m_pnlAddExtra->hide();
+    updateChoice();
+}
+
+void AmortizationPage::connectHandlers()
+{
+    using toolkit::connectGuarded;
+    using P = AmortizationPage;
+    connectGuarded(m_btnCalculate, &QPushButton::clicked, this, &P::CalcAmortization);
+    connectGuarded(m_btnAddExtraPayments, &QPushButton::clicked, this, &P::btnExtraClick);
+    connectGuarded(m_rbOnePmt, &QRadioButton::clicked, this, &P::rbOnePmtClick);
+    connectGuarded(m_rbRangePmts, &QRadioButton::clicked, this, &P::rbRangePmtsClick);
+    connectGuarded(m_rbAllPmts, &QRadioButton::clicked, this, &P::rbAllPmtsClick);
+    connectGuarded(m_btnAddExtra, &QPushButton::clicked, this, &P::btnRecalcExtraClick);
+    connectGuarded(m_btnRemove, &QPushButton::clicked, this, &P::btnRemoveClick);
+    connectGuarded(m_btnCancel, &QPushButton::clicked, this, &P::CancelBtnClick);
+}
 
 NavigationRow AmortizationPage::navigationRow() const
 {
-    return {QStringLiteral("Loan Amortizations"), true, NavigationRow::Button::Enabled,
+    return {QStringLiteral("Loan Amortizations"), false, NavigationRow::Button::Enabled,
             NavigationRow::Button::Enabled};
 }
 
-void AmortizationPage::enter() {}
+void AmortizationPage::enter()
+{
+    const SettingsValues& s = m_main.settings();
+    m_btnAddExtra->setEnabled(true);
+    m_edtMortAmt->setValue(s.Loan);
+    m_edtIRate->setValue(s.Interest);
+    m_edtNumPmts->setValue(s.Term);
+    m_edtAmortPayment->setValue(MonthlyPayment(s.Term, s.Interest / 1200, s.Loan));
+    m_edtMortAmt->setFocus();
+    CalcAmortization();
+}
 
-void AmortizationPage::reset() {}
+void AmortizationPage::reset() { ResetMortgage(); }
+
+void AmortizationPage::recoverFromArithmeticFailure() { m_main.resetButton()->click(); }
+
+QString AmortizationPage::cellText(int row, int column) const
+{
+    return m_model->text(row, column);
+}
+
+int AmortizationPage::gridRowCount() const { return m_model->rowCount() + 1; }
+
+void AmortizationPage::CalcAmortization()
+{
+    m_btnAddExtra->setEnabled(true);
+    m_main.resetButton()->setEnabled(true);
+    m_main.setPrintingEnabled(true);
+    const double amount = m_edtMortAmt->value();
+    const double rate = m_edtIRate->value();
+    const int months = WholeFromValue(m_edtNumPmts->value());
+    m_main.loanFigures() = {amount, rate / 100, months};
+    m_main.mortgage().Setup(months, amount, rate / 100, 12);
+    ShowSchedule();
+}
+
+void AmortizationPage::ShowSchedule()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const TMortgage& mortgage = m_main.mortgage();
+    m_edtAmortPayment->setValue(mortgage.Payment);
+    const QLocale locale = toolkit::moneyLocale();
+    std::vector<AmortizationModel::Row> rows;
+    rows.reserve(mortgage.Payments.size());
+    for (const TPayment& payment : mortgage.Payments) {
+        const std::array<std::string, 7> texts = FormatPaymentRow(payment);
+        AmortizationModel::Row row;
+        row[0] = QString::fromStdString(texts[0]);
+        for (std::size_t c = 1; c < 7; ++c)
+            row[c] = toolkit::formatCurrency(StrToFloat(texts[c]), 2, locale);
+        rows.push_back(std::move(row));
+    }
+    m_model->setRows(std::move(rows));
+    m_grdAmortization->show();
+    QApplication::restoreOverrideCursor();
+}
+
+void AmortizationPage::btnExtraClick()
+{
+    if (!cellText(1, 0).isEmpty())
+        m_pnlAddExtra->show();
+}
+
+void AmortizationPage::updateChoice()
+{
+    const bool all = m_rbAllPmts->isChecked();
+    const bool range = m_rbRangePmts->isChecked();
+    if (m_rbOnePmt->isChecked())
+        m_lblFromPmt->setText(QStringLiteral("          Payment #"));
+    else if (range)
+        m_lblFromPmt->setText(QStringLiteral("From Payment #"));
+    m_lblFromPmt->setEnabled(!all);
+    m_edtFromPmt->setEnabled(!all);
+    m_lblToPmt->setEnabled(range);
+    m_edtToPmt->setEnabled(range);
+}
+
+void AmortizationPage::rbOnePmtClick() { updateChoice(); }
+void AmortizationPage::rbRangePmtsClick() { updateChoice(); }
+void AmortizationPage::rbAllPmtsClick() { updateChoice(); }
+
+int AmortizationPage::paymentNumber(QLineEdit* field, const QString& fieldName) const
+{
+    bool ok = false;
+    const int number = field->text().trimmed().toInt(&ok);
+    if (!ok) {
+        toolkit::showMessage(const_cast<AmortizationPage*>(this),
+                             QStringLiteral("Please enter a whole payment number in %1.")
+                                 .arg(fieldName));
+        throw std::invalid_argument("payment number");
+    }
+    return number;
+}
+
+void AmortizationPage::btnRecalcExtraClick()
+{
+    if (!m_pnlAddExtra->isVisible())
+        return;
+    const QString amountText = m_edtExtraAmount->text();
+    const auto amount = calc::ParseMoneyText(amountText, toolkit::moneyLocale());
+    if (!amount) {
+        toolkit::showMessage(
+            this, QStringLiteral("'%1' is not a valid amount for Amount.").arg(amountText));
+        return;
+    }
+    TMortgage& mortgage = m_main.mortgage();
+    ExtraResult result = ExtraResult::Applied;
+    try {
+        if (m_rbOnePmt->isChecked()) {
+            const int first = paymentNumber(m_edtFromPmt, QStringLiteral("Payment #"));
+            result = mortgage.SetExtraPayment(first, *amount);
+        } else if (m_rbRangePmts->isChecked()) {
+            for (QLineEdit* field : {m_edtFromPmt, m_edtToPmt})
+                if (field->text().isEmpty())
+                    field->setText(QStringLiteral("0"));
+            const int first = paymentNumber(m_edtFromPmt, QStringLiteral("From Payment #"));
+            const int last = paymentNumber(m_edtToPmt, QStringLiteral("To Payment #"));
+            result = mortgage.SetExtraRange(first, last, *amount);
+        } else {
+            mortgage.SetExtraFrom(1, *amount);
+        }
+    } catch (const std::invalid_argument&) {
+        return;  // already reported, nothing changed
+    }
+    if (result == ExtraResult::OutOfRange)
+        toolkit::showMessage(this, kExtraMessage);
+    ShowSchedule();
+}
+
+void AmortizationPage::btnRemoveClick()
+{
+    m_main.mortgage().ClearExtraPayments();
+    ShowSchedule();
+}
+
+void AmortizationPage::CancelBtnClick() { m_pnlAddExtra->hide(); }
+
+void AmortizationPage::ResetMortgage()
+{
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    m_btnAddExtra->setEnabled(false);
+    m_main.resetButton()->setEnabled(false);
+    m_main.setPrintingEnabled(false);
+    m_edtMortAmt->setValue(100000);
+    m_edtIRate->setValue(8.75);
+    m_edtAmortPayment->setValue(786.7);
+    m_edtNumPmts->setValue(360);
+    m_model->clearCells();
+    QApplication::restoreOverrideCursor();
+}
 
 } // namespace qn::app
