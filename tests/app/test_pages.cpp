@@ -1,10 +1,13 @@
 #include "app/calculator_page.h"
 #include "app/main_window.h"
 #include "app/num_edit.h"
+#include "app/pages/amortization_page.h"
 #include "toolkit/message_box.h"
 
 #include <QCoreApplication>
+#include <QFrame>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -185,6 +188,95 @@ TEST_F(PagesTest, BiweeklyExampleAndLeavingAResultRecalculates)
     EXPECT_NEAR(find<TFnpNumericEdit>(bw, "edtTimeSavedYears")->value(), 7.85, 0.005);
     EXPECT_EQ(m_window->loanFigures().months, 360);
     EXPECT_TRUE(takeMessages().isEmpty());
+}
+
+class AmortTest : public PagesTest {
+protected:
+    qn::app::AmortizationPage* enterAmort()
+    {
+        m_window->gotoPage(amort);
+        settle();
+        return qobject_cast<qn::app::AmortizationPage*>(m_window->page(amort));
+    }
+    void press(const char* name)
+    {
+        QTest::mouseClick(find<QAbstractButton>(amort, name), Qt::LeftButton);
+        settle();
+    }
+    const QString amort = QStringLiteral("Amort");
+};
+
+TEST_F(AmortTest, EnteringShowsTheStartingLoan)
+{
+    auto* page = enterAmort();
+    ASSERT_NE(page, nullptr);
+    EXPECT_NEAR(find<TNumEdit>(amort, "edtAmortPayment")->value(), 786.70, 1e-9);
+    EXPECT_EQ(page->gridRowCount(), 361);
+    EXPECT_EQ(page->cellText(0, 3), QStringLiteral("Principal To Date"));
+    EXPECT_EQ(page->cellText(360, 6), QStringLiteral("$0.00"));
+}
+
+TEST_F(AmortTest, CalculateAndExtraPayments)
+{
+    auto* page = enterAmort();
+    ASSERT_NE(page, nullptr);
+    find<TFnpNumericEdit>(amort, "edtIRate")->setValue(7);
+    press("btnCalculate");
+    EXPECT_NEAR(find<TNumEdit>(amort, "edtAmortPayment")->value(), 665.30, 1e-9);
+    EXPECT_EQ(page->cellText(1, 1), QStringLiteral("$81.97"));
+    EXPECT_EQ(page->cellText(1, 2), QStringLiteral("$583.33"));
+
+    press("btnAddExtraPayments");
+    EXPECT_TRUE(find<QFrame>(amort, "pnlAddExtra")->isVisible());
+
+    // The range choice with empty numbers falls back to 0, which is no payment.
+    find<QLineEdit>(amort, "edtFromPmt")->clear();
+    find<QLineEdit>(amort, "edtToPmt")->clear();
+    press("btnAddExtra");
+    const QStringList range = takeMessages();
+    ASSERT_EQ(range.size(), 1);
+    EXPECT_TRUE(range.front().startsWith(QStringLiteral("Cannot calculate results of extra")));
+    EXPECT_EQ(find<QLineEdit>(amort, "edtFromPmt")->text(), QStringLiteral("0"));
+
+    find<QLineEdit>(amort, "edtExtraAmount")->setText(QStringLiteral("12.5x"));
+    press("btnAddExtra");
+    EXPECT_EQ(takeMessages(),
+              QStringList{QStringLiteral("'12.5x' is not a valid amount for Amount.")});
+
+    press("rbAllPmts");
+    find<QLineEdit>(amort, "edtExtraAmount")->setText(QStringLiteral("$500"));
+    press("btnAddExtra");
+    EXPECT_EQ(page->cellText(1, 5), QStringLiteral("$500.00"));
+    EXPECT_LT(page->gridRowCount(), 361 + 1);
+    EXPECT_TRUE(takeMessages().isEmpty());
+
+    press("btnRemove");
+    EXPECT_EQ(page->cellText(1, 5), QStringLiteral("$0.00"));
+}
+
+TEST_F(AmortTest, AddExtraDoesNothingWithoutASchedule)
+{
+    auto* page = enterAmort();
+    ASSERT_NE(page, nullptr);
+    page->reset();
+    EXPECT_TRUE(page->cellText(1, 0).isEmpty());
+    press("btnAddExtraPayments");
+    EXPECT_FALSE(find<QFrame>(amort, "pnlAddExtra")->isVisible());
+}
+
+TEST_F(AmortTest, ZeroPaymentsResetsThePage)
+{
+    auto* page = enterAmort();
+    ASSERT_NE(page, nullptr);
+    find<TFnpNumericEdit>(amort, "edtNumPmts")->setValue(0);
+    press("btnCalculate");
+    m_window->flushPendingFailures();
+    settle();
+    const QStringList messages = takeMessages();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.front().startsWith(QStringLiteral("Valid results cannot")));
+    EXPECT_EQ(find<TFnpNumericEdit>(amort, "edtNumPmts")->value(), 360);
+    EXPECT_TRUE(page->cellText(1, 0).isEmpty());
 }
 
 } // namespace
