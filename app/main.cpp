@@ -13,9 +13,9 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     // The splash comes first so it is on screen while the rest loads.
     qn::app::TSplashScreen splash;
-    qn::app::traceWhenExposed(&splash, "splash-painted");
     splash.start();
-    splash.showAndPaint();
+    splash.showAndPaint();  // paints synchronously before returning
+    qn::app::traceStartup("splash-painted");
 
     QApplication::setApplicationName(QStringLiteral("Quennary"));
     QApplication::setApplicationDisplayName(QStringLiteral("Quennary"));
