@@ -632,4 +632,27 @@ void TFnpNumericEdit::focusOutEvent(QFocusEvent* event)
     emit exited();
 }
 
+TNumEdit* newMoneyEdit(QWidget* parent, const char* name, QRect geometry)
+{
+    auto* edit = new TNumEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setNumericType(TNumEdit::ntCurrency);
+    edit->setDecimals(2);
+    edit->setDigits(12);
+    edit->setMasks(QStringLiteral("#,##0"));
+    edit->setUseRounding(true);
+    edit->setValidate(false);
+    edit->setGeometry(geometry);
+    return edit;
+}
+
+TFnpNumericEdit* newNumberEdit(QWidget* parent, const char* name, int decimals, QRect geometry)
+{
+    auto* edit = new TFnpNumericEdit(parent);
+    edit->setObjectName(QLatin1String(name));
+    edit->setDecimals(decimals);
+    edit->setGeometry(geometry);
+    return edit;
+}
+
 } // namespace qn::app

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QLineEdit>
+#include <QRect>
 #include <QString>
 
 namespace qn::app {
@@ -112,5 +113,10 @@ private:
     double m_minValue = 0;
     double m_maxValue = 0;
 };
+
+// The pages' money field (2 decimals, 12 digits, mask "#,##0", rounding on, no validation)
+// and fixed-decimals field, named and placed.
+TNumEdit* newMoneyEdit(QWidget* parent, const char* name, QRect geometry);
+TFnpNumericEdit* newNumberEdit(QWidget* parent, const char* name, int decimals, QRect geometry);
 
 } // namespace qn::app

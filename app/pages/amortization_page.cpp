@@ -38,29 +38,6 @@ const QString kExtraMessage = QStringLiteral(
     "Please use the edit boxes and radio buttons to\n\r"
     "indicate the amount of your extra payments.");
 
-TNumEdit* makeMoney(QWidget* parent, const char* name, QRect geometry)
-{
-    auto* edit = new TNumEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setNumericType(TNumEdit::ntCurrency);
-    edit->setDecimals(2);
-    edit->setDigits(12);
-    edit->setMasks(QStringLiteral("#,##0"));
-    edit->setUseRounding(true);
-    edit->setValidate(false);
-    edit->setGeometry(geometry);
-    return edit;
-}
-
-TFnpNumericEdit* makeNumber(QWidget* parent, const char* name, int decimals, QRect geometry)
-{
-    auto* edit = new TFnpNumericEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setDecimals(decimals);
-    edit->setGeometry(geometry);
-    return edit;
-}
-
 template <typename W>
 W* named(W* widget, const char* name, QRect geometry)
 {
@@ -157,10 +134,10 @@ void AmortizationPage::buildControls()
     int i = 0;
     for (QLabel* label : findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
         label->setGeometry(8 + 110 * i++, 4, 105, 18);
-    m_edtMortAmt = makeMoney(this, "edtMortAmt", QRect(8, 22, 105, 24));
-    m_edtIRate = makeNumber(this, "edtIRate", 3, QRect(118, 22, 105, 24));
-    m_edtNumPmts = makeNumber(this, "edtNumPmts", 0, QRect(228, 22, 105, 24));
-    m_edtAmortPayment = makeMoney(this, "edtAmortPayment", QRect(338, 22, 105, 24));
+    m_edtMortAmt = newMoneyEdit(this, "edtMortAmt", QRect(8, 22, 105, 24));
+    m_edtIRate = newNumberEdit(this, "edtIRate", 3, QRect(118, 22, 105, 24));
+    m_edtNumPmts = newNumberEdit(this, "edtNumPmts", 0, QRect(228, 22, 105, 24));
+    m_edtAmortPayment = newMoneyEdit(this, "edtAmortPayment", QRect(338, 22, 105, 24));
     m_edtAmortPayment->setReadOnly(true);
     m_edtAmortPayment->setFocusPolicy(Qt::NoFocus);
     applyFieldLook(m_edtAmortPayment, FieldLook::Result);

@@ -13,27 +13,10 @@ namespace qn::app {
 
 namespace {
 
-TNumEdit* makeMoney(QWidget* parent, const char* name, QRect geometry)
-{
-    auto* edit = new TNumEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setNumericType(TNumEdit::ntCurrency);
-    edit->setDecimals(2);
-    edit->setDigits(12);
-    edit->setMasks(QStringLiteral("#,##0"));
-    edit->setUseRounding(true);
-    edit->setValidate(false);
-    edit->setGeometry(geometry);
-    return edit;
-}
-
 TFnpNumericEdit* makeNumber(QWidget* parent, const char* name, int decimals, QRect geometry)
 {
-    auto* edit = new TFnpNumericEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setDecimals(decimals);
+    TFnpNumericEdit* edit = newNumberEdit(parent, name, decimals, geometry);
     edit->setAlignment(Qt::AlignCenter);
-    edit->setGeometry(geometry);
     return edit;
 }
 
@@ -75,7 +58,7 @@ void BiweeklyPage::buildControls()
     makeLabel(this, QStringLiteral("Loan Amount"), QRect(16, 70, 170, 18));
     makeLabel(this, QStringLiteral("Interest Rate"), QRect(206, 70, 170, 18));
     makeLabel(this, QStringLiteral("Number of Payments"), QRect(396, 70, 170, 18));
-    m_edtMortgageAmount = makeMoney(this, "edtMortgageAmount", QRect(16, 90, 170, 24));
+    m_edtMortgageAmount = newMoneyEdit(this, "edtMortgageAmount", QRect(16, 90, 170, 24));
     m_edtMortgageInterest = makeNumber(this, "edtMortgageInterest", 3, QRect(206, 90, 170, 24));
     m_edtMortgagePeriods = makeNumber(this, "edtMortgagePeriods", 0, QRect(396, 90, 170, 24));
     m_edtMortgageAmount->setValue(100000);
@@ -97,15 +80,15 @@ void BiweeklyPage::buildControls()
             makeLabel(this, QLatin1String(headings[r][c]), QRect(col[c], row[r] - 20, 130, 18));
 
     auto at = [&](int r, int c) { return QRect(col[c], row[r], 130, 24); };
-    m_edtMortgagePayments = makeMoney(this, "edtMortgagePayments", at(0, 0));
-    m_edtMortgageTotalPaid = makeMoney(this, "edtMortgageTotalPaid", at(0, 1));
-    m_edtMortgageCostOfLoan = makeMoney(this, "edtMortgageCostOfLoan", at(0, 2));
-    m_edtMortgageHalfPayments = makeMoney(this, "edtMortgageHalfPayments", at(1, 0));
-    m_edtMortgageHalfTotalPaid = makeMoney(this, "edtMortgageHalfTotalPaid", at(1, 1));
-    m_edtMortgageHalfCostOfLoan = makeMoney(this, "edtMortgageHalfCostOfLoan", at(1, 2));
+    m_edtMortgagePayments = newMoneyEdit(this, "edtMortgagePayments", at(0, 0));
+    m_edtMortgageTotalPaid = newMoneyEdit(this, "edtMortgageTotalPaid", at(0, 1));
+    m_edtMortgageCostOfLoan = newMoneyEdit(this, "edtMortgageCostOfLoan", at(0, 2));
+    m_edtMortgageHalfPayments = newMoneyEdit(this, "edtMortgageHalfPayments", at(1, 0));
+    m_edtMortgageHalfTotalPaid = newMoneyEdit(this, "edtMortgageHalfTotalPaid", at(1, 1));
+    m_edtMortgageHalfCostOfLoan = newMoneyEdit(this, "edtMortgageHalfCostOfLoan", at(1, 2));
     m_edtTimeSavedMonths = makeNumber(this, "edtTimeSavedMonths", 2, at(2, 0));
     m_edtTimeSavedYears = makeNumber(this, "edtTimeSavedYears", 2, at(2, 1));
-    m_edtInterestSaved = makeMoney(this, "edtInterestSaved", at(2, 2));
+    m_edtInterestSaved = newMoneyEdit(this, "edtInterestSaved", at(2, 2));
     for (QLineEdit* edit : std::initializer_list<QLineEdit*>{
              m_edtMortgagePayments, m_edtMortgageTotalPaid, m_edtMortgageCostOfLoan,
              m_edtMortgageHalfPayments, m_edtMortgageHalfTotalPaid,
