@@ -127,6 +127,39 @@ TEST_F(PagesTest, QuickCalculatorSolvesEachUnknown)
     EXPECT_TRUE(takeMessages().isEmpty());
 }
 
+// The payment typed key by key, as a user would, with the focus moved on by Tab.
+TEST_F(PagesTest, QuickCalculatorTypedPayment)
+{
+    m_window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    m_window->gotoPage(qc);
+    settle();
+    click("btnCalcPMT");
+    auto* loan = find<TNumEdit>(qc, "edtLA");
+    auto* rate = find<TFnpNumericEdit>(qc, "EdtIR");
+    auto* months = find<TFnpNumericEdit>(qc, "EdtN");
+    loan->setFocus();
+    settle();  // the whole text is selected once the focus has settled
+    QTest::keyClicks(loan, QStringLiteral("100000"));
+    rate->setFocus();
+    settle();
+    rate->setCursorPosition(0);
+    QTest::keyClicks(rate, QStringLiteral("8.75"));
+    EXPECT_EQ(rate->text(), QStringLiteral("8.750"));
+    months->setFocus();
+    settle();
+    months->selectAll();
+    QTest::keyClicks(months, QStringLiteral("360"));
+    EXPECT_EQ(months->text(), QStringLiteral("360"));
+    click("BtnCalcQuickCalc");
+    settle();
+    EXPECT_DOUBLE_EQ(loan->value(), 100000);
+    auto* payment = find<TNumEdit>(qc, "edtPMT");
+    EXPECT_NEAR(payment->value(), 786.7004, 1e-4);
+    EXPECT_EQ(payment->displayText(), QStringLiteral("$786.70"));
+    EXPECT_TRUE(takeMessages().isEmpty());
+}
+
 TEST_F(PagesTest, QuickCalculatorZeroPaymentFailsAndResets)
 {
     m_window->gotoPage(qc);
