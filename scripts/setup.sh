@@ -16,7 +16,7 @@ if [ ${#missing[@]} -gt 0 ]; then
     export DEBIAN_FRONTEND=noninteractive
     # A fresh machine has empty package lists; refresh them once before installing.
     apt-get update -qq
-    apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+    apt-get install -y -qq "${missing[@]}" >/dev/null
   else
     echo "Missing packages. Run as root:"
     echo "  apt-get update && apt-get install -y ${missing[*]}"
