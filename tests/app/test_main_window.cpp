@@ -3,6 +3,7 @@
 #include "core/errors.h"
 #include "toolkit/guarded.h"
 #include "toolkit/message_box.h"
+#include "tests/support/window_fixture.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -30,43 +31,8 @@ const QString kMathMessage = QStringLiteral(
     "Please try again with reasonable values.");
 const QString kOtherMessage = QStringLiteral("An unidentified error has occurred.");
 
-// Every message must be taken by the test that expects it; leftovers fail in TearDown.
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public WindowFixture {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(m_dir.isValid());
-        m_previous = qn::toolkit::setMessageInterceptor([this](const auto& request) {
-            m_messages.append(request.text);
-            return QMessageBox::Ok;
-        });
-        m_window = std::make_unique<TfrmMain>(settingsFile());
-        m_window->setExitDraw([] { return 1; });
-        settle();
-    }
-
-    void TearDown() override
-    {
-        m_window.reset();
-        settle();
-        qn::toolkit::setMessageInterceptor(m_previous);
-        EXPECT_TRUE(m_messages.isEmpty()) << "unexpected: " << m_messages.join(u'|').toStdString();
-    }
-
-    QString settingsFile() const { return m_dir.filePath(QStringLiteral("QNRY.INI")); }
-
-    static void settle()
-    {
-        for (int i = 0; i < 5; ++i)
-            QCoreApplication::processEvents();
-    }
-
-    QStringList takeMessages()
-    {
-        settle();
-        return std::exchange(m_messages, {});
-    }
-
     template <typename T>
     T* find(const char* name) const
     {
@@ -92,10 +58,6 @@ protected:
         button.click();
     }
 
-    QTemporaryDir m_dir;
-    std::unique_ptr<TfrmMain> m_window;
-    QStringList m_messages;
-    qn::toolkit::MessageInterceptor m_previous;
 };
 
 TEST_F(MainWindowTest, StartsOnTheMenuPageWithCalculatorCommandsOff)

@@ -3,6 +3,7 @@
 #include "app/num_edit.h"
 #include "app/pages/amortization_page.h"
 #include "toolkit/message_box.h"
+#include "tests/support/window_fixture.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -24,41 +25,14 @@ namespace {
 const QString kQuickFailure =
     QStringLiteral("Cannot calculate using the values you entered.  Please try again.");
 
-// Every message must be taken by the test that expects it; leftovers fail in TearDown.
-class PagesTest : public ::testing::Test {
+class PagesTest : public WindowFixture {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(m_dir.isValid());
-        m_previous = qn::toolkit::setMessageInterceptor([this](const auto& request) {
-            m_messages.append(request.text);
-            return QMessageBox::Ok;
-        });
-        m_window = std::make_unique<TfrmMain>(m_dir.filePath(QStringLiteral("QNRY.INI")));
-        m_window->setExitDraw([] { return 1; });
+        WindowFixture::SetUp();
         m_window->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
         settle();
-    }
-
-    void TearDown() override
-    {
-        m_window.reset();
-        settle();
-        qn::toolkit::setMessageInterceptor(m_previous);
-        EXPECT_TRUE(m_messages.isEmpty()) << "unexpected: " << m_messages.join(u'|').toStdString();
-    }
-
-    static void settle()
-    {
-        for (int i = 0; i < 5; ++i)
-            QCoreApplication::processEvents();
-    }
-
-    QStringList takeMessages()
-    {
-        settle();
-        return std::exchange(m_messages, {});
     }
 
     template <typename T>
@@ -77,10 +51,6 @@ protected:
     }
 
     const QString qc = QStringLiteral("QC");
-    QTemporaryDir m_dir;
-    qn::toolkit::MessageInterceptor m_previous;
-    QStringList m_messages;
-    std::unique_ptr<TfrmMain> m_window;
 };
 
 struct QuickCase {
