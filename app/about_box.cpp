@@ -1,51 +1,12 @@
 #include "app/about_box.h"
 
 #include "app/dialog_parts.h"
+#include "toolkit/product.h"
+#include "toolkit/widgets.h"
 
-#include <QDesktopServices>
-#include <QMouseEvent>
 #include <QPushButton>
-#include <QUrl>
 
 namespace qn::app {
-
-void openWebPage(const QString& url)
-{
-    // Tests and headless runs must not start a browser.
-    if (qEnvironmentVariableIsSet("QUENNARY_NO_BROWSER"))
-        return;
-    QDesktopServices::openUrl(QUrl(url));
-}
-
-LinkLabel::LinkLabel(const QString& text, const QString& url, QWidget* parent)
-    : QLabel(text, parent), m_url(url)
-{
-    setCursor(Qt::PointingHandCursor);
-    QFont f = font();
-    f.setUnderline(true);
-    setFont(f);
-    setHovered(false);
-}
-
-void LinkLabel::setHovered(bool on)
-{
-    m_hovered = on;
-    QPalette pal = palette();
-    pal.setColor(QPalette::WindowText, on ? QColor(128, 0, 128) : QColor(0, 0, 255));
-    setPalette(pal);
-}
-
-void LinkLabel::enterEvent(QEnterEvent*) { setHovered(true); }
-
-void LinkLabel::leaveEvent(QEvent*) { setHovered(false); }
-
-void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
-        emit clicked();
-        openWebPage(m_url);
-    }
-}
 
 TAboutBox::TAboutBox(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
@@ -84,8 +45,7 @@ TAboutBox::TAboutBox(QWidget* parent)
         QRect(88, 90, 250, 80));
     about->setWordWrap(true);
     addLabel("lblVisit", QStringLiteral("Visit Tillerode at:"), QRect(88, 184, 100, 16));
-    auto* link = new LinkLabel(QStringLiteral("tillerode.example"),
-                               QStringLiteral("https://tillerode.example/"), panel);
+    auto* link = new toolkit::LinkLabel(toolkit::kMakerHomeText, toolkit::kMakerHomePage, panel);
     link->setObjectName(QStringLiteral("lblWebsite"));
     link->setToolTip(QStringLiteral(" Click to visit Tillerode Software's website ..."));
     link->setGeometry(192, 184, 140, 16);
@@ -100,7 +60,7 @@ TAboutBox::TAboutBox(QWidget* parent)
 
 void TAboutBox::FormCreate()
 {
-    findChild<QLabel*>(QStringLiteral("lblVersion"))->setText(QStringLiteral("1.0.02"));
+    findChild<QLabel*>(QStringLiteral("lblVersion"))->setText(toolkit::kVersionText);
     findChild<QLabel*>(QStringLiteral("lblDate"))->setText(QStringLiteral("July 13, 1999"));
 }
 

@@ -2,6 +2,8 @@
 
 #include "app/about_box.h"
 #include "app/dialog_parts.h"
+#include "toolkit/open_address.h"
+#include "toolkit/product.h"
 
 #include <QPushButton>
 
@@ -47,7 +49,7 @@ void TfrmClose::BtnReturnClick() { reject(); }
 
 void TfrmClose::btnSuggestionsClick()
 {
-    openWebPage(QStringLiteral("https://tillerode.example/suggestions"));
+    toolkit::openAddress(toolkit::kMakerSuggestionPage);
 }
 
 } // namespace qn::app

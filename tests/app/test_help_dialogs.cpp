@@ -1,3 +1,5 @@
+#include "toolkit/open_address.h"
+#include "toolkit/widgets.h"
 #include "app/about_box.h"
 #include "app/close_dialog.h"
 #include "app/dialog_util.h"
@@ -143,7 +145,7 @@ TEST(Dialogs, AboutBoxShowsVersionAndDate)
     auto* ok = about.findChild<QPushButton*>(QStringLiteral("btnClose"));
     ASSERT_NE(ok, nullptr);
     EXPECT_EQ(ok->toolTip(), QStringLiteral(" Close About ..."));
-    auto* link = about.findChild<qn::app::LinkLabel*>();
+    auto* link = about.findChild<qn::toolkit::LinkLabel*>();
     ASSERT_NE(link, nullptr);
     EXPECT_EQ(link->toolTip(), QStringLiteral(" Click to visit Tillerode Software's website ..."));
     EXPECT_FALSE(link->hovered());
@@ -184,11 +186,15 @@ TEST(Dialogs, CloseDialogQuitAcceptsReturnRejects)
 
 TEST(Dialogs, SuggestionsLeavesTheDialogOpen)
 {
-    qputenv("QUENNARY_NO_BROWSER", "1");
+    QStringList opened;
+    const auto previous =
+        qn::toolkit::setAddressOpener([&](const QString& address) { opened.append(address); });
     qn::app::TfrmClose dialog;
     dialog.show();
     dialog.findChild<QPushButton*>(QStringLiteral("btnSuggestions"))->click();
+    qn::toolkit::setAddressOpener(previous);
     EXPECT_TRUE(dialog.isVisible());
+    EXPECT_EQ(opened, QStringList{QStringLiteral("https://tillerode.example/suggestions")});
 }
 
 TEST(Dialogs, CentreOnHalvesTowardZero)
@@ -198,13 +204,12 @@ TEST(Dialogs, CentreOnHalvesTowardZero)
     QWidget dialog;
     dialog.resize(200, 100);
     qn::app::centreOn(&dialog, &main);
-    const QRect f = main.frameGeometry();
-    EXPECT_EQ(dialog.x(), f.left() + (f.width() - 200) / 2);
-    EXPECT_EQ(dialog.y(), f.top() + (f.height() - 100) / 2);
+    ASSERT_EQ(main.frameGeometry(), QRect(100, 50, 501, 401));  // not shown: no frame
+    EXPECT_EQ(dialog.pos(), QPoint(250, 200));  // 100 + 301 / 2, 50 + 301 / 2
 
-    dialog.resize(800, 700); // larger than main: negative halves round toward zero
+    dialog.resize(800, 700);  // larger than main: -299 / 2 rounds toward zero, to -149
     qn::app::centreOn(&dialog, &main);
-    EXPECT_EQ(dialog.x(), f.left() + (f.width() - 800) / 2);
+    EXPECT_EQ(dialog.pos(), QPoint(-49, -99));
 }
 
 TEST(Splash, ClosesWhenTimerFires)

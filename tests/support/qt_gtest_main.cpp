@@ -7,6 +7,8 @@ int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    // No test may start a browser or mail program; set once, before any test runs.
+    qputenv("QUENNARY_NO_BROWSER", "1");
     QApplication app(argc, argv);
     QApplication::setApplicationDisplayName(QStringLiteral("Quennary"));
     ::testing::InitGoogleTest(&argc, argv);

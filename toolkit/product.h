@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+namespace qn::toolkit {
+
+// The version and the maker's addresses, named once for the window caption, the about box,
+// the reports and the update check.
+inline const QString kVersionText = QStringLiteral("1.0.02");
+inline const QString kProductCaption = QStringLiteral("Quennary, 1.0.02");
+inline const QString kMakerHomePage = QStringLiteral("https://tillerode.example/");
+inline const QString kMakerFreewarePage = QStringLiteral("https://tillerode.example/freeware");
+inline const QString kMakerSuggestionPage =
+    QStringLiteral("https://tillerode.example/suggestions");
+inline const QString kMakerSuggestionMail =
+    QStringLiteral("mailto:suggestions@tillerode.example");
+inline const QString kMakerSupportMail = QStringLiteral("mailto:support@tillerode.example");
+inline const QString kMakerHomeText = QStringLiteral("tillerode.example");
+
+} // namespace qn::toolkit

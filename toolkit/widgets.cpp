@@ -1,0 +1,58 @@
+#include "toolkit/widgets.h"
+
+#include "toolkit/open_address.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace qn::toolkit {
+
+void AngledLabel::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::black);
+    painter.setPen(Qt::white);
+    painter.setFont(font());
+    painter.translate(0, height());
+    painter.rotate(-90);
+    painter.drawText(QRect(8, 0, height() - 8, width()), Qt::AlignLeft | Qt::AlignVCenter,
+                     text());
+}
+
+void ClickablePicture::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        emit clicked();
+}
+
+LinkLabel::LinkLabel(const QString& text, const QString& url, QWidget* parent)
+    : QLabel(text, parent), m_url(url)
+{
+    setCursor(Qt::PointingHandCursor);
+    QFont f = font();
+    f.setUnderline(true);
+    setFont(f);
+    setHovered(false);
+}
+
+void LinkLabel::setHovered(bool on)
+{
+    m_hovered = on;
+    QPalette pal = palette();
+    pal.setColor(QPalette::WindowText, on ? QColor(128, 0, 128) : QColor(0, 0, 255));
+    setPalette(pal);
+}
+
+void LinkLabel::enterEvent(QEnterEvent*) { setHovered(true); }
+
+void LinkLabel::leaveEvent(QEvent*) { setHovered(false); }
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        emit clicked();
+        openAddress(m_url);
+    }
+}
+
+} // namespace qn::toolkit

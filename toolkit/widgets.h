@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QLabel>
+
+#include <functional>
+
+namespace qn::toolkit {
+
+// A label drawn at 90 degrees, read bottom to top, white on black: the side strip's name.
+class AngledLabel : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+};
+
+// A picture that acts on a click.
+class ClickablePicture : public QLabel {
+    Q_OBJECT
+public:
+    using QLabel::QLabel;
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// A label that looks and acts like a web link: purple under the mouse, opens url on click.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+public:
+    LinkLabel(const QString& text, const QString& url, QWidget* parent = nullptr);
+    QString url() const { return m_url; }
+    bool hovered() const { return m_hovered; }
+
+signals:
+    void clicked();
+
+protected:
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void setHovered(bool on);
+    QString m_url;
+    bool m_hovered = false;
+};
+
+} // namespace qn::toolkit
