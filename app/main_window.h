@@ -2,15 +2,14 @@
 
 #include "app/settings_values.h"
 #include "core/mortgage.h"
+#include "pages/page_host.h"
 
 #include <QHash>
 #include <QMainWindow>
 #include <QString>
-#include <QStringList>
 
 #include <exception>
 #include <functional>
-#include <vector>
 
 class QAction;
 class QDialog;
@@ -18,33 +17,36 @@ class QLabel;
 class QMenu;
 class QPushButton;
 class QStackedWidget;
-class QTimer;
+
+namespace qn::toolkit {
+class HintDisplay;
+}
+
+namespace qn::pages {
+class CalculatorPage;
+class FailureQueue;
+struct PageInfo;
+}
 
 namespace qn::app {
 
-class CalculatorPage;
+using pages::CalculatorPage;
 
-// The loan figures shared by the Loan Amortizations and Biweekly Payments pages.
-struct LoanFigures {
-    double amount = 0;
-    double rate = 0;   // annual, as a fraction
-    int months = 0;
-};
-
-class TfrmMain : public QMainWindow {
+class TfrmMain : public QMainWindow, public pages::PageHost {
     Q_OBJECT
 public:
     // settingsPath: the settings file to load now and save on close.
     explicit TfrmMain(const QString& settingsPath, QWidget* parent = nullptr);
     ~TfrmMain() override;
 
-    SettingsValues& settings();
-    qn::TMortgage& mortgage();
-    LoanFigures& loanFigures();
-
-    // Printing switch: btnPrint and MnuFilePrint together.
-    void setPrintingEnabled(bool on);
-    bool printingEnabled() const;
+    // PageHost
+    SettingsValues& settings() override;
+    void saveSettingsKeys(const QStringList& keys) override;
+    qn::TMortgage& mortgage() override;
+    void setPrintingEnabled(bool on) override;
+    bool printingEnabled() const override;
+    void setResetEnabled(bool on) override;
+    void showHint(const QString& hint) override;
 
     QPushButton* resetButton() const;  // btnReset
     void Reset();
@@ -68,48 +70,45 @@ public:
     void setExitDraw(std::function<int()> draw);
     QString settingsPath() const { return m_settingsPath; }
     QString helpFile() const { return m_helpFile; }
-    int helpContext() const { return 5; }
+    int helpContext() const;
     int currentHelpContext() const;  // the Help button's topic; -1: the contents instead
 
     // Shows a modal window centred on this window's current bounds; returns its result.
     int runModal(QDialog& dialog);
 
-protected:
-    void closeEvent(QCloseEvent* event) override;
-    void contextMenuEvent(QContextMenuEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    struct PendingFailure {
-        std::exception_ptr failure;
-        QString pageName;
-    };
-
-    void buildToolBar(QWidget* panel);
-    void buildMenuPage(QWidget* page);
-    void buildMenus();
-    QAction* addAction(QMenu* menu, const char* name, const QString& caption);
-    void addCalculatorItems(QMenu* menu, const QString& prefix);
-    void setHint(QWidget* widget, const QString& hint);
-    void setCalcItemsEnabled(const QString& name, bool on);
+    // Command handlers of the menus and the tool bar.
     void MnuFileExitClick();
     void MnuHelpAboutClick();
     void MnuHelpDisclaimerClick();
     void MnuFilePrintSetupClick();
+    void MnuHelpContentsClick();
+    void MnuHelpSearchClick();
+    void MnuHelpHowClick();
+    void MnuHelpGlossaryClick();
     void btnHelpClick();
-    // 0 contents, 1 search, 2 help on help, 3 glossary, 4 the focused control (F1).
-    void showHelpTopic(int which);
-    void openAddress(const QString& address);
+    void helpForFocusedControl();  // F1
+    void mnuPreferencesSetValuesClick();
+    void ShowUpdate();
+    void Print();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+
+private:
+    void buildToolBar(QWidget* panel);
+    void buildMenuPage(QWidget* page);
+    void buildMenus();
+    void addCalculatorItems(QMenu* menu, const QString& prefix);
+    void setCalcItemsEnabled(const QString& name, bool on);
+    CalculatorPage* currentPage() const;
     bool FormCloseQuery();
     void FormClose();
 
     QString m_settingsPath;
-    QString m_exeFolder;
     QString m_helpFile;
-    bool m_exitFlag = false;
     SettingsValues m_settings;
     qn::TMortgage m_mortgage;
-    LoanFigures m_loanFigures;
     std::function<int()> m_exitDraw;
 
     QStackedWidget* m_notebook = nullptr;
@@ -123,14 +122,9 @@ private:
     QMenu* m_popCalcs = nullptr;
     QHash<QString, CalculatorPage*> m_pages;
     QHash<QString, QList<QAction*>> m_calcItems;  // page name -> its three items
-    QHash<QString, QPushButton*> m_menuButtons;
 
-    QTimer* m_hintTimer = nullptr;
-    QString m_pendingHint;
-
-    std::vector<PendingFailure> m_pendingFailures;
-    bool m_showingFailure = false;
-    bool m_flushQueued = false;
+    toolkit::HintDisplay* m_hints = nullptr;
+    pages::FailureQueue* m_failures = nullptr;
 };
 
 } // namespace qn::app

@@ -9,6 +9,7 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#include <algorithm>
 #include <array>
 
 namespace qn::app {
@@ -108,6 +109,28 @@ void SaveSettings(const QString& path, const SettingsValues& values)
         const std::string text = entry.real ? qn::FloatToStrG(values.*entry.real)
                                             : std::to_string(values.*entry.whole);
         file.writeString(QLatin1String(entry.section), QLatin1String(entry.key),
+                         QString::fromStdString(text));
+    }
+    if (!file.save()) {
+        const QString full = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+        throw qn::QnError("Unable to write to " + full.toStdString());
+    }
+}
+
+void SaveSettingsKeys(const QString& path, const SettingsValues& values,
+                      const QStringList& keys)
+{
+    IniFile file;
+    file.load(path);
+    for (const QString& key : keys) {
+        const auto entry = std::find_if(kEntries.begin(), kEntries.end(), [&](const Entry& e) {
+            return key.compare(QLatin1String(e.key), Qt::CaseInsensitive) == 0;
+        });
+        if (entry == kEntries.end())
+            throw qn::QnError("Unknown settings key " + key.toStdString());
+        const std::string text = entry->real ? qn::FloatToStrG(values.*entry->real)
+                                             : std::to_string(values.*entry->whole);
+        file.writeString(QLatin1String(entry->section), QLatin1String(entry->key),
                          QString::fromStdString(text));
     }
     if (!file.save()) {

@@ -1,54 +1,15 @@
 #pragma once
 
-#include <QString>
+#include "calculators/settings_values.h"
 
-#include <cstdint>
+#include <QString>
+#include <QStringList>
+
 #include <functional>
 
 namespace qn::app {
 
-// The 34 default values kept between runs, named by their keys in the settings file.
-struct SettingsValues {
-    // LastValues
-    double Loan = 100000;
-    double Interest = 8.75;
-    std::int32_t Term = 360;
-    double Payment = 786.7;
-    // PmiValues
-    double Pmip308085 = 0.0032;
-    double Pmip308590 = 0.0052;
-    double Pmip309095 = 0.0078;
-    double Pmip309597 = 0.0090;
-    double Pmip158085 = 0.0019;
-    double Pmip158590 = 0.0023;
-    double Pmip159095 = 0.0056;
-    double Pmip159597 = 0.0079;
-    // Ratios
-    double HRatio = 28;
-    double DRatio = 36;
-    // ClosingCosts
-    double AppraisalFee = 300;
-    double CreditReport = 42;
-    double TaxServiceFee = 85;
-    double LendersInspectionFee = 0;
-    double TitleInsurance = 200;
-    double TitleSearch = 100;
-    double EscrowClosingFee = 75;
-    double RecordingFee = 50;
-    double OtherFees = 300;
-    double SellerPaid = 0;
-    double OriginationPoints = 1.0;
-    double DiscountPoints = 0;
-    double DownPaymentPercent = 20;
-    double RealEstateTax = 800;
-    double Insurance = 580;
-    double AssociationFee = 0;
-    // Escrows
-    double InterimInterestDays = 15;
-    double PropertyTaxMonths = 3;
-    double HomeownersFirstYear = 12;
-    double HomeownersRenewalMonths = 2;
-};
+using calc::SettingsValues;
 
 // Reports a faulty key's conversion message ("'x' is not a valid floating point value").
 using ConversionReporter = std::function<void(const QString& message)>;
@@ -61,6 +22,11 @@ SettingsValues LoadSettings(const QString& path, const ConversionReporter& repor
 // Writes all 34 keys in file order, all or nothing. Throws qn::QnError with
 // "Unable to write to <path>" when the file cannot be written.
 void SaveSettings(const QString& path, const SettingsValues& values);
+
+// Writes only the named keys, all or nothing; the rest of the file is left as it is.
+// Throws like SaveSettings; an unknown key name is a qn::QnError too.
+void SaveSettingsKeys(const QString& path, const SettingsValues& values,
+                      const QStringList& keys);
 
 // Where the settings file lives: "QNRY.INI" (any letter case already present) beside the
 // executable, or the user's configuration folder when that folder cannot be written.

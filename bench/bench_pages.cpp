@@ -1,6 +1,6 @@
 #include "app/main_window.h"
-#include "app/num_edit.h"
-#include "app/pages/amortization_page.h"
+#include "pages/num_edit.h"
+#include "pages/amortization_page.h"
 #include "toolkit/message_box.h"
 
 #include <QApplication>
@@ -57,7 +57,7 @@ void BM_Schedule600(benchmark::State& state)
 {
     TfrmMain& w = *shell().window;
     w.gotoPage(QStringLiteral("Amort"));
-    find<qn::app::TFnpNumericEdit>(QStringLiteral("Amort"), "edtNumPmts")->setValue(600);
+    find<qn::pages::TFnpNumericEdit>(QStringLiteral("Amort"), "edtNumPmts")->setValue(600);
     auto* calculate = find<QPushButton>(QStringLiteral("Amort"), "btnCalculate");
     for (auto _ : state) {
         calculate->click();
@@ -70,7 +70,7 @@ void BM_CalcBW(benchmark::State& state)
 {
     TfrmMain& w = *shell().window;
     w.gotoPage(QStringLiteral("BW"));
-    auto* amount = find<qn::app::TNumEdit>(QStringLiteral("BW"), "edtMortgageAmount");
+    auto* amount = find<qn::pages::TNumEdit>(QStringLiteral("BW"), "edtMortgageAmount");
     for (auto _ : state)
         emit amount->exited();
 }

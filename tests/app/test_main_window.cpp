@@ -1,4 +1,5 @@
-#include "app/calculator_page.h"
+#include "pages/calculator_page.h"
+#include "app/help_window.h"
 #include "app/main_window.h"
 #include "core/errors.h"
 #include "toolkit/guarded.h"
@@ -125,19 +126,26 @@ TEST_F(MainWindowTest, EnteringACalculatorDisablesOnlyItsOwnItems)
     }
 }
 
-TEST_F(MainWindowTest, ShellFollowsThePageNavigationRow)
+TEST_F(MainWindowTest, ShellFollowsTheNavigationTable)
 {
-    using Button = qn::app::NavigationRow::Button;
-    for (const char* target : {"BW", "QC", "Amort", "QC"}) {
-        SCOPED_TRACE(target);
-        const bool resetBefore = enabled("btnReset");
-        item("mnuPopCalcsQC");  // items exist in every menu
-        m_window->gotoChosenCalculator(QLatin1String(target));
-        const auto row = m_window->page(QLatin1String(target))->navigationRow();
-        if (row.reset == Button::Unchanged)
-            EXPECT_EQ(enabled("btnReset"), resetBefore);
-        else
-            EXPECT_EQ(enabled("btnReset"), row.reset == Button::Enabled);
+    // Expected states written out, not read back from the registry under test.
+    struct Step {
+        const char* target;
+        bool reset, print, menu;
+    };
+    const Step steps[] = {
+        {"QC", false, false, true},     // Reset unchanged: still off from the menu page
+        {"BW", true, true, true},
+        {"QC", true, false, true},      // unchanged: stays on after BW
+        {"Amort", true, true, true},    // the schedule switches printing on
+        {"btnMenu", false, false, false},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.target);
+        m_window->gotoChosenCalculator(QLatin1String(step.target));
+        EXPECT_EQ(enabled("btnReset"), step.reset);
+        EXPECT_EQ(enabled("btnPrint"), step.print);
+        EXPECT_EQ(enabled("btnMenu"), step.menu);
     }
 }
 
@@ -186,6 +194,8 @@ TEST_F(MainWindowTest, FailuresShowTheirMessageOnceTheHandlerHasReturned)
         {[] { throw qn::EConvertError("'x' is not a valid floating point value"); },
          kOtherMessage},
         {[] { throw qn::EListError("row 0"); }, kOtherMessage},
+        {[] { throw qn::EInputError("Term in Months must be a whole number no larger than 1200."); },
+         QStringLiteral("Term in Months must be a whole number no larger than 1200.")},
         {[] { throw std::logic_error("other"); }, kOtherMessage},
         {[] { throw 42; }, kOtherMessage},
     };
@@ -302,7 +312,8 @@ TEST_F(MainWindowTest, HelpTopicFollowsThePage)
     for (const auto& [name, context] : pages) {
         m_window->gotoChosenCalculator(QLatin1String(name));
         EXPECT_EQ(m_window->currentHelpContext(), context) << name;
-        EXPECT_EQ(m_window->page(QLatin1String(name))->helpContext(), context) << name;
+        EXPECT_EQ(m_window->page(QLatin1String(name))->property("helpContext").toInt(), context)
+            << name;
     }
 }
 
@@ -310,6 +321,40 @@ TEST_F(MainWindowTest, ResetOnTheMenuPageDoesNothing)
 {
     m_window->Reset();
     EXPECT_EQ(m_window->currentPageName(), QStringLiteral("Menu"));
+}
+
+} // namespace
+
+namespace {
+
+// F1 asks for the focused control's topic first, then its page's, then the window's 5.
+TEST_F(MainWindowTest, F1OpensTheFocusedControlsTopic)
+{
+    qn::app::HelpWindow::setHelpFile(QStringLiteral(QUENNARY_SOURCE_DIR "/app/help/QNRY.hlp"));
+    m_window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+    auto pressF1 = [this] {
+        QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);  // through the shortcut map
+        settle();
+        const int context = qn::app::HelpWindow::instance()->currentContext();
+        // The help window took the activation; give it back for the next key.
+        qn::app::HelpWindow::closeHelp();
+        m_window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+        return context;
+    };
+    EXPECT_EQ(pressF1(), 5);
+
+    m_window->gotoChosenCalculator(QStringLiteral("Amort"));
+    settle();
+    EXPECT_EQ(pressF1(), 50);  // the loan amount field has no topic of its own
+
+    QTest::mouseClick(find<QPushButton>("btnAddExtraPayments"), Qt::LeftButton);
+    auto* remove = find<QPushButton>("btnRemove");
+    ASSERT_NE(remove, nullptr);
+    remove->setFocus();
+    settle();
+    EXPECT_EQ(pressF1(), 45);  // the extra-payments panel's own topic
 }
 
 } // namespace

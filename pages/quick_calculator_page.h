@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/calculator_page.h"
+#include "pages/calculator_page.h"
 #include "calculators/quick_calculator.h"
 
 #include <optional>
@@ -8,7 +8,7 @@
 class QLineEdit;
 class QPushButton;
 
-namespace qn::app {
+namespace qn::pages {
 
 class TNumEdit;
 class TFnpNumericEdit;
@@ -16,11 +16,8 @@ class TFnpNumericEdit;
 class QuickCalculatorPage : public CalculatorPage {
     Q_OBJECT
 public:
-    explicit QuickCalculatorPage(TfrmMain& main, QWidget* parent = nullptr);
+    explicit QuickCalculatorPage(PageHost& host, QWidget* parent = nullptr);
 
-    QString pageName() const override { return QStringLiteral("QC"); }
-    int helpContext() const override { return 20; }
-    NavigationRow navigationRow() const override;
     void enter() override;
     void reset() override;
 
@@ -53,4 +50,4 @@ private:
     TFnpNumericEdit* m_edtN = nullptr;
 };
 
-} // namespace qn::app
+} // namespace qn::pages

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/calculator_page.h"
+#include "pages/calculator_page.h"
 
-namespace qn::app {
+namespace qn::pages {
 
 class TNumEdit;
 class TFnpNumericEdit;
@@ -10,11 +10,8 @@ class TFnpNumericEdit;
 class BiweeklyPage : public CalculatorPage {
     Q_OBJECT
 public:
-    explicit BiweeklyPage(TfrmMain& main, QWidget* parent = nullptr);
+    explicit BiweeklyPage(PageHost& host, QWidget* parent = nullptr);
 
-    QString pageName() const override { return QStringLiteral("BW"); }
-    int helpContext() const override { return 100; }
-    NavigationRow navigationRow() const override;
     void enter() override;
     void reset() override;
 
@@ -40,4 +37,4 @@ private:
     TNumEdit* m_edtInterestSaved = nullptr;
 };
 
-} // namespace qn::app
+} // namespace qn::pages

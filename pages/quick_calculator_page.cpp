@@ -1,6 +1,7 @@
-#include "app/pages/quick_calculator_page.h"
+#include "pages/quick_calculator_page.h"
 
-#include "app/num_edit.h"
+#include "pages/num_edit.h"
+#include "pages/page_parts.h"
 #include "core/errors.h"
 #include "toolkit/guarded.h"
 #include "toolkit/message_box.h"
@@ -8,37 +9,14 @@
 #include <QLabel>
 #include <QPushButton>
 
-namespace qn::app {
+namespace qn::pages {
 
 using calc::Unknown;
 
-namespace {
 
-QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
-                        const QString& hint, QRect geometry)
+QuickCalculatorPage::QuickCalculatorPage(PageHost& host, QWidget* parent)
+    : CalculatorPage(host, parent)
 {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QLatin1String(name));
-    button->setToolTip(hint);
-    button->setStatusTip(hint);
-    button->setGeometry(geometry);
-    return button;
-}
-
-QLabel* makeLabel(QWidget* parent, const QString& text, QRect geometry)
-{
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(geometry);
-    return label;
-}
-
-} // namespace
-
-QuickCalculatorPage::QuickCalculatorPage(TfrmMain& main, QWidget* parent)
-    : CalculatorPage(main, parent)
-{
-    setObjectName(QStringLiteral("QC"));
-    setProperty("helpContext", 20);
     buildControls();
     connectHandlers();
 }
@@ -113,11 +91,6 @@ void QuickCalculatorPage::connectHandlers()
                    &QuickCalculatorPage::btnCalcQuickCalcClick);
 }
 
-NavigationRow QuickCalculatorPage::navigationRow() const
-{
-    return {QStringLiteral("Quick Calculator"), false, NavigationRow::Button::Unchanged,
-            NavigationRow::Button::Enabled};
-}
 
 void QuickCalculatorPage::enter()
 {
@@ -226,4 +199,4 @@ void QuickCalculatorPage::reset()
     m_btnCalcQuickCalc->setEnabled(false);
 }
 
-} // namespace qn::app
+} // namespace qn::pages

@@ -1,4 +1,4 @@
-#include "app/num_edit.h"
+#include "pages/num_edit.h"
 
 #include "core/errors.h"
 #include "core/numtext.h"
@@ -18,7 +18,7 @@
 #include <exception>
 #include <string>
 
-namespace qn::app {
+namespace qn::pages {
 
 namespace {
 
@@ -166,7 +166,7 @@ void applyFieldLook(QLineEdit* field, FieldLook look)
 // ---------------------------------------------------------------------------------------
 // TNumEdit
 
-TNumEdit::TNumEdit(QWidget* parent) : QLineEdit(parent)
+TNumEdit::TNumEdit(QWidget* parent) : NumericField(parent)
 {
     setFixedWidth(85);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -404,7 +404,7 @@ void TNumEdit::keyPressEvent(QKeyEvent* event)
 // ---------------------------------------------------------------------------------------
 // TFnpNumericEdit
 
-TFnpNumericEdit::TFnpNumericEdit(QWidget* parent) : QLineEdit(parent)
+TFnpNumericEdit::TFnpNumericEdit(QWidget* parent) : NumericField(parent)
 {
     setFixedWidth(73);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -655,4 +655,4 @@ TFnpNumericEdit* newNumberEdit(QWidget* parent, const char* name, int decimals, 
     return edit;
 }
 
-} // namespace qn::app
+} // namespace qn::pages

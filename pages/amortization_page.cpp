@@ -1,7 +1,7 @@
-#include "app/pages/amortization_page.h"
+#include "pages/amortization_page.h"
 
-#include "app/main_window.h"
-#include "app/num_edit.h"
+#include "pages/num_edit.h"
+#include "pages/page_parts.h"
 #include "calculators/amortization.h"
 #include "core/errors.h"
 #include "core/finance.h"
@@ -21,7 +21,7 @@
 #include <QRadioButton>
 #include <QTableView>
 
-namespace qn::app {
+namespace qn::pages {
 
 namespace {
 
@@ -117,10 +117,8 @@ QString AmortizationModel::text(int row, int column) const
     return m_rows[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(column)];
 }
 
-AmortizationPage::AmortizationPage(TfrmMain& main, QWidget* parent) : CalculatorPage(main, parent)
+AmortizationPage::AmortizationPage(PageHost& host, QWidget* parent) : CalculatorPage(host, parent)
 {
-    setObjectName(QStringLiteral("Amort"));
-    setProperty("helpContext", 50);
     buildControls();
     buildExtraPanel();
     connectHandlers();
@@ -138,9 +136,7 @@ void AmortizationPage::buildControls()
     m_edtIRate = newNumberEdit(this, "edtIRate", 3, QRect(118, 22, 105, 24));
     m_edtNumPmts = newNumberEdit(this, "edtNumPmts", 0, QRect(228, 22, 105, 24));
     m_edtAmortPayment = newMoneyEdit(this, "edtAmortPayment", QRect(338, 22, 105, 24));
-    m_edtAmortPayment->setReadOnly(true);
-    m_edtAmortPayment->setFocusPolicy(Qt::NoFocus);
-    applyFieldLook(m_edtAmortPayment, FieldLook::Result);
+    makeResult(m_edtAmortPayment);
     m_edtMortAmt->setValue(100000);
     m_edtIRate->setValue(7);
     m_edtNumPmts->setValue(360);
@@ -229,15 +225,10 @@ void AmortizationPage::connectHandlers()
     connectGuarded(m_btnCancel, &QPushButton::clicked, this, &P::CancelBtnClick);
 }
 
-NavigationRow AmortizationPage::navigationRow() const
-{
-    return {QStringLiteral("Loan Amortizations"), false, NavigationRow::Button::Enabled,
-            NavigationRow::Button::Enabled};
-}
 
 void AmortizationPage::enter()
 {
-    const SettingsValues& s = m_main.settings();
+    const SettingsValues& s = m_host.settings();
     m_btnAddExtra->setEnabled(true);
     m_edtMortAmt->setValue(s.Loan);
     m_edtIRate->setValue(s.Interest);
@@ -249,7 +240,8 @@ void AmortizationPage::enter()
 
 void AmortizationPage::reset() { ResetMortgage(); }
 
-void AmortizationPage::recoverFromArithmeticFailure() { m_main.resetButton()->click(); }
+// The failure may have left a half-built schedule; start again from the defaults.
+void AmortizationPage::recoverFromArithmeticFailure() { ResetMortgage(); }
 
 QString AmortizationPage::cellText(int row, int column) const
 {
@@ -261,20 +253,19 @@ int AmortizationPage::gridRowCount() const { return m_model->rowCount() + 1; }
 void AmortizationPage::CalcAmortization()
 {
     m_btnAddExtra->setEnabled(true);
-    m_main.resetButton()->setEnabled(true);
-    m_main.setPrintingEnabled(true);
+    m_host.setResetEnabled(true);
+    m_host.setPrintingEnabled(true);
     const double amount = m_edtMortAmt->value();
     const double rate = m_edtIRate->value();
     const int months = WholeFromValue(m_edtNumPmts->value());
-    m_main.loanFigures() = {amount, rate / 100, months};
-    m_main.mortgage().Setup(months, amount, rate / 100, 12);
+    m_host.mortgage().Setup(months, amount, rate / 100, 12);
     ShowSchedule();
 }
 
 void AmortizationPage::ShowSchedule()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const TMortgage& mortgage = m_main.mortgage();
+    const TMortgage& mortgage = m_host.mortgage();
     m_edtAmortPayment->setValue(mortgage.Payment);
     const QLocale locale = toolkit::moneyLocale();
     std::vector<AmortizationModel::Row> rows;
@@ -340,7 +331,7 @@ void AmortizationPage::btnRecalcExtraClick()
             this, QStringLiteral("'%1' is not a valid amount for Amount.").arg(amountText));
         return;
     }
-    TMortgage& mortgage = m_main.mortgage();
+    TMortgage& mortgage = m_host.mortgage();
     ExtraResult result = ExtraResult::Applied;
     try {
         if (m_rbOnePmt->isChecked()) {
@@ -366,7 +357,7 @@ void AmortizationPage::btnRecalcExtraClick()
 
 void AmortizationPage::btnRemoveClick()
 {
-    m_main.mortgage().ClearExtraPayments();
+    m_host.mortgage().ClearExtraPayments();
     ShowSchedule();
 }
 
@@ -376,8 +367,8 @@ void AmortizationPage::ResetMortgage()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
     m_btnAddExtra->setEnabled(false);
-    m_main.resetButton()->setEnabled(false);
-    m_main.setPrintingEnabled(false);
+    m_host.setResetEnabled(false);
+    m_host.setPrintingEnabled(false);
     m_edtMortAmt->setValue(100000);
     m_edtIRate->setValue(8.75);
     m_edtAmortPayment->setValue(786.7);
@@ -386,4 +377,4 @@ void AmortizationPage::ResetMortgage()
     QApplication::restoreOverrideCursor();
 }
 
-} // namespace qn::app
+} // namespace qn::pages

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/calculator_page.h"
+#include "pages/calculator_page.h"
 
 #include <QAbstractTableModel>
 
@@ -14,7 +14,7 @@ class QPushButton;
 class QRadioButton;
 class QTableView;
 
-namespace qn::app {
+namespace qn::pages {
 
 class TNumEdit;
 class TFnpNumericEdit;
@@ -42,11 +42,8 @@ private:
 class AmortizationPage : public CalculatorPage {
     Q_OBJECT
 public:
-    explicit AmortizationPage(TfrmMain& main, QWidget* parent = nullptr);
+    explicit AmortizationPage(PageHost& host, QWidget* parent = nullptr);
 
-    QString pageName() const override { return QStringLiteral("Amort"); }
-    int helpContext() const override { return 50; }
-    NavigationRow navigationRow() const override;
     void enter() override;
     void reset() override;
     void recoverFromArithmeticFailure() override;
@@ -96,4 +93,4 @@ private:
     AmortizationModel* m_model = nullptr;
 };
 
-} // namespace qn::app
+} // namespace qn::pages

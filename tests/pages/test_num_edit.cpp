@@ -1,4 +1,4 @@
-#include "app/num_edit.h"
+#include "pages/num_edit.h"
 
 #include "core/errors.h"
 #include "toolkit/guarded.h"
@@ -17,8 +17,8 @@
 #include <memory>
 #include <string>
 
-using qn::app::TFnpNumericEdit;
-using qn::app::TNumEdit;
+using qn::pages::TFnpNumericEdit;
+using qn::pages::TNumEdit;
 
 namespace {
 
@@ -372,14 +372,14 @@ TEST_F(NumEditTest, FixedFieldLeavingSignalsExitAndInvalidEntry)
 TEST_F(NumEditTest, FieldLooks)
 {
     TFnpNumericEdit field;
-    qn::app::applyFieldLook(&field, qn::app::FieldLook::Result);
+    qn::pages::applyFieldLook(&field, qn::pages::FieldLook::Result);
     EXPECT_TRUE(field.isEnabled());
     EXPECT_EQ(field.palette().color(QPalette::Active, QPalette::Base), QColor(255, 255, 0));
-    qn::app::applyFieldLook(&field, qn::app::FieldLook::Unknown);
+    qn::pages::applyFieldLook(&field, qn::pages::FieldLook::Unknown);
     EXPECT_FALSE(field.isEnabled());
     EXPECT_EQ(field.palette().color(QPalette::Disabled, QPalette::Base), QColor(Qt::white));
     EXPECT_EQ(field.palette().color(QPalette::Disabled, QPalette::Text), QColor(192, 192, 192));
-    qn::app::applyFieldLook(&field, qn::app::FieldLook::Normal);
+    qn::pages::applyFieldLook(&field, qn::pages::FieldLook::Normal);
     EXPECT_TRUE(field.isEnabled());
     EXPECT_EQ(field.palette().color(QPalette::Active, QPalette::Text), QColor(Qt::black));
     EXPECT_EQ(field.width(), 73);

@@ -1,7 +1,7 @@
-#include "app/pages/biweekly_page.h"
+#include "pages/biweekly_page.h"
 
-#include "app/main_window.h"
-#include "app/num_edit.h"
+#include "pages/num_edit.h"
+#include "pages/page_parts.h"
 #include "calculators/biweekly.h"
 #include "core/mortgage.h"
 #include "core/numtext.h"
@@ -9,7 +9,7 @@
 
 #include <QLabel>
 
-namespace qn::app {
+namespace qn::pages {
 
 namespace {
 
@@ -20,26 +20,10 @@ TFnpNumericEdit* makeNumber(QWidget* parent, const char* name, int decimals, QRe
     return edit;
 }
 
-void makeResult(QLineEdit* edit)
-{
-    applyFieldLook(edit, FieldLook::Result);
-    edit->setReadOnly(true);
-    edit->setFocusPolicy(Qt::ClickFocus);
-}
-
-QLabel* makeLabel(QWidget* parent, const QString& text, QRect geometry)
-{
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(geometry);
-    return label;
-}
-
 } // namespace
 
-BiweeklyPage::BiweeklyPage(TfrmMain& main, QWidget* parent) : CalculatorPage(main, parent)
+BiweeklyPage::BiweeklyPage(PageHost& host, QWidget* parent) : CalculatorPage(host, parent)
 {
-    setObjectName(QStringLiteral("BW"));
-    setProperty("helpContext", 100);
     buildControls();
     connectHandlers();
 }
@@ -109,15 +93,10 @@ void BiweeklyPage::connectHandlers()
         connectGuarded(edit, &TFnpNumericEdit::exited, this, &BiweeklyPage::CalcBW);
 }
 
-NavigationRow BiweeklyPage::navigationRow() const
-{
-    return {QStringLiteral("Bi-weekly Payments"), true, NavigationRow::Button::Enabled,
-            NavigationRow::Button::Enabled};
-}
 
 void BiweeklyPage::loadStartingValues()
 {
-    const SettingsValues& s = m_main.settings();
+    const SettingsValues& s = m_host.settings();
     m_edtMortgageAmount->setValue(s.Loan);
     m_edtMortgageInterest->setValue(s.Interest);
     m_edtMortgagePeriods->setValue(s.Term);
@@ -137,13 +116,12 @@ void BiweeklyPage::reset()
 
 void BiweeklyPage::CalcBW()
 {
-    m_main.setPrintingEnabled(true);
+    m_host.setPrintingEnabled(true);
     const double amount = m_edtMortgageAmount->value();
     const double percent = m_edtMortgageInterest->value();
     const int months = StrToInt(m_edtMortgagePeriods->text().toStdString());
-    m_main.loanFigures() = {amount, percent / 100, months};
 
-    TMortgage& mortgage = m_main.mortgage();
+    TMortgage& mortgage = m_host.mortgage();
     mortgage.Setup(months, amount, percent / 100, 12);
     const calc::BiweeklyResult r =
         calc::ComputeBiweekly(amount, percent, months, mortgage.Payment);
@@ -158,4 +136,4 @@ void BiweeklyPage::CalcBW()
     m_edtInterestSaved->setValue(r.interestSaved);
 }
 
-} // namespace qn::app
+} // namespace qn::pages

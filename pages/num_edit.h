@@ -4,24 +4,39 @@
 #include <QRect>
 #include <QString>
 
-namespace qn::app {
+namespace qn::pages {
 
 // How a field shows whether the user types into it (white), it is the unknown being
 // solved for (disabled, silver text) or it holds a computed result (yellow).
 enum class FieldLook { Normal, Unknown, Result };
 void applyFieldLook(QLineEdit* field, FieldLook look);
 
+// What every numeric entry field offers a page: a value and one "left the field" signal,
+// so a page can connect all its fields in one loop.
+class NumericField : public QLineEdit {
+    Q_OBJECT
+    Q_PROPERTY(double value READ value WRITE setValue)
+public:
+    using QLineEdit::QLineEdit;
+    virtual double value() const = 0;
+    virtual void setValue(double value) = 0;
+
+signals:
+    // Raised on every focus loss, changed or not: the pages' "leaving a field".
+    void exited();
+};
+
 // Formatted number field for money and a few plain numbers. The value is stored apart from
 // the text; display rounding never changes it until the user edits the field.
-class TNumEdit : public QLineEdit {
+class TNumEdit : public NumericField {
     Q_OBJECT
 public:
     enum NumericType { ntGeneral, ntCurrency, ntPercentage };
 
     explicit TNumEdit(QWidget* parent = nullptr);
 
-    double value() const;
-    void setValue(double value);
+    double value() const override;
+    void setValue(double value) override;
 
     NumericType numericType() const;
     void setNumericType(NumericType type);
@@ -46,8 +61,6 @@ public:
     QString displayText() const;
 
 signals:
-    // Raised on every focus loss, changed or not: the pages' "leaving a field".
-    void exited();
     void valueChanged(double value);
 
 protected:
@@ -77,14 +90,14 @@ private:
 };
 
 // Fixed-decimals field for rates, terms, counts and ratios: the value is its text.
-class TFnpNumericEdit : public QLineEdit {
+class TFnpNumericEdit : public NumericField {
     Q_OBJECT
 public:
     explicit TFnpNumericEdit(QWidget* parent = nullptr);
 
     // Converts the text; a text that is no number throws qn::EConvertError.
-    double value() const;
-    void setValue(double value);
+    double value() const override;
+    void setValue(double value) override;
 
     int decimals() const;
     void setDecimals(int decimals);  // clamped to 0..9
@@ -94,7 +107,6 @@ public:
     void setMaxValue(double v);
 
 signals:
-    void exited();
     void changed();        // every change of the text (OnChange)
     void invalidEntry();   // left with a value outside MinValue..MaxValue
 
@@ -119,4 +131,4 @@ private:
 TNumEdit* newMoneyEdit(QWidget* parent, const char* name, QRect geometry);
 TFnpNumericEdit* newNumberEdit(QWidget* parent, const char* name, int decimals, QRect geometry);
 
-} // namespace qn::app
+} // namespace qn::pages

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "calculators/settings_values.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace qn {
+class TMortgage;
+}
+
+namespace qn::pages {
+
+using calc::SettingsValues;
+
+// All that a page may ask of whatever shows it: the main window, a test, the headless run.
+// Pages never see the window itself.
+class PageHost {
+public:
+    virtual ~PageHost() = default;
+
+    virtual SettingsValues& settings() = 0;
+    // Writes the named keys' current values to the settings file at once, leaving every other
+    // line alone; throws qn::QnError "Unable to write to <path>" when it cannot.
+    virtual void saveSettingsKeys(const QStringList& keys) = 0;
+    virtual TMortgage& mortgage() = 0;
+
+    // btnPrint and the Print menu item together.
+    virtual void setPrintingEnabled(bool on) = 0;
+    virtual bool printingEnabled() const = 0;
+    virtual void setResetEnabled(bool on) = 0;
+
+    // Shows the long part of a hint in the status line at once.
+    virtual void showHint(const QString& hint) = 0;
+};
+
+} // namespace qn::pages

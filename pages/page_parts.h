@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QRect>
+#include <QString>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QWidget;
+
+namespace qn::pages {
+
+// The pieces every page is built from, so that all pages look and behave alike.
+
+QLabel* makeLabel(QWidget* parent, const QString& text, QRect geometry);
+
+// A push button with its hint (tool tip, and the status line after the usual pause).
+QPushButton* makeButton(QWidget* parent, const char* name, const QString& caption,
+                        const QString& hint, QRect geometry);
+
+// A result field: yellow, read-only, skipped by Tab, yet it can be clicked and left, which
+// recomputes the page like leaving an input does.
+void makeResult(QLineEdit* field);
+
+} // namespace qn::pages

@@ -1,0 +1,142 @@
+#pragma once
+
+#include "core/mortgage.h"
+#include "pages/calculator_page.h"
+#include "pages/failure_handler.h"
+#include "pages/registry.h"
+#include "toolkit/guarded.h"
+#include "toolkit/message_box.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QStackedLayout>
+#include <QStringList>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <utility>
+
+// A window that hosts the calculator pages the way the shell does, without the shell: the
+// pages' whole view of the world is this PageHost.
+class PageHarness : public QWidget, public qn::pages::PageHost {
+public:
+    PageHarness()
+        : m_failures(this, [this] { return m_current; })
+    {
+        m_stack = new QStackedLayout(this);
+        resize(612, 366);
+        qn::toolkit::setFailureHandler(
+            [this](std::exception_ptr failure) { m_failures.report(failure); });
+    }
+    ~PageHarness() override { qn::toolkit::setFailureHandler({}); }
+
+    qn::pages::SettingsValues& settings() override { return m_settings; }
+    void saveSettingsKeys(const QStringList& keys) override { m_savedKeys.append(keys); }
+    qn::TMortgage& mortgage() override { return m_mortgage; }
+    void setPrintingEnabled(bool on) override { m_printing = on; }
+    bool printingEnabled() const override { return m_printing; }
+    void setResetEnabled(bool on) override { m_reset = on; }
+    bool resetEnabled() const { return m_reset; }
+    void showHint(const QString& hint) override { m_hint = hint; }
+
+    // Enters a page as the menu does: its navigation row, then its own entry.
+    qn::pages::CalculatorPage* gotoPage(const QString& name)
+    {
+        const qn::pages::PageInfo* info = qn::pages::findPage(name);
+        EXPECT_TRUE(info && info->factory) << name.toStdString();
+        if (!info || !info->factory)
+            return nullptr;
+        qn::pages::CalculatorPage*& page = m_pages[name];
+        if (!page) {
+            page = qn::pages::createPage(*info, *this, this);
+            m_stack->addWidget(page);
+        }
+        m_current = page;
+        m_stack->setCurrentWidget(page);
+        using Button = qn::pages::NavigationRow::Button;
+        m_printing = info->navigation.printing;
+        if (info->navigation.reset != Button::Unchanged)
+            m_reset = info->navigation.reset == Button::Enabled;
+        qn::toolkit::runGuarded([page] { page->enter(); });
+        return page;
+    }
+
+    qn::pages::CalculatorPage* page(const QString& name) const { return m_pages.value(name); }
+
+    // The shell's Reset button: the current page's reset, when the button is enabled.
+    void clickReset()
+    {
+        if (m_reset && m_current)
+            qn::toolkit::runGuarded([this] { m_current->reset(); });
+    }
+
+    void flushPendingFailures() { m_failures.flush(); }
+
+    qn::pages::SettingsValues m_settings;
+    QStringList m_savedKeys;
+    QString m_hint;
+
+private:
+    QStackedLayout* m_stack = nullptr;
+    QHash<QString, qn::pages::CalculatorPage*> m_pages;
+    qn::pages::CalculatorPage* m_current = nullptr;
+    qn::TMortgage m_mortgage;
+    qn::pages::FailureQueue m_failures;
+    bool m_printing = false;
+    bool m_reset = false;
+};
+
+// Pages in a shown, active harness, with every message box answered and recorded. Every
+// message must be taken by the test that expects it; leftovers fail.
+class PageFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        m_previous = qn::toolkit::setMessageInterceptor([this](const auto& request) {
+            m_messages.append(request.text);
+            return QMessageBox::Ok;
+        });
+        m_window = std::make_unique<PageHarness>();
+        m_window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+        settle();
+    }
+
+    void TearDown() override
+    {
+        m_window.reset();
+        settle();
+        qn::toolkit::setMessageInterceptor(m_previous);
+        EXPECT_TRUE(m_messages.isEmpty()) << "unexpected: " << m_messages.join(u'|').toStdString();
+    }
+
+    // Failure messages are shown on a queued call; let them through.
+    static void settle()
+    {
+        for (int i = 0; i < 5; ++i)
+            QCoreApplication::processEvents();
+    }
+
+    QStringList takeMessages()
+    {
+        settle();
+        return std::exchange(m_messages, {});
+    }
+
+    template <typename T>
+    T* find(const QString& pageName, const char* name)
+    {
+        auto* page = m_window->page(pageName);
+        EXPECT_NE(page, nullptr);
+        auto* widget = page ? page->findChild<T*>(QLatin1String(name)) : nullptr;
+        EXPECT_NE(widget, nullptr) << name;
+        return widget;
+    }
+
+    qn::toolkit::MessageInterceptor m_previous;
+    QStringList m_messages;
+    std::unique_ptr<PageHarness> m_window;
+};
