@@ -1,3 +1,4 @@
+#include "app/headless_run.h"
 #include "app/main_window.h"
 #include "app/settings_values.h"
 #include "app/splash_screen.h"
@@ -8,8 +9,23 @@
 #include <QCommandLineParser>
 #include <QTimer>
 
+#include <cstdio>
+
 int main(int argc, char** argv)
 {
+    if (qn::app::isHeadlessRun(argc, argv)) {
+        // A page run needs no display and starts no browser, wherever it runs.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        qputenv("QUENNARY_NO_BROWSER", "1");
+        // Standard error carries the page's messages for scripts; Qt's notes stay out of it.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& m) {
+            if (type == QtCriticalMsg || type == QtFatalMsg)
+                std::fprintf(stderr, "%s\n", qPrintable(m));
+        });
+        QApplication app(argc, argv);
+        QApplication::setApplicationName(QStringLiteral("Quennary"));
+        return qn::app::runHeadless(QApplication::arguments().mid(1));
+    }
     QApplication app(argc, argv);
     // The splash comes first so it is on screen while the rest loads.
     qn::app::TSplashScreen splash;

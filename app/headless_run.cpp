@@ -1,0 +1,385 @@
+#include "app/headless_run.h"
+
+#include "app/settings_values.h"
+#include "core/mortgage.h"
+#include "pages/calculator_page.h"
+#include "pages/failure_handler.h"
+#include "pages/num_edit.h"
+#include "pages/registry.h"
+#include "toolkit/guarded.h"
+#include "toolkit/message_box.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QElapsedTimer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QKeyEvent>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include <cstdio>
+#include <cstring>
+#include <optional>
+#include <vector>
+
+namespace qn::app {
+
+namespace {
+
+struct Action {
+    enum Kind { Set, Click, Choose } kind;
+    QString name;
+    QString text;  // Set: the text typed; Choose: the index
+};
+
+struct Request {
+    QString settingsPath;
+    QString page;
+    std::vector<Action> actions;
+    bool fields = false;
+};
+
+class UsageError {
+public:
+    explicit UsageError(QString reason) : m_reason(std::move(reason)) {}
+    const QString& reason() const { return m_reason; }
+
+private:
+    QString m_reason;
+};
+
+void printLine(FILE* stream, const QString& text)
+{
+    const QByteArray bytes = text.toUtf8();
+    std::fwrite(bytes.constData(), 1, static_cast<std::size_t>(bytes.size()), stream);
+    std::fputc('\n', stream);
+    std::fflush(stream);
+}
+
+// Splits "NAME=VALUE"; the name may not be empty.
+std::pair<QString, QString> splitAssignment(const QString& option, const QString& value)
+{
+    const qsizetype eq = value.indexOf(QLatin1Char('='));
+    if (eq <= 0)
+        throw UsageError(option + QStringLiteral(" needs NAME=VALUE, not '") + value
+                         + QStringLiteral("'"));
+    return {value.left(eq), value.mid(eq + 1)};
+}
+
+Request parseArguments(const QStringList& args)
+{
+    Request request;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        QString option = args[i];
+        std::optional<QString> inlineValue;
+        if (const qsizetype eq = option.indexOf(QLatin1Char('='));
+            option.startsWith(QStringLiteral("--")) && eq > 0) {
+            inlineValue = option.mid(eq + 1);
+            option = option.left(eq);
+        }
+        auto value = [&]() -> QString {
+            if (inlineValue)
+                return *inlineValue;
+            if (i + 1 >= args.size())
+                throw UsageError(option + QStringLiteral(" needs a value"));
+            return args[++i];
+        };
+        if (option == QStringLiteral("--settings")) {
+            request.settingsPath = value();
+        } else if (option == QStringLiteral("--page")) {
+            request.page = value();
+        } else if (option == QStringLiteral("--set")) {
+            const auto [name, text] = splitAssignment(option, value());
+            request.actions.push_back({Action::Set, name, text});
+        } else if (option == QStringLiteral("--click")) {
+            const QString name = value();
+            if (name.isEmpty())
+                throw UsageError(QStringLiteral("--click needs a button name"));
+            request.actions.push_back({Action::Click, name, {}});
+        } else if (option == QStringLiteral("--choose")) {
+            const auto [name, index] = splitAssignment(option, value());
+            bool ok = false;
+            index.toInt(&ok);
+            if (!ok)
+                throw UsageError(QStringLiteral("--choose needs a whole index, not '") + index
+                                 + QStringLiteral("'"));
+            request.actions.push_back({Action::Choose, name, index});
+        } else if (option == QStringLiteral("--fields") && !inlineValue) {
+            request.fields = true;
+        } else {
+            throw UsageError(QStringLiteral("unknown option '") + args[i] + QStringLiteral("'"));
+        }
+    }
+    if (request.page.isEmpty())
+        throw UsageError(QStringLiteral("--page needs a page name"));
+    return request;
+}
+
+// A host without a window: the settings file, the loan model and the shell's switches.
+class HeadlessHost : public pages::PageHost {
+public:
+    explicit HeadlessHost(QString settingsPath) : m_settingsPath(std::move(settingsPath)) {}
+
+    SettingsValues& settings() override { return m_settings; }
+    void saveSettingsKeys(const QStringList& keys) override
+    {
+        SaveSettingsKeys(m_settingsPath, m_settings, keys);
+    }
+    qn::TMortgage& mortgage() override { return m_mortgage; }
+    void setPrintingEnabled(bool on) override { m_printing = on; }
+    bool printingEnabled() const override { return m_printing; }
+    void setResetEnabled(bool on) override { m_reset = on; }
+    bool resetEnabled() const { return m_reset; }
+    void showHint(const QString&) override {}
+
+    QString m_settingsPath;
+    SettingsValues m_settings;
+
+private:
+    qn::TMortgage m_mortgage;
+    bool m_printing = false;
+    bool m_reset = false;
+};
+
+// The radio buttons of a group: a QButtonGroup by that name, else a widget holding them.
+QList<QAbstractButton*> groupButtons(QWidget* page, const QString& name)
+{
+    if (auto* group = page->findChild<QButtonGroup*>(name))
+        return group->buttons();
+    QList<QAbstractButton*> buttons;
+    if (auto* holder = page->findChild<QWidget*>(name)) {
+        for (QRadioButton* radio : holder->findChildren<QRadioButton*>())
+            buttons.append(radio);
+    }
+    return buttons;
+}
+
+void checkActions(QWidget* page, const std::vector<Action>& actions)
+{
+    for (const Action& action : actions) {
+        switch (action.kind) {
+        case Action::Set: {
+            auto* field = page->findChild<QLineEdit*>(action.name);
+            if (!field)
+                throw UsageError(QStringLiteral("no field '") + action.name
+                                 + QStringLiteral("' on this page"));
+            if (field->isReadOnly())
+                throw UsageError(QStringLiteral("field '") + action.name
+                                 + QStringLiteral("' is read-only"));
+            break;
+        }
+        case Action::Click:
+            if (action.name != QStringLiteral("btnReset")
+                && !page->findChild<QAbstractButton*>(action.name))
+                throw UsageError(QStringLiteral("no button '") + action.name
+                                 + QStringLiteral("' on this page"));
+            break;
+        case Action::Choose: {
+            const QList<QAbstractButton*> buttons = groupButtons(page, action.name);
+            if (buttons.isEmpty())
+                throw UsageError(QStringLiteral("no group '") + action.name
+                                 + QStringLiteral("' on this page"));
+            const int index = action.text.toInt();
+            if (index < 0 || index >= buttons.size())
+                throw UsageError(QStringLiteral("group '") + action.name
+                                 + QStringLiteral("' has no item ") + action.text);
+            break;
+        }
+        }
+    }
+}
+
+void settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+// Types text as keystrokes into the field entered with Tab (which selects its text), then
+// leaves it.
+void typeInto(QLineEdit* field, const QString& text)
+{
+    field->setFocus(Qt::TabFocusReason);
+    settle();
+    for (const QChar c : text) {
+        const int key = c.unicode() < 128 ? QChar(c).toUpper().unicode() : 0;
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(field, &press);
+        QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier, QString(c));
+        QCoreApplication::sendEvent(field, &release);
+    }
+    field->clearFocus();
+    settle();
+}
+
+QJsonObject describePage(const QString& name, QWidget* page)
+{
+    QJsonObject fields;
+    QJsonObject values;
+    for (QLineEdit* edit : page->findChildren<QLineEdit*>()) {
+        if (edit->objectName().isEmpty() || edit->objectName().startsWith(QStringLiteral("qt_")))
+            continue;
+        fields.insert(edit->objectName(), edit->displayText());
+        if (auto* numeric = qobject_cast<pages::NumericField*>(edit)) {
+            QJsonValue number;
+            try {
+                number = numeric->value();
+            } catch (const std::exception&) {
+                number = QJsonValue::Null;  // a text that is no number
+            }
+            values.insert(edit->objectName(), number);
+        }
+    }
+    QJsonObject labels;
+    for (QLabel* label : page->findChildren<QLabel*>()) {
+        if (!label->objectName().isEmpty() && !label->objectName().startsWith(QStringLiteral("qt_")))
+            labels.insert(label->objectName(), label->text());
+    }
+    QJsonObject grids;
+    for (QTableView* view : page->findChildren<QTableView*>()) {
+        const QAbstractItemModel* model = view->model();
+        if (view->objectName().isEmpty() || !model)
+            continue;
+        QJsonArray rows;
+        if (view->horizontalHeader() && !view->horizontalHeader()->isHidden()) {
+            QJsonArray header;
+            for (int c = 0; c < model->columnCount(); ++c)
+                header.append(model->headerData(c, Qt::Horizontal).toString());
+            rows.append(header);
+        }
+        for (int r = 0; r < model->rowCount(); ++r) {
+            QJsonArray row;
+            for (int c = 0; c < model->columnCount(); ++c)
+                row.append(model->index(r, c).data().toString());
+            rows.append(row);
+        }
+        grids.insert(view->objectName(), rows);
+    }
+    QJsonObject result;
+    result.insert(QStringLiteral("page"), name);
+    result.insert(QStringLiteral("fields"), fields);
+    result.insert(QStringLiteral("values"), values);
+    result.insert(QStringLiteral("labels"), labels);
+    result.insert(QStringLiteral("grids"), grids);
+    return result;
+}
+
+} // namespace
+
+bool isHeadlessRun(int argc, char** argv)
+{
+    // Any option of a page run makes it one, so a run missing --page gets a usage error
+    // rather than a window.
+    for (int i = 1; i < argc; ++i) {
+        for (const char* option : {"--page", "--set", "--click", "--choose", "--fields"}) {
+            const std::size_t n = std::strlen(option);
+            if (std::strncmp(argv[i], option, n) == 0 && (argv[i][n] == 0 || argv[i][n] == '='))
+                return true;
+        }
+    }
+    return false;
+}
+
+int runHeadless(const QStringList& args)
+{
+    Request request;
+    const pages::PageInfo* info = nullptr;
+    try {
+        request = parseArguments(args);
+        info = pages::findPage(request.page);
+        if (!info || !info->factory)
+            throw UsageError(QStringLiteral("unknown page '") + request.page
+                             + QStringLiteral("'"));
+    } catch (const UsageError& error) {
+        printLine(stderr, QStringLiteral("usage error: ") + error.reason());
+        return 2;
+    }
+
+    bool messageShown = false;
+    const auto previous = toolkit::setMessageInterceptor([&](const toolkit::MessageRequest& m) {
+        messageShown = true;
+        printLine(stderr, QStringLiteral("message: ") + m.text);
+        return QMessageBox::Ok;
+    });
+
+    HeadlessHost host(request.settingsPath.isEmpty() ? DefaultSettingsPath()
+                                                     : request.settingsPath);
+    host.m_settings = LoadSettings(host.m_settingsPath, [](const QString& message) {
+        toolkit::showMessage(nullptr, message);
+    });
+
+    QWidget window;
+    window.setObjectName(QStringLiteral("frmHeadless"));
+    auto* layout = new QVBoxLayout(&window);
+    pages::CalculatorPage* page = pages::createPage(*info, host, &window);
+    layout->addWidget(page);
+    pages::FailureQueue failures(&window, [page] { return page; });
+    toolkit::setFailureHandler([&](std::exception_ptr failure) { failures.report(failure); });
+
+    int status = 0;
+    try {
+        checkActions(page, request.actions);
+        // Focus moves only within an active window.
+        window.show();
+        window.activateWindow();
+        QElapsedTimer waited;
+        waited.start();
+        while (!window.isActiveWindow() && waited.elapsed() < 1000)
+            QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+
+        // Entering as the menu does: the navigation row, then the page's own entry.
+        host.setPrintingEnabled(info->navigation.printing);
+        if (info->navigation.reset != pages::NavigationRow::Button::Unchanged)
+            host.setResetEnabled(info->navigation.reset
+                                 == pages::NavigationRow::Button::Enabled);
+        toolkit::runGuarded([page] { page->enter(); });
+        settle();
+        for (const Action& action : request.actions) {
+            switch (action.kind) {
+            case Action::Set: {
+                auto* field = page->findChild<QLineEdit*>(action.name);
+                if (!field->isEnabled())
+                    throw UsageError(QStringLiteral("field '") + action.name
+                                     + QStringLiteral("' cannot be typed into now"));
+                typeInto(field, action.text);
+                break;
+            }
+            case Action::Click:
+                if (action.name == QStringLiteral("btnReset")) {
+                    // Like the tool bar button: only when the page has it enabled.
+                    if (host.resetEnabled())
+                        toolkit::runGuarded([page] { page->reset(); });
+                } else {
+                    page->findChild<QAbstractButton*>(action.name)->click();
+                }
+                break;
+            case Action::Choose:
+                groupButtons(page, action.name).at(action.text.toInt())->click();
+                break;
+            }
+            settle();
+        }
+        failures.flush();
+        if (request.fields)
+            printLine(stdout, QString::fromUtf8(QJsonDocument(describePage(info->name, page))
+                                                    .toJson(QJsonDocument::Indented))
+                                  .trimmed());
+        status = messageShown ? 1 : 0;
+    } catch (const UsageError& error) {
+        printLine(stderr, QStringLiteral("usage error: ") + error.reason());
+        status = 2;
+    }
+    toolkit::setFailureHandler({});
+    toolkit::setMessageInterceptor(previous);
+    return status;
+}
+
+} // namespace qn::app

@@ -1,0 +1,144 @@
+// The headless page run through the real executable, as scripts use it.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct RunResult {
+    int status = -1;
+    QJsonObject json;
+    QString errors;
+};
+
+class HeadlessRun : public ::testing::Test {
+protected:
+    RunResult run(QStringList args)
+    {
+        args.prepend(m_dir.filePath(QStringLiteral("QNRY.INI")));
+        args.prepend(QStringLiteral("--settings"));
+        QProcess process;
+        process.start(QStringLiteral(QUENNARY_EXE), args);
+        EXPECT_TRUE(process.waitForFinished(10000));
+        RunResult result;
+        result.status = process.exitCode();
+        result.errors = QString::fromUtf8(process.readAllStandardError());
+        const QByteArray out = process.readAllStandardOutput();
+        if (!out.isEmpty()) {
+            QJsonParseError error{};
+            result.json = QJsonDocument::fromJson(out, &error).object();
+            EXPECT_EQ(error.error, QJsonParseError::NoError) << out.toStdString();
+        }
+        return result;
+    }
+
+    QTemporaryDir m_dir;
+};
+
+TEST_F(HeadlessRun, BiweeklyExampleWithTheSettingsRateAndTerm)
+{
+    const RunResult r = run({QStringLiteral("--page"), QStringLiteral("BW"), QStringLiteral("--set"),
+                       QStringLiteral("edtMortgageAmount=120000"), QStringLiteral("--fields")});
+    EXPECT_EQ(r.status, 0) << r.errors.toStdString();
+    EXPECT_TRUE(r.errors.isEmpty()) << r.errors.toStdString();
+    EXPECT_EQ(r.json.value(QStringLiteral("page")).toString(), QStringLiteral("BW"));
+    const QJsonObject fields = r.json.value(QStringLiteral("fields")).toObject();
+    const QJsonObject values = r.json.value(QStringLiteral("values")).toObject();
+    // 120000 at 8.75 % over 360 months: 1.2 times the 100000 example's 786.70.
+    EXPECT_EQ(fields.value(QStringLiteral("edtMortgageAmount")).toString(),
+              QStringLiteral("$120,000.00"));
+    EXPECT_EQ(fields.value(QStringLiteral("edtMortgagePayments")).toString(),
+              QStringLiteral("$944.04"));
+    EXPECT_EQ(fields.value(QStringLiteral("edtMortgageHalfPayments")).toString(),
+              QStringLiteral("$472.02"));
+    EXPECT_EQ(fields.value(QStringLiteral("edtMortgageInterest")).toString(),
+              QStringLiteral("8.750"));
+    EXPECT_DOUBLE_EQ(values.value(QStringLiteral("edtMortgageTotalPaid")).toDouble(),
+                     944.04 * 360);
+    EXPECT_DOUBLE_EQ(values.value(QStringLiteral("edtMortgagePeriods")).toDouble(), 360);
+}
+
+TEST_F(HeadlessRun, AmortizationGridWithHeadings)
+{
+    const RunResult r = run({QStringLiteral("--page=Amort"), QStringLiteral("--fields")});
+    EXPECT_EQ(r.status, 0) << r.errors.toStdString();
+    const QJsonArray grid = r.json.value(QStringLiteral("grids"))
+                                .toObject()
+                                .value(QStringLiteral("grdAmortization"))
+                                .toArray();
+    ASSERT_EQ(grid.size(), 361);
+    EXPECT_EQ(grid.at(0).toArray().at(0).toString(), QStringLiteral("PMT"));
+    EXPECT_EQ(grid.at(1).toArray().at(1).toString(), QStringLiteral("$57.53"));
+    EXPECT_EQ(grid.at(360).toArray().at(6).toString(), QStringLiteral("$0.00"));
+}
+
+TEST_F(HeadlessRun, AMessageIsPrintedAndGivesStatusOne)
+{
+    const RunResult r = run({QStringLiteral("--page"), QStringLiteral("QC"), QStringLiteral("--click"),
+                       QStringLiteral("btnCalcN"), QStringLiteral("--set"),
+                       QStringLiteral("edtLA=100000"), QStringLiteral("--set"),
+                       QStringLiteral("EdtIR=8.75"), QStringLiteral("--set"),
+                       QStringLiteral("edtPMT=700"), QStringLiteral("--click"),
+                       QStringLiteral("BtnCalcQuickCalc"), QStringLiteral("--fields")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.errors.startsWith(QStringLiteral("message: The payment does not cover")))
+        << r.errors.toStdString();
+    EXPECT_TRUE(r.errors.contains(QStringLiteral("never be repaid")));
+    // The inputs stay for the user to mend.
+    const QJsonObject values = r.json.value(QStringLiteral("values")).toObject();
+    EXPECT_DOUBLE_EQ(values.value(QStringLiteral("edtPMT")).toDouble(), 700);
+    EXPECT_DOUBLE_EQ(values.value(QStringLiteral("edtLA")).toDouble(), 100000);
+}
+
+TEST_F(HeadlessRun, UsageErrorsComputeNothing)
+{
+    const QStringList cases[] = {
+        {QStringLiteral("--page"), QStringLiteral("XYZ")},
+        {QStringLiteral("--fields")},
+        {QStringLiteral("--page"), QStringLiteral("BW"), QStringLiteral("--set"),
+         QStringLiteral("edtNoSuchField=1")},
+        {QStringLiteral("--page"), QStringLiteral("BW"), QStringLiteral("--set"),
+         QStringLiteral("edtMortgagePayments=1")},  // a result field: read-only
+        {QStringLiteral("--page"), QStringLiteral("BW"), QStringLiteral("--set"),
+         QStringLiteral("=1")},
+        {QStringLiteral("--page"), QStringLiteral("QC"), QStringLiteral("--click"),
+         QStringLiteral("btnNope")},
+        {QStringLiteral("--page"), QStringLiteral("Amort"), QStringLiteral("--choose"),
+         QStringLiteral("rgNope=1")},
+        {QStringLiteral("--page"), QStringLiteral("Amort"), QStringLiteral("--choose"),
+         QStringLiteral("pnlAddExtra=x")},
+        {QStringLiteral("--page"), QStringLiteral("Amort"), QStringLiteral("--choose"),
+         QStringLiteral("pnlAddExtra=7")},
+        {QStringLiteral("--page"), QStringLiteral("BW"), QStringLiteral("--bogus")},
+        {QStringLiteral("--page"), QStringLiteral("BW"), QStringLiteral("--set")},
+    };
+    for (const QStringList& args : cases) {
+        SCOPED_TRACE(args.join(u' ').toStdString());
+        QStringList withFields = args;
+        withFields.append(QStringLiteral("--fields"));
+        const RunResult r = run(withFields);
+        EXPECT_EQ(r.status, 2);
+        EXPECT_TRUE(r.json.isEmpty()) << "printed fields after a usage error";
+        EXPECT_TRUE(r.errors.startsWith(QStringLiteral("usage error: ")));
+        EXPECT_EQ(r.errors.count(u'\n'), 1) << r.errors.toStdString();
+    }
+}
+
+TEST_F(HeadlessRun, ResetRunsThePagesOwnReset)
+{
+    const RunResult r = run({QStringLiteral("--page"), QStringLiteral("Amort"), QStringLiteral("--click"),
+                       QStringLiteral("btnReset"), QStringLiteral("--fields")});
+    EXPECT_EQ(r.status, 0);
+    const QJsonArray grid = r.json.value(QStringLiteral("grids"))
+                                .toObject()
+                                .value(QStringLiteral("grdAmortization"))
+                                .toArray();
+    ASSERT_GT(grid.size(), 1);
+    EXPECT_TRUE(grid.at(1).toArray().at(0).toString().isEmpty());  // the schedule is cleared
+}
+
+} // namespace
