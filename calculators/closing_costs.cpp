@@ -1,0 +1,255 @@
+#include "calculators/closing_costs.h"
+
+#include "calculators/field_checks.h"
+#include "core/errors.h"
+#include "core/finance.h"
+
+#include <algorithm>
+#include <cmath>
+#include <stdexcept>
+
+namespace qn::calc {
+
+namespace {
+
+constexpr double kMaxYears = 100;
+constexpr double kMaxCount = 1200;
+
+double finite(double value)
+{
+    if (!std::isfinite(value))
+        throw EMathError("Floating point overflow");
+    return value;
+}
+
+double divide(double a, double b)
+{
+    if (b == 0)
+        throw EMathError("Floating point division by zero");
+    return finite(a / b);
+}
+
+// The percent field keeps three decimals, halves away from zero.
+double toPercentField(double percent)
+{
+    return std::round(percent * 1000) / 1000;
+}
+
+// Nearest whole thousand, a value halfway between going to the even thousand.
+double roundToThousand(double value)
+{
+    const double thousands = value / 1000;
+    const double down = std::floor(thousands);
+    const double rest = thousands - down;
+    if (rest > 0.5 || (rest == 0.5 && std::fmod(down, 2) != 0))
+        return (down + 1) * 1000;
+    return down * 1000;
+}
+
+struct Counts {
+    int days, taxMonths, firstYearMonths, renewalMonths, pmiMonths;
+};
+
+Counts wholeCounts(const EccEscrowCounts& c)
+{
+    return {RequireWhole(c.interimInterestDays, kMaxCount, "Prepaid Interest / Days"),
+            RequireWhole(c.propertyTaxMonths, kMaxCount, "Real Estate Taxes / Months"),
+            RequireWhole(c.homeownersFirstYearMonths, kMaxCount,
+                         "Homeowner's Insurance (First Year) / Months"),
+            RequireWhole(c.homeownersRenewalMonths, kMaxCount,
+                         "Homeowner's Insurance (Renewal) / Months"),
+            RequireWhole(c.pmiReserveMonths, kMaxCount, "PMI / Months")};
+}
+
+void checkInputs(const EccInputs& in, const EccLocks& locks)
+{
+    if (!locks.purchasePrice && !locks.loanAmount)
+        throw std::logic_error("purchase price and loan amount are both unlocked");
+    RequireWhole(in.termYears, kMaxYears, "Term (Years)");
+    if (locks.downPayment && !(in.downPaymentPercent >= 0 && in.downPaymentPercent < 100))
+        RefuseInput("Down Payment Percent must be at least 0 and less than 100.");
+    if (!locks.purchasePrice)
+        RequireNotNegative(in.purchasePrice, "Purchase Price");
+    if (!locks.downPayment)
+        RequireNotNegative(in.downPayment, "Down Payment Amount");
+    if (!locks.loanAmount)
+        RequireNotNegative(in.loanAmount, "Loan Amount");
+    // With the loan computed from them, a down payment above the price would be a negative
+    // loan.
+    if (!locks.downPayment && locks.loanAmount && in.downPayment > in.purchasePrice)
+        RefuseInput("Down Payment Amount cannot be larger than the Purchase Price.");
+    wholeCounts(in.counts);
+}
+
+struct Amounts {
+    double price = 0;
+    double downPayment = 0;
+    double loan = 0;
+};
+
+// The largest price that income, debts and ratios allow, with the loan the ratios carry
+// after a first estimate of the mortgage insurance.
+Amounts affordable(double maxHousing, double charges, double f, int months, double rate,
+                   double pmiRate)
+{
+    if (f >= 1)
+        throw EMathError("Floating point division by zero");
+    const double firstLoan = LoanAmountForPayment(months, rate, maxHousing - charges);
+    double loan = 0;
+    // A negative first estimate means nothing is affordable; its "premium" would only add
+    // back to the payment.
+    if (firstLoan > 0) {
+        const double firstPmi = pmiRate * firstLoan / 12;
+        loan =
+            std::max(0.0, LoanAmountForPayment(months, rate, maxHousing - (charges + firstPmi)));
+    }
+    // The loan is the price less the down payment, so the price is loan / (1 - f).
+    const double unrounded = f == 0 ? loan : divide(loan, 1 - f);
+    Amounts a;
+    a.price = roundToThousand(unrounded);
+    a.downPayment = finite(a.price * f);
+    a.loan = a.price - a.downPayment;
+    return a;
+}
+
+} // namespace
+
+double DeterminePMIPremium(double loanToValue, double termYears, const PmiRates& rates)
+{
+    const bool longTerm = termYears > 15;
+    const double v = loanToValue;
+    if (v <= 80)
+        return 0;
+    if (v <= 85)
+        return longTerm ? rates.Pmip308085 : rates.Pmip158085;
+    if (v <= 90)
+        return longTerm ? rates.Pmip308590 : rates.Pmip158590;
+    if (v <= 95)
+        return longTerm ? rates.Pmip309095 : rates.Pmip159095;
+    if (v <= 97)
+        return longTerm ? rates.Pmip309597 : rates.Pmip159597;
+    return 0;
+}
+
+EccInputs EccStartingInputs(const EccSettings& s)
+{
+    EccInputs in;
+    in.income = 4000;
+    in.debt = 450;
+    in.interestRate = 7;
+    in.originationPoints = s.OriginationPoints;
+    in.discountPoints = s.DiscountPoints;
+    in.termYears = 30;
+    in.downPaymentPercent = s.DownPaymentPercent;
+    in.tax = s.RealEstateTax;
+    in.insurance = s.Insurance;
+    in.associationFee = s.AssociationFee;
+    in.housingRatio = s.HRatio;
+    in.debtRatio = s.DRatio;
+    in.fees = {s.AppraisalFee,   s.CreditReport, s.TaxServiceFee,    s.LendersInspectionFee,
+               s.TitleInsurance, s.TitleSearch,  s.EscrowClosingFee, s.RecordingFee,
+               s.OtherFees,      s.SellerPaid};
+    in.counts = {s.InterimInterestDays, s.PropertyTaxMonths, s.HomeownersFirstYear,
+                 s.HomeownersRenewalMonths, 1};
+    in.pmi = s.pmi;
+    return in;
+}
+
+EccPanels ComputeEccPanels(const EccInputs& in, double loanAmount, double downPayment,
+                           double pmiRate, double monthlyPmi)
+{
+    const auto [days, taxMonths, firstYearMonths, renewalMonths, pmiMonths] =
+        wholeCounts(in.counts);
+
+    const EccFees& f = in.fees;
+    EccPanels p;
+    p.originationFee = finite(in.originationPoints * loanAmount * 0.01);
+    p.discountFee = finite(in.discountPoints * loanAmount * 0.01);
+    p.closingPmi = monthlyPmi;
+    p.closingCosts =
+        finite(p.discountFee + p.originationFee + f.creditReport + f.appraisalFee +
+               f.taxServiceFee + f.lendersInspectionFee + f.escrowClosingFee + f.titleSearch +
+               f.titleInsurance + f.recordingFee + f.otherFees + monthlyPmi);
+
+    p.pmiReserve = finite(pmiMonths * monthlyPmi);
+    const double monthlyInsurance = in.insurance / 12;
+    if (monthlyInsurance > 0) {
+        p.insuranceFirstYear = finite(monthlyInsurance * firstYearMonths);
+        p.insuranceRenewal = finite(monthlyInsurance * renewalMonths);
+    }
+    // Daily interest on a 365-day year.
+    p.prepaidInterest = finite(in.interestRate / 100 * loanAmount / 365 * days);
+    const double monthlyTax = in.tax / 12;
+    if (monthlyTax > 0)
+        p.taxReserve = finite(monthlyTax * taxMonths);
+    p.escrows = finite(p.prepaidInterest + p.pmiReserve + p.insuranceFirstYear +
+                       p.insuranceRenewal + p.taxReserve);
+    p.cashRequiredToClose = finite(downPayment + p.closingCosts + p.escrows - f.sellerPaid);
+    p.pmiRate = pmiRate;
+    return p;
+}
+
+EccResults CalcEcc(const EccInputs& in, const EccLocks& locks)
+{
+    checkInputs(in, locks);
+
+    EccResults out;
+    out.monthlyTax = in.tax / 12;
+    out.monthlyInsurance = in.insurance / 12;
+    const double charges = finite(out.monthlyTax + out.monthlyInsurance + in.associationFee);
+    const double maxHousing = finite(std::min(in.income * (in.housingRatio * 0.01),
+                                              in.income * (in.debtRatio * 0.01) - in.debt));
+    const int years = static_cast<int>(in.termYears);
+    const int months = 12 * years;
+    double pmiRate = DeterminePMIPremium(100 - in.downPaymentPercent, years, in.pmi);
+
+    const double f = in.downPaymentPercent / 100;
+    Amounts a;
+    if (locks.allLocked()) {
+        a = affordable(maxHousing, charges, f, months, in.interestRate, pmiRate);
+        out.purchasePrice = a.price;
+        out.loanAmount = a.loan;
+        out.downPayment = a.downPayment;
+    } else if (locks.downPayment && locks.loanAmount) {
+        a.price = in.purchasePrice;
+        a.downPayment = finite(a.price * f);
+        a.loan = a.price - a.downPayment;
+        out.downPayment = a.downPayment;
+        out.loanAmount = a.loan;
+    } else if (locks.downPayment) {
+        a.loan = in.loanAmount;
+        a.price = f == 0 ? a.loan : divide(a.loan, 1 - f);
+        a.downPayment = finite(a.price * f);
+        out.purchasePrice = a.price;
+        out.downPayment = a.downPayment;
+    } else {
+        // The down payment is typed: the percent follows from it, and the premium from the
+        // percent as its field shows it.
+        a.downPayment = in.downPayment;
+        if (locks.loanAmount) {
+            a.price = in.purchasePrice;
+            a.loan = a.price - a.downPayment;
+            out.loanAmount = a.loan;
+        } else {
+            a.loan = in.loanAmount;
+            a.price = finite(a.loan + a.downPayment);
+            out.purchasePrice = a.price;
+        }
+        const double percent = toPercentField(divide(a.downPayment, a.price) * 100);
+        out.downPaymentPercent = percent;
+        pmiRate = DeterminePMIPremium(100 - percent, years, in.pmi);
+    }
+
+    out.pAndI = MonthlyPayment(months, in.interestRate / 1200, a.loan);
+    out.monthlyPmi = finite(pmiRate * a.loan / 12);
+    out.totalMonthlyPayment = finite(out.monthlyTax + out.monthlyInsurance + in.associationFee +
+                                     out.monthlyPmi + out.pAndI);
+    if (in.income != 0) {
+        out.housingRatio = finite(out.totalMonthlyPayment / in.income * 100);
+        out.debtRatio = finite((in.debt + out.totalMonthlyPayment) / in.income * 100);
+    }
+    out.panels = ComputeEccPanels(in, a.loan, a.downPayment, pmiRate, out.monthlyPmi);
+    return out;
+}
+
+} // namespace qn::calc

@@ -1,0 +1,173 @@
+#pragma once
+
+#include <optional>
+
+namespace qn::calc {
+
+// Which of the three amounts of the Estimated Closing Costs page are locked, i.e. computed
+// by the page rather than typed. The purchase price and the loan amount are never unlocked
+// together, so six states are reachable; the transitions below keep it that way.
+struct EccLocks {
+    bool purchasePrice = true;
+    bool downPayment = true;
+    bool loanAmount = true;
+
+    // Income and debt limit the price, and can be typed, only in this state.
+    bool allLocked() const { return purchasePrice && downPayment && loanAmount; }
+
+    void unlockPurchasePrice()
+    {
+        purchasePrice = false;
+        loanAmount = true;
+    }
+    void lockPurchasePrice() { purchasePrice = true; }
+    void unlockDownPayment() { downPayment = false; }
+    void lockDownPayment() { downPayment = true; }
+    void unlockLoanAmount()
+    {
+        loanAmount = false;
+        purchasePrice = true;
+    }
+    void lockLoanAmount() { loanAmount = true; }
+};
+
+// The mortgage-insurance premium table: annual rates as fractions of the loan, named by
+// their settings keys ("Pmip", term column, loan-to-value band).
+struct PmiRates {
+    double Pmip308085 = 0.0032;
+    double Pmip308590 = 0.0052;
+    double Pmip309095 = 0.0078;
+    double Pmip309597 = 0.0090;
+    double Pmip158085 = 0.0019;
+    double Pmip158590 = 0.0023;
+    double Pmip159095 = 0.0056;
+    double Pmip159597 = 0.0079;
+};
+
+// Annual premium rate for a loan-to-value ratio in percent and a term in years. Each band
+// includes its upper bound; up to 80 and above 97 there is no premium. Terms above 15 years
+// use the 30-year column.
+double DeterminePMIPremium(double loanToValue, double termYears, const PmiRates& rates);
+
+// The typed lines of the closing-cost panel.
+struct EccFees {
+    double appraisalFee = 0;
+    double creditReport = 0;
+    double taxServiceFee = 0;
+    double lendersInspectionFee = 0;
+    double titleInsurance = 0;
+    double titleSearch = 0;
+    double escrowClosingFee = 0;
+    double recordingFee = 0;
+    double otherFees = 0;
+    double sellerPaid = 0;
+};
+
+// The counts of the escrow panel (whole numbers).
+struct EccEscrowCounts {
+    double interimInterestDays = 0;
+    double propertyTaxMonths = 0;
+    double homeownersFirstYearMonths = 0;
+    double homeownersRenewalMonths = 0;
+    double pmiReserveMonths = 1;
+};
+
+// Every input the page's computation reads: its entry fields, the three lockable amounts as
+// they stand (used where unlocked, and the price kept while only the down payment is typed),
+// the panels' typed lines and the premium table.
+struct EccInputs {
+    double income = 0;            // monthly
+    double debt = 0;              // monthly
+    double interestRate = 0;      // annual percent
+    double originationPoints = 0; // percent of the loan
+    double discountPoints = 0;    // percent of the loan
+    double termYears = 0;
+    double downPaymentPercent = 0;
+    double tax = 0;            // annual
+    double insurance = 0;      // annual
+    double associationFee = 0; // monthly
+    double housingRatio = 0;   // percent limit
+    double debtRatio = 0;      // percent limit
+    double purchasePrice = 0;
+    double downPayment = 0;
+    double loanAmount = 0;
+    EccFees fees;
+    EccEscrowCounts counts;
+    PmiRates pmi;
+};
+
+// The settings values the page starts from, named by their keys.
+struct EccSettings {
+    PmiRates pmi;
+    double HRatio = 28;
+    double DRatio = 36;
+    double AppraisalFee = 300;
+    double CreditReport = 42;
+    double TaxServiceFee = 85;
+    double LendersInspectionFee = 0;
+    double TitleInsurance = 200;
+    double TitleSearch = 100;
+    double EscrowClosingFee = 75;
+    double RecordingFee = 50;
+    double OtherFees = 300;
+    double SellerPaid = 0;
+    double OriginationPoints = 1.0;
+    double DiscountPoints = 0;
+    double DownPaymentPercent = 20;
+    double RealEstateTax = 800;
+    double Insurance = 580;
+    double AssociationFee = 0;
+    double InterimInterestDays = 15;
+    double PropertyTaxMonths = 3;
+    double HomeownersFirstYear = 12;
+    double HomeownersRenewalMonths = 2;
+};
+
+// The inputs of a freshly created page, and of the page after Reset (the lock state then
+// is EccLocks{}, all locked). The three amounts start at 0.
+EccInputs EccStartingInputs(const EccSettings& settings);
+
+// The lines of the two panels and the totals they give.
+struct EccPanels {
+    double originationFee = 0;
+    double discountFee = 0;
+    double closingPmi = 0;   // one month of mortgage insurance
+    double closingCosts = 0; // seller-paid costs are not part of it
+    double prepaidInterest = 0;
+    double taxReserve = 0;
+    double insuranceFirstYear = 0;
+    double insuranceRenewal = 0;
+    double pmiReserve = 0;
+    double escrows = 0;
+    double cashRequiredToClose = 0; // negative when the seller pays more than everything
+    double pmiRate = 0;             // annual premium rate shown on the escrow panel
+};
+
+// The panels' lines for a loan and the down payment shown, at the premium rate and monthly
+// premium already worked out. Counts that are not whole throw qn::EConvertError.
+EccPanels ComputeEccPanels(const EccInputs& in, double loanAmount, double downPayment,
+                           double pmiRate, double monthlyPmi);
+
+struct EccResults {
+    // Set only for the fields the lock state makes the page write.
+    std::optional<double> purchasePrice;
+    std::optional<double> downPayment;
+    std::optional<double> loanAmount;
+    std::optional<double> downPaymentPercent; // already at the field's three decimals
+
+    double pAndI = 0;
+    double monthlyTax = 0;
+    double monthlyInsurance = 0;
+    double monthlyPmi = 0;
+    double totalMonthlyPayment = 0;
+    double housingRatio = 0; // actual, unrounded
+    double debtRatio = 0;    // actual, unrounded
+    EccPanels panels;
+};
+
+// Recomputes the whole page for the lock state. Inputs the page cannot use throw
+// qn::EConvertError with the message naming the field, before anything is computed;
+// arithmetic failures throw qn::EMathError. Either way nothing is to be written.
+EccResults CalcEcc(const EccInputs& in, const EccLocks& locks);
+
+} // namespace qn::calc
