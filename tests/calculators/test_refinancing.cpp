@@ -159,14 +159,4 @@ TEST(Refinancing, ClosingCostPanelTotal)
     EXPECT_DOUBLE_EQ(CalcClosingCosts(items), 4095); // every item counted once
 }
 
-TEST(Refinancing, ResetShowsTheInitialExample)
-{
-    const RefiResults reset = qn::calc::RefiResetResults();
-    const RefiResults computed = CalcRefi({});
-    EXPECT_EQ(reset.oldPaymentsRemaining, computed.oldPaymentsRemaining);
-    EXPECT_NEAR(reset.totalPaymentSaved, computed.totalPaymentSaved, 0.005);
-    EXPECT_NEAR(reset.totalSaved, computed.totalSaved, 0.005);
-    EXPECT_TRUE(reset.sellText.empty());
-}
-
 } // namespace
