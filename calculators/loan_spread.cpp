@@ -1,0 +1,473 @@
+#include "calculators/loan_spread.h"
+
+#include "core/errors.h"
+#include "core/finance.h"
+
+#include <charconv>
+#include <cmath>
+#include <initializer_list>
+#include <stdexcept>
+#include <string_view>
+
+namespace qn::calc {
+
+namespace {
+
+constexpr SpreadStep kLoanSteps[] = {
+    {"$100", 100, "$100"},    {"$250", 250, "$250"},    {"$500", 500, "$500"},
+    {"$1000", 1000, "$1000"}, {"$2000", 2000, "$2000"}, {"$2500", 2500, "$2500"},
+    {"$3000", 3000, "$3000"}, {"$4000", 4000, "$4000"}, {"$5000", 5000, "$5000"},
+};
+
+constexpr SpreadStep kRateSteps[] = {
+    {" .125", 0.125, "1/8%"}, {" .25", 0.25, "1/4%"},   {" .375", 0.375, "3/8%"},
+    {" .5", 0.5, "1/2%"},     {" .625", 0.625, "5/8%"}, {" .75", 0.75, "3/4%"},
+    {" .875", 0.875, "7/8%"}, {"1.0", 1.0, "1%"},
+};
+
+constexpr SpreadStep kPaymentSteps[] = {
+    {"$10", 10, "$10"},    {"$25", 25, "$25"},    {"$50", 50, "$50"},
+    {"$75", 75, "$75"},    {"$100", 100, "$100"}, {"$125", 125, "$125"},
+    {"$150", 150, "$150"}, {"$175", 175, "$175"}, {"$200", 200, "$200"},
+};
+
+// The largest count of monthly payments any page accepts.
+constexpr double kMaxMonths = 1200;
+
+// Appends the parts; GCC 12 warns falsely (-Wrestrict) on a literal + std::string.
+std::string concat(std::initializer_list<std::string_view> parts)
+{
+    std::string text;
+    for (const std::string_view part : parts)
+        text += part;
+    return text;
+}
+
+SpreadCell valueCell(CellFormat format, double value)
+{
+    return SpreadCell{format, value, {}};
+}
+
+SpreadCell textCell(std::string text)
+{
+    return SpreadCell{CellFormat::Text, 0, std::move(text)};
+}
+
+// Cell formulas: row value, column value, term, and the typed rate (used by the term kind).
+using CellFormula = SpreadCell (*)(double row, double column, int term, double rate);
+
+SpreadCell paymentCell(double loan, double rate, int term, double)
+{
+    return valueCell(CellFormat::MoneyCents, MonthlyPayment(term, rate / 1200, loan));
+}
+
+SpreadCell loanAmountCell(double payment, double rate, int term, double)
+{
+    return valueCell(CellFormat::MoneyWhole, LoanAmountForPayment(term, rate, payment));
+}
+
+SpreadCell rateCell(double loan, double payment, int term, double)
+{
+    // A negative loan has no rate, nor does a loan that the payment does not repay at all.
+    if (loan < 0 || (loan > 0 && payment <= 0))
+        return valueCell(CellFormat::NotApplicable, 0);
+    return valueCell(CellFormat::RateCell, SolveInterestRate(term, loan, payment));
+}
+
+SpreadCell termCell(double loan, double payment, int, double rate)
+{
+    if (loan < 0)
+        return valueCell(CellFormat::NotApplicable, 0);
+    const auto months = MonthsToPayOff(rate, payment, loan);
+    if (!months)
+        return valueCell(CellFormat::Never, 0);
+    return valueCell(CellFormat::MonthsCell, *months);
+}
+
+// Everything that tells one kind from another; the build below is the same for all.
+struct KindRecipe {
+    SpreadLayout layout;
+    SpreadField rowCentre;
+    CellFormat rowHeader;
+    SpreadField columnCentre;
+    CellFormat columnHeader;
+    bool readsTerm;
+    CellFormula cell;
+};
+
+// clang-format off
+constexpr KindRecipe kRecipes[] = {
+    {{{SpreadField::Loan, SpreadField::Interest, SpreadField::Term},
+      {"Loan:", "Rate:", "Months:"},
+      StepGroup::Loan, "Loan Amount Increment", StepGroup::Rate, "Interest Rate Increment",
+      SpreadField::Payment, StepGroup::Payment, SpreadField::Loan,
+      " Loan / Rate", " Grid is displaying Payment Amounts"},
+     SpreadField::Loan, CellFormat::MoneyWhole, SpreadField::Interest, CellFormat::RateHeader,
+     true, paymentCell},
+    {{{SpreadField::Payment, SpreadField::Term, SpreadField::Interest},
+      {"PMT:", "Months:", "Rate:"},
+      StepGroup::Payment, "Payment Increment", StepGroup::Rate, "Interest Rate Increment",
+      SpreadField::Loan, StepGroup::Loan, SpreadField::Payment,
+      " Pmt / Rate", " Grid is displaying Loan Amounts"},
+     SpreadField::Payment, CellFormat::MoneyCents, SpreadField::Interest, CellFormat::RateHeader,
+     true, loanAmountCell},
+    {{{SpreadField::Loan, SpreadField::Term, SpreadField::Payment},
+      {"Loan:", "Months:", "PMT:"},
+      StepGroup::Loan, "Loan Amount Increment", StepGroup::Payment, "Payment Increment",
+      SpreadField::Interest, StepGroup::Rate, SpreadField::Loan,
+      " Loan / Pmt", " Grid is displaying Interest Rates"},
+     SpreadField::Loan, CellFormat::MoneyWhole, SpreadField::Payment, CellFormat::PaymentHeader,
+     true, rateCell},
+    {{{SpreadField::Loan, SpreadField::Interest, SpreadField::Payment},
+      {"Loan:", "Rate:", "PMT:"},
+      StepGroup::Loan, "Loan Amount Increment", StepGroup::Payment, "Payment Increment",
+      SpreadField::Term, StepGroup::Rate, SpreadField::Loan,
+      " Loan / Pmt", " Grid is displaying Term in Months"},
+     SpreadField::Loan, CellFormat::MoneyWhole, SpreadField::Payment, CellFormat::PaymentHeader,
+     false, termCell},
+};
+// clang-format on
+
+const KindRecipe& recipeOf(SpreadKind kind)
+{
+    const auto index = static_cast<std::size_t>(kind);
+    if (index >= std::size(kRecipes))
+        throw std::invalid_argument("unknown loan spread kind");
+    return kRecipes[index];
+}
+
+double fieldValue(const SpreadInputs& in, SpreadField field)
+{
+    switch (field) {
+    case SpreadField::Loan:
+        return in.loan;
+    case SpreadField::Payment:
+        return in.payment;
+    case SpreadField::Interest:
+        return in.interest;
+    case SpreadField::Term:
+        return in.term;
+    }
+    return 0;
+}
+
+int itemOf(const SpreadInputs& in, StepGroup group)
+{
+    switch (group) {
+    case StepGroup::Loan:
+        return in.loanItem;
+    case StepGroup::Rate:
+        return in.rateItem;
+    case StepGroup::Payment:
+        return in.paymentItem;
+    }
+    return -1;
+}
+
+std::string& incrementOf(IncrementTexts& texts, StepGroup group)
+{
+    switch (group) {
+    case StepGroup::Loan:
+        return texts.loan;
+    case StepGroup::Rate:
+        return texts.rate;
+    case StepGroup::Payment:
+        break;
+    }
+    return texts.payment;
+}
+
+// The step of the group's selected item and its text; no item selected means no step.
+double takeStep(const SpreadInputs& in, StepGroup group, IncrementTexts& texts)
+{
+    const auto steps = SpreadSteps(group);
+    const int item = itemOf(in, group);
+    if (item < 0 || static_cast<std::size_t>(item) >= steps.size())
+        return 0;
+    incrementOf(texts, group) = steps[static_cast<std::size_t>(item)].text;
+    return steps[static_cast<std::size_t>(item)].value;
+}
+
+[[noreturn]] void refuseInput(const std::string& message)
+{
+    // A refused input is a conversion failure whose message is the one the user reads.
+    throw EConvertError(message);
+}
+
+int termOf(double term)
+{
+    if (!(term >= 0 && term <= kMaxMonths) || term != std::trunc(term))
+        refuseInput("Months must be a whole number from 0 to 1200.");
+    return static_cast<int>(term);
+}
+
+// centre + k x step in extended precision, stored as a double.
+double spreadValue(double centre, int k, double step)
+{
+    return static_cast<double>(static_cast<long double>(centre) +
+                               static_cast<long double>(k) * step);
+}
+
+std::string fixedText(double value, int decimals)
+{
+    char buf[400];
+    const auto end =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals).ptr;
+    std::string text(buf, end);
+    // A value that rounds to zero shows no sign.
+    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
+        text.erase(0, 1);
+    return text;
+}
+
+// A nonzero finite value rounded to `digits` significant digits: its digits without
+// trailing zeros, and the decimal exponent of the first one.
+struct Significant {
+    std::string digits;
+    int exponent = 0;
+};
+
+Significant significantOf(double value, int digits)
+{
+    char buf[64];
+    const auto end = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
+                                   std::chars_format::scientific, digits - 1)
+                         .ptr;
+    const std::string_view text(buf, static_cast<std::size_t>(end - buf));
+    const auto e = text.find('e');
+    Significant s;
+    for (const char c : text.substr(0, e))
+        if (c != '.')
+            s.digits += c;
+    while (s.digits.size() > 1 && s.digits.back() == '0')
+        s.digits.pop_back();
+    const char* first = text.data() + e + 1;
+    if (*first == '+')
+        ++first;
+    std::from_chars(first, end, s.exponent);
+    return s;
+}
+
+// Rounded to `digits` significant digits or to `decimals` decimals, whichever keeps fewer
+// digits, and written with exactly `decimals` decimals.
+std::string fixedSignificantText(double value, int digits, int decimals)
+{
+    if (value != 0 && std::isfinite(value) &&
+        digits - 1 - significantOf(value, digits).exponent < decimals)
+        value = RoundSignificant(value, digits);
+    return fixedText(value, decimals);
+}
+
+std::string placeholderDollars(int thousands)
+{
+    return concat({" $", std::to_string(thousands), ",000"});
+}
+
+} // namespace
+
+std::span<const SpreadStep> SpreadSteps(StepGroup group)
+{
+    switch (group) {
+    case StepGroup::Loan:
+        return kLoanSteps;
+    case StepGroup::Rate:
+        return kRateSteps;
+    case StepGroup::Payment:
+        break;
+    }
+    return kPaymentSteps;
+}
+
+const SpreadLayout& LayoutOf(SpreadKind kind)
+{
+    return recipeOf(kind).layout;
+}
+
+SpreadGrid CleanGrid(SpreadKind kind)
+{
+    SpreadGrid grid;
+    grid.kind = kind;
+    grid.cells[0][0] = textCell(recipeOf(kind).layout.corner);
+    for (int i = 0; i < kSpreadRows - 1; ++i) {
+        const auto row = static_cast<std::size_t>(i + 1);
+        grid.cells[row][0] = textCell(kind == SpreadKind::LoanAmount
+                                          ? concat({" ", fixedText(4.5 + 0.5 * i, 2), "%"})
+                                          : placeholderDollars(95 + i));
+    }
+    for (int i = 0; i < kSpreadColumns - 1; ++i) {
+        const auto column = static_cast<std::size_t>(i + 1);
+        grid.cells[0][column] = textCell(kind == SpreadKind::Payment
+                                             ? fixedText(5.5 + 0.5 * i, 2) + "%"
+                                             : concat({"$", std::to_string(650 + 50 * i), ".00"}));
+    }
+    return grid;
+}
+
+SpreadGrid BuildSpread(const SpreadInputs& in, const IncrementTexts& previous)
+{
+    const KindRecipe& recipe = recipeOf(in.kind);
+    const SpreadLayout& layout = recipe.layout;
+    const int term = recipe.readsTerm ? termOf(in.term) : 0;
+
+    SpreadGrid grid = CleanGrid(in.kind);
+    grid.increments = previous;
+    const double rowStep = takeStep(in, layout.leftGroup, grid.increments);
+    const double columnStep = takeStep(in, layout.rightGroup, grid.increments);
+    const double rowCentre = fieldValue(in, recipe.rowCentre);
+    const double columnCentre = fieldValue(in, recipe.columnCentre);
+
+    std::array<double, kSpreadRows> rowValues{};
+    for (int row = 1; row < kSpreadRows; ++row)
+        rowValues[static_cast<std::size_t>(row)] =
+            spreadValue(rowCentre, row - kSpreadCentreRow, rowStep);
+    std::array<double, kSpreadColumns> columnValues{};
+    for (int column = 1; column < kSpreadColumns; ++column)
+        columnValues[static_cast<std::size_t>(column)] =
+            spreadValue(columnCentre, column - kSpreadCentreColumn, columnStep);
+
+    for (std::size_t column = 1; column < kSpreadColumns; ++column)
+        grid.cells[0][column] = valueCell(recipe.columnHeader, columnValues[column]);
+    for (std::size_t row = 1; row < kSpreadRows; ++row)
+        grid.cells[row][0] = valueCell(recipe.rowHeader, rowValues[row]);
+    for (std::size_t column = 1; column < kSpreadColumns; ++column)
+        for (std::size_t row = 1; row < kSpreadRows; ++row)
+            grid.cells[row][column] =
+                recipe.cell(rowValues[row], columnValues[column], term, in.interest);
+    return grid;
+}
+
+SpreadGrid BuildPaymentSpread(SpreadInputs in, const IncrementTexts& previous)
+{
+    in.kind = SpreadKind::Payment;
+    return BuildSpread(in, previous);
+}
+
+SpreadGrid BuildLoanAmountSpread(SpreadInputs in, const IncrementTexts& previous)
+{
+    in.kind = SpreadKind::LoanAmount;
+    return BuildSpread(in, previous);
+}
+
+SpreadGrid BuildRateSpread(SpreadInputs in, const IncrementTexts& previous)
+{
+    in.kind = SpreadKind::Rate;
+    return BuildSpread(in, previous);
+}
+
+SpreadGrid BuildTermSpread(SpreadInputs in, const IncrementTexts& previous)
+{
+    in.kind = SpreadKind::Term;
+    return BuildSpread(in, previous);
+}
+
+SpreadInputs RestoredSpreadInputs(const SpreadInputs& current)
+{
+    // The fields a kind shows are the ones it restores.
+    const SpreadInputs start;
+    SpreadInputs restored = current;
+    for (const SpreadField field : recipeOf(current.kind).layout.rows) {
+        switch (field) {
+        case SpreadField::Loan:
+            restored.loan = start.loan;
+            break;
+        case SpreadField::Payment:
+            restored.payment = start.payment;
+            break;
+        case SpreadField::Interest:
+            restored.interest = start.interest;
+            break;
+        case SpreadField::Term:
+            restored.term = start.term;
+            break;
+        }
+    }
+    return restored;
+}
+
+double RoundSignificant(double value, int digits)
+{
+    if (value == 0 || !std::isfinite(value) || digits < 1)
+        return value;
+    // Through decimal text, so the result is the double nearest the rounded decimal.
+    char buf[64];
+    const auto end =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1).ptr;
+    double rounded = value;
+    std::from_chars(buf, end, rounded);
+    return rounded;
+}
+
+std::string RateHeaderText(double percent)
+{
+    constexpr int digits = 5;
+    std::string general;
+    if (percent == 0 || !std::isfinite(percent)) {
+        general.push_back('0');
+    } else {
+        const Significant s = significantOf(percent, digits);
+        const std::string& mantissa = s.digits;
+        const int exponent = s.exponent;
+        if (percent < 0)
+            general.push_back('-');
+        if (exponent >= -5 && exponent < digits) {
+            if (exponent < 0) {
+                general += "0.";
+                general.append(static_cast<std::size_t>(-exponent - 1), '0');
+                general += mantissa;
+            } else {
+                const auto whole = static_cast<std::size_t>(exponent + 1);
+                if (mantissa.size() <= whole)
+                    general += concat({mantissa, std::string(whole - mantissa.size(), '0')});
+                else
+                    general += concat({mantissa.substr(0, whole), ".", mantissa.substr(whole)});
+            }
+        } else {
+            general += mantissa.substr(0, 1);
+            if (mantissa.size() > 1)
+                general += concat({".", mantissa.substr(1)});
+            const std::string power = std::to_string(std::abs(exponent));
+            general += exponent < 0 ? "E-" : "E+";
+            general.append(power.size() < 3 ? 3 - power.size() : 0, '0');
+            general += power;
+        }
+    }
+    return concat({"  ", general, "%"});
+}
+
+std::string RateCellText(double percent)
+{
+    return concat({" ", fixedSignificantText(percent, 5, 3), "%"});
+}
+
+std::string MonthsCellText(double months)
+{
+    return concat({" ", fixedSignificantText(months, 5, 2)});
+}
+
+std::string SpreadCellText(const SpreadCell& cell, const MoneyFormatter& money)
+{
+    // Money is rounded to 10 significant digits before its decimals are applied.
+    switch (cell.format) {
+    case CellFormat::Text:
+        return cell.text;
+    case CellFormat::RateHeader:
+        return RateHeaderText(cell.value);
+    case CellFormat::PaymentHeader:
+        return concat({"  ", money(RoundSignificant(cell.value, 5), 2)});
+    case CellFormat::MoneyWhole:
+        return concat({" ", money(RoundSignificant(cell.value, 10), 0)});
+    case CellFormat::MoneyCents:
+        return concat({" ", money(RoundSignificant(cell.value, 10), 2)});
+    case CellFormat::RateCell:
+        return RateCellText(cell.value);
+    case CellFormat::MonthsCell:
+        return MonthsCellText(cell.value);
+    case CellFormat::NotApplicable:
+        return " n/a";
+    case CellFormat::Never:
+        return " never";
+    }
+    return cell.text;
+}
+
+} // namespace qn::calc

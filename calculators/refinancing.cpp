@@ -1,0 +1,89 @@
+#include "calculators/refinancing.h"
+
+#include "core/errors.h"
+#include "core/finance.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace qn::calc {
+
+namespace {
+
+[[noreturn]] void refuseInput(const std::string& message)
+{
+    // A refused input is a conversion failure whose message is the one the user reads.
+    throw EConvertError(message);
+}
+
+// A count of months from a field: whole, not negative, and no more than any loan may run.
+int monthsOf(double value, const char* caption)
+{
+    if (!(value >= 0 && value <= 1200) || value != std::trunc(value))
+        refuseInput(std::string(caption) + " must be a whole number from 0 to 1200.");
+    return static_cast<int>(value);
+}
+
+} // namespace
+
+RefiResults CalcRefi(const RefiInputs& in)
+{
+    const int oldTerm = monthsOf(in.oldTerm, "Term in Months");
+    const int paymentsMade = monthsOf(in.oldPaymentsMade, "Payments Made");
+    const int newTerm = monthsOf(in.newTerm, "Term in Months");
+    const int sell = monthsOf(in.monthsUntilSell, "Months Until You Will Sell");
+    if (paymentsMade > oldTerm)
+        refuseInput("Payments Made cannot be more than Term in Months.");
+
+    RefiResults r;
+    r.oldPaymentsRemaining = oldTerm - paymentsMade;
+    r.oldPayment = MonthlyPayment(r.oldPaymentsRemaining, in.oldInterestRate / 1200, in.oldLoan);
+    r.newPayment = MonthlyPayment(newTerm, in.newInterestRate / 1200, in.newLoan);
+
+    // Each loan counts only the months it is still paid before the sale.
+    r.oldMonthsCompared = std::min(sell, r.oldPaymentsRemaining);
+    r.newMonthsCompared = std::min(sell, newTerm);
+    r.oldEquity =
+        PrincipalRepaid(r.oldMonthsCompared, in.oldLoan, in.oldInterestRate, r.oldPayment);
+    r.newEquity =
+        PrincipalRepaid(r.newMonthsCompared, in.newLoan, in.newInterestRate, r.newPayment);
+
+    r.paymentSaved = r.oldPayment - r.newPayment;
+    r.totalPaymentSaved = r.oldMonthsCompared * r.oldPayment - r.newMonthsCompared * r.newPayment;
+    r.equitySavings = r.newEquity - r.oldEquity;
+    r.totalSaved = r.totalPaymentSaved + r.equitySavings - in.closingCosts;
+    if (!std::isfinite(r.totalSaved))
+        throw EMathError("Floating point overflow");
+    r.sellText = "If you sell in " + std::to_string(sell) + " months,";
+    return r;
+}
+
+RefiResults RefiResetResults()
+{
+    RefiResults r;
+    r.oldPaymentsRemaining = 360;
+    r.oldPayment = 786.70;
+    r.newPayment = 790.38;
+    r.paymentSaved = -3.68;
+    r.totalPaymentSaved = -882.14;
+    r.oldEquity = 37228.05;
+    r.newEquity = 100000.00;
+    r.equitySavings = 62771.95;
+    r.totalSaved = 61889.81;
+    r.oldMonthsCompared = 240;
+    r.newMonthsCompared = 240;
+    return r;
+}
+
+double CalcClosingCosts(const RefiClosingItems& items)
+{
+    const double total = items.discountPoints + items.originationPoints + items.creditCheck +
+                         items.attyFeeY + items.attyFeeL + items.titleSearchFee +
+                         items.titleInsuranceFee + items.appraisalFee + items.inspections +
+                         items.localFees + items.otherFees + items.prepaymentPenalty;
+    if (!std::isfinite(total))
+        throw EMathError("Floating point overflow");
+    return total;
+}
+
+} // namespace qn::calc

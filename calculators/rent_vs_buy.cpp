@@ -1,0 +1,85 @@
+#include "calculators/rent_vs_buy.h"
+
+#include "core/errors.h"
+#include "core/finance.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace qn::calc {
+
+namespace {
+
+[[noreturn]] void refuseInput(const std::string& message)
+{
+    // A refused input is a conversion failure whose message is the one the user reads.
+    throw EConvertError(message);
+}
+
+int yearsOf(double value, const char* caption)
+{
+    if (!(value >= 1 && value <= 100) || value != std::trunc(value))
+        refuseInput(std::string(caption) + " must be a whole number from 1 to 100.");
+    return static_cast<int>(value);
+}
+
+double finite(double value)
+{
+    if (!std::isfinite(value))
+        throw EMathError("Floating point overflow");
+    return value;
+}
+
+} // namespace
+
+RvbResults CalcRVB(const RvbInputs& in)
+{
+    const int years = yearsOf(in.years, "Years Before You Will Move");
+    const int loanYears = yearsOf(in.loanYears, "Term of Home Loan in Years");
+    const int months = 12 * years;
+    const int loanMonths = 12 * loanYears;
+
+    RvbResults r;
+    r.rentSpent = TotalRent(in.monthlyRent, in.rentIncrease, years);
+    r.investmentValue = in.estimatedReturn == 0 ? in.downPayment
+                                                : CompoundedValue("Monthly", in.downPayment,
+                                                                  in.estimatedReturn, months, 0);
+
+    // The house the rent pays for as a mortgage payment, with the cash as down payment.
+    r.loan = LoanAmountForPayment(loanMonths, in.interestRate, in.monthlyRent);
+    r.price = finite(r.loan + in.downPayment);
+    r.housePrice = finite(std::ceil(r.loan) + in.downPayment);
+
+    // No payments are due once the loan is repaid.
+    r.paymentMonths = std::min(months, loanMonths);
+    r.paymentsMade = finite(double(r.paymentMonths) * in.monthlyRent);
+    r.principal = PrincipalRepaid(r.paymentMonths, r.loan, in.interestRate, in.monthlyRent);
+    r.interestPaid = r.paymentsMade - r.principal;
+
+    // The house gains value, and is taxed, on its whole price year by year.
+    const long double growth = 1 + static_cast<long double>(in.propertyAppreciation) / 100;
+    long double value = r.price;
+    long double tax = 0;
+    for (int year = 0; year < years; ++year) {
+        tax += static_cast<long double>(in.propertyTax) / 100 * value;
+        value *= growth;
+    }
+    r.propertyTaxTotal = finite(static_cast<double>(tax));
+    r.appreciation = GrowthSum(r.price, in.propertyAppreciation, years);
+
+    r.taxDeductions =
+        finite(in.incomeTax / 100 * r.interestPaid + in.incomeTax / 100 * r.propertyTaxTotal);
+    r.maintenance = finite(in.annualMaintenance * years);
+    r.sellingCosts = finite(in.sellingCostPercent / 100 * (r.price + r.appreciation));
+
+    // The down payment comes back with the sale, so it is neither a gain nor a cost.
+    r.valueOfPurchase =
+        finite((r.taxDeductions + r.appreciation + r.principal) -
+               (r.paymentsMade + r.maintenance + r.propertyTaxTotal + r.sellingCosts));
+    r.valueOfRenting = finite((r.investmentValue - in.downPayment) - r.rentSpent);
+    r.gain = finite(r.valueOfPurchase - r.valueOfRenting);
+    return r;
+}
+
+} // namespace qn::calc
