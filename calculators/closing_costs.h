@@ -144,7 +144,7 @@ struct EccPanels {
 };
 
 // The panels' lines for a loan and the down payment shown, at the premium rate and monthly
-// premium already worked out. Counts that are not whole throw qn::EConvertError.
+// premium already worked out. Counts that are not whole throw qn::EInputError.
 EccPanels ComputeEccPanels(const EccInputs& in, double loanAmount, double downPayment,
                            double pmiRate, double monthlyPmi);
 
@@ -166,7 +166,7 @@ struct EccResults {
 };
 
 // Recomputes the whole page for the lock state. Inputs the page cannot use throw
-// qn::EConvertError with the message naming the field, before anything is computed;
+// qn::EInputError with the message naming the field, before anything is computed;
 // arithmetic failures throw qn::EMathError. Either way nothing is to be written.
 EccResults CalcEcc(const EccInputs& in, const EccLocks& locks);
 

@@ -9,7 +9,7 @@ namespace qn::calc {
 
 void RefuseInput(const std::string& message)
 {
-    throw EConvertError(message);
+    throw EInputError(message);
 }
 
 int RequireWhole(double value, double max, const std::string& caption)

@@ -5,7 +5,7 @@
 namespace qn::calc {
 
 // Checks of typed values that the arithmetic cannot use. Each failure throws
-// qn::EConvertError whose what() is the complete message for the user, naming the field
+// qn::EInputError whose what() is the complete message for the user, naming the field
 // by its caption.
 
 // A count or term: whole, from 0 to `max`. Returns it as an int.

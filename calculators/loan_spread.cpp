@@ -1,5 +1,6 @@
 #include "calculators/loan_spread.h"
 
+#include "calculators/field_checks.h"
 #include "core/errors.h"
 #include "core/finance.h"
 
@@ -188,16 +189,10 @@ double takeStep(const SpreadInputs& in, StepGroup group, IncrementTexts& texts)
     return steps[static_cast<std::size_t>(item)].value;
 }
 
-[[noreturn]] void refuseInput(const std::string& message)
-{
-    // A refused input is a conversion failure whose message is the one the user reads.
-    throw EConvertError(message);
-}
-
 int termOf(double term)
 {
     if (!(term >= 0 && term <= kMaxMonths) || term != std::trunc(term))
-        refuseInput("Months must be a whole number from 0 to 1200.");
+        RefuseInput("Months must be a whole number from 0 to 1200.");
     return static_cast<int>(term);
 }
 

@@ -97,7 +97,7 @@ struct SpreadGrid {
 SpreadGrid CleanGrid(SpreadKind kind);
 
 // One routine builds every kind (`in.kind`). A fractional or out-of-range term throws
-// qn::EConvertError with the user's message; an overflow or a rate at or below -1200 %
+// qn::EInputError with the user's message; an overflow or a rate at or below -1200 %
 // throws qn::EMathError, after which the page restores RestoredSpreadInputs and rebuilds.
 SpreadGrid BuildSpread(const SpreadInputs& in, const IncrementTexts& previous);
 SpreadGrid BuildPaymentSpread(SpreadInputs in, const IncrementTexts& previous);

@@ -49,7 +49,7 @@ struct MqResults {
 MqRatios MqRatiosToStore(const MqInputs& in);
 
 // Computes every result of the page. A term that is not a whole number of years from 0 to
-// 100 throws qn::EConvertError naming the field; an arithmetic failure (a rate of -1200 or
+// 100 throws qn::EInputError naming the field; an arithmetic failure (a rate of -1200 or
 // below) throws qn::EMathError. A rate of 0 spreads the loan evenly over the months.
 MqResults CalcMq(const MqInputs& in);
 

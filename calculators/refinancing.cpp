@@ -1,5 +1,6 @@
 #include "calculators/refinancing.h"
 
+#include "calculators/field_checks.h"
 #include "core/errors.h"
 #include "core/finance.h"
 
@@ -10,18 +11,10 @@ namespace qn::calc {
 
 namespace {
 
-[[noreturn]] void refuseInput(const std::string& message)
-{
-    // A refused input is a conversion failure whose message is the one the user reads.
-    throw EConvertError(message);
-}
-
 // A count of months from a field: whole, not negative, and no more than any loan may run.
 int monthsOf(double value, const char* caption)
 {
-    if (!(value >= 0 && value <= 1200) || value != std::trunc(value))
-        refuseInput(std::string(caption) + " must be a whole number from 0 to 1200.");
-    return static_cast<int>(value);
+    return RequireWhole(value, 1200, caption);
 }
 
 } // namespace
@@ -33,7 +26,7 @@ RefiResults CalcRefi(const RefiInputs& in)
     const int newTerm = monthsOf(in.newTerm, "Term in Months");
     const int sell = monthsOf(in.monthsUntilSell, "Months Until You Will Sell");
     if (paymentsMade > oldTerm)
-        refuseInput("Payments Made cannot be more than Term in Months.");
+        RefuseInput("Payments Made cannot be more than Term in Months.");
 
     RefiResults r;
     r.oldPaymentsRemaining = oldTerm - paymentsMade;

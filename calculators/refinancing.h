@@ -38,7 +38,7 @@ inline constexpr const char* kRefiSavedText =
 
 // Both loans are compared over the months until the sale, each over at most its own
 // remaining payments. Counts must be whole numbers from 0 to 1200 and the payments made no
-// more than the term, else qn::EConvertError with the user's message; arithmetic failures
+// more than the term, else qn::EInputError with the user's message; arithmetic failures
 // throw qn::EMathError.
 RefiResults CalcRefi(const RefiInputs& in);
 

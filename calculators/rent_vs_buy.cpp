@@ -1,5 +1,6 @@
 #include "calculators/rent_vs_buy.h"
 
+#include "calculators/field_checks.h"
 #include "core/errors.h"
 #include "core/finance.h"
 
@@ -11,16 +12,10 @@ namespace qn::calc {
 
 namespace {
 
-[[noreturn]] void refuseInput(const std::string& message)
-{
-    // A refused input is a conversion failure whose message is the one the user reads.
-    throw EConvertError(message);
-}
-
 int yearsOf(double value, const char* caption)
 {
     if (!(value >= 1 && value <= 100) || value != std::trunc(value))
-        refuseInput(std::string(caption) + " must be a whole number from 1 to 100.");
+        RefuseInput(std::string(caption) + " must be a whole number from 1 to 100.");
     return static_cast<int>(value);
 }
 

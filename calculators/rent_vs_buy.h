@@ -42,7 +42,7 @@ struct RvbResults {
 };
 
 // Renting and investing the down payment against buying the house the rent would pay for.
-// Both terms must be whole numbers of years from 1 to 100, else qn::EConvertError with the
+// Both terms must be whole numbers of years from 1 to 100, else qn::EInputError with the
 // user's message; arithmetic failures throw qn::EMathError.
 RvbResults CalcRVB(const RvbInputs& in);
 

@@ -329,7 +329,7 @@ TEST_P(EccRefusesInput, WithTheMessage)
     try {
         CalcEcc(in, c.locks);
         ADD_FAILURE() << "accepted";
-    } catch (const qn::EConvertError& e) {
+    } catch (const qn::EInputError& e) {
         EXPECT_STREQ(e.what(), c.message);
     }
 }

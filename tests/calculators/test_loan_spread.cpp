@@ -240,7 +240,7 @@ TEST(LoanSpread, TermMustBeAWholeNumberOfMonths)
         try {
             BuildSpread(in, {});
             ADD_FAILURE() << term;
-        } catch (const qn::EConvertError& e) {
+        } catch (const qn::EInputError& e) {
             EXPECT_STREQ(e.what(), "Months must be a whole number from 0 to 1200.");
         }
     }

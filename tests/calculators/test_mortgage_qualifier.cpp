@@ -109,12 +109,12 @@ TEST(CalcMq, Failures)
     try {
         CalcMq(in);
         ADD_FAILURE() << "fractional term accepted";
-    } catch (const qn::EConvertError& e) {
+    } catch (const qn::EInputError& e) {
         EXPECT_STREQ(e.what(), "Term in Years (row 2) must be a whole number from 0 to 100.");
     }
     in = formInputs();
     in.termYears[2] = -15;
-    EXPECT_THROW(CalcMq(in), qn::EConvertError);
+    EXPECT_THROW(CalcMq(in), qn::EInputError);
     in = formInputs();
     in.rate[2] = -1200;
     EXPECT_THROW(CalcMq(in), qn::EMathError);

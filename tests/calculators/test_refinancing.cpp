@@ -119,7 +119,7 @@ TEST_P(RefiRefused, NamesTheField)
     try {
         CalcRefi(in);
         ADD_FAILURE() << "accepted";
-    } catch (const qn::EConvertError& e) {
+    } catch (const qn::EInputError& e) {
         EXPECT_STREQ(e.what(), c.message);
     }
 }

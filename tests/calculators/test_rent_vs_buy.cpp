@@ -125,7 +125,7 @@ TEST_P(RvbRefused, NamesTheField)
     try {
         CalcRVB(in);
         ADD_FAILURE() << "accepted";
-    } catch (const qn::EConvertError& e) {
+    } catch (const qn::EInputError& e) {
         EXPECT_STREQ(e.what(), c.message);
     }
 }
