@@ -139,6 +139,7 @@ public:
     void setResetEnabled(bool on) override { m_reset = on; }
     bool resetEnabled() const { return m_reset; }
     void showHint(const QString&) override {}
+    void closeCalculators() override {}  // no menu page to go back to
 
     QString m_settingsPath;
     SettingsValues m_settings;

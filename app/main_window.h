@@ -47,6 +47,7 @@ public:
     bool printingEnabled() const override;
     void setResetEnabled(bool on) override;
     void showHint(const QString& hint) override;
+    void closeCalculators() override { CloseCalculators(); }
 
     QPushButton* resetButton() const;  // btnReset
     void Reset();

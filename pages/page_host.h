@@ -32,6 +32,8 @@ public:
 
     // Shows the long part of a hint in the status line at once.
     virtual void showHint(const QString& hint) = 0;
+    // Back to the menu page, leaving the side strip and the Reset and Menu buttons alone.
+    virtual void closeCalculators() = 0;
 };
 
 } // namespace qn::pages

@@ -41,6 +41,7 @@ public:
     void setResetEnabled(bool on) override { m_reset = on; }
     bool resetEnabled() const { return m_reset; }
     void showHint(const QString& hint) override { m_hint = hint; }
+    void closeCalculators() override { ++m_closeCalculators; }
 
     // Enters a page as the menu does: its navigation row, then its own entry.
     qn::pages::CalculatorPage* gotoPage(const QString& name)
@@ -78,6 +79,7 @@ public:
     qn::pages::SettingsValues m_settings;
     QStringList m_savedKeys;
     QString m_hint;
+    int m_closeCalculators = 0;
 
 private:
     QStackedLayout* m_stack = nullptr;
