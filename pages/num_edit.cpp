@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QPalette>
+#include <QStyle>
 #include <QTimer>
 
 #include <cmath>
@@ -163,6 +164,54 @@ void applyFieldLook(QLineEdit* field, FieldLook look)
     field->setEnabled(look != FieldLook::Unknown);
 }
 
+void NumericField::requireFinite(double value)
+{
+    // An overflowed result must not reach the screen as "inf" or "nan", least of all on
+    // yellow as if valid: it is an arithmetic failure of the computation that produced it.
+    if (!std::isfinite(value))
+        throw EMathError("Invalid floating point operation");
+}
+
+NumericField::NumericField(QWidget* parent) : QLineEdit(parent)
+{
+    connect(this, &QLineEdit::textChanged, this, &NumericField::fitText);
+}
+
+void NumericField::resizeEvent(QResizeEvent* event)
+{
+    QLineEdit::resizeEvent(event);
+    fitText();
+}
+
+void NumericField::changeEvent(QEvent* event)
+{
+    QLineEdit::changeEvent(event);
+    if (event->type() == QEvent::FontChange && !m_fitting)
+        m_baseFont.reset();  // the page chose another font: fit from that one
+}
+
+void NumericField::fitText()
+{
+    // Long figures get a smaller font rather than losing their left digits: the whole
+    // number must stay readable in a field sized for ordinary amounts.
+    if (m_fitting)
+        return;
+    m_fitting = true;
+    if (!m_baseFont)
+        m_baseFont = font();
+    const int frame = style()->pixelMetric(QStyle::PM_DefaultFrameWidth, nullptr, this);
+    const int room = width() - 2 * frame - 6 - textMargins().left() - textMargins().right();
+    QFont f = *m_baseFont;
+    qreal size = f.pointSizeF();
+    while (size > 5 && QFontMetrics(f).horizontalAdvance(text()) > room) {
+        size -= 0.5;
+        f.setPointSizeF(size);
+    }
+    if (f != font())
+        setFont(f);
+    m_fitting = false;
+}
+
 // ---------------------------------------------------------------------------------------
 // TNumEdit
 
@@ -177,6 +226,7 @@ double TNumEdit::value() const { return m_value; }
 
 void TNumEdit::setValue(double value)
 {
+    requireFinite(value);
     if (value == m_value)
         return;
     if (m_validate && (value < m_min || value > m_max)) {
@@ -394,9 +444,21 @@ void TNumEdit::keyPressEvent(QKeyEvent* event)
     const QChar dec = decimalSep();
     if (c.isDigit() || c == groupSep()) {
         QLineEdit::keyPressEvent(event);
-    } else if ((c == dec || c == QLatin1Char('-')) && !text().contains(c)) {
-        if (!isReadOnly() && maxLength() < 32767)
+    } else if (c == dec || c == QLatin1Char('-')) {
+        // A typed key replaces the selection, so what counts is the text without it.
+        QString remaining = text();
+        const int start = selectionStart();
+        const int length = static_cast<int>(selectedText().size());
+        if (length > 0)
+            remaining.remove(start, length);
+        if (remaining.contains(c))
+            return;
+        if (!isReadOnly() && maxLength() < 32767) {
+            // Changing the limit drops the selection; the key must still replace it.
             setMaxLength(maxLength() + 1);
+            if (length > 0)
+                setSelection(start, length);
+        }
         QLineEdit::keyPressEvent(event);
     }
 }
@@ -435,6 +497,7 @@ double TFnpNumericEdit::value() const
 
 void TFnpNumericEdit::setValue(double value)
 {
+    requireFinite(value);
     const QString t = formatValue(value);
     if (t != text())
         setText(t);

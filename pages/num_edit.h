@@ -1,8 +1,11 @@
 #pragma once
 
+#include <QFont>
 #include <QLineEdit>
 #include <QRect>
 #include <QString>
+
+#include <optional>
 
 namespace qn::pages {
 
@@ -17,13 +20,25 @@ class NumericField : public QLineEdit {
     Q_OBJECT
     Q_PROPERTY(double value READ value WRITE setValue)
 public:
-    using QLineEdit::QLineEdit;
+    explicit NumericField(QWidget* parent = nullptr);
     virtual double value() const = 0;
+    // A value that is not finite throws qn::EMathError and leaves the field as it was.
     virtual void setValue(double value) = 0;
 
 signals:
     // Raised on every focus loss, changed or not: the pages' "leaving a field".
     void exited();
+
+protected:
+    static void requireFinite(double value);
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    void fitText();
+
+    std::optional<QFont> m_baseFont;
+    bool m_fitting = false;
 };
 
 // Formatted number field for money and a few plain numbers. The value is stored apart from

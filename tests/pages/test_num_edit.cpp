@@ -387,3 +387,92 @@ TEST_F(NumEditTest, FieldLooks)
 }
 
 } // namespace
+
+namespace {
+
+// Keys typed while the whole text is selected (as after Tab) replace it, on both kinds.
+struct OverSelectionCase {
+    const char* typed;
+    double start;
+    double expected;
+};
+
+TEST_F(NumEditTest, MoneyKeysReplaceTheSelection)
+{
+    const OverSelectionCase cases[] = {
+        {"-5", 100000, -5},          // not appended to 100,000.00 (which read as 100,000.005)
+        {"-100000", 0, -100000},     // not 0.001
+        {".5", 100000, 0.5},         // the selection's point does not block the typed one
+        {"250.75", 100000, 250.75},
+    };
+    for (const OverSelectionCase& c : cases) {
+        SCOPED_TRACE(c.typed);
+        FieldWindow<TNumEdit> w;
+        w.field->setValue(c.start);
+        w.enter();
+        ASSERT_TRUE(w.field->hasSelectedText());
+        QTest::keyClicks(w.field, QLatin1String(c.typed));
+        w.leave();
+        EXPECT_DOUBLE_EQ(w.field->value(), c.expected);
+    }
+}
+
+TEST_F(NumEditTest, FixedDecimalsKeysReplaceTheSelectionButThePointOnlyCancelsIt)
+{
+    struct Case {
+        const char* typed;
+        const char* shown;
+    };
+    const Case cases[] = {
+        {"6", "6.000"},
+        {"-5", "-5.000"},
+        {".5", "8.550"},  // the point cancels the selection, 5 overwrites the first decimal
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.typed);
+        FieldWindow<TFnpNumericEdit> w;
+        w.field->setDecimals(3);
+        w.field->setMinValue(-100);
+        w.field->setMaxValue(100);
+        w.field->setValue(8.75);
+        w.enter();
+        w.field->selectAll();
+        QTest::keyClicks(w.field, QLatin1String(c.typed));
+        EXPECT_EQ(w.field->text(), QLatin1String(c.shown));
+        w.leave();
+    }
+}
+
+TEST_F(NumEditTest, NonFiniteValuesAreArithmeticFailures)
+{
+    TNumEdit money;
+    money.setValue(12.5);
+    TFnpNumericEdit rate;
+    rate.setDecimals(3);
+    rate.setValue(7);
+    for (double bad : {std::numeric_limits<double>::infinity(),
+                       -std::numeric_limits<double>::infinity(),
+                       std::numeric_limits<double>::quiet_NaN()}) {
+        EXPECT_THROW(money.setValue(bad), qn::EMathError);
+        EXPECT_THROW(rate.setValue(bad), qn::EMathError);
+    }
+    EXPECT_EQ(money.text(), QStringLiteral("$12.50"));
+    EXPECT_EQ(rate.text(), QStringLiteral("7.000"));
+}
+
+// The largest amount the pages accept stays whole in a field of the usual width.
+TEST_F(NumEditTest, LongAmountsShrinkRatherThanClip)
+{
+    FieldWindow<TNumEdit> w;
+    const QFont normal = w.field->font();
+    for (double value : {999999999999.99, -999999999999.99, 1234.5}) {
+        SCOPED_TRACE(value);
+        w.field->setValue(value);
+        const int room = w.field->width() - 4;
+        EXPECT_LE(QFontMetrics(w.field->font()).horizontalAdvance(w.field->text()), room)
+            << w.field->text().toStdString();
+    }
+    EXPECT_EQ(w.field->font(), normal) << "an ordinary amount keeps the ordinary font";
+}
+
+} // namespace
