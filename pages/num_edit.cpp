@@ -227,6 +227,9 @@ double TNumEdit::value() const { return m_value; }
 void TNumEdit::setValue(double value)
 {
     requireFinite(value);
+    // Beyond this the display cannot round to its decimals (and would print "inf").
+    if (std::fabs(value) * std::pow(10.0, m_decimals) >= 9.0e18)
+        throw EMathError("Floating point overflow");
     if (value == m_value)
         return;
     if (m_validate && (value < m_min || value > m_max)) {

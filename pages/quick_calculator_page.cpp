@@ -107,7 +107,7 @@ void QuickCalculatorPage::clearValues()
     m_edtN->setValue(1);
 }
 
-QLineEdit* QuickCalculatorPage::fieldOf(Unknown unknown) const
+NumericField* QuickCalculatorPage::fieldOf(Unknown unknown) const
 {
     switch (unknown) {
     case Unknown::LoanAmount:
@@ -149,31 +149,19 @@ void QuickCalculatorPage::btnCalcQuickCalcClick()
     try {
         result = calc::SolveQuick(*m_unknown, m_edtLA->value(), m_edtIR->value(),
                                   m_edtPMT->value(), m_edtN->value());
+        if (result.neverRepaid) {
+            // The inputs stay so the user can raise the payment.
+            toolkit::showMessage(
+                this, QStringLiteral("The payment does not cover the interest of the first "
+                                     "month, so the loan would never be repaid.\n\n"
+                                     "Please enter a larger payment."));
+            return;
+        }
+        // A result too large to show is as much a failure as one that cannot be computed.
+        fieldOf(*m_unknown)->setValue(*result.value);
     } catch (const QnError&) {
         failed();
         return;
-    }
-    if (result.neverRepaid) {
-        // The inputs stay so the user can raise the payment.
-        toolkit::showMessage(
-            this, QStringLiteral("The payment does not cover the interest of the first "
-                                 "month, so the loan would never be repaid.\n\n"
-                                 "Please enter a larger payment."));
-        return;
-    }
-    switch (*m_unknown) {
-    case Unknown::LoanAmount:
-        m_edtLA->setValue(*result.value);
-        break;
-    case Unknown::InterestRate:
-        m_edtIR->setValue(*result.value);
-        break;
-    case Unknown::Payment:
-        m_edtPMT->setValue(*result.value);
-        break;
-    case Unknown::NumPayments:
-        m_edtN->setValue(*result.value);
-        break;
     }
     applyFieldLook(fieldOf(*m_unknown), FieldLook::Result);
 }

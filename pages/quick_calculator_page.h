@@ -10,6 +10,7 @@ class QPushButton;
 
 namespace qn::pages {
 
+class NumericField;
 class TNumEdit;
 class TFnpNumericEdit;
 
@@ -34,7 +35,7 @@ private:
     void choose(calc::Unknown unknown);
     void clearValues();
     void failed();
-    QLineEdit* fieldOf(calc::Unknown unknown) const;
+    NumericField* fieldOf(calc::Unknown unknown) const;
 
     // The unknown chosen; none until a choice button is pressed.
     std::optional<calc::Unknown> m_unknown;
