@@ -5,24 +5,19 @@
 #include "pages/calculator_page.h"
 #include "pages/failure_handler.h"
 #include "pages/num_edit.h"
+#include "pages/page_snapshot.h"
 #include "pages/registry.h"
 #include "toolkit/guarded.h"
 #include "toolkit/message_box.h"
 
 #include <QAbstractButton>
-#include <QAbstractItemModel>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QElapsedTimer>
-#include <QJsonArray>
 #include <QJsonDocument>
-#include <QJsonObject>
 #include <QKeyEvent>
-#include <QHeaderView>
-#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
-#include <QTableView>
 #include <QVBoxLayout>
 
 #include <cstdio>
@@ -221,58 +216,6 @@ void typeInto(QLineEdit* field, const QString& text)
     settle();
 }
 
-QJsonObject describePage(const QString& name, QWidget* page)
-{
-    QJsonObject fields;
-    QJsonObject values;
-    for (QLineEdit* edit : page->findChildren<QLineEdit*>()) {
-        if (edit->objectName().isEmpty() || edit->objectName().startsWith(QStringLiteral("qt_")))
-            continue;
-        fields.insert(edit->objectName(), edit->displayText());
-        if (auto* numeric = qobject_cast<pages::NumericField*>(edit)) {
-            QJsonValue number;
-            try {
-                number = numeric->value();
-            } catch (const std::exception&) {
-                number = QJsonValue::Null;  // a text that is no number
-            }
-            values.insert(edit->objectName(), number);
-        }
-    }
-    QJsonObject labels;
-    for (QLabel* label : page->findChildren<QLabel*>()) {
-        if (!label->objectName().isEmpty() && !label->objectName().startsWith(QStringLiteral("qt_")))
-            labels.insert(label->objectName(), label->text());
-    }
-    QJsonObject grids;
-    for (QTableView* view : page->findChildren<QTableView*>()) {
-        const QAbstractItemModel* model = view->model();
-        if (view->objectName().isEmpty() || !model)
-            continue;
-        QJsonArray rows;
-        if (view->horizontalHeader() && !view->horizontalHeader()->isHidden()) {
-            QJsonArray header;
-            for (int c = 0; c < model->columnCount(); ++c)
-                header.append(model->headerData(c, Qt::Horizontal).toString());
-            rows.append(header);
-        }
-        for (int r = 0; r < model->rowCount(); ++r) {
-            QJsonArray row;
-            for (int c = 0; c < model->columnCount(); ++c)
-                row.append(model->index(r, c).data().toString());
-            rows.append(row);
-        }
-        grids.insert(view->objectName(), rows);
-    }
-    QJsonObject result;
-    result.insert(QStringLiteral("page"), name);
-    result.insert(QStringLiteral("fields"), fields);
-    result.insert(QStringLiteral("values"), values);
-    result.insert(QStringLiteral("labels"), labels);
-    result.insert(QStringLiteral("grids"), grids);
-    return result;
-}
-
 } // namespace
 
 bool isHeadlessRun(int argc, char** argv)
@@ -370,7 +313,7 @@ int runHeadless(const QStringList& args)
         }
         failures.flush();
         if (request.fields)
-            printLine(stdout, QString::fromUtf8(QJsonDocument(describePage(info->name, page))
+            printLine(stdout, QString::fromUtf8(QJsonDocument(pages::toJson(pages::takeSnapshot(info->name, page)))
                                                     .toJson(QJsonDocument::Indented))
                                   .trimmed());
         status = messageShown ? 1 : 0;

@@ -1,0 +1,107 @@
+#include "pages/page_snapshot.h"
+
+#include "pages/num_edit.h"
+
+#include <QAbstractItemModel>
+#include <QHeaderView>
+#include <QJsonArray>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTableView>
+
+namespace qn::pages {
+
+namespace {
+
+// Qt's own inner widgets carry names of their own; they are not the page's.
+bool ownName(const QObject* object)
+{
+    return !object->objectName().isEmpty()
+           && !object->objectName().startsWith(QStringLiteral("qt_"));
+}
+
+} // namespace
+
+QString PageSnapshot::field(const QString& name) const
+{
+    const auto it = fields.find(name);
+    return it == fields.end() ? QString() : it->second;
+}
+
+QString PageSnapshot::label(const QString& name) const
+{
+    const auto it = labels.find(name);
+    return it == labels.end() ? QString() : it->second;
+}
+
+PageSnapshot takeSnapshot(const QString& pageName, const QWidget* page)
+{
+    PageSnapshot snapshot;
+    snapshot.page = pageName;
+    for (const QLineEdit* edit : page->findChildren<QLineEdit*>()) {
+        if (!ownName(edit))
+            continue;
+        snapshot.fields[edit->objectName()] = edit->displayText();
+        if (const auto* numeric = qobject_cast<const NumericField*>(edit)) {
+            std::optional<double> number;
+            try {
+                number = numeric->value();
+            } catch (const std::exception&) {
+                // a text that is no number: none
+            }
+            snapshot.values[edit->objectName()] = number;
+        }
+    }
+    for (const QLabel* label : page->findChildren<QLabel*>()) {
+        if (ownName(label))
+            snapshot.labels[label->objectName()] = label->text();
+    }
+    for (const QTableView* view : page->findChildren<QTableView*>()) {
+        const QAbstractItemModel* model = view->model();
+        if (!ownName(view) || !model)
+            continue;
+        std::vector<QStringList>& rows = snapshot.grids[view->objectName()];
+        if (!view->horizontalHeader()->isHidden()) {
+            QStringList header;
+            for (int c = 0; c < model->columnCount(); ++c)
+                header.append(model->headerData(c, Qt::Horizontal).toString());
+            rows.push_back(header);
+        }
+        for (int r = 0; r < model->rowCount(); ++r) {
+            QStringList row;
+            for (int c = 0; c < model->columnCount(); ++c)
+                row.append(model->index(r, c).data().toString());
+            rows.push_back(row);
+        }
+    }
+    return snapshot;
+}
+
+QJsonObject toJson(const PageSnapshot& snapshot)
+{
+    QJsonObject fields;
+    for (const auto& [name, text] : snapshot.fields)
+        fields.insert(name, text);
+    QJsonObject values;
+    for (const auto& [name, value] : snapshot.values)
+        values.insert(name, value ? QJsonValue(*value) : QJsonValue(QJsonValue::Null));
+    QJsonObject labels;
+    for (const auto& [name, text] : snapshot.labels)
+        labels.insert(name, text);
+    QJsonObject grids;
+    for (const auto& [name, rows] : snapshot.grids) {
+        QJsonArray array;
+        for (const QStringList& row : rows)
+            array.append(QJsonArray::fromStringList(row));
+        grids.insert(name, array);
+    }
+    QJsonObject result;
+    result.insert(QStringLiteral("page"), snapshot.page);
+    result.insert(QStringLiteral("fields"), fields);
+    result.insert(QStringLiteral("values"), values);
+    result.insert(QStringLiteral("labels"), labels);
+    result.insert(QStringLiteral("grids"), grids);
+    return result;
+}
+
+} // namespace qn::pages

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+#include <QStringList>
+
+#include <map>
+#include <optional>
+#include <vector>
+
+class QWidget;
+
+namespace qn::pages {
+
+// What a page shows, by object name: the headless run prints it and the reports fill
+// themselves from it, so neither reads the widgets directly.
+struct PageSnapshot {
+    QString page;
+    std::map<QString, QString> fields;                 // each line edit's text as shown
+    std::map<QString, std::optional<double>> values;   // each numeric field; none: no number
+    std::map<QString, QString> labels;                 // each named label's text
+    std::map<QString, std::vector<QStringList>> grids; // rows of cell texts, headings first
+
+    QString field(const QString& name) const;
+    QString label(const QString& name) const;
+};
+
+PageSnapshot takeSnapshot(const QString& pageName, const QWidget* page);
+
+// {"page", "fields", "values", "labels", "grids"}: the headless run's output.
+QJsonObject toJson(const PageSnapshot& snapshot);
+
+} // namespace qn::pages
