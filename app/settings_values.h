@@ -7,6 +7,8 @@
 
 namespace qn::app {
 
+class IniFile;
+
 // The 34 default values kept between runs, named by their keys in the settings file.
 struct SettingsValues {
     // LastValues
@@ -50,7 +52,9 @@ struct SettingsValues {
     double HomeownersRenewalMonths = 2;
 };
 
-// Reports a faulty key's conversion message ("'x' is not a valid floating point value").
+// Reports a faulty key's conversion message with the key in front
+// ("Loan: 'x' is not a valid floating point value"); the value is cut to 40 characters and
+// shows control characters and bytes that are not UTF-8 as \xNN.
 using ConversionReporter = std::function<void(const QString& message)>;
 
 // Reads all 34 keys in file order. A missing file, section or key gives the default text.
@@ -61,6 +65,10 @@ SettingsValues LoadSettings(const QString& path, const ConversionReporter& repor
 // Writes all 34 keys in file order, all or nothing. Throws qn::QnError with
 // "Unable to write to <path>" when the file cannot be written.
 void SaveSettings(const QString& path, const SettingsValues& values);
+
+// The same two on a file already in memory; nothing is read from or written to disk.
+SettingsValues ReadSettings(const IniFile& file, const ConversionReporter& report);
+void WriteSettings(IniFile& file, const SettingsValues& values);
 
 // Where the settings file lives: "QNRY.INI" (any letter case already present) beside the
 // executable, or the user's configuration folder when that folder cannot be written.

@@ -30,4 +30,11 @@ public:
     using QnError::QnError;
 };
 
+// A typed figure outside what the program computes with (a count above its limit, a
+// negative amount). what() is the whole message the user sees, naming the field.
+class EInputError : public QnError {
+public:
+    using QnError::QnError;
+};
+
 } // namespace qn
