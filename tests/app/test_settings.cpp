@@ -128,13 +128,17 @@ INSTANTIATE_TEST_SUITE_P(
     Texts, SettingsBadValue,
     ::testing::Values(
         BadValue{"[LastValues]\nLoan=100,000\nInterest=7.5\n",
-                 "'100,000' is not a valid floating point value"},
+                 "Loan: '100,000' is not a valid floating point value"},
         BadValue{"[LastValues]\nLoan=$100000\nInterest=7.5\n",
-                 "'$100000' is not a valid floating point value"},
+                 "Loan: '$100000' is not a valid floating point value"},
         BadValue{"[LastValues]\nInterest=7.5\nTerm=360.0\n",
-                 "'360.0' is not a valid integer value"},
+                 "Term: '360.0' is not a valid integer value"},
         BadValue{"[LastValues]\nInterest=7.5\nLoan=\n",
-                 "'' is not a valid floating point value"}));
+                 "Loan: '' is not a valid floating point value"},
+        BadValue{"[LastValues]\nInterest=7.5\nLoan=inf\n",
+                 "Loan: 'inf' is not a valid floating point value"},
+        BadValue{"[LastValues]\nInterest=7.5\nLoan=1e999\n",
+                 "Loan: '1e999' is not a valid floating point value"}));
 
 TEST_F(SettingsFile, DecimalPointIgnoresUserLocale)
 {
