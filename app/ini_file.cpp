@@ -281,7 +281,12 @@ void IniFile::insertLine(int at, const QByteArray& text)
     const auto index = static_cast<std::size_t>(at);
     if (index > 0 && m_lines[index - 1].eol.isEmpty())
         m_lines[index - 1].eol = m_eol;
-    m_lines.insert(m_lines.begin() + at, makeLine(text, m_eol));
+    // A lone "\r" before an empty "\n" line would read back as one "\r\n", losing that line.
+    QByteArray eol = m_eol;
+    if (eol == "\r" && index < m_lines.size() && m_lines[index].text.isEmpty() &&
+        m_lines[index].eol == "\n")
+        eol = QByteArrayLiteral("\r\n");
+    m_lines.insert(m_lines.begin() + at, makeLine(text, eol));
 }
 
 void IniFile::writeString(const QString& section, const QString& key, const QString& value)
