@@ -312,7 +312,8 @@ TEST_F(SettingsFile, LineEndsOfEveryKindAreRead)
     // would join it into one CRLF.
     writeAll(path(), "[Ratios]\rHRatio=30\r\n\n\r");
     SaveSettings(path(), load());
-    EXPECT_TRUE(readAll(path()).startsWith("[Ratios]\rHRatio=30\r\nDRatio=36\r\n\n\r[LastValues]\r"))
+    EXPECT_TRUE(
+        readAll(path()).startsWith("[Ratios]\rHRatio=30\r\nDRatio=36\r\n\n\r[LastValues]\r"))
         << readAll(path()).constData();
 }
 

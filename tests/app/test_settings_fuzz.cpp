@@ -36,7 +36,9 @@ std::string randomCase(Rng& rng, std::string text)
         return text;
     for (char& c : text)
         if (rng.chance(0.5))
-            c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c >= 'A' && c <= 'Z' ? c + 32 : c);
+            c = static_cast<char>(c >= 'a' && c <= 'z'   ? c - 32
+                                  : c >= 'A' && c <= 'Z' ? c + 32
+                                                         : c);
     return text;
 }
 
@@ -66,7 +68,9 @@ std::string randomValue(Rng& rng)
     case 4:
         return std::string(rng.chance(0.02) ? 5000 : 20, '9');
     default:
-        return std::string(" ").append(qn::FloatToStrG(std::round(rng.uniform() * 1e6) / 100)).append(" ");
+        return std::string(" ")
+            .append(qn::FloatToStrG(std::round(rng.uniform() * 1e6) / 100))
+            .append(" ");
     }
 }
 
@@ -129,7 +133,8 @@ QByteArray randomFile(Rng& rng)
         return toUtf16(content, false) + (rng.chance(0.2) ? QByteArray("\x00", 1) : QByteArray());
     case 2:
         // Lone surrogates too: they must come back as they were.
-        return toUtf16(content, true) + (rng.chance(0.3) ? QByteArray("\xD8\x01", 2) : QByteArray());
+        return toUtf16(content, true) +
+               (rng.chance(0.3) ? QByteArray("\xD8\x01", 2) : QByteArray());
     default:
         return content;
     }
@@ -323,6 +328,8 @@ TEST(Fuzz, SettingsFileReadAndRewrite)
                 if (!messages.isEmpty() || !sameValues(back, written))
                     throw std::logic_error("values do not read back");
             },
-            [&] { return "file " + std::to_string(i) + " (" + original.toHex().toStdString() + ")"; });
+            [&] {
+                return "file " + std::to_string(i) + " (" + original.toHex().toStdString() + ")";
+            });
     }
 }

@@ -193,7 +193,8 @@ TEST(Fuzz, FinancialFunctions)
     for (int i = 0; i < kInputs; ++i) {
         const int n = rng.anyCount();
         const double a = rng.amount(), b = rng.amount(), p = rng.percent();
-        const double years = rng.chance(0.7) ? static_cast<double>(rng.below(120)) : rng.anyDouble();
+        const double years =
+            rng.chance(0.7) ? static_cast<double>(rng.below(120)) : rng.anyDouble();
         const char* const names[] = {"Annually", "Quarterly", "Monthly", "Daily", "Weekly"};
         const char* name = names[rng.below(5)];
         const std::size_t which = static_cast<std::size_t>(i) % 10;
@@ -313,7 +314,8 @@ TEST(Fuzz, LoanModelAndLimits)
                     if (!(checked == value) || value < 0 || value > kMaxAmount)
                         throw std::logic_error("accepted");
                 } catch (const EInputError& e) {
-                    if (std::string(e.what()).find(i % 3 == 0 ? "N " : i % 3 == 1 ? "Y " : "A ") != 0)
+                    const char* caption = i % 3 == 0 ? "N " : i % 3 == 1 ? "Y " : "A ";
+                    if (std::string(e.what()).find(caption) != 0)
                         throw std::logic_error(std::string("message ") + e.what());
                 }
             },
