@@ -1,48 +1,78 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
-#include <QStringList>
+
+#include <optional>
+#include <vector>
 
 namespace qn::app {
 
-// A Windows-style initialization file kept as its lines, so that a rewrite leaves comments,
-// blank lines, unknown sections and keys, their order and the file's line endings alone.
-// Section and key names compare without regard to letter case.
+// A Windows-style initialization file kept as its lines of bytes, so that a rewrite changes
+// only the values written: comments, blank lines, unknown sections and keys, their order,
+// bytes that are not UTF-8 and each line's own line end stay as they were. A UTF-8 or
+// UTF-16 byte-order mark is kept, and a UTF-16 file is written back as UTF-16.
+// Section and key names compare without regard to (ASCII) letter case.
 class IniFile {
 public:
     // A missing or unreadable file reads as empty; nothing is created.
     void load(const QString& path);
+    // Takes the file's content as it would be read from disk (the path stays).
+    void parse(QByteArray content);
 
-    // The value's text with blanks around it removed, or the default when the section or
-    // key is missing.
+    // The value's bytes (UTF-8 for a UTF-16 file) with blanks around them removed, or
+    // nullopt when the section or key is missing.
+    std::optional<QByteArray> readValue(const QString& section, const QString& key) const;
+
+    // readValue decoded as UTF-8, or the default when the section or key is missing.
     QString readString(const QString& section, const QString& key,
                        const QString& defaultText) const;
 
-    // Replaces an existing key's text in place, or appends the key after the last key of its
-    // section, or appends the section at the end of the file.
+    // Replaces the text of an existing key's value in place (blanks around it and the key's
+    // spelling stay), or inserts the key after the last key of its section, or appends the
+    // section at the end of the file. New lines take the file's most frequent line end.
     void writeString(const QString& section, const QString& key, const QString& value);
 
-    // The whole file as it would be written.
-    QString text() const;
+    // The whole file as it would be written, byte-order mark and encoding included.
+    QByteArray bytes() const;
 
-    // Atomic replace of the file loaded (or of the path given); false when it cannot be
-    // written, in which case the old file is untouched.
+    // Atomic replace of the file loaded (or of the path given) through a temporary file
+    // beside it; false when it cannot be written, in which case the old file is untouched.
+    // Temporary files that earlier, interrupted saves left behind are removed.
     bool save() const;
     bool save(const QString& path) const;
 
     const QString& path() const { return m_path; }
 
+    // Names of the temporary files a save writes: "<file name>.save-XXXXXX.tmp".
+    static bool isTemporaryName(const QString& fileName, const QString& target);
+
 private:
+    enum class Kind { Other, Header, Key };
+    enum class Encoding { Plain, Utf8Bom, Utf16Le, Utf16Be };
+
+    struct Line {
+        QByteArray text;  // without its line end
+        QByteArray eol;   // "\n", "\r\n", "\r", or empty for a last line without one
+        Kind kind = Kind::Other;
+        QByteArray name;  // section or key name, trimmed
+    };
+
+    static Line makeLine(QByteArray text, QByteArray eol);
     // Index of the section's header line, or -1.
-    int findSection(const QString& section) const;
+    int findSection(const QByteArray& section) const;
     // Index one past the section's last line (next header or end of file).
     int sectionEnd(int header) const;
     // Index of the key's line within [header + 1, end), or -1.
-    int findKey(int header, int end, const QString& key) const;
+    int findKey(int header, int end, const QByteArray& key) const;
+    // Inserts a line before index `at`, giving a preceding unterminated line its line end.
+    void insertLine(int at, const QByteArray& text);
 
     QString m_path;
-    QStringList m_lines;
-    QString m_eol = QStringLiteral("\n");
+    std::vector<Line> m_lines;
+    Encoding m_encoding = Encoding::Plain;
+    QByteArray m_oddByte;  // a UTF-16 file's stray last byte, kept as it was
+    QByteArray m_eol = QByteArrayLiteral("\n");
 };
 
 } // namespace qn::app

@@ -76,24 +76,90 @@ void convertInto(SettingsValues& values, const Entry& entry, const std::string& 
 
 const QString kFileName = QStringLiteral("QNRY.INI");
 
+// A faulty value as the message shows it: at most kShownLength characters, then "…";
+// control characters, and bytes that are not UTF-8, as \xNN so that nothing in the file can
+// hide, garble or cut the message.
+constexpr int kShownLength = 40;
+
+QString shownValue(const QByteArray& bytes)
+{
+    QString out;
+    int shown = 0;
+    const qsizetype n = bytes.size();
+    qsizetype i = 0;
+    auto escape = [&out](unsigned char byte) {
+        out += QStringLiteral("\\x") + QString::number(byte, 16).rightJustified(2, u'0').toUpper();
+    };
+    for (; i < n && shown < kShownLength; ++shown) {
+        const auto lead = static_cast<unsigned char>(bytes[i]);
+        if (lead < 0x80) {
+            if (lead < 0x20 || lead == 0x7F)
+                escape(lead);
+            else
+                out += QLatin1Char(static_cast<char>(lead));
+            ++i;
+            continue;
+        }
+        // One well-formed UTF-8 sequence (no overlong forms, surrogates or C1 controls).
+        const int length = lead >= 0xC2 && lead < 0xE0   ? 2
+                           : lead >= 0xE0 && lead < 0xF0 ? 3
+                           : lead >= 0xF0 && lead < 0xF5 ? 4
+                                                         : 0;
+        char32_t c = lead & (0x7F >> length);
+        bool valid = length > 0 && i + length <= n;
+        for (int k = 1; valid && k < length; ++k) {
+            const auto next = static_cast<unsigned char>(bytes[i + k]);
+            valid = (next & 0xC0) == 0x80;
+            c = c << 6 | (next & 0x3F);
+        }
+        const char32_t smallest = length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
+        valid = valid && c >= smallest && c <= 0x10FFFF && !(c >= 0xD800 && c < 0xE000) &&
+                !(c >= 0x80 && c < 0xA0);
+        if (!valid) {
+            escape(lead);
+            ++i;
+            continue;
+        }
+        out += QString::fromUcs4(&c, 1);
+        i += length;
+    }
+    if (i < n)
+        out += QChar(0x2026);
+    return out;
+}
+
+QString conversionMessage(const Entry& entry, const QByteArray& text)
+{
+    const QString kind = entry.real ? QStringLiteral("floating point") : QStringLiteral("integer");
+    return QLatin1String(entry.key) + QStringLiteral(": '") + shownValue(text) +
+           QStringLiteral("' is not a valid ") + kind + QStringLiteral(" value");
+}
+
 } // namespace
 
 SettingsValues LoadSettings(const QString& path, const ConversionReporter& report)
 {
     IniFile file;
     file.load(path);
+    return ReadSettings(file, report);
+}
+
+SettingsValues ReadSettings(const IniFile& file, const ConversionReporter& report)
+{
     SettingsValues values;
     bool reported = false;
     for (const Entry& entry : kEntries) {
-        const QString text = file.readString(QLatin1String(entry.section),
-                                             QLatin1String(entry.key),
-                                             QLatin1String(entry.defaultText));
+        const auto text = file.readValue(QLatin1String(entry.section), QLatin1String(entry.key));
+        if (!text) {
+            convertInto(values, entry, entry.defaultText);
+            continue;
+        }
         try {
-            convertInto(values, entry, text.toStdString());
-        } catch (const qn::EConvertError& error) {
+            convertInto(values, entry, text->toStdString());
+        } catch (const qn::EConvertError&) {
             // One message is enough; later faulty keys quietly take their defaults too.
             if (!reported && report)
-                report(QString::fromStdString(error.what()));
+                report(conversionMessage(entry, *text));
             reported = true;
             convertInto(values, entry, entry.defaultText);
         }
@@ -101,20 +167,39 @@ SettingsValues LoadSettings(const QString& path, const ConversionReporter& repor
     return values;
 }
 
-void SaveSettings(const QString& path, const SettingsValues& values)
+namespace {
+
+void writeEntry(IniFile& file, const Entry& entry, const SettingsValues& values)
 {
-    IniFile file;
-    file.load(path);
-    for (const Entry& entry : kEntries) {
-        const std::string text = entry.real ? qn::FloatToStrG(values.*entry.real)
-                                            : std::to_string(values.*entry.whole);
-        file.writeString(QLatin1String(entry.section), QLatin1String(entry.key),
-                         QString::fromStdString(text));
-    }
+    // Both conversions write "." and no grouping whatever the locale.
+    const std::string text = entry.real ? qn::FloatToStrG(values.*entry.real)
+                                        : std::to_string(values.*entry.whole);
+    file.writeString(QLatin1String(entry.section), QLatin1String(entry.key),
+                     QString::fromStdString(text));
+}
+
+void saveOrThrow(const IniFile& file, const QString& path)
+{
     if (!file.save()) {
         const QString full = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
         throw qn::QnError("Unable to write to " + full.toStdString());
     }
+}
+
+} // namespace
+
+void SaveSettings(const QString& path, const SettingsValues& values)
+{
+    IniFile file;
+    file.load(path);
+    WriteSettings(file, values);
+    saveOrThrow(file, path);
+}
+
+void WriteSettings(IniFile& file, const SettingsValues& values)
+{
+    for (const Entry& entry : kEntries)
+        writeEntry(file, entry, values);
 }
 
 void SaveSettingsKeys(const QString& path, const SettingsValues& values,
@@ -128,15 +213,9 @@ void SaveSettingsKeys(const QString& path, const SettingsValues& values,
         });
         if (entry == kEntries.end())
             throw qn::QnError("Unknown settings key " + key.toStdString());
-        const std::string text = entry->real ? qn::FloatToStrG(values.*entry->real)
-                                             : std::to_string(values.*entry->whole);
-        file.writeString(QLatin1String(entry->section), QLatin1String(entry->key),
-                         QString::fromStdString(text));
+        writeEntry(file, *entry, values);
     }
-    if (!file.save()) {
-        const QString full = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-        throw qn::QnError("Unable to write to " + full.toStdString());
-    }
+    saveOrThrow(file, path);
 }
 
 QString FindSettingsFile(const QString& folder)

@@ -9,9 +9,13 @@
 
 namespace qn::app {
 
+class IniFile;
+
 using calc::SettingsValues;
 
-// Reports a faulty key's conversion message ("'x' is not a valid floating point value").
+// Reports a faulty key's conversion message with the key in front
+// ("Loan: 'x' is not a valid floating point value"); the value is cut to 40 characters and
+// shows control characters and bytes that are not UTF-8 as \xNN.
 using ConversionReporter = std::function<void(const QString& message)>;
 
 // Reads all 34 keys in file order. A missing file, section or key gives the default text.
@@ -27,6 +31,10 @@ void SaveSettings(const QString& path, const SettingsValues& values);
 // Throws like SaveSettings; an unknown key name is a qn::QnError too.
 void SaveSettingsKeys(const QString& path, const SettingsValues& values,
                       const QStringList& keys);
+
+// The same two on a file already in memory; nothing is read from or written to disk.
+SettingsValues ReadSettings(const IniFile& file, const ConversionReporter& report);
+void WriteSettings(IniFile& file, const SettingsValues& values);
 
 // Where the settings file lives: "QNRY.INI" (any letter case already present) beside the
 // executable, or the user's configuration folder when that folder cannot be written.

@@ -2,6 +2,8 @@
 
 #include "core/numtext.h"
 
+#include <cmath>
+
 namespace qn::calc {
 
 GridValues GridRow(const TPayment& row)
@@ -32,7 +34,8 @@ std::optional<double> ParseMoneyText(const QString& text, const QLocale& locale)
         plain.setNumberOptions(QLocale::DefaultNumberOptions);
         value = plain.toDouble(t, &ok);
     }
-    if (!ok)
+    // QLocale reads "inf", "nan" and overflowing exponents as numbers; no amount is one.
+    if (!ok || !std::isfinite(value))
         return std::nullopt;
     return value;
 }

@@ -19,7 +19,8 @@ struct GridValues {
 GridValues GridRow(const TPayment& row);
 
 // Money as people type it: optional blanks, currency symbol, group separators and the
-// locale's decimal point ("1,000", "$1,000.50", " 500 "). Anything else gives nullopt.
+// locale's decimal point ("1,000", "$1,000.50", " 500 "). Anything else gives nullopt,
+// including "inf", "nan" and numbers beyond the double range.
 std::optional<double> ParseMoneyText(const QString& text, const QLocale& locale);
 
 } // namespace qn::calc

@@ -1,6 +1,7 @@
 #include "calculators/biweekly.h"
 
 #include "core/errors.h"
+#include "core/limits.h"
 
 #include <cmath>
 
@@ -9,6 +10,13 @@ namespace qn::calc {
 BiweeklyResult ComputeBiweekly(double amount, double annualPercent, int months,
                                double monthlyPayment)
 {
+    // The figures come from the loan model, which keeps them in cents; anything else is
+    // no loan this arithmetic can compare.
+    const bool inCents = std::fabs(amount) < kMaxCentsAmount &&
+                         std::fabs(monthlyPayment) < kMaxCentsAmount;
+    if (!inCents || amount < 0 || monthlyPayment < 0 || months < 0 ||
+        !std::isfinite(annualPercent))
+        throw EMathError("Invalid floating point operation");
     BiweeklyResult r;
     r.monthlyPayment = monthlyPayment;
     r.monthlyTotal = months * monthlyPayment;
@@ -25,13 +33,17 @@ BiweeklyResult ComputeBiweekly(double amount, double annualPercent, int months,
             throw EMathError("Invalid floating point operation");
         r.biweeklyCount = -std::log(remaining) / std::log1p(ratePerPeriod);
     }
-    if (!std::isfinite(r.biweeklyCount))
+    if (!std::isfinite(r.biweeklyCount) || r.biweeklyCount < 0)
         throw EMathError("Floating point overflow");
     r.biweeklyTotal = r.biweeklyPayment * r.biweeklyCount;
     r.biweeklyInterest = r.biweeklyTotal - amount;
     r.monthsSaved = months - r.biweeklyCount / 26 * 12;
     r.yearsSaved = std::round(r.monthsSaved * 100) / 100 / 12;
     r.interestSaved = r.monthlyInterest - r.biweeklyInterest;
+    for (const double figure : {r.biweeklyTotal, r.biweeklyInterest, r.monthsSaved,
+                                r.yearsSaved, r.interestSaved})
+        if (!std::isfinite(figure))
+            throw EMathError("Floating point overflow");
     return r;
 }
 

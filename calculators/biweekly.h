@@ -16,8 +16,9 @@ struct BiweeklyResult {
 };
 
 // Paying half the monthly payment every two weeks (26 a year) instead of monthly.
-// A zero rate is an interest-free loan; a half payment that never covers the interest
-// throws qn::EMathError.
+// A zero rate is an interest-free loan; a half payment that never covers the interest, a
+// negative amount, payment or count, or an amount beyond what cents can hold (the loan
+// model refuses those first) throws qn::EMathError.
 BiweeklyResult ComputeBiweekly(double amount, double annualPercent, int months,
                                double monthlyPayment);
 

@@ -25,6 +25,15 @@ double divide(double a, double b)
     return checked(a / b);
 }
 
+// The payments field as a count: whole (else a conversion failure) and not negative.
+int monthsFrom(double n)
+{
+    const int months = WholeFromValue(n);
+    if (months < 0)
+        throw EMathError("Invalid floating point operation");
+    return months;
+}
+
 } // namespace
 
 double RoundUpToWhole(double amount)
@@ -35,20 +44,25 @@ double RoundUpToWhole(double amount)
 
 QuickResult SolveQuick(Unknown unknown, double loan, double rate, double pay, double n)
 {
+    // A negative loan or payment has no meaning here, and would come back as a negative
+    // count or amount instead of a failure.
+    if (loan < 0 || pay < 0 || !std::isfinite(loan) || !std::isfinite(pay) ||
+        !std::isfinite(rate))
+        throw EMathError("Invalid floating point operation");
     QuickResult result;
     switch (unknown) {
     case Unknown::LoanAmount: {
-        const int months = WholeFromValue(n);
+        const int months = monthsFrom(n);
         const double amount = rate == 0 ? checked(months * pay)
                                         : checked(LoanAmountForPayment(months, rate, pay));
         result.value = RoundUpToWhole(amount);
         break;
     }
     case Unknown::InterestRate:
-        result.value = checked(SolveInterestRate(WholeFromValue(n), loan, pay));
+        result.value = checked(SolveInterestRate(monthsFrom(n), loan, pay));
         break;
     case Unknown::Payment: {
-        const int months = WholeFromValue(std::nearbyint(n));
+        const int months = monthsFrom(std::nearbyint(n));
         result.value = rate == 0 ? divide(loan, months)
                                  : checked(MonthlyPayment(months, rate / 1200, loan));
         break;

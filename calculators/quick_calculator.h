@@ -19,7 +19,8 @@ double RoundUpToWhole(double amount);
 
 // Solves the level-payment equation for `unknown` from the other three (rate in annual
 // percent; n is the value of the payments field). A fractional n where a count is needed
-// throws qn::EConvertError; a division by zero or other arithmetic failure qn::EMathError.
+// throws qn::EConvertError; a division by zero or other arithmetic failure qn::EMathError,
+// as does a negative or non-finite loan, payment or rate.
 QuickResult SolveQuick(Unknown unknown, double loan, double rate, double pay, double n);
 
 } // namespace qn::calc

@@ -49,8 +49,59 @@ Real annuityFactor(Real n, Real r)
     return -std::expm1(-n * log1pChecked(r)) / r;
 }
 
+// ln(1 - e^-x) for x > 0, accurate at both ends.
+Real log1mexp(Real x)
+{
+    return x < 0.6931L ? std::log(-std::expm1(-x)) : std::log1p(-std::exp(-x));
+}
+
+// ln(e^x - 1) for x > 0, without overflow for large x.
+Real logexpm1(Real x)
+{
+    return x < 1 ? std::log(std::expm1(x)) : x + std::log1p(-std::exp(-x));
+}
+
+// ln(annuityFactor(n, r) / k) with u = ln(1 + r). Far from 0 the factor itself would
+// overflow even a long double, so it is then taken in logarithms throughout.
+Real annuityGap(Real n, Real u, Real k, Real logK)
+{
+    if (u == 0)
+        return std::log(n / k);
+    if (std::fabs(n * u) < 10000) {
+        const Real factor = -std::expm1(-n * u) / std::expm1(u);
+        const Real ratio = factor / k;
+        if (ratio > 0 && std::isfinite(ratio))
+            return std::log(ratio);
+        return std::log(factor) - logK;
+    }
+    const Real logFactor = u > 0 ? log1mexp(n * u) - logexpm1(u)
+                                 : logexpm1(-n * u) - log1mexp(-u);
+    return logFactor - logK;
+}
+
+// Derivative of annuityGap by u; it runs from -n (u -> -inf) to -1 (u -> +inf).
+Real annuityGapSlope(Real n, Real u)
+{
+    if (std::fabs(n * u) < 1e-6L)
+        return -(n + 1) / 2 + (n * n - 1) / 12 * u;
+    return n / std::expm1(n * u) + 1 / std::expm1(-u);
+}
+
+// 1 + (1 + g) + ... + (1 + g)^(n - 1) in closed form, so a long run of years costs no
+// more than a short one.
+Real geometricSum(Real g, Real n)
+{
+    if (g == 0)
+        return n;
+    if (g > -1)
+        return std::expm1(n * std::log1p(g)) / g;
+    return (std::pow(1 + g, n) - 1) / g;
+}
+
 Real levelPayment(Real n, Real r, Real amount)
 {
+    if (n < 0)
+        mathFailure("Invalid floating point operation");
     if (r == 0)
         return divide(amount, n);
     return divide(amount, annuityFactor(n, r));
@@ -72,6 +123,8 @@ double PeriodicPayment(int periods, double amount, double ratePerPeriod)
 
 double LoanAmountForPayment(int months, double annualPercent, double payment)
 {
+    if (months < 0)
+        mathFailure("Invalid floating point operation");
     if (annualPercent == 0)
         return finiteResult(Real(months) * payment);
     const Real r = static_cast<double>(annualPercent / 1200);
@@ -82,55 +135,60 @@ double SolveInterestRate(int months, double amount, double payment)
 {
     if (months == 0 || amount == 0)
         return 0;
-    if (months < 0 || !(payment > 0))
+    if (months < 0 || !(payment > 0) || !(amount > 0) || !std::isfinite(payment) ||
+        !std::isfinite(amount))
         mathFailure("Invalid floating point operation");
-    // Find the monthly rate r with annuityFactor(n, r) = k. The factor falls from +inf at
-    // r -> -1 through n at r = 0 towards 0, so a positive k has exactly one root.
+    // Solve for u = ln(1 + r): the gap falls steadily from +inf to -inf, nearly linearly
+    // far out, so a safeguarded Newton walk converges from anywhere.
     const Real n = months;
-    const Real k = Real(amount) / Real(payment);
-    if (!(k > 0) || !std::isfinite(static_cast<double>(k)))
-        mathFailure("Invalid floating point operation");
-    if (k == n)
+    const Real k = Real(amount) / Real(payment);  // neither overflows in long double
+    const Real logK = std::log(k);
+    Real lo, hi;  // gap(lo) > 0 > gap(hi)
+    const Real atZero = annuityGap(n, 0, k, logK);
+    if (atZero == 0)
         return 0;
-
-    Real lo, hi;  // f(lo) > 0 > f(hi), f(r) = annuityFactor(n, r) - k
-    if (k < n) {
+    int widen = 0;
+    if (atZero > 0) {
         lo = 0;
-        hi = 1 / k;  // annuityFactor(n, r) < 1/r for r > 0
+        hi = 1;
+        while (annuityGap(n, hi, k, logK) > 0) {
+            lo = hi;
+            hi *= 2;
+            if (++widen > 64)
+                mathFailure("Invalid floating point operation");
+        }
     } else {
         hi = 0;
-        lo = -0.5L;
-        while (annuityFactor(n, lo) <= k) {
-            lo = (lo - 1) / 2;  // halve the distance to -1
-            if (lo <= -1)
+        lo = -1;
+        while (annuityGap(n, lo, k, logK) < 0) {
+            hi = lo;
+            lo *= 2;
+            if (++widen > 64)
                 mathFailure("Invalid floating point operation");
         }
     }
-    // Small-rate estimate from annuityFactor ~ n - n(n+1)/2 r.
-    Real r = 2 * (n - k) / (n * (n + 1));
-    if (!(r > lo && r < hi))
-        r = (lo + hi) / 2;
+    // Near 0 the gap is about -(n + 1) / 2 * u.
+    Real u = atZero / ((n + 1) / 2);
+    if (!(u > lo && u < hi))
+        u = lo + (hi - lo) / 2;
     for (int i = 0; i < 200; ++i) {
-        const Real f = annuityFactor(n, r) - k;
-        if (f == 0)
+        const Real gap = annuityGap(n, u, k, logK);
+        if (gap == 0)
             break;
-        (f > 0 ? lo : hi) = r;
-        Real slope;
-        if (std::fabs(r) < 1e-9L) {
-            slope = -n * (n + 1) / 2;
-        } else {
-            const Real v = std::exp(-n * std::log1p(r));
-            slope = (n * v / (1 + r) - (f + k)) / r;
-        }
-        Real next = r - f / slope;
-        if (!(next > lo && next < hi) || !std::isfinite(static_cast<double>(next)))
-            next = (lo + hi) / 2;
-        const Real step = std::fabs(next - r);
-        r = next;
-        if (step <= 1e-17L * std::fabs(r) || hi - lo <= 1e-18L * std::fabs(r))
+        (gap > 0 ? lo : hi) = u;
+        Real next = u - gap / annuityGapSlope(n, u);
+        if (!(next > lo && next < hi))
+            next = lo + (hi - lo) / 2;
+        const Real step = std::fabs(next - u);
+        u = next;
+        if (step <= 1e-19L * std::fabs(u) || hi - lo <= 1e-19L * std::fabs(u))
             break;
     }
-    return finiteResult(r * 1200);
+    const double percent = finiteResult(std::expm1(u) * 1200);
+    // A rate that rounds to -100 % a month cannot be used again by any loan formula.
+    if (percent <= -1200)
+        mathFailure("Invalid floating point operation");
+    return percent;
 }
 
 std::optional<double> MonthsToPayOff(double annualPercent, double payment, double amount)
@@ -158,29 +216,22 @@ double LoanAmountForYears(double payment, double annualPercent, double years)
 
 double PrincipalRepaid(int months, double balance, double annualPercent, double payment)
 {
+    if (months < 1)
+        return 0;
+    // Month by month the principal part grows by (1 + r) from the first month's, so the
+    // walk sums a geometric series.
     const Real r = static_cast<double>(annualPercent / 1200);
-    Real sum = 0;
-    Real owed = balance;
-    for (int month = 1; month <= months; ++month) {
-        const Real principal = payment - r * owed;
-        sum += principal;
-        owed -= principal;
-    }
-    return finiteResult(sum);
+    const Real first = payment - r * balance;
+    return finiteResult(first * geometricSum(r, months));
 }
 
 double TotalRent(double rent, double increasePercent, double years)
 {
     const int n = WholeFromValue(years);
-    Real yearly = Real(rent) * 12;
-    Real total = yearly;
+    const Real yearly = Real(rent) * 12;
     if (years == 1 || n <= 1)
-        return finiteResult(total);
-    for (int year = 1; year < n; ++year) {
-        yearly += yearly * increasePercent / 100;
-        total += yearly;
-    }
-    return finiteResult(total);
+        return finiteResult(yearly);
+    return finiteResult(yearly * geometricSum(Real(increasePercent) / 100, n));
 }
 
 double GrowthSum(double base, double ratePercent, double years)
@@ -188,15 +239,9 @@ double GrowthSum(double base, double ratePercent, double years)
     const int n = WholeFromValue(years);
     if (n <= 0)
         return 0;
+    // base x ((1 + g)^n - 1) is g x base x the geometric sum.
     const Real g = Real(ratePercent) / 100;
-    Real sum = 0;
-    Real value = base;
-    for (int year = 0; year < n; ++year) {
-        const Real growth = value * g;
-        sum += growth;
-        value += growth;
-    }
-    return finiteResult(sum);
+    return finiteResult(Real(base) * g * geometricSum(g, n));
 }
 
 double CompoundedValue(std::string_view compounding, double principal, double annualPercent,

@@ -7,7 +7,8 @@ namespace qn {
 
 // Loan-equation and savings helpers. Rates are fractions per period where the name says
 // "rate per", else annual percentages. No function rounds its result. Arithmetic failures
-// (division by zero, log of a non-positive number, non-finite result) throw EMathError.
+// (division by zero, log of a non-positive number, non-finite result) throw EMathError,
+// as does a negative number of months or periods. Every function takes constant time.
 
 // Level payment per month; 0 when months is 0.
 double MonthlyPayment(int months, double ratePerMonth, double amount);
@@ -20,7 +21,8 @@ double LoanAmountForPayment(int months, double annualPercent, double payment);
 
 // Annual rate in percent at which `payment` repays `amount` over `months`; negative when
 // months x payment is less than the amount. 0 for 0 months or a 0 amount. A payment that
-// repays nothing (<= 0) is an arithmetic failure.
+// repays nothing (<= 0), a negative amount, or a rate that rounds to -100 % a month is an
+// arithmetic failure.
 double SolveInterestRate(int months, double amount, double payment);
 
 // Fractional number of months to repay `amount`; std::nullopt when the payment does not

@@ -2,15 +2,22 @@
 
 #include "core/errors.h"
 #include "core/finance.h"
+#include "core/limits.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 
 namespace qn {
 
 double RoundCents(double x)
 {
+    const double scaled = std::fabs(x) * 100;
+    if (!std::isfinite(scaled))
+        throw EMathError("Floating point overflow");
+    // From 2^52 cents on a double holds only whole cents, and adding 0.5 could move it.
+    if (scaled >= 4503599627370496.0)
+        return x;
     // Half away from zero; for the positive amounts of a schedule that is half up.
     if (x < 0)
         return -std::trunc(-x * 100 + 0.5) / 100;
@@ -30,7 +37,9 @@ void TMortgage::Setup(std::int32_t numPayments, double amount, double rate,
     Amount = amount;
     Rate = rate;
     PeriodsPerYear = periodsPerYear;
-    const auto rows = static_cast<std::size_t>(std::max(numPayments, 0));
+    // Recalculate refuses a count outside 0 .. kMaxPayments; no rows are made for it.
+    const bool usable = numPayments >= 0 && numPayments <= kMaxPayments;
+    const auto rows = usable ? static_cast<std::size_t>(numPayments) : 0;
     Payments.assign(rows, TPayment{});
     m_extra.assign(rows, 0.0);
     Recalculate();
@@ -42,10 +51,27 @@ namespace {
 std::int64_t toCents(double x)
 {
     const double scaled = std::fabs(x) * 100 + 0.5;
-    if (!(scaled < 9.0e15))
+    if (!(scaled < kMaxCentsAmount * 100))
         throw EMathError("Floating point overflow");
     const auto cents = static_cast<std::int64_t>(scaled);
     return x < 0 ? -cents : cents;
+}
+
+// Sums of cents stay checked: a schedule whose balance or totals outgrow 64 bits fails.
+std::int64_t addCents(std::int64_t a, std::int64_t b)
+{
+    std::int64_t sum = 0;
+    if (__builtin_add_overflow(a, b, &sum))
+        throw EMathError("Floating point overflow");
+    return sum;
+}
+
+std::int64_t subtractCents(std::int64_t a, std::int64_t b)
+{
+    std::int64_t difference = 0;
+    if (__builtin_sub_overflow(a, b, &difference))
+        throw EMathError("Floating point overflow");
+    return difference;
 }
 
 double fromCents(std::int64_t cents)
@@ -59,6 +85,10 @@ void TMortgage::Recalculate()
 {
     if (PeriodsPerYear == 0)
         throw EMathError("Floating point division by zero");
+    // One row per payment: a count beyond the limit would only exhaust memory and time.
+    if (NumPayments < 0 || NumPayments > kMaxPayments ||
+        Payments.size() != static_cast<std::size_t>(NumPayments))
+        throw EMathError("Invalid floating point operation");
     const double r = Rate / PeriodsPerYear;
     Payment = RoundCents(PeriodicPayment(NumPayments, Amount, r));
     // The schedule runs in whole cents, so balances and totals carry no binary residue.
@@ -75,21 +105,21 @@ void TMortgage::Recalculate()
         std::int64_t applied = 0;
         if (balance != 0) {
             interest = toCents(fromCents(balance) * r);
-            const std::int64_t regular = payment - interest;
+            const std::int64_t regular = subtractCents(payment, interest);
             const std::int64_t extra = toCents(m_extra[k]);
-            principal = regular + extra;
+            principal = addCents(regular, extra);
             applied = extra;
             // The payment that clears the balance takes only what is owed; the last
             // scheduled payment clears it too, as long as payments cover the interest.
             if (principal > balance || (k == last && regular > 0)) {
                 principal = balance;
                 const std::int64_t usable = std::max<std::int64_t>(extra, 0);
-                applied = std::clamp<std::int64_t>(balance - regular, 0, usable);
+                applied = std::clamp<std::int64_t>(subtractCents(balance, regular), 0, usable);
             }
-            balance -= principal;
+            balance = subtractCents(balance, principal);
         }
-        principalToDate += principal;
-        interestToDate += interest;
+        principalToDate = addCents(principalToDate, principal);
+        interestToDate = addCents(interestToDate, interest);
         row.Principal = fromCents(principal);
         row.Interest = fromCents(interest);
         row.ExtraPrincipal = fromCents(applied);
@@ -148,16 +178,25 @@ void TMortgage::ClearSmallExtras(double amount)
 
 std::array<std::string, 7> FormatPaymentRow(const TPayment& row)
 {
-    auto fixed = [](double value) {
+    // to_chars, not printf: the grid reads these texts back with "." as decimal point,
+    // whatever locale the application has set.
+    auto rightAligned = [](const char* first, const char* last, std::size_t width) {
+        std::string text(first, last);
+        if (text.size() < width)
+            text.insert(0, width - text.size(), ' ');
+        return text.substr(0, 15);
+    };
+    auto fixed = [&](double value) {
         if (std::fabs(value) < 0.005)
             value = 0;  // no "-0.00"
-        char buf[64];
-        std::snprintf(buf, sizeof buf, "%12.2f", value);
-        return std::string(buf).substr(0, 15);
+        char buf[400];
+        const auto result =
+            std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, 2);
+        return rightAligned(buf, result.ptr, 12);
     };
-    char number[32];
-    std::snprintf(number, sizeof number, "%5d", static_cast<int>(row.Number));
-    return {std::string(number).substr(0, 15), fixed(row.Principal), fixed(row.Interest),
+    char number[16];
+    const auto result = std::to_chars(number, number + sizeof number, row.Number);
+    return {rightAligned(number, result.ptr, 5), fixed(row.Principal), fixed(row.Interest),
             fixed(row.PrincipalToDate), fixed(row.InterestToDate), fixed(row.ExtraPrincipal),
             fixed(row.Balance)};
 }

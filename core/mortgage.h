@@ -7,7 +7,8 @@
 
 namespace qn {
 
-// Round half up to the cent, as lenders do for a payment and each month's interest.
+// Round half up to the cent, as lenders do for a payment and each month's interest. A value
+// too large to scale to cents (or not finite) throws EMathError.
 double RoundCents(double x);
 
 struct TPayment {
@@ -29,7 +30,10 @@ public:
     TMortgage(std::int32_t numPayments, double amount, double rate, std::int32_t periodsPerYear);
 
     // Stores the figures, replaces the rows by fresh ones and recalculates. Throws
-    // EMathError for 0 payments (after storing the figures and fresh rows).
+    // EMathError (after storing the figures and fresh rows) for 0 payments, and for a
+    // count below 0 or above kMaxPayments (then without rows): the pages refuse such a
+    // count beforehand with their own message, so here it is only an arithmetic failure.
+    // Amounts whose cents, balance or totals would not fit 64 bits throw EMathError too.
     void Setup(std::int32_t numPayments, double amount, double rate, std::int32_t periodsPerYear);
     void Recalculate();
 

@@ -2,39 +2,43 @@
 
 #include "core/errors.h"
 
+#include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <climits>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
+#include <system_error>
 
 namespace qn {
 
 namespace {
 
-// Digits and exponent of the shortest text that reads back as the value rounded to 15
-// significant digits, so 0.1 + 0.2 is written "0.3" but 1/3 keeps 15 digits.
-void shortestDigits(double value, std::string& digits, int& exponent)
+// Significant digits and decimal exponent of the value (positive, finite, nonzero): the
+// shortest digits that read back as the value when there are at most 15 of them, else 17
+// digits, which always read back exactly. So 0.3 stays "0.3" and DBL_MAX keeps its digits.
+void significantDigits(double value, std::string& digits, int& exponent)
 {
     char buf[40];
     constexpr auto scientific = std::chars_format::scientific;
-    const auto rounded = std::to_chars(buf, buf + sizeof buf, value, scientific, 14);
-    double target = 0;
-    std::from_chars(buf, rounded.ptr, target, scientific);
-    // Shortest round-trip text of the 15-digit value has at most 15 digits.
-    const auto result = std::to_chars(buf, buf + sizeof buf, target, scientific);
-    const std::string text(buf, result.ptr);
-    // text: d[.ddd]e[+-]xx
-    const auto e = text.find('e');
+    auto result = std::to_chars(buf, buf + sizeof buf, value, scientific);
+    auto mantissaEnd = std::find(buf, result.ptr, 'e');
+    const auto count = std::count_if(buf, mantissaEnd, [](char c) { return c != '.'; });
+    if (count > 15) {
+        result = std::to_chars(buf, buf + sizeof buf, value, scientific, 16);
+        mantissaEnd = std::find(buf, result.ptr, 'e');
+    }
+    // buf: d[.ddd]e[+-]xx
     digits.clear();
-    for (std::size_t i = 0; i < e; ++i)
-        if (std::isdigit(static_cast<unsigned char>(text[i])))
-            digits += text[i];
+    for (const char* p = buf; p != mantissaEnd; ++p)
+        if (*p != '.')
+            digits += *p;
     while (digits.size() > 1 && digits.back() == '0')
         digits.pop_back();
-    exponent = std::atoi(text.c_str() + e + 1);
+    const char* e = mantissaEnd + 1;
+    if (*e == '+')
+        ++e;
+    std::from_chars(e, result.ptr, exponent);
 }
 
 [[noreturn]] void badFloat(std::string_view text)
@@ -61,7 +65,7 @@ std::string FloatToStrG(double value)
     const bool negative = value < 0;
     std::string digits;
     int exponent = 0;
-    shortestDigits(std::fabs(value), digits, exponent);
+    significantDigits(std::fabs(value), digits, exponent);
     std::string out = negative ? "-" : "";
     const double magnitude = std::fabs(value);
     if (magnitude >= 0.00001 && exponent < 15) {
@@ -133,11 +137,17 @@ double StrToFloat(std::string_view text)
     }
     if (i != end)
         badFloat(text);
-    const std::string number(text.substr(start, end - start));
-    const double value = std::strtod(number.c_str(), nullptr);
-    if (!std::isfinite(value))
+    // from_chars reads "." whatever the C locale says and takes no "+"; the text is
+    // already known to be a plain number, so only a value beyond the double range fails.
+    const char* first = text.data() + start;
+    const bool negative = *first == '-';
+    if (*first == '+' || negative)
+        ++first;
+    double value = 0;
+    const auto result = std::from_chars(first, text.data() + end, value);
+    if (result.ec != std::errc() || result.ptr != text.data() + end || !std::isfinite(value))
         badFloat(text);
-    return value;
+    return negative ? -value : value;
 }
 
 int StrToInt(std::string_view text)

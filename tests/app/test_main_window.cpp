@@ -302,7 +302,7 @@ TEST_F(MainWindowTest, BadSettingsValueIsReportedOnceTheLoopRuns)
     TfrmMain window(path);
     EXPECT_TRUE(m_messages.isEmpty());
     EXPECT_EQ(takeMessages(),
-              QStringList{QStringLiteral("'abc' is not a valid floating point value")});
+              QStringList{QStringLiteral("Loan: 'abc' is not a valid floating point value")});
 }
 
 TEST_F(MainWindowTest, HelpTopicFollowsThePage)

@@ -2,7 +2,9 @@
 #include "app/settings_values.h"
 #include "core/errors.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
@@ -128,13 +130,17 @@ INSTANTIATE_TEST_SUITE_P(
     Texts, SettingsBadValue,
     ::testing::Values(
         BadValue{"[LastValues]\nLoan=100,000\nInterest=7.5\n",
-                 "'100,000' is not a valid floating point value"},
+                 "Loan: '100,000' is not a valid floating point value"},
         BadValue{"[LastValues]\nLoan=$100000\nInterest=7.5\n",
-                 "'$100000' is not a valid floating point value"},
+                 "Loan: '$100000' is not a valid floating point value"},
         BadValue{"[LastValues]\nInterest=7.5\nTerm=360.0\n",
-                 "'360.0' is not a valid integer value"},
+                 "Term: '360.0' is not a valid integer value"},
         BadValue{"[LastValues]\nInterest=7.5\nLoan=\n",
-                 "'' is not a valid floating point value"}));
+                 "Loan: '' is not a valid floating point value"},
+        BadValue{"[LastValues]\nInterest=7.5\nLoan=inf\n",
+                 "Loan: 'inf' is not a valid floating point value"},
+        BadValue{"[LastValues]\nInterest=7.5\nLoan=1e999\n",
+                 "Loan: '1e999' is not a valid floating point value"}));
 
 TEST_F(SettingsFile, DecimalPointIgnoresUserLocale)
 {
@@ -219,4 +225,160 @@ TEST_F(SettingsFile, FileNameMatchesAnyCase)
     const QString lower = m_dir.filePath(QStringLiteral("qnry.ini"));
     writeAll(lower, "[Ratios]\nHRatio=31\n");
     EXPECT_EQ(FindSettingsFile(m_dir.path()), lower);
+}
+
+namespace {
+
+QByteArray utf16(const QByteArray& utf8, bool bigEndian)
+{
+    QByteArray out = bigEndian ? QByteArrayLiteral("\xFE\xFF") : QByteArrayLiteral("\xFF\xFE");
+    for (const QChar c : QString::fromUtf8(utf8)) {
+        const char hi = static_cast<char>(c.unicode() >> 8);
+        const char lo = static_cast<char>(c.unicode() & 0xFF);
+        out += bigEndian ? hi : lo;
+        out += bigEndian ? lo : hi;
+    }
+    return out;
+}
+
+} // namespace
+
+// What the program does not own keeps every byte: comments, unknown keys and sections,
+// bytes that are not UTF-8, blanks around values, and each line's own line end.
+TEST_F(SettingsFile, RewriteChangesOnlyOurValues)
+{
+    writeAll(path(), "; caf\xE9 \xFF\xFE notes\r\n[LastValues]\rLoan = 5 \n"
+                     "Interest=7.5\r\n\r\n[Window]\nLeft=\x80\x81\r[Ratios]\nHRatio=30\n"
+                     "DRatio=36");
+    SettingsValues v = load();
+    v.Loan = 250000;
+    SaveSettings(path(), v);
+    const QByteArray text = readAll(path());
+    // New lines take the most frequent line end (LF here); the unterminated last line
+    // gets one because lines follow it.
+    EXPECT_TRUE(text.startsWith("; caf\xE9 \xFF\xFE notes\r\n[LastValues]\rLoan = 250000 \n"
+                                "Interest=7.5\r\nTerm=360\nPayment=786.7\n\r\n"
+                                "[Window]\nLeft=\x80\x81\r[Ratios]\nHRatio=30\nDRatio=36\n"
+                                "[PmiValues]\n"))
+        << text.constData();
+    // A second save of the same values changes nothing.
+    SaveSettings(path(), v);
+    EXPECT_EQ(readAll(path()), text);
+}
+
+TEST_F(SettingsFile, ByteOrderMarksAndEncodingsAreKept)
+{
+    const QByteArray body = QByteArray(kFirstSave).replace("Interest=8.75", "Interest=6.5") +
+                            "; \xC3\xA9t\xC3\xA9 \xF0\x9F\x8F\xA0\n";
+    const QByteArray files[] = {"\xEF\xBB\xBF" + body, utf16(body, false), utf16(body, true),
+                                utf16(QByteArray(body).replace('\n', "\r\n"), false)};
+    for (const QByteArray& file : files) {
+        SCOPED_TRACE(file.left(4).toHex().toStdString());
+        writeAll(path(), file);
+        const SettingsValues v = load();
+        EXPECT_TRUE(m_messages.isEmpty());
+        EXPECT_EQ(v.Interest, 6.5);
+        EXPECT_EQ(v.Term, 360);
+        SaveSettings(path(), v);
+        EXPECT_EQ(readAll(path()), file);  // byte for byte
+    }
+    // A key added to a UTF-16 file is written in UTF-16 too.
+    writeAll(path(), utf16("[Ratios]\r\nHRatio=30\r\n", true));
+    SettingsValues v = load();
+    EXPECT_EQ(v.HRatio, 30);
+    v.DRatio = 41;
+    SaveSettings(path(), v);
+    EXPECT_TRUE(readAll(path()).startsWith(utf16("[Ratios]\r\nHRatio=30\r\nDRatio=41\r\n", true)));
+}
+
+TEST_F(SettingsFile, LineEndsOfEveryKindAreRead)
+{
+    const char* const files[] = {
+        "[LastValues]\rLoan=5\rInterest=6.5\r",
+        "[LastValues]\r\nLoan=5\nInterest=6.5\r",
+        "\xEF\xBB\xBF[LastValues]\nLoan=5\r\nInterest=6.5",
+    };
+    for (const char* file : files) {
+        SCOPED_TRACE(file);
+        writeAll(path(), file);
+        const SettingsValues v = load();
+        EXPECT_TRUE(m_messages.isEmpty());
+        EXPECT_EQ(v.Loan, 5);
+        EXPECT_EQ(v.Interest, 6.5);
+        SaveSettings(path(), v);
+        EXPECT_TRUE(readAll(path()).startsWith(file)) << readAll(path()).constData();
+    }
+    // Mostly CR: new lines end with CR, except before an empty LF line, where a lone CR
+    // would join it into one CRLF.
+    writeAll(path(), "[Ratios]\rHRatio=30\r\n\n\r");
+    SaveSettings(path(), load());
+    EXPECT_TRUE(
+        readAll(path()).startsWith("[Ratios]\rHRatio=30\r\nDRatio=36\r\n\n\r[LastValues]\r"))
+        << readAll(path()).constData();
+}
+
+// The message names the key, cuts the value to 40 characters and shows bytes that could
+// hide or garble it; a file of megabyte lines still loads at once.
+TEST_F(SettingsFile, ConversionMessagesAreShortAndSafe)
+{
+    struct Case {
+        QByteArray value;
+        QString message;
+    };
+    const Case cases[] = {
+        {"1,00000000000000000000000000000000000000000000",
+         QStringLiteral("Loan: '1,00000000000000000000000000000000000000\u2026' is not a valid "
+                        "floating point value")},
+        {QByteArray("1\x00" "2\x07\x7F", 5),
+         QStringLiteral("Loan: '1\\x002\\x07\\x7F' is not a valid floating point value")},
+        {"\xFF\xC3\xA9\xE2\x82", QStringLiteral("Loan: '\\xFF\u00E9\\xE2\\x82' is not a valid "
+                                                "floating point value")},
+        {"\xC2\x85x", QStringLiteral("Loan: '\\xC2\\x85x' is not a valid floating point value")},
+    };
+    for (const Case& c : cases) {
+        writeAll(path(), "[LastValues]\nLoan=" + c.value + "\n");
+        load();
+        ASSERT_EQ(m_messages.size(), 1);
+        EXPECT_EQ(m_messages[0], c.message);
+    }
+
+    const QByteArray megabyte(1 << 20, '7');
+    writeAll(path(), "; " + megabyte + "\n[Window]\n" + megabyte + "=" + megabyte +
+                         "\n[LastValues]\nLoan=1," + megabyte + "\nTerm=" + megabyte + "\n");
+    QElapsedTimer timer;
+    timer.start();
+    const SettingsValues v = load();
+    EXPECT_LT(timer.elapsed(), 500);
+    ASSERT_EQ(m_messages.size(), 1);
+    EXPECT_EQ(m_messages[0], QStringLiteral("Loan: '1,") + QString(38, u'7') +
+                                 QStringLiteral("\u2026' is not a valid floating point value"));
+    EXPECT_EQ(v.Loan, 100000);
+    EXPECT_EQ(v.Term, 360);
+}
+
+// Each save that a kill interrupted left a temporary file; a later save removes those
+// (not one that another copy of the program may be writing right now).
+TEST_F(SettingsFile, LeftoverTemporaryFilesAreRemoved)
+{
+    const QString old1 = path() + QStringLiteral(".save-Ab12Cd.tmp");
+    const QString old2 = path() + QStringLiteral(".save-zzzzzz.tmp");
+    const QString fresh = path() + QStringLiteral(".save-Fresh1.tmp");
+    const QString unrelated = path() + QStringLiteral(".backup");
+    for (const QString& name : {old1, old2, fresh, unrelated})
+        writeAll(name, "partial");
+    for (const QString& name : {old1, old2, unrelated}) {
+        QFile file(name);
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-3600),
+                                     QFileDevice::FileModificationTime));
+    }
+    SaveSettings(path(), SettingsValues{});
+    EXPECT_FALSE(QFile::exists(old1));
+    EXPECT_FALSE(QFile::exists(old2));
+    EXPECT_TRUE(QFile::exists(fresh));
+    EXPECT_TRUE(QFile::exists(unrelated));
+    // The save itself leaves nothing behind.
+    const QStringList names = QDir(m_dir.path()).entryList(QDir::Files);
+    EXPECT_EQ(names.size(), 3) << names.join(u' ').toStdString();
+    EXPECT_EQ(readAll(path()), QByteArray(kFirstSave));
 }

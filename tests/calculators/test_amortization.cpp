@@ -29,13 +29,22 @@ INSTANTIATE_TEST_SUITE_P(Cases, ParseMoneyTextTest,
                                            MoneyCase{"12.5x", std::nullopt},
                                            MoneyCase{"abc", std::nullopt},
                                            MoneyCase{"", std::nullopt},
-                                           MoneyCase{"$", std::nullopt}));
+                                           MoneyCase{"$", std::nullopt},
+                                           MoneyCase{"inf", std::nullopt},
+                                           MoneyCase{"-inf", std::nullopt},
+                                           MoneyCase{"nan", std::nullopt},
+                                           MoneyCase{"$inf", std::nullopt},
+                                           MoneyCase{"1e309", std::nullopt},
+                                           MoneyCase{"-1e999", std::nullopt},
+                                           MoneyCase{"1,000 5", std::nullopt}));
 
 TEST(ParseMoneyText, GermanSeparators)
 {
     const QLocale de(QLocale::German, QLocale::Germany);
     EXPECT_EQ(ParseMoneyText(QStringLiteral("1.000,50"), de), 1000.5);
     EXPECT_EQ(ParseMoneyText(QStringLiteral("1.000,50 x"), de), std::nullopt);
+    EXPECT_EQ(ParseMoneyText(QStringLiteral("inf"), de), std::nullopt);
+    EXPECT_EQ(ParseMoneyText(QStringLiteral("1e400"), de), std::nullopt);
 }
 
 TEST(GridRow, ReadsAmountsBackFromTheRowText)

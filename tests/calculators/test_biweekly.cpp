@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 using qn::calc::ComputeBiweekly;
 
 TEST(ComputeBiweekly, ExampleLoan)
@@ -35,4 +38,27 @@ TEST(ComputeBiweekly, Failures)
     EXPECT_THROW(ComputeBiweekly(100000, 8.75, 0, 0), qn::EMathError);
     // Half of 600 does not cover two weeks' interest at 20 %.
     EXPECT_THROW(ComputeBiweekly(100000, 20, 360, 600), qn::EMathError);
+}
+
+TEST(ComputeBiweekly, FiguresNoLoanHasFail)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    struct Case {
+        const char* name;
+        double amount, percent;
+        int months;
+        double payment;
+    };
+    const Case cases[] = {
+        {"negativeLoan", -100000, 8.75, 360, 786.70},
+        {"negativeLoanZeroRate", -36000, 0, 360, 100},
+        {"negativePayment", 100000, 8.75, 360, -786.70},
+        {"negativeMonths", 100000, 8.75, -360, 786.70},
+        {"amountBeyondCents", 1e285, 8.75, 360, 1e283},
+        {"infiniteRate", 100000, inf, 360, 786.70},
+        {"notANumberRate", 100000, std::nan(""), 360, 786.70},
+    };
+    for (const Case& c : cases)
+        EXPECT_THROW(ComputeBiweekly(c.amount, c.percent, c.months, c.payment), qn::EMathError)
+            << c.name;
 }

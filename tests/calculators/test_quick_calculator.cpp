@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <limits>
+
 using qn::calc::SolveQuick;
 using qn::calc::Unknown;
 
@@ -56,6 +59,24 @@ TEST(SolveQuick, Failures)
     EXPECT_THROW(SolveQuick(Unknown::Payment, 100000, 0, 0, 0), qn::EMathError);
     EXPECT_THROW(SolveQuick(Unknown::LoanAmount, 0, 8.75, 700, 12.5), qn::EConvertError);
     EXPECT_THROW(SolveQuick(Unknown::InterestRate, 1000, 0, 100, 12.5), qn::EConvertError);
+}
+
+TEST(SolveQuick, NegativeOrNonFiniteFiguresFail)
+{
+    const double inf = std::numeric_limits<double>::infinity();
+    // A negative loan once came back as a negative number of payments.
+    EXPECT_THROW(SolveQuick(Unknown::NumPayments, -100000, 8.75, 786.70, 0), qn::EMathError);
+    EXPECT_THROW(SolveQuick(Unknown::NumPayments, -1000, 0, 300, 0), qn::EMathError);
+    EXPECT_THROW(SolveQuick(Unknown::Payment, -100000, 8.75, 0, 360), qn::EMathError);
+    EXPECT_THROW(SolveQuick(Unknown::LoanAmount, 0, 8.75, -700, 360), qn::EMathError);
+    EXPECT_THROW(SolveQuick(Unknown::LoanAmount, 0, 0, 700, -360), qn::EMathError);
+    EXPECT_THROW(SolveQuick(Unknown::Payment, 36000, 0, 0, -360), qn::EMathError);
+    EXPECT_THROW(SolveQuick(Unknown::InterestRate, -1000, 0, 100, 12), qn::EMathError);
+    EXPECT_THROW(SolveQuick(Unknown::NumPayments, inf, 8.75, 786.70, 0), qn::EMathError);
+    EXPECT_THROW(SolveQuick(Unknown::Payment, 100000, std::nan(""), 0, 360), qn::EMathError);
+    EXPECT_THROW(SolveQuick(Unknown::Payment, 100000, 8.75, 0, inf), qn::EConvertError);
+    EXPECT_THROW(SolveQuick(Unknown::LoanAmount, 0, 8.75, 700, std::nan("")),
+                 qn::EConvertError);
 }
 
 TEST(RoundUpToWhole, IgnoresNoiseButRaisesFractions)

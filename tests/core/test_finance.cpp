@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstdint>
 
@@ -187,4 +188,152 @@ TEST(Properties, SampledLoansInvertEachOther)
         ASSERT_TRUE(months.has_value());
         EXPECT_NEAR(*months, n, tolerance(n));
     }
+}
+
+namespace {
+
+// Plain bisection on the annuity equation (1 - (1 + r)^-n) / r = amount / payment, the
+// reference for the solver. Far below zero (1 + r)^-n is huge, so the sign is taken from
+// logarithms there instead of from the factor itself.
+long double bisectMonthlyRate(int n, double amount, double payment)
+{
+    using R = long double;
+    const R k = R(amount) / R(payment);
+    auto above = [&](R r) {  // annuity factor at r exceeds k
+        if (r == 0)
+            return R(n) > k;
+        const R x = -n * std::log1p(r);  // ln (1 + r)^-n
+        if (r < 0 && x > 40)
+            return x + std::log1p(-std::exp(-x)) - std::log(-r) > std::log(k);
+        return -std::expm1(x) / r > k;
+    };
+    R lo = -1, hi = 1 / k + 1;
+    for (int i = 0; i < 400; ++i) {
+        const R mid = lo + (hi - lo) / 2;
+        if (mid == lo || mid == hi)
+            break;
+        (above(mid) ? lo : hi) = mid;
+    }
+    return lo + (hi - lo) / 2;
+}
+
+std::uint64_t g_seed = 0x5DEECE66DULL;
+
+double uniform()
+{
+    g_seed = g_seed * 6364136223846793005ULL + 1442695040888963407ULL;
+    return static_cast<double>(g_seed >> 11) / 9007199254740992.0;
+}
+
+// 10^a with a uniform, so every magnitude between the bounds is as likely.
+double logUniform(double lowExp, double highExp)
+{
+    return std::pow(10.0, lowExp + (highExp - lowExp) * uniform());
+}
+
+} // namespace
+
+TEST(SolveInterestRate, LongTermWithSmallPayment)
+{
+    // The case that came back as -99.64 %, at which the payment is 0.00.
+    const double percent = SolveInterestRate(1000, 300000, 1);
+    EXPECT_NEAR(percent / 1200, static_cast<double>(bisectMonthlyRate(1000, 300000, 1)), 1e-12);
+    EXPECT_NEAR(MonthlyPayment(1000, percent / 1200, 300000), 1, 1e-9);
+}
+
+// Every count up to 1200, any positive loan and payment: the solver agrees with bisection
+// to 1e-9 relative (plus a floor far below any shown digit for rates within 1e-15 of 0).
+TEST(SolveInterestRate, AgreesWithBisection)
+{
+    g_seed = 20260315;
+    int checked = 0;
+    for (int i = 0; i < 4000; ++i) {
+        const int n = i % 4 == 0 ? 1000 + static_cast<int>(uniform() * 201)
+                                 : 1 + static_cast<int>(uniform() * 1200);
+        const double amount = std::round(logUniform(0, 12) * 100) / 100;
+        double payment = std::round(logUniform(-2, 12) * 100) / 100;
+        if (i % 3 == 0)  // payments near the level payment of an ordinary loan
+            payment = amount / n * (0.2 + 2 * uniform());
+        if (!(payment > 0) || !(amount > 0))
+            continue;
+        SCOPED_TRACE(testing::Message() << n << " months, " << amount << " at " << payment);
+        const auto expected = static_cast<double>(bisectMonthlyRate(n, amount, payment) * 1200);
+        const double got = SolveInterestRate(n, amount, payment);
+        EXPECT_NEAR(got, expected, 1e-9 * std::fabs(expected) + 1e-13);
+        ++checked;
+    }
+    EXPECT_GT(checked, 3900);
+}
+
+TEST(SolveInterestRate, ExtremeRatiosStayFinite)
+{
+    // One payment of a cent for a trillion: the rate is just above -100 % a month.
+    const double low = SolveInterestRate(1, 999999999999.99, 0.01);
+    EXPECT_GT(low, -1200);
+    EXPECT_NEAR(low, (0.01 / 999999999999.99 - 1) * 1200, 1e-9);
+    // A trillion a month for a cent: the rate is the payment over the loan.
+    EXPECT_NEAR(SolveInterestRate(1200, 0.01, 999999999999.99), 999999999999.99 / 0.01 * 1200,
+                1e-9 * 999999999999.99 / 0.01 * 1200);
+    EXPECT_THROW(SolveInterestRate(1, 1e300, 1e-300), EMathError);  // rounds to -100 %
+    EXPECT_THROW(SolveInterestRate(360, -100000, 500), EMathError);
+    EXPECT_THROW(SolveInterestRate(-1, 100000, 500), EMathError);
+    EXPECT_THROW(SolveInterestRate(360, std::nan(""), 500), EMathError);
+}
+
+// The yearly sums in closed form match the year-by-year loops they replace.
+TEST(SavingsHelpers, ClosedFormsMatchTheLoops)
+{
+    g_seed = 77;
+    for (int i = 0; i < 2000; ++i) {
+        const double rent = std::round(uniform() * 5000 * 100) / 100;
+        const double percent = -50 + 100 * uniform();
+        const int years = 2 + static_cast<int>(uniform() * 99);
+        using R = long double;
+        R yearly = R(rent) * 12, total = yearly, value = rent, growth = 0;
+        for (int y = 1; y < years; ++y) {
+            yearly += yearly * percent / 100;
+            total += yearly;
+        }
+        for (int y = 0; y < years; ++y) {
+            const R e = value * (R(percent) / 100);
+            growth += e;
+            value += e;
+        }
+        R owed = rent * 100, repaid = 0;
+        const R r = static_cast<double>(percent / 1200);
+        for (int m = 1; m <= years * 12; ++m) {
+            const R principal = rent - r * owed;
+            repaid += principal;
+            owed -= principal;
+        }
+        SCOPED_TRACE(testing::Message() << rent << " " << percent << "% " << years);
+        EXPECT_NEAR(TotalRent(rent, percent, years), double(total), 1e-9 * double(total));
+        EXPECT_NEAR(GrowthSum(rent, percent, years), double(growth), 1e-9 * fabsl(growth));
+        EXPECT_NEAR(PrincipalRepaid(years * 12, rent * 100, percent, rent), double(repaid),
+                    1e-9 * fabsl(repaid) + 1e-9);
+    }
+}
+
+TEST(SavingsHelpers, HugeCountsTakeNoTime)
+{
+    // 2147483647 years ran for 30 s in a loop; now the answer or a failure comes at once.
+    const auto start = std::chrono::steady_clock::now();
+    EXPECT_DOUBLE_EQ(TotalRent(100, 0, 2147483647), 1200.0 * 2147483647);
+    EXPECT_THROW(TotalRent(100, 3, 2147483647), EMathError);
+    EXPECT_NEAR(TotalRent(100, -100, 2147483647), 1200, 1e-9);  // nothing after year one
+    EXPECT_THROW(GrowthSum(100000, 7, 2147483647), EMathError);
+    EXPECT_NEAR(GrowthSum(100000, -7, 2147483647), -100000, 1e-6);
+    EXPECT_NEAR(PrincipalRepaid(2147483647, 100000, 0, 1), 2147483647.0, 1e-3);
+    EXPECT_THROW(PrincipalRepaid(2147483647, 100000, 8.75, 786.70), EMathError);
+    const auto elapsed = std::chrono::steady_clock::now() - start;
+    EXPECT_LT(elapsed, std::chrono::milliseconds(10));
+}
+
+TEST(MonthlyPayment, NegativeCountsFail)
+{
+    EXPECT_THROW(MonthlyPayment(-12, 0.01, 1000), EMathError);
+    EXPECT_THROW(MonthlyPayment(-12, 0, 1000), EMathError);
+    EXPECT_THROW(PeriodicPayment(-1, 1000, 0.01), EMathError);
+    EXPECT_THROW(LoanAmountForPayment(-360, 8.75, 500), EMathError);
+    EXPECT_THROW(LoanAmountForPayment(-360, 0, 500), EMathError);
 }

@@ -3,6 +3,11 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cmath>
+#include <cstdint>
+#include <limits>
+
 using namespace qn;
 
 TEST(Schedule, EightSevenFiveOverThirtyYears)
@@ -163,4 +168,49 @@ TEST(FormatPaymentRow, FixedWidthTexts)
     TPayment huge;
     huge.Balance = 1e20;
     EXPECT_EQ(FormatPaymentRow(huge)[6].size(), 15u);
+}
+
+TEST(Schedule, CountsBeyondTheLimitFailAtOnce)
+{
+    // Ten million rows took 0.7 s and 630 MB; 2147483647 asked for about 120 GB.
+    for (const std::int32_t n : {1201, 10000000, 2147483647, -1}) {
+        SCOPED_TRACE(n);
+        const auto start = std::chrono::steady_clock::now();
+        TMortgage loan;
+        EXPECT_THROW(loan.Setup(n, 100000, 0.0875, 12), EMathError);
+        EXPECT_TRUE(loan.Payments.empty());
+        EXPECT_EQ(loan.SetExtraPayment(1, 100), ExtraResult::OutOfRange);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(10));
+    }
+    TMortgage longest(1200, 100000, 0.0875, 12);
+    EXPECT_EQ(longest.Payments.size(), 1200u);
+    EXPECT_DOUBLE_EQ(longest.Payments.back().Balance, 0);
+}
+
+TEST(Schedule, CentsBeyondSixtyFourBitsFail)
+{
+    // Each month's interest fits, but 1200 of them on 80 trillion at 1300 % would not.
+    TMortgage loan;
+    EXPECT_THROW(loan.Setup(1200, 8e13, 13, 12), EMathError);
+    EXPECT_THROW(loan.Setup(360, 1e17, 0.0875, 12), EMathError);
+    EXPECT_THROW(loan.Setup(360, std::nan(""), 0.0875, 12), EMathError);
+    // A negative extra on every row grows the balance without bound at a zero rate.
+    TMortgage growing(1200, 1000, 0, 12);
+    EXPECT_THROW(growing.SetExtraRange(1, 1200, -8.9e13), EMathError);
+    TMortgage fits(1200, 999999999999.99, 0.0875, 12);
+    EXPECT_GT(fits.Payments.back().InterestToDate, 0);
+}
+
+TEST(RoundCents, HalfAwayFromZeroAndHugeValues)
+{
+    const std::pair<double, double> rows[] = {
+        {786.7004, 786.70}, {0.125, 0.13}, {-0.125, -0.13}, {0, 0},
+        {1e20, 1e20},  // already whole cents
+        {4503599627370497.0, 4503599627370497.0},
+    };
+    for (const auto& [value, rounded] : rows)
+        EXPECT_EQ(RoundCents(value), rounded) << value;
+    for (const double bad : {-1e308, 1e308, std::numeric_limits<double>::infinity(),
+                             std::nan("")})
+        EXPECT_THROW(RoundCents(bad), EMathError) << bad;
 }

@@ -16,9 +16,14 @@ TEST(FloatToStrG, ShortestGeneralText)
     const std::pair<double, const char*> rows[] = {
         {100000, "100000"}, {8.75, "8.75"},     {786.7, "786.7"},  {0.009, "0.009"},
         {1, "1"},           {0, "0"},           {-0.0, "0"},       {1e-6, "1E-6"},
-        {1.5e20, "1.5E20"}, {0.00001, "0.00001"}, {-8.75, "-8.75"}, {0.1 + 0.2, "0.3"},
+        {1.5e20, "1.5E20"}, {0.00001, "0.00001"}, {-8.75, "-8.75"}, {0.3, "0.3"},
         {1e15, "1E15"},     {999999999999999, "999999999999999"},  {0.0032, "0.0032"},
-        {1.0 / 3, "0.333333333333333"}, {360, "360"}, {1.23e-7, "1.23E-7"},
+        {360, "360"},       {1.23e-7, "1.23E-7"},
+        // Where 15 digits do not read back, 17 do.
+        {0.1 + 0.2, "0.30000000000000004"}, {1.0 / 3, "0.33333333333333331"},
+        {-1.7976931348623157e308, "-1.7976931348623157E308"},
+        {2.2250738585072014e-308, "2.2250738585072014E-308"},
+        {4.9406564584124654e-324, "5E-324"},
     };
     for (const auto& [value, text] : rows)
         EXPECT_EQ(FloatToStrG(value), text) << value;
@@ -62,7 +67,11 @@ TEST(StrToFloat, AcceptsPlainNumbersOnly)
     EXPECT_DOUBLE_EQ(StrToFloat("  -12.5E2 "), -1250);
     EXPECT_DOUBLE_EQ(StrToFloat(".5"), 0.5);
     EXPECT_DOUBLE_EQ(StrToFloat("5."), 5);
-    for (const char* bad : {"", " ", "100,000", "$100000", "1.2.3", "12.5x", "E5", "1E", "-"}) {
+    EXPECT_EQ(StrToFloat("1.7976931348623157E308"), 1.7976931348623157e308);
+    EXPECT_EQ(StrToFloat("+4.9406564584124654E-324"), 4.9406564584124654e-324);
+    for (const char* bad : {"", " ", "100,000", "$100000", "1.2.3", "12.5x", "E5", "1E", "-",
+                            "inf", "-INF", "nan", "NaN", "infinity", "1e309", "-2E308",
+                            "1e-400", "0x10", "8,75", "1 000"}) {
         try {
             StrToFloat(bad);
             ADD_FAILURE() << "accepted '" << bad << "'";
@@ -94,4 +103,6 @@ TEST(WholeFromValue, FractionsAreConversionFailures)
     EXPECT_EQ(WholeFromValue(-3), -3);
     EXPECT_THROW(WholeFromValue(360.5), EConvertError);
     EXPECT_THROW(WholeFromValue(1e20), EConvertError);
+    EXPECT_THROW(WholeFromValue(-1.7976931348623157e308), EConvertError);  // not 0
+    EXPECT_THROW(WholeFromValue(std::nan("")), EConvertError);
 }

@@ -1,0 +1,105 @@
+#include "core/errors.h"
+#include "core/limits.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <string>
+
+using namespace qn;
+
+namespace {
+
+const double kInf = std::numeric_limits<double>::infinity();
+
+struct LimitCase {
+    const char* name;
+    double value;
+    const char* message;  // null when the value is accepted
+};
+
+void expectCheck(const LimitCase& c, double (*check)(double, const std::string&),
+                 const std::string& caption)
+{
+    SCOPED_TRACE(c.name);
+    if (!c.message) {
+        EXPECT_EQ(check(c.value, caption), c.value);
+        return;
+    }
+    try {
+        check(c.value, caption);
+        ADD_FAILURE() << "accepted " << c.value;
+    } catch (const EInputError& e) {
+        EXPECT_EQ(std::string(e.what()), caption + c.message);
+    }
+}
+
+double countCheck(double value, const std::string& caption)
+{
+    return CheckPaymentCount(value, caption);
+}
+
+double yearsCheck(double value, const std::string& caption)
+{
+    return CheckYears(value, caption);
+}
+
+} // namespace
+
+TEST(Limits, PaymentCounts)
+{
+    const LimitCase cases[] = {
+        {"zero", 0, nullptr},
+        {"one", 1, nullptr},
+        {"limit", 1200, nullptr},
+        {"justAbove", 1201, " must be a whole number no larger than 1200."},
+        {"tenMillion", 10000000, " must be a whole number no larger than 1200."},
+        {"intMax", 2147483647, " must be a whole number no larger than 1200."},
+        {"infinite", kInf, " must be a whole number no larger than 1200."},
+        {"fraction", 12.5, " must be a whole number from 0 to 1200."},
+        {"negative", -1, " must be a whole number from 0 to 1200."},
+        {"minusInfinite", -kInf, " must be a whole number from 0 to 1200."},
+        {"notANumber", std::nan(""), " must be a whole number from 0 to 1200."},
+    };
+    for (const LimitCase& c : cases)
+        expectCheck(c, countCheck, "Term in Months");
+}
+
+TEST(Limits, Years)
+{
+    const LimitCase cases[] = {
+        {"zero", 0, nullptr},
+        {"limit", 100, nullptr},
+        {"justAbove", 101, " must be a whole number no larger than 100."},
+        {"huge", 2147483647, " must be a whole number no larger than 100."},
+        {"fraction", 2.5, " must be a whole number from 0 to 100."},
+        {"negative", -3, " must be a whole number from 0 to 100."},
+    };
+    for (const LimitCase& c : cases)
+        expectCheck(c, yearsCheck, "Years");
+}
+
+TEST(Limits, Amounts)
+{
+    const LimitCase cases[] = {
+        {"zero", 0, nullptr},
+        {"cents", 0.01, nullptr},
+        {"limit", 999999999999.99, nullptr},
+        {"trillion", 1e12, " must be no larger than 999,999,999,999.99."},
+        {"loanThatOverflowedCents", 1e17, " must be no larger than 999,999,999,999.99."},
+        {"infinite", kInf, " must be no larger than 999,999,999,999.99."},
+        {"notANumber", std::nan(""), " must be no larger than 999,999,999,999.99."},
+        {"negative", -0.01, " cannot be negative."},
+        {"mostNegative", -1.7976931348623157e308, " cannot be negative."},
+    };
+    for (const LimitCase& c : cases)
+        expectCheck(c, CheckAmount, "Loan Amount");
+}
+
+// Amounts up to the limit keep their cents in the loan model's integers.
+TEST(Limits, AmountLimitFitsCents)
+{
+    EXPECT_LT(kMaxAmount * 100, kMaxCentsAmount * 100);
+    EXPECT_LT(kMaxCentsAmount * 100, 9007199254740992.0);  // 2^53
+}
