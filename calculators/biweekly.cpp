@@ -1,6 +1,7 @@
 #include "calculators/biweekly.h"
 
 #include "core/errors.h"
+#include "core/rounding.h"
 #include "core/limits.h"
 
 #include <cmath>
@@ -38,7 +39,7 @@ BiweeklyResult ComputeBiweekly(double amount, double annualPercent, int months,
     r.biweeklyTotal = r.biweeklyPayment * r.biweeklyCount;
     r.biweeklyInterest = r.biweeklyTotal - amount;
     r.monthsSaved = months - r.biweeklyCount / 26 * 12;
-    r.yearsSaved = std::round(r.monthsSaved * 100) / 100 / 12;
+    r.yearsSaved = RoundHalfAway(r.monthsSaved, 2) / 12;
     r.interestSaved = r.monthlyInterest - r.biweeklyInterest;
     for (const double figure : {r.biweeklyTotal, r.biweeklyInterest, r.monthsSaved,
                                 r.yearsSaved, r.interestSaved})

@@ -2,6 +2,7 @@
 
 #include "calculators/field_checks.h"
 #include "core/errors.h"
+#include "core/rounding.h"
 #include "core/finance.h"
 
 #include <algorithm>
@@ -32,18 +33,7 @@ double divide(double a, double b)
 // The percent field keeps three decimals, halves away from zero.
 double toPercentField(double percent)
 {
-    return std::round(percent * 1000) / 1000;
-}
-
-// Nearest whole thousand, a value halfway between going to the even thousand.
-double roundToThousand(double value)
-{
-    const double thousands = value / 1000;
-    const double down = std::floor(thousands);
-    const double rest = thousands - down;
-    if (rest > 0.5 || (rest == 0.5 && std::fmod(down, 2) != 0))
-        return (down + 1) * 1000;
-    return down * 1000;
+    return RoundHalfAway(percent, 3);
 }
 
 struct Counts {
@@ -106,7 +96,7 @@ Amounts affordable(double maxHousing, double charges, double f, int months, doub
     // The loan is the price less the down payment, so the price is loan / (1 - f).
     const double unrounded = f == 0 ? loan : divide(loan, 1 - f);
     Amounts a;
-    a.price = roundToThousand(unrounded);
+    a.price = RoundToMultipleHalfEven(unrounded, 1000);
     a.downPayment = finite(a.price * f);
     a.loan = a.price - a.downPayment;
     return a;

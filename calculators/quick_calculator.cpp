@@ -1,6 +1,7 @@
 #include "calculators/quick_calculator.h"
 
 #include "core/errors.h"
+#include "core/rounding.h"
 #include "core/finance.h"
 #include "core/numtext.h"
 
@@ -35,12 +36,6 @@ int monthsFrom(double n)
 }
 
 } // namespace
-
-double RoundUpToWhole(double amount)
-{
-    const double noise = 1e-9 * std::max(1.0, std::fabs(amount));
-    return std::ceil(amount - noise);
-}
 
 QuickResult SolveQuick(Unknown unknown, double loan, double rate, double pay, double n)
 {

@@ -13,10 +13,6 @@ struct QuickResult {
     bool neverRepaid = false;
 };
 
-// Raises a fractional amount to the next whole currency unit; an amount that is whole up to
-// floating noise stays as it is.
-double RoundUpToWhole(double amount);
-
 // Solves the level-payment equation for `unknown` from the other three (rate in annual
 // percent; n is the value of the payments field). A fractional n where a count is needed
 // throws qn::EConvertError; a division by zero or other arithmetic failure qn::EMathError,

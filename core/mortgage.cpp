@@ -10,20 +10,6 @@
 
 namespace qn {
 
-double RoundCents(double x)
-{
-    const double scaled = std::fabs(x) * 100;
-    if (!std::isfinite(scaled))
-        throw EMathError("Floating point overflow");
-    // From 2^52 cents on a double holds only whole cents, and adding 0.5 could move it.
-    if (scaled >= 4503599627370496.0)
-        return x;
-    // Half away from zero; for the positive amounts of a schedule that is half up.
-    if (x < 0)
-        return -std::trunc(-x * 100 + 0.5) / 100;
-    return std::trunc(x * 100 + 0.5) / 100;
-}
-
 TMortgage::TMortgage(std::int32_t numPayments, double amount, double rate,
                      std::int32_t periodsPerYear)
 {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/rounding.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
@@ -7,9 +9,6 @@
 
 namespace qn {
 
-// Round half up to the cent, as lenders do for a payment and each month's interest. A value
-// too large to scale to cents (or not finite) throws EMathError.
-double RoundCents(double x);
 
 struct TPayment {
     std::int32_t Number = 0;

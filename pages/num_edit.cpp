@@ -2,6 +2,7 @@
 
 #include "core/errors.h"
 #include "core/numtext.h"
+#include "core/rounding.h"
 #include "toolkit/guarded.h"
 #include "toolkit/message_box.h"
 #include "toolkit/money.h"
@@ -319,10 +320,7 @@ QString TNumEdit::displayText() const
     double v = m_value;
     if (m_type == ntPercentage)
         v *= 100;
-    const double f = std::pow(10.0, m_decimals);
-    // nearbyint under the default rounding mode sends halves to the even neighbour.
-    const double scaled = m_useRounding ? std::nearbyint(v * f) : std::trunc(v * f);
-    double shown = scaled / f;
+    double shown = m_useRounding ? RoundHalfEven(v, m_decimals) : CutToDecimals(v, m_decimals);
     if (shown == 0)
         shown = 0;  // no "-0"
 

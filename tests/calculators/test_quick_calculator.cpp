@@ -79,12 +79,4 @@ TEST(SolveQuick, NegativeOrNonFiniteFiguresFail)
                  qn::EConvertError);
 }
 
-TEST(RoundUpToWhole, IgnoresNoiseButRaisesFractions)
-{
-    EXPECT_EQ(qn::calc::RoundUpToWhole(99999.948), 100000);
-    EXPECT_EQ(qn::calc::RoundUpToWhole(180000.0000000001), 180000);
-    EXPECT_EQ(qn::calc::RoundUpToWhole(0.1 * 3 * 10), 3);
-    EXPECT_EQ(qn::calc::RoundUpToWhole(180000.01), 180001);
-}
-
 } // namespace

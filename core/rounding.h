@@ -1,0 +1,29 @@
+#pragma once
+
+namespace qn {
+
+// Every rounding rule of the program, named, in one place. The rules differ on purpose:
+// each is the one its figure is defined with.
+
+// To the cent, halves away from zero: the loan model's payment and interest. Values from
+// 2^52 cents on are already whole cents and come back unchanged; a non-finite value or an
+// overflow throws EMathError.
+double RoundCents(double x);
+
+// Up to the next whole currency unit; an amount whole up to floating noise stays as it is.
+double RoundUpToWhole(double amount);
+
+// To `decimals` places, halves to the even neighbour: how money fields show their values.
+double RoundHalfEven(double value, int decimals);
+
+// To `decimals` places, halves away from zero: fixed-decimal fields and shown counts.
+double RoundHalfAway(double value, int decimals);
+
+// To `decimals` places, cut toward zero: fields that show without rounding.
+double CutToDecimals(double value, int decimals);
+
+// To the nearest whole multiple of `unit`, halves to the even multiple: the largest
+// affordable price is quoted in whole thousands.
+double RoundToMultipleHalfEven(double value, double unit);
+
+} // namespace qn

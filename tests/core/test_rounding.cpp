@@ -1,0 +1,71 @@
+#include "core/errors.h"
+#include "core/rounding.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <limits>
+#include <utility>
+
+using namespace qn;
+
+namespace {
+
+TEST(RoundCents, HalfAwayFromZeroAndHugeValues)
+{
+    const std::pair<double, double> rows[] = {
+        {786.7004, 786.70}, {0.125, 0.13}, {-0.125, -0.13}, {0, 0},
+        {1e20, 1e20},  // already whole cents
+        {4503599627370497.0, 4503599627370497.0},
+    };
+    for (const auto& [value, rounded] : rows)
+        EXPECT_EQ(RoundCents(value), rounded) << value;
+    for (const double bad : {-1e308, 1e308, std::numeric_limits<double>::infinity(),
+                             std::nan("")})
+        EXPECT_THROW(RoundCents(bad), EMathError) << bad;
+}
+
+TEST(RoundUpToWhole, IgnoresNoiseButRaisesFractions)
+{
+    EXPECT_EQ(RoundUpToWhole(99999.948), 100000);
+    EXPECT_EQ(RoundUpToWhole(180000.0000000001), 180000);
+    EXPECT_EQ(RoundUpToWhole(0.1 * 3 * 10), 3);
+    EXPECT_EQ(RoundUpToWhole(180000.01), 180001);
+}
+
+// The three decimal rules side by side on the values where they part.
+TEST(DecimalRounding, HalvesAndCutsAsNamed)
+{
+    struct Row {
+        double value;
+        int decimals;
+        double halfEven, halfAway, cut;
+    };
+    const Row rows[] = {
+        {0.125, 2, 0.12, 0.13, 0.12},
+        {0.375, 2, 0.38, 0.38, 0.37},
+        {-0.125, 2, -0.12, -0.13, -0.12},
+        {28.9, 0, 29, 29, 28},
+        {2.5, 0, 2, 3, 2},
+        {20.5485, 3, 20.548, 20.549, 20.548},
+        {0, 2, 0, 0, 0},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.value);
+        EXPECT_DOUBLE_EQ(RoundHalfEven(r.value, r.decimals), r.halfEven);
+        EXPECT_DOUBLE_EQ(RoundHalfAway(r.value, r.decimals), r.halfAway);
+        EXPECT_DOUBLE_EQ(CutToDecimals(r.value, r.decimals), r.cut);
+    }
+}
+
+TEST(RoundToMultipleHalfEven, WholeThousands)
+{
+    const std::pair<double, double> rows[] = {
+        {152186.41, 152000}, {151500, 152000}, {364500, 364000}, {499.99, 0}, {500, 0},
+        {1500, 2000},        {0, 0},
+    };
+    for (const auto& [value, rounded] : rows)
+        EXPECT_EQ(RoundToMultipleHalfEven(value, 1000), rounded) << value;
+}
+
+} // namespace
