@@ -2,11 +2,9 @@
 
 #include "core/mortgage.h"
 
-#include <QLocale>
 #include <QString>
 
 #include <array>
-#include <optional>
 
 namespace qn::calc {
 
@@ -17,10 +15,5 @@ struct GridValues {
     std::array<double, 6> amounts{};
 };
 GridValues GridRow(const TPayment& row);
-
-// Money as people type it: optional blanks, currency symbol, group separators and the
-// locale's decimal point ("1,000", "$1,000.50", " 500 "). Anything else gives nullopt,
-// including "inf", "nan" and numbers beyond the double range.
-std::optional<double> ParseMoneyText(const QString& text, const QLocale& locale);
 
 } // namespace qn::calc

@@ -325,7 +325,7 @@ void AmortizationPage::btnRecalcExtraClick()
     if (!m_pnlAddExtra->isVisible())
         return;
     const QString amountText = m_edtExtraAmount->text();
-    const auto amount = calc::ParseMoneyText(amountText, toolkit::moneyLocale());
+    const auto amount = toolkit::ParseMoneyText(amountText, toolkit::moneyLocale());
     if (!amount) {
         toolkit::showMessage(
             this, QStringLiteral("'%1' is not a valid amount for Amount.").arg(amountText));

@@ -17,19 +17,6 @@ namespace {
 
 constexpr int kInputs = 100000;
 
-// Money as typed, then mutated: symbols, group and decimal separators of both locales.
-QString moneyText(Rng& rng)
-{
-    static const char* const pieces[] = {"$", " ", "-", "1", "000", ",", ".", "50", "9",
-                                         "e",  "E", "inf", "nan", "x", "+", "308", "\xe2\x82\xac"};
-    std::string text;
-    if (rng.chance(0.3))
-        text = qn::FloatToStrG(rng.anyDouble());
-    for (std::size_t n = rng.below(7); n > 0; --n)
-        text += pieces[rng.below(std::size(pieces))];
-    return QString::fromUtf8(text);
-}
-
 std::string describe(double a, double b, double c, double d)
 {
     std::ostringstream out;
@@ -39,28 +26,6 @@ std::string describe(double a, double b, double c, double d)
 }
 
 } // namespace
-
-TEST(Fuzz, MoneyParserGivesFiniteAmountsOrNothing)
-{
-    Rng rng(11);
-    const QLocale locales[] = {QLocale(QLocale::English, QLocale::UnitedStates),
-                               QLocale(QLocale::German, QLocale::Germany)};
-    for (int i = 0; i < kInputs; ++i) {
-        const QString text = moneyText(rng);
-        const QLocale& locale = locales[i % 2];
-        fuzz::check(
-            [&] {
-                const auto value = ParseMoneyText(text, locale);
-                if (!value)
-                    return;
-                fuzz::requireFinite(*value, "amount");
-                if (text.contains(QLatin1String("inf"), Qt::CaseInsensitive) ||
-                    text.contains(QLatin1String("nan"), Qt::CaseInsensitive))
-                    throw std::logic_error("accepted a text that is no number");
-            },
-            [&] { return "ParseMoneyText('" + text.toStdString() + "')"; });
-    }
-}
 
 TEST(Fuzz, QuickCalculatorArithmetic)
 {
