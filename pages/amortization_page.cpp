@@ -5,6 +5,7 @@
 #include "calculators/amortization.h"
 #include "core/errors.h"
 #include "core/finance.h"
+#include "core/limits.h"
 #include "core/mortgage.h"
 #include "core/numtext.h"
 #include "toolkit/guarded.h"
@@ -252,12 +253,14 @@ int AmortizationPage::gridRowCount() const { return m_model->rowCount() + 1; }
 
 void AmortizationPage::CalcAmortization()
 {
+    // Figures the schedule cannot be built from are refused, naming the field, before
+    // anything changes: ten million payments would be ten million rows.
+    const double amount = CheckAmount(m_edtMortAmt->value(), "Loan Amount");
+    const int months = CheckPaymentCount(m_edtNumPmts->value(), "Term in Months");
+    const double rate = m_edtIRate->value();
     m_btnAddExtra->setEnabled(true);
     m_host.setResetEnabled(true);
     m_host.setPrintingEnabled(true);
-    const double amount = m_edtMortAmt->value();
-    const double rate = m_edtIRate->value();
-    const int months = WholeFromValue(m_edtNumPmts->value());
     m_host.mortgage().Setup(months, amount, rate / 100, 12);
     ShowSchedule();
 }
@@ -331,6 +334,7 @@ void AmortizationPage::btnRecalcExtraClick()
             this, QStringLiteral("'%1' is not a valid amount for Amount.").arg(amountText));
         return;
     }
+    CheckAmount(*amount, "Amount");
     TMortgage& mortgage = m_host.mortgage();
     ExtraResult result = ExtraResult::Applied;
     try {

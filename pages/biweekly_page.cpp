@@ -3,6 +3,7 @@
 #include "pages/num_edit.h"
 #include "pages/page_parts.h"
 #include "calculators/biweekly.h"
+#include "core/limits.h"
 #include "core/mortgage.h"
 #include "core/numtext.h"
 #include "toolkit/guarded.h"
@@ -117,9 +118,9 @@ void BiweeklyPage::reset()
 void BiweeklyPage::CalcBW()
 {
     m_host.setPrintingEnabled(true);
-    const double amount = m_edtMortgageAmount->value();
+    const double amount = CheckAmount(m_edtMortgageAmount->value(), "Loan Amount");
+    const int months = CheckPaymentCount(m_edtMortgagePeriods->value(), "Number of Payments");
     const double percent = m_edtMortgageInterest->value();
-    const int months = StrToInt(m_edtMortgagePeriods->text().toStdString());
 
     TMortgage& mortgage = m_host.mortgage();
     mortgage.Setup(months, amount, percent / 100, 12);

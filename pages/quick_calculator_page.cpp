@@ -3,6 +3,7 @@
 #include "pages/num_edit.h"
 #include "pages/page_parts.h"
 #include "core/errors.h"
+#include "core/limits.h"
 #include "toolkit/guarded.h"
 #include "toolkit/message_box.h"
 
@@ -145,6 +146,14 @@ void QuickCalculatorPage::btnCalcQuickCalcClick()
 {
     if (!m_unknown)
         return;
+    // The inputs the choice leaves to the user must be figures the page can compute with;
+    // a refusal names the field and keeps what was typed.
+    if (*m_unknown != Unknown::LoanAmount)
+        CheckAmount(m_edtLA->value(), "Loan Amount");
+    if (*m_unknown != Unknown::Payment)
+        CheckAmount(m_edtPMT->value(), "Payment Amount");
+    if (*m_unknown != Unknown::NumPayments)
+        CheckPaymentCount(m_edtN->value(), "Number of Payments");
     calc::QuickResult result;
     try {
         result = calc::SolveQuick(*m_unknown, m_edtLA->value(), m_edtIR->value(),

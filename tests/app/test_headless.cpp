@@ -1,4 +1,5 @@
 // The headless page run through the real executable, as scripts use it.
+#include <QElapsedTimer>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -92,6 +93,26 @@ TEST_F(HeadlessRun, AMessageIsPrintedAndGivesStatusOne)
     const QJsonObject values = r.json.value(QStringLiteral("values")).toObject();
     EXPECT_DOUBLE_EQ(values.value(QStringLiteral("edtPMT")).toDouble(), 700);
     EXPECT_DOUBLE_EQ(values.value(QStringLiteral("edtLA")).toDouble(), 100000);
+}
+
+TEST_F(HeadlessRun, TenMillionPaymentsAreRefusedAtOnce)
+{
+    QElapsedTimer timer;
+    timer.start();
+    const RunResult r = run({QStringLiteral("--page"), QStringLiteral("Amort"),
+                             QStringLiteral("--set"), QStringLiteral("edtNumPmts=10000000"),
+                             QStringLiteral("--click"), QStringLiteral("btnCalculate"),
+                             QStringLiteral("--fields")});
+    EXPECT_LT(timer.elapsed(), 2000);  // the whole process, start-up included
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.errors.trimmed(),
+              QStringLiteral("message: Term in Months must be a whole number no larger than "
+                             "1200."));
+    const QJsonArray grid = r.json.value(QStringLiteral("grids"))
+                                .toObject()
+                                .value(QStringLiteral("grdAmortization"))
+                                .toArray();
+    EXPECT_EQ(grid.size(), 361);  // the entry's schedule stays
 }
 
 TEST_F(HeadlessRun, UsageErrorsComputeNothing)
