@@ -11,6 +11,7 @@
 #include "toolkit/guarded.h"
 #include "toolkit/message_box.h"
 #include "toolkit/money.h"
+#include "toolkit/table_fit.h"
 
 #include <QApplication>
 #include <QBrush>
@@ -282,6 +283,7 @@ void AmortizationPage::ShowSchedule()
         rows.push_back(std::move(row));
     }
     m_model->setRows(std::move(rows));
+    toolkit::fitTableFont(m_grdAmortization, font());
     m_grdAmortization->show();
     QApplication::restoreOverrideCursor();
 }

@@ -54,9 +54,11 @@ void BiweeklyPage::buildControls()
 
     const int col[] = {150, 290, 430};
     const int row[] = {150, 210, 270};
-    makeLabel(this, QStringLiteral("Standard Payments"), QRect(16, row[0] + 4, 130, 18));
-    makeLabel(this, QStringLiteral("Biweekly Payments"), QRect(16, row[1] + 4, 130, 18));
-    makeLabel(this, QStringLiteral("Time and Money Saved"), QRect(16, row[2] + 4, 130, 18));
+    // Two lines where a caption is longer than its column, beside the middle of the field.
+    const char* rowCaptions[] = {"Standard Payments", "Biweekly Payments", "Time and Money Saved"};
+    for (int r = 0; r < 3; ++r)
+        makeLabel(this, QLatin1String(rowCaptions[r]), QRect(16, row[r] - 6, 128, 36))
+            ->setWordWrap(true);
     const char* headings[3][3] = {{"Monthly Payment", "Total Paid", "Interest Paid"},
                                   {"Biweekly Payment", "Total Paid", "Interest Paid"},
                                   {"Months Saved", "Years Saved", "Interest Saved"}};

@@ -16,6 +16,7 @@
 #include <QStyle>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 #include <exception>
 #include <string>
@@ -357,14 +358,26 @@ QString TNumEdit::editText() const
     for (QChar c : shown)
         if (c.isDigit() || c == dec || c == grp)
             out += c;
-    return out.left(m_digits);
+    return out;
+}
+
+int TNumEdit::editLimit() const
+{
+    if (m_digits <= 0)
+        return 32767;
+    // Digits counts digits: the separators a number of that many digits shows come on
+    // top, so entering a field never cuts the figure it holds.
+    const int groups = m_type == ntGeneral && !m_positiveMask.contains(QLatin1Char(','))
+                           ? 0
+                           : (m_digits - 1) / 3;
+    return m_digits + groups + (m_decimals > 0 ? 1 + m_decimals : 0);
 }
 
 void TNumEdit::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    setMaxLength(m_digits > 0 ? m_digits : 32767);
+    setMaxLength(std::max<int>(editLimit(), static_cast<int>(editText().size())));
     setText(editText());
     if (m_autoSelect)
         QTimer::singleShot(0, this, [this] {
@@ -699,6 +712,7 @@ void TFnpNumericEdit::focusOutEvent(QFocusEvent* event)
 TNumEdit* newMoneyEdit(QWidget* parent, const char* name, QRect geometry)
 {
     auto* edit = new TNumEdit(parent);
+    edit->setFixedWidth(geometry.width());
     edit->setObjectName(QLatin1String(name));
     edit->setNumericType(TNumEdit::ntCurrency);
     edit->setDecimals(2);
@@ -713,6 +727,7 @@ TNumEdit* newMoneyEdit(QWidget* parent, const char* name, QRect geometry)
 TFnpNumericEdit* newNumberEdit(QWidget* parent, const char* name, int decimals, QRect geometry)
 {
     auto* edit = new TFnpNumericEdit(parent);
+    edit->setFixedWidth(geometry.width());
     edit->setObjectName(QLatin1String(name));
     edit->setDecimals(decimals);
     edit->setGeometry(geometry);

@@ -88,6 +88,7 @@ private:
     void redraw();
     void showRangeMessage();
     QString editText() const;
+    int editLimit() const;
     double parseEditText() const;
 
     double m_value = 0;

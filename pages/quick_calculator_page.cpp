@@ -54,8 +54,10 @@ void QuickCalculatorPage::buildControls()
     m_edtN->setObjectName(QStringLiteral("EdtN"));
     m_edtN->setDecimals(0);
     QLineEdit* fields[] = {m_edtLA, m_edtIR, m_edtPMT, m_edtN};
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 4; ++i) {
+        fields[i]->setFixedWidth(125);
         fields[i]->setGeometry(24 + 137 * i, 132, 125, 24);
+    }
     for (TNumEdit* money : {m_edtLA, m_edtPMT}) {
         money->setNumericType(TNumEdit::ntCurrency);
         money->setDecimals(2);

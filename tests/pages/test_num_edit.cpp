@@ -476,3 +476,21 @@ TEST_F(NumEditTest, LongAmountsShrinkRatherThanClip)
 }
 
 } // namespace
+
+namespace {
+
+// Entering and leaving a field must not cut the figure it holds, however many separators
+// it shows: 12 digits of money read 18 characters with their separators.
+TEST_F(NumEditTest, EnteringAndLeavingKeepsTheLargestAmounts)
+{
+    for (double value : {999999999999.99, -999999999999.99, 1000000000.5}) {
+        SCOPED_TRACE(value);
+        FieldWindow<TNumEdit> w;
+        w.field->setValue(value);
+        w.enter();
+        w.leave();
+        EXPECT_DOUBLE_EQ(w.field->value(), value);
+    }
+}
+
+} // namespace

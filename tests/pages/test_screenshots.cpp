@@ -1,0 +1,63 @@
+// Pictures of the pages with the widest figures they accept, for a person to look at:
+// QUENNARY_SHOTS=<folder> saves them (run once more with QT_SCALE_FACTOR=2); otherwise skipped.
+#include "pages/num_edit.h"
+#include "tests/support/page_fixture.h"
+
+#include <QDir>
+#include <QPushButton>
+
+using qn::pages::TFnpNumericEdit;
+using qn::pages::TNumEdit;
+
+namespace {
+
+class Screenshots : public PageFixture {
+protected:
+    void SetUp() override
+    {
+        m_folder = qEnvironmentVariable("QUENNARY_SHOTS");
+        if (m_folder.isEmpty())
+            GTEST_SKIP() << "set QUENNARY_SHOTS to a folder to save the pictures";
+        PageFixture::SetUp();
+        QDir().mkpath(m_folder);
+    }
+
+    void save(const QString& name)
+    {
+        settle();
+        const QString scale = qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1"));
+        EXPECT_TRUE(m_window->grab().save(
+            QDir(m_folder).filePath(name + QStringLiteral("-x") + scale + QStringLiteral(".png"))));
+    }
+
+    QString m_folder;
+};
+
+TEST_F(Screenshots, WidestFiguresOnTheFirstPages)
+{
+    const double widest = 999999999999.99;
+    m_window->gotoPage(QStringLiteral("Amort"));
+    find<TNumEdit>(QStringLiteral("Amort"), "edtMortAmt")->setValue(widest);
+    find<TFnpNumericEdit>(QStringLiteral("Amort"), "edtNumPmts")->setValue(1200);
+    find<QPushButton>(QStringLiteral("Amort"), "btnCalculate")->click();
+    save(QStringLiteral("amort"));
+
+    m_window->gotoPage(QStringLiteral("BW"));
+    find<TNumEdit>(QStringLiteral("BW"), "edtMortgageAmount")->setValue(widest);
+    find<TFnpNumericEdit>(QStringLiteral("BW"), "edtMortgagePeriods")->setValue(1200);
+    find<TNumEdit>(QStringLiteral("BW"), "edtMortgageAmount")->setFocus();
+    settle();
+    m_window->setFocus();
+    save(QStringLiteral("bw"));
+
+    m_window->gotoPage(QStringLiteral("QC"));
+    find<QPushButton>(QStringLiteral("QC"), "btnCalcPMT")->click();
+    find<TNumEdit>(QStringLiteral("QC"), "edtLA")->setValue(widest);
+    find<TFnpNumericEdit>(QStringLiteral("QC"), "EdtIR")->setValue(99.999);
+    find<TFnpNumericEdit>(QStringLiteral("QC"), "EdtN")->setValue(1200);
+    find<QPushButton>(QStringLiteral("QC"), "BtnCalcQuickCalc")->click();
+    save(QStringLiteral("qc"));
+    takeMessages();
+}
+
+} // namespace
