@@ -253,7 +253,7 @@ void TNumEdit::storeValue(double value)
 void TNumEdit::redraw()
 {
     if (hasFocus())
-        setText(editText());
+        showEditText();
     else
         setText(displayText());
 }
@@ -361,6 +361,14 @@ QString TNumEdit::editText() const
     return out;
 }
 
+void TNumEdit::showEditText()
+{
+    // The limit is for typing; the figure the field holds is always shown whole.
+    const QString text = editText();
+    setMaxLength(std::max<int>(editLimit(), static_cast<int>(text.size())));
+    setText(text);
+}
+
 int TNumEdit::editLimit() const
 {
     if (m_digits <= 0)
@@ -377,8 +385,7 @@ void TNumEdit::focusInEvent(QFocusEvent* event)
 {
     QLineEdit::focusInEvent(event);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    setMaxLength(std::max<int>(editLimit(), static_cast<int>(editText().size())));
-    setText(editText());
+    showEditText();
     if (m_autoSelect)
         QTimer::singleShot(0, this, [this] {
             if (hasFocus())

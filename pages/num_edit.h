@@ -89,6 +89,7 @@ private:
     void showRangeMessage();
     QString editText() const;
     int editLimit() const;
+    void showEditText();
     double parseEditText() const;
 
     double m_value = 0;

@@ -487,9 +487,12 @@ TEST_F(NumEditTest, EnteringAndLeavingKeepsTheLargestAmounts)
         SCOPED_TRACE(value);
         FieldWindow<TNumEdit> w;
         w.field->setValue(value);
+        const QString shown = w.field->text();
         w.enter();
+        const QString editing = w.field->text();
         w.leave();
-        EXPECT_DOUBLE_EQ(w.field->value(), value);
+        EXPECT_DOUBLE_EQ(w.field->value(), value)
+            << shown.toStdString() << " / " << editing.toStdString();
     }
 }
 
