@@ -5,6 +5,7 @@
 #include "app/dialog_util.h"
 #include "app/disclaimer.h"
 #include "app/help_window.h"
+#include "app/prefs_dialog.h"
 #include "core/errors.h"
 #include "pages/calculator_page.h"
 #include "pages/failure_handler.h"
@@ -418,8 +419,13 @@ void TfrmMain::MnuFilePrintSetupClick()
     dialog.exec();
 }
 
-// Their windows come with the preferences, update and report modules.
-void TfrmMain::mnuPreferencesSetValuesClick() {}
+void TfrmMain::mnuPreferencesSetValuesClick()
+{
+    TfrmPrefs prefs(m_settingsPath, m_settings, this);
+    runModal(prefs);
+}
+
+// Their windows come with the update and report modules.
 void TfrmMain::ShowUpdate() {}
 void TfrmMain::Print() {}
 

@@ -137,14 +137,16 @@ QString conversionMessage(const Entry& entry, const QByteArray& text)
 
 } // namespace
 
-SettingsValues LoadSettings(const QString& path, const ConversionReporter& report)
+SettingsValues LoadSettings(const QString& path, const ConversionReporter& report,
+                            ReportFaults mode)
 {
     IniFile file;
     file.load(path);
-    return ReadSettings(file, report);
+    return ReadSettings(file, report, mode);
 }
 
-SettingsValues ReadSettings(const IniFile& file, const ConversionReporter& report)
+SettingsValues ReadSettings(const IniFile& file, const ConversionReporter& report,
+                            ReportFaults mode)
 {
     SettingsValues values;
     bool reported = false;
@@ -158,7 +160,7 @@ SettingsValues ReadSettings(const IniFile& file, const ConversionReporter& repor
             convertInto(values, entry, text->toStdString());
         } catch (const qn::EConvertError&) {
             // One message is enough; later faulty keys quietly take their defaults too.
-            if (!reported && report)
+            if ((!reported || mode == ReportFaults::Every) && report)
                 report(conversionMessage(entry, *text));
             reported = true;
             convertInto(values, entry, entry.defaultText);

@@ -21,7 +21,10 @@ using ConversionReporter = std::function<void(const QString& message)>;
 // Reads all 34 keys in file order. A missing file, section or key gives the default text.
 // The first faulty value is reported once; it and every later faulty key take their
 // defaults, all other keys load normally.
-SettingsValues LoadSettings(const QString& path, const ConversionReporter& report);
+// Every: each faulty key is reported (the Preferences dialog lists them all).
+enum class ReportFaults { First, Every };
+SettingsValues LoadSettings(const QString& path, const ConversionReporter& report,
+                            ReportFaults mode = ReportFaults::First);
 
 // Writes all 34 keys in file order, all or nothing. Throws qn::QnError with
 // "Unable to write to <path>" when the file cannot be written.
@@ -33,7 +36,8 @@ void SaveSettingsKeys(const QString& path, const SettingsValues& values,
                       const QStringList& keys);
 
 // The same two on a file already in memory; nothing is read from or written to disk.
-SettingsValues ReadSettings(const IniFile& file, const ConversionReporter& report);
+SettingsValues ReadSettings(const IniFile& file, const ConversionReporter& report,
+                            ReportFaults mode = ReportFaults::First);
 void WriteSettings(IniFile& file, const SettingsValues& values);
 
 // Where the settings file lives: "QNRY.INI" (any letter case already present) beside the

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "app/settings_values.h"
+
+#include <QDialog>
+#include <QString>
+
+#include <vector>
+
+class QTabWidget;
+
+namespace qn::pages {
+class NumericField;
+}
+
+namespace qn::app {
+
+// The defaults the user works from, as the settings file holds them. Created for each
+// opening and destroyed on close; Save and Close writes the file and the values in memory.
+class TfrmPrefs : public QDialog {
+    Q_OBJECT
+public:
+    // settingsPath: the file shown and written; values: the settings values in memory.
+    TfrmPrefs(QString settingsPath, SettingsValues& values, QWidget* parent = nullptr);
+
+    void FormShow();
+    void btnRestoreClick();
+    void btnCancelClick();
+    void btnSaveClick();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // One field of the dialog and the settings key it shows.
+    struct Binding {
+        pages::NumericField* field;
+        double SettingsValues::*real;   // null for the one whole-number key
+        QString caption;                // the field's label, for messages
+    };
+
+    void buildGeneralTab(QWidget* tab);
+    void buildClosingCostsTab(QWidget* tab);
+    void buildEscrowsTab(QWidget* tab);
+    void showValues(const SettingsValues& values);
+    // The dialog's figures as settings values, or a message naming the first field that
+    // cannot be saved (the focus goes there).
+    bool collect(SettingsValues& into);
+    void SaveIniBuyerValues(const SettingsValues& values);
+
+    QString m_settingsPath;
+    SettingsValues& m_values;
+    QTabWidget* m_pages = nullptr;
+    pages::NumericField* m_term = nullptr;
+    std::vector<Binding> m_bindings;
+    bool m_shown = false;
+};
+
+} // namespace qn::app
