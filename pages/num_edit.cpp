@@ -395,8 +395,18 @@ void TNumEdit::keyPressEvent(QKeyEvent* event)
     if (c.isDigit() || c == groupSep()) {
         QLineEdit::keyPressEvent(event);
     } else if ((c == dec || c == QLatin1Char('-')) && !text().contains(c)) {
-        if (!isReadOnly() && maxLength() < 32767)
+        if (!isReadOnly() && maxLength() < 32767) {
+            // QLineEdit::setMaxLength sets the text again, which drops the selection the
+            // key is to replace.
+            const int start = selectionStart();
+            const int length = static_cast<int>(selectedText().size());
+            const int cursor = cursorPosition();
             setMaxLength(maxLength() + 1);
+            if (start >= 0)
+                setSelection(start, length);
+            else
+                setCursorPosition(cursor);
+        }
         QLineEdit::keyPressEvent(event);
     }
 }
