@@ -31,7 +31,7 @@ constexpr int kLockX = 562;
 constexpr int kFieldWidth = 118;
 constexpr int kRowHeight = 22;
 
-int rightRow(int row) { return 4 + 25 * row; }
+int rightRow(int row) { return 4 + 23 * row; }
 
 TNumEdit* money(QWidget* parent, const char* name, QRect geometry)
 {
@@ -75,7 +75,7 @@ QFrame* panel(QWidget* parent, const char* name, const QString& title)
 {
     auto* frame = new QFrame(parent);
     frame->setObjectName(QLatin1String(name));
-    frame->setGeometry(2, 2, 284, 362);
+    frame->setGeometry(2, 2, 284, 326);
     frame->setFrameShape(QFrame::Panel);
     frame->setFrameShadow(QFrame::Raised);
     frame->setLineWidth(2);
@@ -189,37 +189,37 @@ void ClosingCostsPage::buildControls()
         int height;
     };
     const Input rows[] = {{"Monthly Income", 4, 22},
-                          {"Monthly Debt", 29, 22},
-                          {"Interest Rate", 54, 22},
-                          {"Origination Points", 79, 22},
-                          {"Discount Points", 104, 22},
-                          {"Term (Years)", 129, 22},
-                          {"Down Payment Percent", 154, 22},
-                          {"Real Estate Taxes\n(Annual Estimate)", 180, 30},
-                          {"Homeowner's Insurance\n(Annual Estimate)", 212, 30},
-                          {"Association Fee\n(MonthlyEstimate)", 244, 30}};
+                          {"Monthly Debt", 27, 22},
+                          {"Interest Rate", 50, 22},
+                          {"Origination Points", 73, 22},
+                          {"Discount Points", 96, 22},
+                          {"Term (Years)", 119, 22},
+                          {"Down Payment Percent", 142, 22},
+                          {"Real Estate Taxes\n(Annual Estimate)", 165, 30},
+                          {"Homeowner's Insurance\n(Annual Estimate)", 194, 30},
+                          {"Association Fee\n(MonthlyEstimate)", 223, 30}};
     for (const Input& row : rows)
         caption(this, QLatin1String(row.caption), QRect(kLeftCaption, row.y, 152, row.height));
     auto left = [](int y) { return QRect(kLeftField, y, 120, kRowHeight); };
     m_edtEccIncome = money(this, "edtEccIncome", left(4));
-    m_edtEccDebt = money(this, "edtEccDebt", left(29));
-    m_edtEccInterest = number(this, "edtEccInterest", 3, left(54));
-    m_edtEccOriginationPoints = number(this, "edtEccOriginationPoints", 3, left(79));
-    m_edtEccDiscountPoints = number(this, "edtEccDiscountPoints", 3, left(104));
-    m_edtEccTerm = number(this, "edtEccTerm", 0, left(129));
-    m_edtEccDownPaymentPercent = number(this, "edtEccDownPaymentPercent", 3, left(154));
-    m_edtEccTax = money(this, "edtEccTax", left(184));
-    m_edtEccInsurance = money(this, "edtEccInsurance", left(216));
-    m_edtEccAssociationFee = money(this, "edtEccAssociationFee", left(248));
-    caption(this, QStringLiteral("Qualifying Ratios"), QRect(kLeftCaption, 298, 152, 22));
-    QLabel* housing = makeLabel(this, QStringLiteral("Housing"), QRect(kLeftField, 278, 56, 18));
-    QLabel* debt = makeLabel(this, QStringLiteral("Debt"), QRect(kLeftField + 64, 278, 56, 18));
+    m_edtEccDebt = money(this, "edtEccDebt", left(27));
+    m_edtEccInterest = number(this, "edtEccInterest", 3, left(50));
+    m_edtEccOriginationPoints = number(this, "edtEccOriginationPoints", 3, left(73));
+    m_edtEccDiscountPoints = number(this, "edtEccDiscountPoints", 3, left(96));
+    m_edtEccTerm = number(this, "edtEccTerm", 0, left(119));
+    m_edtEccDownPaymentPercent = number(this, "edtEccDownPaymentPercent", 3, left(142));
+    m_edtEccTax = money(this, "edtEccTax", left(169));
+    m_edtEccInsurance = money(this, "edtEccInsurance", left(198));
+    m_edtEccAssociationFee = money(this, "edtEccAssociationFee", left(227));
+    caption(this, QStringLiteral("Qualifying Ratios"), QRect(kLeftCaption, 276, 152, 22));
+    QLabel* housing = makeLabel(this, QStringLiteral("Housing"), QRect(kLeftField, 257, 56, 18));
+    QLabel* debt = makeLabel(this, QStringLiteral("Debt"), QRect(kLeftField + 64, 257, 56, 18));
     housing->setAlignment(Qt::AlignCenter);
     debt->setAlignment(Qt::AlignCenter);
     m_edtEccHousingRatio =
-        number(this, "edtEccHousingRatio", 0, QRect(kLeftField, 298, 56, kRowHeight));
+        number(this, "edtEccHousingRatio", 0, QRect(kLeftField, 276, 56, kRowHeight));
     m_edtEccDebtRatio =
-        number(this, "edtEccDebtRatio", 0, QRect(kLeftField + 64, 298, 56, kRowHeight));
+        number(this, "edtEccDebtRatio", 0, QRect(kLeftField + 64, 276, 56, kRowHeight));
 
     // Results.
     const char* results[] = {"Purchase Price",
@@ -289,7 +289,7 @@ void ClosingCostsPage::buildControls()
 
     QLabel* keysLine = makeLabel(
         this, QStringLiteral("Clicking on a key allows you to modify default values."),
-        QRect(kRightCaption, 336, 292, 18));
+        QRect(kRightCaption, 306, 292, 18));
     keysLine->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     QWidget* order[] = {m_edtEccIncome,        m_edtEccDebt,
@@ -327,18 +327,18 @@ void ClosingCostsPage::buildClosingPanel()
                           {"edtClosingPMI", "PMI", &m_edtClosingPMI},
                           {"edtOF", "Other Fees", &m_edtOF},
                           {"edtSellerPaid", "Seller Paid Costs", &m_edtSellerPaid}};
-    int y = 28;
+    int y = 25;
     for (const Line& line : lines) {
-        caption(p, QLatin1String(line.caption), QRect(8, y, 150, kRowHeight));
-        *line.field = money(p, line.name, QRect(158, y, kFieldWidth, kRowHeight));
-        y += 23;
+        caption(p, QLatin1String(line.caption), QRect(8, y, 150, 20));
+        *line.field = money(p, line.name, QRect(158, y, kFieldWidth, 20));
+        y += 21;
     }
     for (QLineEdit* computed : std::initializer_list<QLineEdit*>{
              m_edtOriginationFee, m_edtLOF, m_edtClosingPMI})
         makeResult(computed);
     m_btnClosePnlClosing = makeButton(p, "btnClosePnlClosing", QStringLiteral("OK"),
                                       QStringLiteral("Keep these fees as your defaults"),
-                                      QRect(104, 328, 75, 26));
+                                      QRect(104, 296, 75, 24));
     QWidget* order[] = {m_edtAF, m_edtCR,  m_edtTSF, m_edtLPF,        m_edtTIF,
                         m_edtTS, m_edtSTT, m_edtRF,  m_edtOF,         m_edtSellerPaid,
                         m_btnClosePnlClosing};
@@ -381,7 +381,7 @@ void ClosingCostsPage::buildEscrowPanel()
     makeResult(m_edtPMIPercent);
     m_btnClosePnlEscrow = makeButton(p, "btnClosePnlEscrow", QStringLiteral("OK"),
                                      QStringLiteral("Keep these counts as your defaults"),
-                                     QRect(104, 328, 75, 26));
+                                     QRect(104, 296, 75, 24));
     QWidget* order[] = {m_edtIIDays, m_edtPTIMonths, m_edtHOIPMonths, m_edtHOIIMonths,
                         m_btnClosePnlEscrow};
     for (std::size_t k = 1; k < std::size(order); ++k)
