@@ -239,7 +239,9 @@ void ClosingCostsPage::buildControls()
         if (results[r])
             caption(this, QLatin1String(results[r]),
                     QRect(kRightCaption, rightRow(r), 146, kRowHeight));
-    auto right = [](int row) { return QRect(kRightField, rightRow(row), kFieldWidth, kRowHeight); };
+    auto right = [](int row) {
+        return QRect(kRightField, rightRow(row), kFieldWidth, kRowHeight);
+    };
     m_edtEccCPurchasePrice = money(this, "edtEccCPurchasePrice", right(0));
     m_edtEccCDownPayment = money(this, "edtEccCDownPayment", right(1));
     m_edtEccCLoanAmount = money(this, "edtEccCLoanAmount", right(2));
@@ -248,7 +250,8 @@ void ClosingCostsPage::buildControls()
     m_edtEccCMonthlyInsurance = money(this, "edtEccCMonthlyInsurance", right(5));
     m_edtEccCpmi = money(this, "edtEccCpmi", right(6));
     m_edtEccCMonthlyPayment = money(this, "edtEccCMonthlyPayment", right(7));
-    m_btnCalcClosing = makeButton(this, "btnCalcClosing", QStringLiteral("Estimated Closing Costs"),
+    m_btnCalcClosing = makeButton(this, "btnCalcClosing",
+                                  QStringLiteral("Estimated Closing Costs"),
                                   QStringLiteral("Show the itemised closing costs"),
                                   QRect(kRightCaption, rightRow(8), 144, kRowHeight));
     m_edtEccCClosingCosts = money(this, "edtEccCClosingCosts", right(8));
@@ -274,11 +277,10 @@ void ClosingCostsPage::buildControls()
                     QToolButton*& lock, QToolButton*& unlock, int row) {
         const QString lower = amount.toLower();
         lock = lockButton(this, lockName, padlock, QStringLiteral("Lock ") + amount,
-                          QStringLiteral("Click to have the ") + lower + QStringLiteral(
-                                                                             " computed"),
+                          QStringLiteral("Click to have the %1 computed").arg(lower),
                           rightRow(row));
         unlock = lockButton(this, unlockName, key, QStringLiteral("Unlock ") + amount,
-                            QStringLiteral("Click to type your own ") + lower, rightRow(row));
+                            QStringLiteral("Click to type your own %1").arg(lower), rightRow(row));
     };
     pair("btnLockPurchasePrice", "btnUnlockPurchasePrice", QStringLiteral("Purchase Price"),
          m_btnLockPurchasePrice, m_btnUnlockPurchasePrice, 0);

@@ -53,7 +53,9 @@ struct Step {
 
 TEST_F(HeadlessEcc, EveryLockStateInOneSequence)
 {
-    auto set = [](const char* a) { return QStringList{QStringLiteral("--set"), QLatin1String(a)}; };
+    auto set = [](const char* a) {
+        return QStringList{QStringLiteral("--set"), QLatin1String(a)};
+    };
     auto click = [](const char* b) {
         return QStringList{QStringLiteral("--click"), QLatin1String(b)};
     };
