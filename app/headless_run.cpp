@@ -167,9 +167,6 @@ void checkActions(QWidget* page, const std::vector<Action>& actions)
             if (!field)
                 throw UsageError(QStringLiteral("no field '") + action.name
                                  + QStringLiteral("' on this page"));
-            if (field->isReadOnly())
-                throw UsageError(QStringLiteral("field '") + action.name
-                                 + QStringLiteral("' is read-only"));
             break;
         }
         case Action::Click:
@@ -290,6 +287,11 @@ int runHeadless(const QStringList& args)
             switch (action.kind) {
             case Action::Set: {
                 auto* field = page->findChild<QLineEdit*>(action.name);
+                // Whether a field takes typing can change with the clicks before it (a
+                // locked amount unlocked), so it is judged when its turn comes.
+                if (field->isReadOnly())
+                    throw UsageError(QStringLiteral("field '") + action.name
+                                     + QStringLiteral("' is read-only"));
                 if (!field->isEnabled())
                     throw UsageError(QStringLiteral("field '") + action.name
                                      + QStringLiteral("' cannot be typed into now"));

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
+#include <string>
 
 namespace qn::calc {
 
@@ -15,6 +16,8 @@ namespace {
 
 constexpr double kMaxYears = 100;
 constexpr double kMaxCount = 1200;
+// The largest amount the money fields take and show unclipped.
+constexpr double kMaxAmount = 999999999999.99;
 
 double finite(double value)
 {
@@ -51,6 +54,13 @@ Counts wholeCounts(const EccEscrowCounts& c)
             RequireWhole(c.pmiReserveMonths, kMaxCount, "PMI / Months")};
 }
 
+void RequireAmount(double value, const std::string& caption)
+{
+    RequireNotNegative(value, caption);
+    if (value > kMaxAmount)
+        RefuseInput(caption + " cannot be larger than 999,999,999,999.99.");
+}
+
 void checkInputs(const EccInputs& in, const EccLocks& locks)
 {
     if (!locks.purchasePrice && !locks.loanAmount)
@@ -59,11 +69,11 @@ void checkInputs(const EccInputs& in, const EccLocks& locks)
     if (locks.downPayment && !(in.downPaymentPercent >= 0 && in.downPaymentPercent < 100))
         RefuseInput("Down Payment Percent must be at least 0 and less than 100.");
     if (!locks.purchasePrice)
-        RequireNotNegative(in.purchasePrice, "Purchase Price");
+        RequireAmount(in.purchasePrice, "Purchase Price");
     if (!locks.downPayment)
-        RequireNotNegative(in.downPayment, "Down Payment Amount");
+        RequireAmount(in.downPayment, "Down Payment Amount");
     if (!locks.loanAmount)
-        RequireNotNegative(in.loanAmount, "Loan Amount");
+        RequireAmount(in.loanAmount, "Loan Amount");
     // With the loan computed from them, a down payment above the price would be a negative
     // loan.
     if (!locks.downPayment && locks.loanAmount && in.downPayment > in.purchasePrice)

@@ -475,10 +475,14 @@ void TNumEdit::keyPressEvent(QKeyEvent* event)
         if (remaining.contains(c))
             return;
         if (!isReadOnly() && maxLength() < 32767) {
-            // Changing the limit drops the selection; the key must still replace it.
+            // QLineEdit::setMaxLength sets the text again, which drops the selection the
+            // key is to replace and moves the caret.
+            const int cursor = cursorPosition();
             setMaxLength(maxLength() + 1);
             if (length > 0)
                 setSelection(start, length);
+            else
+                setCursorPosition(cursor);
         }
         QLineEdit::keyPressEvent(event);
     }

@@ -2,6 +2,8 @@
 
 #include "pages/amortization_page.h"
 #include "pages/biweekly_page.h"
+#include "pages/closing_costs_page.h"
+#include "pages/mortgage_qualifier_page.h"
 #include "pages/quick_calculator_page.h"
 
 #include <algorithm>
@@ -29,10 +31,10 @@ std::vector<PageInfo> buildRegistry()
          s("Go to Quick Calculator"), 0, &make<QuickCalculatorPage>},
         {s("ECC"), 70, {s("Estimated Closing Costs"), true, B::Enabled, B::Enabled}, s("ECC"),
          s("&Estimated Closing Costs"), 4, s("btnECC"), s("  Estimated Closing Costs"),
-         s("Go to Estimated Closing Costs"), 3, nullptr},
+         s("Go to Estimated Closing Costs"), 3, &make<ClosingCostsPage>},
         {s("MQ"), 30, {s("Mortgage Qualifier"), true, B::Enabled, B::Enabled}, s("MQ"),
          s("&Mortgage Qualifier"), 1, s("btnMQ"), s("  Mortgage Qualifier"),
-         s("Go to Mortgage Qualifier"), 1, nullptr},
+         s("Go to Mortgage Qualifier"), 1, &make<MortgageQualifierPage>},
         {s("BW"), 100, {s("Bi-weekly Payments"), true, B::Enabled, B::Enabled}, s("BW"),
          s("&Biweekly Payments"), 7, s("btnBW"), s("  Biweekly Payments"),
          s("Go to Biweekly Payments"), 5, &make<BiweeklyPage>},

@@ -40,7 +40,7 @@ TEST(HelpFile, EveryContextTheProgramOpensExists)
 {
     auto help = loadedHelp();
     ASSERT_TRUE(help->loaded());
-    for (int id : {0, 1, 5, 20, 45, 50, 100, 5000}) {
+    for (int id : {0, 1, 5, 20, 30, 45, 50, 70, 100, 5000}) {
         EXPECT_TRUE(help->hasContext(id)) << id;
         EXPECT_FALSE(help->topicTitle(id).isEmpty()) << id;
     }

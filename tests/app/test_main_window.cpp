@@ -81,12 +81,11 @@ TEST_F(MainWindowTest, StartsOnTheMenuPageWithCalculatorCommandsOff)
 
 TEST_F(MainWindowTest, UnbuiltCalculatorsCannotBeChosen)
 {
-    for (const char* name : {"btnECC", "btnMQ", "btnRC", "btnLSC", "btnRVB"})
+    for (const char* name : {"btnRC", "btnLSC", "btnRVB"})
         EXPECT_FALSE(enabled(name)) << name;
-    for (const char* name : {"MnuCalculatorsECC", "mnuPopMQ", "mnuPopCalcsRC",
-                             "mnuCalculatorsLSC", "mnuCalculatorsRVB"})
+    for (const char* name : {"mnuPopCalcsRC", "mnuCalculatorsLSC", "mnuCalculatorsRVB"})
         EXPECT_FALSE(item(name)->isEnabled()) << name;
-    m_window->gotoChosenCalculator(QStringLiteral("ECC"));
+    m_window->gotoChosenCalculator(QStringLiteral("RC"));
     EXPECT_EQ(m_window->currentPageName(), QStringLiteral("Menu"));
 }
 

@@ -352,6 +352,11 @@ INSTANTIATE_TEST_SUITE_P(
                     "Down Payment Amount cannot be negative."},
         RefusedCase{"negativeLoan", locks(true, true, false), 20, 30, 0, 0, -1, 15, 2,
                     "Loan Amount cannot be negative."},
+        // The widest amount the fields show is 999,999,999,999.99; a cent more is refused.
+        RefusedCase{"priceTooLarge", locks(false, true, true), 20, 30, 1e12, 0, 0, 15, 2,
+                    "Purchase Price cannot be larger than 999,999,999,999.99."},
+        RefusedCase{"loanTooLarge", locks(true, false, false), 20, 30, 0, 0, 1e12, 15, 2,
+                    "Loan Amount cannot be larger than 999,999,999,999.99."},
         RefusedCase{"downPaymentAbovePrice", locks(false, false, true), 20, 30, 1000, 1000.01, 0,
                     15, 2, "Down Payment Amount cannot be larger than the Purchase Price."},
         RefusedCase{"daysFraction", kAll, 20, 30, 0, 0, 0, 15.5, 2,

@@ -153,6 +153,25 @@ TEST_F(NumEditTest, KeystrokesAreFilteredAndEmptyMeansZero)
     EXPECT_EQ(w.field->text(), QStringLiteral("$0.00"));
 }
 
+// A minus sign as the first key replaces the selected text like a digit does.
+TEST_F(NumEditTest, MinusFirstReplacesTheSelection)
+{
+    const struct {
+        const char* keys;
+        const char* text;
+        double value;
+    } cases[] = {{"-5", "-5", -5}, {"-", "-", 0}};
+    for (const auto& c : cases) {
+        FieldWindow<TNumEdit> w;
+        w.field->setValue(152000);
+        w.enter();
+        QTest::keyClicks(w.field, QLatin1String(c.keys));
+        EXPECT_EQ(w.field->text(), QLatin1String(c.text));
+        w.leave();
+        EXPECT_DOUBLE_EQ(w.field->value(), c.value);
+    }
+}
+
 TEST_F(NumEditTest, ExitedFiresOnEveryFocusLoss)
 {
     FieldWindow<TNumEdit> w;

@@ -1,0 +1,143 @@
+// The Mortgage Qualifier and Estimated Closing Costs pages in the real main window, over a
+// settings file of their own: what reaches the file, and what a restart reads back.
+#include "app/settings_values.h"
+#include "pages/calculator_page.h"
+#include "pages/num_edit.h"
+#include "tests/support/window_fixture.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFrame>
+#include <QPushButton>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+using qn::pages::NumericField;
+
+namespace {
+
+class PagesWindow : public WindowFixture {
+protected:
+    void show()
+    {
+        m_window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
+        settle();
+    }
+    NumericField* field(const QString& page, const char* name)
+    {
+        auto* f = m_window->page(page)->findChild<NumericField*>(QLatin1String(name));
+        EXPECT_NE(f, nullptr) << name;
+        return f;
+    }
+    void typeAndLeave(const QString& page, const char* name, const QString& keys)
+    {
+        NumericField* f = field(page, name);
+        f->setFocus(Qt::TabFocusReason);
+        settle();
+        f->selectAll();
+        QTest::keyClicks(f, keys);
+        f->clearFocus();
+        settle();
+    }
+    void click(const QString& page, const char* name)
+    {
+        auto* button = m_window->page(page)->findChild<QAbstractButton*>(QLatin1String(name));
+        ASSERT_NE(button, nullptr) << name;
+        QTest::mouseClick(button, Qt::LeftButton);
+        settle();
+    }
+    qn::calc::SettingsValues savedSettings()
+    {
+        return qn::app::LoadSettings(settingsFile(), [](const QString&) {});
+    }
+    void restart()
+    {
+        m_window->close();
+        settle();
+        m_window = std::make_unique<qn::app::TfrmMain>(settingsFile());
+        m_window->setExitDraw([] { return 1; });
+        show();
+    }
+
+    const QString mq = QStringLiteral("MQ");
+    const QString ecc = QStringLiteral("ECC");
+};
+
+TEST_F(PagesWindow, RatiosLeftOnTheQualifierReachTheClosingCostsAndTheFileAtExit)
+{
+    show();
+    m_window->gotoPage(mq);
+    settle();
+    typeAndLeave(mq, "edtHousingRatio", QStringLiteral("30"));
+    typeAndLeave(mq, "edtDebtRatio", QStringLiteral("45"));
+    m_window->gotoPage(ecc);
+    settle();
+    EXPECT_EQ(field(ecc, "edtEccHousingRatio")->value(), 30);
+    EXPECT_EQ(field(ecc, "edtEccDebtRatio")->value(), 45);
+    EXPECT_EQ(savedSettings().HRatio, 28);  // not before exit
+    m_window->close();
+    settle();
+    const qn::calc::SettingsValues saved = savedSettings();
+    EXPECT_EQ(saved.HRatio, 30);
+    EXPECT_EQ(saved.DRatio, 45);
+    EXPECT_TRUE(takeMessages().isEmpty());
+}
+
+TEST_F(PagesWindow, PanelDefaultsAreWrittenOnOkAndShownAfterARestart)
+{
+    show();
+    m_window->gotoPage(ecc);
+    settle();
+    click(ecc, "btnCalcClosing");
+    typeAndLeave(ecc, "edtAF", QStringLiteral("425"));
+    click(ecc, "btnClosePnlClosing");
+    click(ecc, "btnCalcEscrows");
+    typeAndLeave(ecc, "edtIIDays", QStringLiteral("20"));
+    click(ecc, "btnClosePnlEscrow");
+    // Written at once, before any exit: only the panels' keys.
+    const qn::calc::SettingsValues written = savedSettings();
+    EXPECT_EQ(written.AppraisalFee, 425);
+    EXPECT_EQ(written.InterimInterestDays, 20);
+
+    restart();
+    m_window->gotoPage(ecc);
+    settle();
+    EXPECT_EQ(field(ecc, "edtIIDays")->value(), 20);
+    click(ecc, "btnCalcClosing");
+    EXPECT_EQ(field(ecc, "edtAF")->value(), 425);
+    EXPECT_TRUE(takeMessages().isEmpty());
+}
+
+// QUENNARY_SHOTS=<dir> saves the two pages and both panels as PNG files there.
+TEST_F(PagesWindow, Screenshots)
+{
+    const QString dir = qEnvironmentVariable("QUENNARY_SHOTS");
+    if (dir.isEmpty())
+        GTEST_SKIP() << "QUENNARY_SHOTS not set";
+    show();
+    auto shot = [&](const char* file) {
+        settle();
+        EXPECT_TRUE(m_window->grab().save(QDir(dir).filePath(QLatin1String(file))));
+    };
+    m_window->gotoPage(mq);
+    typeAndLeave(mq, "edtIncome1", QStringLiteral("999999999999"));
+    typeAndLeave(mq, "edtIncome1", QStringLiteral("4000"));
+    shot("mq.png");
+    m_window->gotoPage(ecc);
+    shot("ecc.png");
+    click(ecc, "btnUnlockDownPayment");
+    typeAndLeave(ecc, "edtEccCDownPayment", QStringLiteral("999999999999"));
+    shot("ecc_wide.png");
+    m_window->Reset();
+    click(ecc, "btnUnlockPurchasePrice");
+    click(ecc, "btnCalcClosing");
+    shot("ecc_closing.png");
+    click(ecc, "btnClosePnlClosing");
+    click(ecc, "btnCalcEscrows");
+    shot("ecc_escrow.png");
+    takeMessages();
+}
+
+} // namespace

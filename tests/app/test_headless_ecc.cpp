@@ -1,0 +1,129 @@
+// A whole lock-state sequence on the closing-cost page replayed through the executable, as
+// a user would click and type. Expected figures are worked out by hand from the formulas.
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class HeadlessEcc : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // The page's form figures: no points, taxes 1,800, insurance 360.
+        QFile ini(m_dir.filePath(QStringLiteral("QNRY.INI")));
+        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+        ini.write("[ClosingCosts]\nOriginationPoints=0\nRealEstateTax=1800\nInsurance=360\n");
+    }
+
+    QJsonObject run(QStringList args, int expectedStatus = 0)
+    {
+        args.prepend(m_dir.filePath(QStringLiteral("QNRY.INI")));
+        args.prepend(QStringLiteral("--settings"));
+        args.prepend(QStringLiteral("ECC"));
+        args.prepend(QStringLiteral("--page"));
+        args.append(QStringLiteral("--fields"));
+        QProcess process;
+        process.start(QStringLiteral(QUENNARY_EXE), args);
+        EXPECT_TRUE(process.waitForFinished(10000));
+        EXPECT_EQ(process.exitCode(), expectedStatus) << process.readAllStandardError().data();
+        return QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+    }
+
+    QTemporaryDir m_dir;
+};
+
+struct Step {
+    const char* state;
+    QStringList actions;  // appended to the run so far
+    const char* price;
+    const char* downPayment;
+    const char* loan;
+    const char* percent;
+    const char* pmi;
+    const char* total;
+    const char* closingCosts;
+    const char* escrows;
+    const char* cash;
+};
+
+TEST_F(HeadlessEcc, EveryLockStateInOneSequence)
+{
+    auto set = [](const char* a) {
+        return QStringList{QStringLiteral("--set"), QLatin1String(a)};
+    };
+    auto click = [](const char* b) {
+        return QStringList{QStringLiteral("--click"), QLatin1String(b)};
+    };
+    const Step steps[] = {
+        {"L-L-L", {}, "$152,000.00", "$30,400.00", "$121,600.00", "20.000", "$0.00", "$989.01",
+         "$1,152.00", "$1,219.81", "$32,771.81"},
+        {"L-U-L", click("btnUnlockDownPayment") + set("edtEccCDownPayment=30000"),
+         "$152,000.00", "$30,000.00", "$122,000.00", "19.737", "$32.53", "$1,024.20",
+         "$1,184.53", "$1,253.49", "$32,438.03"},
+        {"U-U-L",
+         click("btnUnlockPurchasePrice") + set("edtEccCPurchasePrice=250000") +
+             set("edtEccCDownPayment=12345"),
+         "$250,000.00", "$12,345.00", "$237,655.00", "4.938", "$178.24", "$1,939.37",
+         "$1,330.24", "$1,731.91", "$15,407.15"},
+        {"L-U-U",
+         click("btnUnlockLoanAmount") + set("edtEccCLoanAmount=150000") +
+             set("edtEccCDownPayment=15000"),
+         "$165,000.00", "$15,000.00", "$150,000.00", "9.091", "$97.50", "$1,275.45",
+         "$1,249.50", "$1,399.01", "$17,648.51"},
+        {"L-L-U",
+         click("btnLockDownPayment") + set("edtEccDownPaymentPercent=5") +
+             set("edtEccTerm=15") + set("edtEccCLoanAmount=95000"),
+         "$100,000.00", "$5,000.00", "$95,000.00", "5.000", "$44.33", "$1,078.22", "$1,196.33",
+         "$1,187.62", "$7,383.95"},
+        {"U-L-L",
+         click("btnUnlockPurchasePrice") + set("edtEccDownPaymentPercent=10") +
+             set("edtEccTerm=30") + set("edtEccCPurchasePrice=200000"),
+         "$200,000.00", "$20,000.00", "$180,000.00", "10.000", "$78.00", "$1,455.54",
+         "$1,230.00", "$1,465.81", "$22,695.81"},
+        {"L-L-L again", click("btnLockPurchasePrice") + set("edtEccDebt=450"), "$126,000.00",
+         "$12,600.00", "$113,400.00", "10.000", "$49.14", "$983.59", "$1,201.14", "$1,245.36",
+         "$15,046.50"},
+    };
+    QStringList actions;
+    for (const Step& s : steps) {
+        SCOPED_TRACE(s.state);
+        actions += s.actions;
+        const QJsonObject fields = run(actions).value(QStringLiteral("fields")).toObject();
+        auto shown = [&](const char* name) {
+            return fields.value(QLatin1String(name)).toString().toStdString();
+        };
+        EXPECT_EQ(shown("edtEccCPurchasePrice"), s.price);
+        EXPECT_EQ(shown("edtEccCDownPayment"), s.downPayment);
+        EXPECT_EQ(shown("edtEccCLoanAmount"), s.loan);
+        EXPECT_EQ(shown("edtEccDownPaymentPercent"), s.percent);
+        EXPECT_EQ(shown("edtEccCpmi"), s.pmi);
+        EXPECT_EQ(shown("edtEccCMonthlyPayment"), s.total);
+        EXPECT_EQ(shown("edtEccCClosingCosts"), s.closingCosts);
+        EXPECT_EQ(shown("edtEccCEscrows"), s.escrows);
+        EXPECT_EQ(shown("edtEccCCashRequiredToClose"), s.cash);
+    }
+}
+
+TEST_F(HeadlessEcc, ResetThenUnlockingTheDownPaymentGivesNoMessage)
+{
+    const QJsonObject fields =
+        run({QStringLiteral("--click"), QStringLiteral("btnReset"), QStringLiteral("--click"),
+             QStringLiteral("btnUnlockDownPayment"), QStringLiteral("--set"),
+             QStringLiteral("edtEccCDownPayment=40000")})
+            .value(QStringLiteral("fields"))
+            .toObject();
+    EXPECT_EQ(fields.value(QStringLiteral("edtEccCLoanAmount")).toString(),
+              QStringLiteral("$112,000.00"));
+}
+
+TEST_F(HeadlessEcc, ALockedAmountCannotBeTyped)
+{
+    run({QStringLiteral("--set"), QStringLiteral("edtEccCLoanAmount=1")}, 2);
+}
+
+} // namespace

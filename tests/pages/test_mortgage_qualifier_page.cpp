@@ -1,0 +1,193 @@
+// The Mortgage Qualifier page driven through its real fields.
+#include "pages/num_edit.h"
+#include "tests/support/page_fixture.h"
+
+#include <QApplication>
+#include <QTest>
+
+#include <cmath>
+
+#include <gtest/gtest.h>
+
+using qn::pages::NumericField;
+using qn::pages::TFnpNumericEdit;
+
+namespace {
+
+class MqPageTest : public PageFixture {
+protected:
+    void SetUp() override
+    {
+        PageFixture::SetUp();
+        m_window->gotoPage(mq);
+        settle();
+    }
+
+    NumericField* field(const char* name) { return find<NumericField>(mq, name); }
+    double value(const char* name) { return field(name)->value(); }
+    QString text(const char* name) { return field(name)->displayText(); }
+
+    // Enters the field as Tab does (its text selected) and types.
+    void type(const char* name, const QString& keys)
+    {
+        NumericField* f = field(name);
+        f->setFocus(Qt::TabFocusReason);
+        settle();
+        f->selectAll();
+        QTest::keyClicks(f, keys);
+    }
+    void leave()
+    {
+        if (QWidget* focused = QApplication::focusWidget())
+            focused->clearFocus();
+        settle();
+    }
+
+    const QString mq = QStringLiteral("MQ");
+};
+
+TEST_F(MqPageTest, EntryComputesNothingAndLeavingAFieldComputesTheExample)
+{
+    EXPECT_EQ(QApplication::focusWidget(), field("edtIncome1"));
+    EXPECT_EQ(value("edtMQLoan1"), 0);
+    leave();
+    // Incomes 5,000, debts 850: the debt limit 950 binds (the housing limit is 1,400).
+    const double loans[] = {142792.19, 122533.38, 105693.16};
+    const char* loanFields[] = {"edtMQLoan1", "edtMQLoan2", "edtMQLoan3"};
+    const char* priceFields[] = {"edtMQPurchasePrice1", "edtMQPurchasePrice2",
+                                 "edtMQPurchasePrice3"};
+    const char* paymentFields[] = {"edtMQPayment1", "edtMQPayment2", "edtMQPayment3"};
+    for (int r = 0; r < 3; ++r) {
+        EXPECT_DOUBLE_EQ(value(paymentFields[r]), 950) << r;
+        EXPECT_NEAR(value(loanFields[r]), loans[r], 0.005) << r;
+        EXPECT_NEAR(value(priceFields[r]), loans[r] + 20000, 0.005) << r;
+    }
+    EXPECT_EQ(text("edtMQLoan1"), QStringLiteral("$142,792.19"));
+    EXPECT_EQ(text("edtCalculatedHousingRatio"), QStringLiteral("19"));
+    EXPECT_EQ(text("edtCalculatedDebtRatio"), QStringLiteral("36"));
+    EXPECT_TRUE(m_window->printingEnabled());
+    EXPECT_TRUE(takeMessages().isEmpty());
+}
+
+TEST_F(MqPageTest, RateOneLeadsTheLadderAtEveryKeystroke)
+{
+    type("edtMQir1", QStringLiteral("8"));
+    // Before the field is left.
+    EXPECT_EQ(text("edtMQir1"), QStringLiteral("8.000"));
+    EXPECT_EQ(text("edtMQir2"), QStringLiteral("7.750"));
+    EXPECT_EQ(text("edtMQir3"), QStringLiteral("7.500"));
+    // Computed when edtIncome1 was left, still at 7 %.
+    EXPECT_NEAR(value("edtMQLoan1"), 142792.19, 0.005);
+    leave();
+    EXPECT_NEAR(value("edtMQLoan1"), 129469.32, 0.005);
+    EXPECT_NEAR(value("edtMQLoan2"), 115719.80, 0.005);
+    EXPECT_NEAR(value("edtMQLoan3"), 102479.76, 0.005);
+    // Typing into rate 2 overrides its derived value.
+    type("edtMQir2", QStringLiteral("6"));
+    leave();
+    EXPECT_EQ(text("edtMQir2"), QStringLiteral("6.000"));
+    EXPECT_EQ(text("edtMQir3"), QStringLiteral("7.500"));
+}
+
+TEST_F(MqPageTest, ZeroRateSpreadsThePaymentOverTheMonths)
+{
+    type("edtMQir2", QStringLiteral("0"));
+    leave();
+    EXPECT_DOUBLE_EQ(value("edtMQLoan2"), 950.0 * 240);
+    EXPECT_DOUBLE_EQ(value("edtMQPurchasePrice2"), 228000 + 20000);
+    EXPECT_TRUE(takeMessages().isEmpty());
+}
+
+TEST_F(MqPageTest, LimitsAndZeroIncome)
+{
+    struct Case {
+        const char* name;
+        const char* field;
+        const char* keys;
+        double payment, housing, debt;
+    };
+    const Case cases[] = {
+        // Debts above the debt limit: no payment, the ratios are the debts alone.
+        {"debtsAboveLimit", "edtCards1", "2000", 0, 0, 2500.0 / 5000 * 100},
+        // Ratios 28/60: the housing limit 1,400 binds now (the debt limit is 2,150).
+        {"housingLimitBinds", "edtDebtRatio", "60", 1400, 28, (850.0 + 1400) / 5000 * 100},
+    };
+    for (const Case& c : cases) {
+        m_window->clickReset();
+        field("edtDebtRatio")->setValue(36);
+        type(c.field, QLatin1String(c.keys));
+        leave();
+        EXPECT_DOUBLE_EQ(value("edtMQPayment3"), c.payment) << c.name;
+        EXPECT_NEAR(value("edtCalculatedHousingRatio"), std::round(c.housing), 1e-9) << c.name;
+        EXPECT_NEAR(value("edtCalculatedDebtRatio"), std::round(c.debt), 1e-9) << c.name;
+        if (c.payment == 0) {
+            EXPECT_DOUBLE_EQ(value("edtMQPurchasePrice1"), 20000) << c.name;
+        }
+    }
+    for (const char* income : {"edtIncome1", "edtOIncome1"})
+        field(income)->setValue(0);
+    type("edtIncome2", QStringLiteral("0"));
+    leave();
+    EXPECT_EQ(value("edtMQLoan1"), 0);
+    EXPECT_EQ(text("edtCalculatedHousingRatio"), QStringLiteral("0"));
+    EXPECT_EQ(text("edtCalculatedDebtRatio"), QStringLiteral("0"));
+    EXPECT_TRUE(takeMessages().isEmpty());
+}
+
+TEST_F(MqPageTest, RatiosBecomeTheDefaultsOfBothPagesEvenWhenTheRestIsRefused)
+{
+    type("edtHousingRatio", QStringLiteral("30"));
+    type("edtDebtRatio", QStringLiteral("45"));
+    leave();
+    EXPECT_EQ(m_window->m_settings.HRatio, 30);
+    EXPECT_EQ(m_window->m_settings.DRatio, 45);
+    m_window->gotoPage(QStringLiteral("ECC"));
+    settle();
+    EXPECT_EQ(find<NumericField>(QStringLiteral("ECC"), "edtEccHousingRatio")->value(), 30);
+    EXPECT_EQ(find<NumericField>(QStringLiteral("ECC"), "edtEccDebtRatio")->value(), 45);
+    takeMessages();
+
+    m_window->gotoPage(mq);
+    settle();
+    leave();
+    const double loan = value("edtMQLoan1");
+    field("edtHousingRatio")->setValue(25);
+    type("edtMQTerm1", QStringLiteral("101"));
+    leave();
+    EXPECT_EQ(takeMessages(),
+              QStringList{QStringLiteral(
+                  "Term in Years (row 1) must be a whole number from 0 to 100.")});
+    EXPECT_EQ(m_window->m_settings.HRatio, 25);
+    EXPECT_EQ(value("edtMQLoan1"), loan);  // nothing written
+}
+
+TEST_F(MqPageTest, ResetRestoresTheInputsButNotTheRatiosReached)
+{
+    type("edtIncome1", QStringLiteral("6000"));
+    type("edtMQir1", QStringLiteral("9"));
+    type("edtMQTerm3", QStringLiteral("10"));
+    leave();
+    const QString housing = text("edtCalculatedHousingRatio");
+    m_window->clickReset();
+    settle();
+    EXPECT_EQ(value("edtIncome1"), 4000);
+    EXPECT_EQ(value("edtDebtRatio"), 40);
+    EXPECT_EQ(value("edtMQTerm2"), 15);
+    EXPECT_EQ(value("edtMQir1"), 7);
+    EXPECT_EQ(value("edtMQir2"), 7);
+    // Rate 1 changed from 9 to 7: rate 3 follows it; term 3 is not Reset's.
+    EXPECT_EQ(value("edtMQir3"), 6.5);
+    EXPECT_EQ(value("edtMQTerm3"), 10);
+    for (const char* result : {"edtMQPayment1", "edtMQLoan2", "edtMQPurchasePrice3"})
+        EXPECT_EQ(value(result), 0) << result;
+    EXPECT_EQ(text("edtCalculatedHousingRatio"), housing);
+    EXPECT_EQ(QApplication::focusWidget(), field("edtIncome1"));
+
+    // Rate 1 already at 7: rate 3 keeps what it had.
+    field("edtMQir3")->setValue(5);
+    m_window->clickReset();
+    EXPECT_EQ(value("edtMQir3"), 5);
+    EXPECT_TRUE(takeMessages().isEmpty());
+}
+
+} // namespace
