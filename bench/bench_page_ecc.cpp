@@ -1,6 +1,6 @@
 // The Mortgage Qualifier and closing-cost pages in the real main window, offscreen:
 // recomputing each page including its field updates, and entering the closing-cost page.
-#include "app/main_window.h"
+#include "bench/shell.h"
 #include "pages/calculator_page.h"
 #include "pages/num_edit.h"
 #include "toolkit/message_box.h"
@@ -18,29 +18,8 @@ using qn::pages::NumericField;
 
 namespace {
 
-struct Shell {
-    QTemporaryDir dir;
-    std::unique_ptr<TfrmMain> window;
-    Shell()
-    {
-        qn::toolkit::setMessageInterceptor([](const auto&) { return QMessageBox::Ok; });
-        window = std::make_unique<TfrmMain>(dir.filePath(QStringLiteral("QNRY.INI")));
-        window->show();
-        QCoreApplication::processEvents();
-    }
-};
-
-Shell& shell()
-{
-    static Shell s;
-    return s;
-}
-
-template <typename T>
-T* find(const QString& page, const char* name)
-{
-    return shell().window->page(page)->findChild<T*>(QLatin1String(name));
-}
+using bench::find;
+using bench::shell;
 
 void BM_CalcMQ(benchmark::State& state)
 {
@@ -94,13 +73,4 @@ BENCHMARK(BM_EnterECC)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    shell().window.reset();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::runBenchmarks(argc, argv); }

@@ -1,4 +1,4 @@
-#include "app/main_window.h"
+#include "bench/shell.h"
 #include "pages/num_edit.h"
 #include "pages/amortization_page.h"
 #include "toolkit/message_box.h"
@@ -15,29 +15,8 @@ using qn::app::TfrmMain;
 
 namespace {
 
-struct Shell {
-    QTemporaryDir dir;
-    std::unique_ptr<TfrmMain> window;
-    Shell()
-    {
-        qn::toolkit::setMessageInterceptor([](const auto&) { return QMessageBox::Ok; });
-        window = std::make_unique<TfrmMain>(dir.filePath(QStringLiteral("QNRY.INI")));
-        window->show();
-        QCoreApplication::processEvents();
-    }
-};
-
-Shell& shell()
-{
-    static Shell s;
-    return s;
-}
-
-template <typename T>
-T* find(const QString& page, const char* name)
-{
-    return shell().window->page(page)->findChild<T*>(QLatin1String(name));
-}
+using bench::find;
+using bench::shell;
 
 void BM_EnterAmortization(benchmark::State& state)
 {
@@ -78,13 +57,4 @@ BENCHMARK(BM_CalcBW)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
-int main(int argc, char** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    shell().window.reset();
-    benchmark::Shutdown();
-    return 0;
-}
+int main(int argc, char** argv) { return bench::runBenchmarks(argc, argv); }

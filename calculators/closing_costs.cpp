@@ -1,6 +1,7 @@
 #include "calculators/closing_costs.h"
 
 #include "calculators/field_checks.h"
+#include "core/checked.h"
 #include "core/errors.h"
 #include "core/rounding.h"
 #include "core/finance.h"
@@ -18,20 +19,6 @@ constexpr double kMaxYears = 100;
 constexpr double kMaxCount = 1200;
 // The largest amount the money fields take and show unclipped.
 constexpr double kMaxAmount = 999999999999.99;
-
-double finite(double value)
-{
-    if (!std::isfinite(value))
-        throw EMathError("Floating point overflow");
-    return value;
-}
-
-double divide(double a, double b)
-{
-    if (b == 0)
-        throw EMathError("Floating point division by zero");
-    return finite(a / b);
-}
 
 // The percent field keeps three decimals, halves away from zero.
 double toPercentField(double percent)
@@ -104,10 +91,10 @@ Amounts affordable(double maxHousing, double charges, double f, int months, doub
             std::max(0.0, LoanAmountForPayment(months, rate, maxHousing - (charges + firstPmi)));
     }
     // The loan is the price less the down payment, so the price is loan / (1 - f).
-    const double unrounded = f == 0 ? loan : divide(loan, 1 - f);
+    const double unrounded = f == 0 ? loan : Divide(loan, 1 - f);
     Amounts a;
     a.price = RoundToMultipleHalfEven(unrounded, 1000);
-    a.downPayment = finite(a.price * f);
+    a.downPayment = Finite(a.price * f);
     a.loan = a.price - a.downPayment;
     return a;
 }
@@ -131,7 +118,13 @@ double DeterminePMIPremium(double loanToValue, double termYears, const PmiRates&
     return 0;
 }
 
-EccInputs EccStartingInputs(const EccSettings& s)
+PmiRates PmiRatesOf(const SettingsValues& s)
+{
+    return {s.Pmip308085, s.Pmip308590, s.Pmip309095, s.Pmip309597,
+            s.Pmip158085, s.Pmip158590, s.Pmip159095, s.Pmip159597};
+}
+
+EccInputs EccStartingInputs(const SettingsValues& s)
 {
     EccInputs in;
     in.income = 4000;
@@ -151,7 +144,7 @@ EccInputs EccStartingInputs(const EccSettings& s)
                s.OtherFees,      s.SellerPaid};
     in.counts = {s.InterimInterestDays, s.PropertyTaxMonths, s.HomeownersFirstYear,
                  s.HomeownersRenewalMonths, 1};
-    in.pmi = s.pmi;
+    in.pmi = PmiRatesOf(s);
     return in;
 }
 
@@ -163,28 +156,28 @@ EccPanels ComputeEccPanels(const EccInputs& in, double loanAmount, double downPa
 
     const EccFees& f = in.fees;
     EccPanels p;
-    p.originationFee = finite(in.originationPoints * loanAmount * 0.01);
-    p.discountFee = finite(in.discountPoints * loanAmount * 0.01);
+    p.originationFee = Finite(in.originationPoints * loanAmount * 0.01);
+    p.discountFee = Finite(in.discountPoints * loanAmount * 0.01);
     p.closingPmi = monthlyPmi;
     p.closingCosts =
-        finite(p.discountFee + p.originationFee + f.creditReport + f.appraisalFee +
+        Finite(p.discountFee + p.originationFee + f.creditReport + f.appraisalFee +
                f.taxServiceFee + f.lendersInspectionFee + f.escrowClosingFee + f.titleSearch +
                f.titleInsurance + f.recordingFee + f.otherFees + monthlyPmi);
 
-    p.pmiReserve = finite(pmiMonths * monthlyPmi);
+    p.pmiReserve = Finite(pmiMonths * monthlyPmi);
     const double monthlyInsurance = in.insurance / 12;
     if (monthlyInsurance > 0) {
-        p.insuranceFirstYear = finite(monthlyInsurance * firstYearMonths);
-        p.insuranceRenewal = finite(monthlyInsurance * renewalMonths);
+        p.insuranceFirstYear = Finite(monthlyInsurance * firstYearMonths);
+        p.insuranceRenewal = Finite(monthlyInsurance * renewalMonths);
     }
     // Daily interest on a 365-day year.
-    p.prepaidInterest = finite(in.interestRate / 100 * loanAmount / 365 * days);
+    p.prepaidInterest = Finite(in.interestRate / 100 * loanAmount / 365 * days);
     const double monthlyTax = in.tax / 12;
     if (monthlyTax > 0)
-        p.taxReserve = finite(monthlyTax * taxMonths);
-    p.escrows = finite(p.prepaidInterest + p.pmiReserve + p.insuranceFirstYear +
+        p.taxReserve = Finite(monthlyTax * taxMonths);
+    p.escrows = Finite(p.prepaidInterest + p.pmiReserve + p.insuranceFirstYear +
                        p.insuranceRenewal + p.taxReserve);
-    p.cashRequiredToClose = finite(downPayment + p.closingCosts + p.escrows - f.sellerPaid);
+    p.cashRequiredToClose = Finite(downPayment + p.closingCosts + p.escrows - f.sellerPaid);
     p.pmiRate = pmiRate;
     return p;
 }
@@ -196,8 +189,8 @@ EccResults CalcEcc(const EccInputs& in, const EccLocks& locks)
     EccResults out;
     out.monthlyTax = in.tax / 12;
     out.monthlyInsurance = in.insurance / 12;
-    const double charges = finite(out.monthlyTax + out.monthlyInsurance + in.associationFee);
-    const double maxHousing = finite(std::min(in.income * (in.housingRatio * 0.01),
+    const double charges = Finite(out.monthlyTax + out.monthlyInsurance + in.associationFee);
+    const double maxHousing = Finite(std::min(in.income * (in.housingRatio * 0.01),
                                               in.income * (in.debtRatio * 0.01) - in.debt));
     const int years = static_cast<int>(in.termYears);
     const int months = 12 * years;
@@ -212,14 +205,14 @@ EccResults CalcEcc(const EccInputs& in, const EccLocks& locks)
         out.downPayment = a.downPayment;
     } else if (locks.downPayment && locks.loanAmount) {
         a.price = in.purchasePrice;
-        a.downPayment = finite(a.price * f);
+        a.downPayment = Finite(a.price * f);
         a.loan = a.price - a.downPayment;
         out.downPayment = a.downPayment;
         out.loanAmount = a.loan;
     } else if (locks.downPayment) {
         a.loan = in.loanAmount;
-        a.price = f == 0 ? a.loan : divide(a.loan, 1 - f);
-        a.downPayment = finite(a.price * f);
+        a.price = f == 0 ? a.loan : Divide(a.loan, 1 - f);
+        a.downPayment = Finite(a.price * f);
         out.purchasePrice = a.price;
         out.downPayment = a.downPayment;
     } else {
@@ -232,21 +225,21 @@ EccResults CalcEcc(const EccInputs& in, const EccLocks& locks)
             out.loanAmount = a.loan;
         } else {
             a.loan = in.loanAmount;
-            a.price = finite(a.loan + a.downPayment);
+            a.price = Finite(a.loan + a.downPayment);
             out.purchasePrice = a.price;
         }
-        const double percent = toPercentField(divide(a.downPayment, a.price) * 100);
+        const double percent = toPercentField(Divide(a.downPayment, a.price) * 100);
         out.downPaymentPercent = percent;
         pmiRate = DeterminePMIPremium(100 - percent, years, in.pmi);
     }
 
     out.pAndI = MonthlyPayment(months, in.interestRate / 1200, a.loan);
-    out.monthlyPmi = finite(pmiRate * a.loan / 12);
-    out.totalMonthlyPayment = finite(out.monthlyTax + out.monthlyInsurance + in.associationFee +
+    out.monthlyPmi = Finite(pmiRate * a.loan / 12);
+    out.totalMonthlyPayment = Finite(out.monthlyTax + out.monthlyInsurance + in.associationFee +
                                      out.monthlyPmi + out.pAndI);
     if (in.income != 0) {
-        out.housingRatio = finite(out.totalMonthlyPayment / in.income * 100);
-        out.debtRatio = finite((in.debt + out.totalMonthlyPayment) / in.income * 100);
+        out.housingRatio = Finite(out.totalMonthlyPayment / in.income * 100);
+        out.debtRatio = Finite((in.debt + out.totalMonthlyPayment) / in.income * 100);
     }
     out.panels = ComputeEccPanels(in, a.loan, a.downPayment, pmiRate, out.monthlyPmi);
     return out;

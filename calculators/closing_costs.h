@@ -1,5 +1,7 @@
 #pragma once
 
+#include "calculators/settings_values.h"
+
 #include <optional>
 
 namespace qn::calc {
@@ -96,36 +98,12 @@ struct EccInputs {
     PmiRates pmi;
 };
 
-// The settings values the page starts from, named by their keys.
-struct EccSettings {
-    PmiRates pmi;
-    double HRatio = 28;
-    double DRatio = 36;
-    double AppraisalFee = 300;
-    double CreditReport = 42;
-    double TaxServiceFee = 85;
-    double LendersInspectionFee = 0;
-    double TitleInsurance = 200;
-    double TitleSearch = 100;
-    double EscrowClosingFee = 75;
-    double RecordingFee = 50;
-    double OtherFees = 300;
-    double SellerPaid = 0;
-    double OriginationPoints = 1.0;
-    double DiscountPoints = 0;
-    double DownPaymentPercent = 20;
-    double RealEstateTax = 800;
-    double Insurance = 580;
-    double AssociationFee = 0;
-    double InterimInterestDays = 15;
-    double PropertyTaxMonths = 3;
-    double HomeownersFirstYear = 12;
-    double HomeownersRenewalMonths = 2;
-};
-
 // The inputs of a freshly created page, and of the page after Reset (the lock state then
 // is EccLocks{}, all locked). The three amounts start at 0.
-EccInputs EccStartingInputs(const EccSettings& settings);
+EccInputs EccStartingInputs(const SettingsValues& settings);
+
+// The premium table of the settings values.
+PmiRates PmiRatesOf(const SettingsValues& settings);
 
 // The lines of the two panels and the totals they give.
 struct EccPanels {

@@ -1,5 +1,6 @@
 #include "calculators/quick_calculator.h"
 
+#include "core/checked.h"
 #include "core/errors.h"
 #include "core/rounding.h"
 #include "core/finance.h"
@@ -11,20 +12,6 @@
 namespace qn::calc {
 
 namespace {
-
-double checked(double value)
-{
-    if (!std::isfinite(value))
-        throw EMathError("Floating point overflow");
-    return value;
-}
-
-double divide(double a, double b)
-{
-    if (b == 0)
-        throw EMathError("Floating point division by zero");
-    return checked(a / b);
-}
 
 // The payments field as a count: whole (else a conversion failure) and not negative.
 int monthsFrom(double n)
@@ -48,23 +35,23 @@ QuickResult SolveQuick(Unknown unknown, double loan, double rate, double pay, do
     switch (unknown) {
     case Unknown::LoanAmount: {
         const int months = monthsFrom(n);
-        const double amount = rate == 0 ? checked(months * pay)
-                                        : checked(LoanAmountForPayment(months, rate, pay));
+        const double amount = rate == 0 ? Finite(months * pay)
+                                        : Finite(LoanAmountForPayment(months, rate, pay));
         result.value = RoundUpToWhole(amount);
         break;
     }
     case Unknown::InterestRate:
-        result.value = checked(SolveInterestRate(monthsFrom(n), loan, pay));
+        result.value = Finite(SolveInterestRate(monthsFrom(n), loan, pay));
         break;
     case Unknown::Payment: {
         const int months = monthsFrom(std::nearbyint(n));
-        result.value = rate == 0 ? divide(loan, months)
-                                 : checked(MonthlyPayment(months, rate / 1200, loan));
+        result.value = rate == 0 ? Divide(loan, months)
+                                 : Finite(MonthlyPayment(months, rate / 1200, loan));
         break;
     }
     case Unknown::NumPayments: {
         if (rate == 0) {
-            result.value = std::nearbyint(divide(loan, pay));
+            result.value = std::nearbyint(Divide(loan, pay));
             break;
         }
         if (pay == 0)
@@ -73,7 +60,7 @@ QuickResult SolveQuick(Unknown unknown, double loan, double rate, double pay, do
         if (!months)
             result.neverRepaid = true;
         else
-            result.value = std::nearbyint(checked(*months));
+            result.value = std::nearbyint(Finite(*months));
         break;
     }
     }

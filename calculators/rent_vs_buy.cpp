@@ -1,6 +1,7 @@
 #include "calculators/rent_vs_buy.h"
 
 #include "calculators/field_checks.h"
+#include "core/checked.h"
 #include "core/errors.h"
 #include "core/finance.h"
 
@@ -17,13 +18,6 @@ int yearsOf(double value, const char* caption)
     if (!(value >= 1 && value <= 100) || value != std::trunc(value))
         RefuseInput(std::string(caption) + " must be a whole number from 1 to 100.");
     return static_cast<int>(value);
-}
-
-double finite(double value)
-{
-    if (!std::isfinite(value))
-        throw EMathError("Floating point overflow");
-    return value;
 }
 
 } // namespace
@@ -43,12 +37,12 @@ RvbResults CalcRVB(const RvbInputs& in)
 
     // The house the rent pays for as a mortgage payment, with the cash as down payment.
     r.loan = LoanAmountForPayment(loanMonths, in.interestRate, in.monthlyRent);
-    r.price = finite(r.loan + in.downPayment);
-    r.housePrice = finite(std::ceil(r.loan) + in.downPayment);
+    r.price = Finite(r.loan + in.downPayment);
+    r.housePrice = Finite(std::ceil(r.loan) + in.downPayment);
 
     // No payments are due once the loan is repaid.
     r.paymentMonths = std::min(months, loanMonths);
-    r.paymentsMade = finite(double(r.paymentMonths) * in.monthlyRent);
+    r.paymentsMade = Finite(double(r.paymentMonths) * in.monthlyRent);
     r.principal = PrincipalRepaid(r.paymentMonths, r.loan, in.interestRate, in.monthlyRent);
     r.interestPaid = r.paymentsMade - r.principal;
 
@@ -60,20 +54,20 @@ RvbResults CalcRVB(const RvbInputs& in)
         tax += static_cast<long double>(in.propertyTax) / 100 * value;
         value *= growth;
     }
-    r.propertyTaxTotal = finite(static_cast<double>(tax));
+    r.propertyTaxTotal = Finite(static_cast<double>(tax));
     r.appreciation = GrowthSum(r.price, in.propertyAppreciation, years);
 
     r.taxDeductions =
-        finite(in.incomeTax / 100 * r.interestPaid + in.incomeTax / 100 * r.propertyTaxTotal);
-    r.maintenance = finite(in.annualMaintenance * years);
-    r.sellingCosts = finite(in.sellingCostPercent / 100 * (r.price + r.appreciation));
+        Finite(in.incomeTax / 100 * r.interestPaid + in.incomeTax / 100 * r.propertyTaxTotal);
+    r.maintenance = Finite(in.annualMaintenance * years);
+    r.sellingCosts = Finite(in.sellingCostPercent / 100 * (r.price + r.appreciation));
 
     // The down payment comes back with the sale, so it is neither a gain nor a cost.
     r.valueOfPurchase =
-        finite((r.taxDeductions + r.appreciation + r.principal) -
+        Finite((r.taxDeductions + r.appreciation + r.principal) -
                (r.paymentsMade + r.maintenance + r.propertyTaxTotal + r.sellingCosts));
-    r.valueOfRenting = finite((r.investmentValue - in.downPayment) - r.rentSpent);
-    r.gain = finite(r.valueOfPurchase - r.valueOfRenting);
+    r.valueOfRenting = Finite((r.investmentValue - in.downPayment) - r.rentSpent);
+    r.gain = Finite(r.valueOfPurchase - r.valueOfRenting);
     return r;
 }
 

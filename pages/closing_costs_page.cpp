@@ -108,36 +108,6 @@ void setLockedLook(QLineEdit* field, bool locked)
     }
 }
 
-calc::EccSettings eccSettings(const SettingsValues& s)
-{
-    calc::EccSettings e;
-    e.pmi = {s.Pmip308085, s.Pmip308590, s.Pmip309095, s.Pmip309597,
-             s.Pmip158085, s.Pmip158590, s.Pmip159095, s.Pmip159597};
-    e.HRatio = s.HRatio;
-    e.DRatio = s.DRatio;
-    e.AppraisalFee = s.AppraisalFee;
-    e.CreditReport = s.CreditReport;
-    e.TaxServiceFee = s.TaxServiceFee;
-    e.LendersInspectionFee = s.LendersInspectionFee;
-    e.TitleInsurance = s.TitleInsurance;
-    e.TitleSearch = s.TitleSearch;
-    e.EscrowClosingFee = s.EscrowClosingFee;
-    e.RecordingFee = s.RecordingFee;
-    e.OtherFees = s.OtherFees;
-    e.SellerPaid = s.SellerPaid;
-    e.OriginationPoints = s.OriginationPoints;
-    e.DiscountPoints = s.DiscountPoints;
-    e.DownPaymentPercent = s.DownPaymentPercent;
-    e.RealEstateTax = s.RealEstateTax;
-    e.Insurance = s.Insurance;
-    e.AssociationFee = s.AssociationFee;
-    e.InterimInterestDays = s.InterimInterestDays;
-    e.PropertyTaxMonths = s.PropertyTaxMonths;
-    e.HomeownersFirstYear = s.HomeownersFirstYear;
-    e.HomeownersRenewalMonths = s.HomeownersRenewalMonths;
-    return e;
-}
-
 const QStringList kClosingCostKeys = {
     QStringLiteral("AppraisalFee"),   QStringLiteral("CreditReport"),
     QStringLiteral("TaxServiceFee"),  QStringLiteral("LendersInspectionFee"),
@@ -423,7 +393,7 @@ void ClosingCostsPage::connectHandlers()
 // The page as first built, and after Reset: saved defaults where there are any.
 void ClosingCostsPage::loadStartingValues()
 {
-    const calc::EccInputs in = calc::EccStartingInputs(eccSettings(m_host.settings()));
+    const calc::EccInputs in = calc::EccStartingInputs(m_host.settings());
     m_edtEccIncome->setValue(in.income);
     m_edtEccDebt->setValue(in.debt);
     m_edtEccInterest->setValue(in.interestRate);
@@ -517,7 +487,7 @@ calc::EccInputs ClosingCostsPage::readInputs() const
                m_edtOF->value(),  m_edtSellerPaid->value()};
     in.counts = {m_edtIIDays->value(), m_edtPTIMonths->value(), m_edtHOIPMonths->value(),
                  m_edtHOIIMonths->value(), m_edtPMIIMonths->value()};
-    in.pmi = eccSettings(m_host.settings()).pmi;
+    in.pmi = calc::PmiRatesOf(m_host.settings());
     return in;
 }
 

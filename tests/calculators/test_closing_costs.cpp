@@ -10,7 +10,7 @@
 using qn::calc::CalcEcc;
 using qn::calc::EccInputs;
 using qn::calc::EccLocks;
-using qn::calc::EccSettings;
+using qn::calc::SettingsValues;
 
 namespace {
 
@@ -19,7 +19,7 @@ constexpr double kCent = 0.005;
 // The page's own form values: no points, taxes 1800, insurance 360, ratios 28/36.
 EccInputs formInputs()
 {
-    EccSettings s;
+    SettingsValues s;
     s.OriginationPoints = 0;
     s.RealEstateTax = 1800;
     s.Insurance = 360;
@@ -159,7 +159,7 @@ TEST(CalcEcc, ChargesAboveTheLimitAffordNothing)
 
 TEST(CalcEcc, SavedDefaultsOnFirstEntry)
 {
-    const auto in = qn::calc::EccStartingInputs(EccSettings{});
+    const auto in = qn::calc::EccStartingInputs(SettingsValues{});
     const auto r = CalcEcc(in, EccLocks{});
     EXPECT_NEAR(*r.purchasePrice, 164000, kCent);
     EXPECT_NEAR(*r.loanAmount, 131200, kCent);
@@ -174,8 +174,8 @@ TEST(CalcEcc, SavedDefaultsOnFirstEntry)
 
 TEST(EccStartingInputs, TakesEverySavedDefault)
 {
-    EccSettings s;
-    s.pmi.Pmip159597 = 0.01;
+    SettingsValues s;
+    s.Pmip159597 = 0.01;
     s.HRatio = 30;
     s.DRatio = 45;
     s.AppraisalFee = 310;

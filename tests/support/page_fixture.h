@@ -5,6 +5,7 @@
 #include "pages/failure_handler.h"
 #include "pages/registry.h"
 #include "toolkit/guarded.h"
+#include "tests/support/message_fixture.h"
 #include "toolkit/message_box.h"
 
 #include <QCoreApplication>
@@ -91,16 +92,12 @@ private:
     bool m_reset = false;
 };
 
-// Pages in a shown, active harness, with every message box answered and recorded. Every
-// message must be taken by the test that expects it; leftovers fail.
-class PageFixture : public ::testing::Test {
+// Pages in a shown, active harness, every message box answered and recorded.
+class PageFixture : public MessageFixture {
 protected:
     void SetUp() override
     {
-        m_previous = qn::toolkit::setMessageInterceptor([this](const auto& request) {
-            m_messages.append(request.text);
-            return QMessageBox::Ok;
-        });
+        MessageFixture::SetUp();
         m_window = std::make_unique<PageHarness>();
         m_window->show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
@@ -110,22 +107,7 @@ protected:
     void TearDown() override
     {
         m_window.reset();
-        settle();
-        qn::toolkit::setMessageInterceptor(m_previous);
-        EXPECT_TRUE(m_messages.isEmpty()) << "unexpected: " << m_messages.join(u'|').toStdString();
-    }
-
-    // Failure messages are shown on a queued call; let them through.
-    static void settle()
-    {
-        for (int i = 0; i < 5; ++i)
-            QCoreApplication::processEvents();
-    }
-
-    QStringList takeMessages()
-    {
-        settle();
-        return std::exchange(m_messages, {});
+        MessageFixture::TearDown();
     }
 
     template <typename T>
@@ -138,7 +120,5 @@ protected:
         return widget;
     }
 
-    qn::toolkit::MessageInterceptor m_previous;
-    QStringList m_messages;
     std::unique_ptr<PageHarness> m_window;
 };
