@@ -1,5 +1,8 @@
 #include "app/help_window.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -29,6 +32,17 @@ void HelpWindow::setHelpFile(const QString& path)
 }
 
 QString HelpWindow::helpFile() { return g_helpFile; }
+
+QString HelpWindow::findHelpFile(const QString& exeFolder)
+{
+    const QDir folder(exeFolder);
+    const QString beside = folder.filePath(QStringLiteral("QNRY.hlp"));
+    if (QFileInfo::exists(beside))
+        return beside;
+    const QString installed =
+        QDir::cleanPath(folder.filePath(QStringLiteral("../share/quennary/QNRY.hlp")));
+    return QFileInfo::exists(installed) ? installed : beside;
+}
 
 HelpWindow* HelpWindow::instance()
 {

@@ -28,6 +28,9 @@ public:
     };
 
     static void setHelpFile(const QString& path);
+    // "QNRY.hlp" beside the executable, else in ../share/quennary/ of an installation;
+    // the path beside it when neither exists.
+    static QString findHelpFile(const QString& exeFolder);
     static QString helpFile();
     static HelpWindow* instance();
     static void closeHelp();

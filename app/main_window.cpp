@@ -69,7 +69,7 @@ TfrmMain::TfrmMain(const QString& settingsPath, QWidget* parent)
     qn::toolkit::setFailureHandler(
         [this](std::exception_ptr failure) { AppOnException(failure); });
 
-    m_helpFile = exeFolder + QStringLiteral("QNRY.hlp");
+    m_helpFile = HelpWindow::findHelpFile(exeFolder);
     HelpWindow::setHelpFile(m_helpFile);
     m_exitDraw = [] { return static_cast<int>(QRandomGenerator::global()->bounded(5)); };
 

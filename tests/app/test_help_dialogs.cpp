@@ -7,6 +7,9 @@
 #include "app/help_window.h"
 #include "app/splash_screen.h"
 
+#include <QTemporaryDir>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
@@ -133,6 +136,21 @@ TEST(HelpContext, FocusedControlThenPageThenMenu)
     EXPECT_EQ(HelpWindow::contextOf(&loose, 20), 20);
     EXPECT_EQ(HelpWindow::contextOf(&loose, 0), 5);
     EXPECT_EQ(HelpWindow::contextOf(nullptr, 0), 5);
+}
+
+TEST(HelpFile, BesideTheExecutableFirstThenTheInstalledShareFolder)
+{
+    QTemporaryDir root;
+    QDir(root.path()).mkpath(QStringLiteral("bin"));
+    QDir(root.path()).mkpath(QStringLiteral("share/quennary"));
+    const QString bin = root.filePath(QStringLiteral("bin"));
+    const QString installed = root.filePath(QStringLiteral("share/quennary/QNRY.hlp"));
+    const QString beside = root.filePath(QStringLiteral("bin/QNRY.hlp"));
+    EXPECT_EQ(HelpWindow::findHelpFile(bin), beside);  // neither: where it belongs
+    QFile(installed).open(QIODevice::WriteOnly);
+    EXPECT_EQ(HelpWindow::findHelpFile(bin), installed);
+    QFile(beside).open(QIODevice::WriteOnly);
+    EXPECT_EQ(HelpWindow::findHelpFile(bin), beside);
 }
 
 TEST(Dialogs, AboutBoxShowsVersionAndDate)
