@@ -182,6 +182,7 @@ void TfrmMain::buildToolBar(QWidget* panel)
     auto picture = [&](const char* name, const char* icon, QStyle::StandardPixmap fallback,
                        const QString& hint) {
         QPushButton* b = button(name, QString(), hint);
+        b->setAccessibleName(hint);  // a picture says nothing to a screen reader
         b->setIcon(toolIcon(st, QStringLiteral(":/quennary/") + QLatin1String(icon)
                                     + QStringLiteral(".svg"), fallback));
         return b;
@@ -227,6 +228,7 @@ void TfrmMain::buildMenuPage(QWidget* page)
     auto* left = new QVBoxLayout;
     auto* pic = new toolkit::ClickablePicture(page);
     pic->setObjectName(QStringLiteral("imgMenu"));
+    pic->setAccessibleName(QStringLiteral("About Quennary"));
     pic->setFixedSize(160, 120);
     const QString picture = QStringLiteral(":/quennary/house.svg");
     if (QFile::exists(picture)) {

@@ -152,6 +152,7 @@ void AmortizationPage::buildControls()
     m_model = new AmortizationModel(this);
     m_grdAmortization = named(new QTableView(this), "grdAmortization", QRect(0, 116, 587, 250));
     m_grdAmortization->setModel(m_model);
+    m_grdAmortization->setAccessibleName(QStringLiteral("Amortization Schedule"));
     m_grdAmortization->verticalHeader()->hide();
     m_grdAmortization->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_grdAmortization->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

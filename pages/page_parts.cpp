@@ -3,7 +3,9 @@
 #include "pages/num_edit.h"
 #include "toolkit/hints.h"
 
+#include <QAbstractItemView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 
 namespace qn::pages {
@@ -30,6 +32,100 @@ void makeResult(QLineEdit* field)
     applyFieldLook(field, FieldLook::Result);
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::ClickFocus);
+}
+
+} // namespace qn::pages
+
+namespace qn::pages {
+
+namespace {
+
+// How near a label must be to name a field, in pixels.
+constexpr int kAboveGap = 28;
+constexpr int kLeftGap = 160;
+
+// The caption's distance to the field, or -1 when the label is not where a caption sits.
+int captionDistance(const QRect& label, const QRect& field)
+{
+    const bool overlapsColumn = label.left() < field.right() && label.right() > field.left();
+    if (overlapsColumn && label.bottom() <= field.top() + 2
+        && field.top() - label.bottom() <= kAboveGap)
+        return field.top() - label.bottom();
+    const bool sameRow = label.top() < field.bottom() && label.bottom() > field.top();
+    if (sameRow && label.right() <= field.left() + 2 && field.left() - label.right() <= kLeftGap)
+        return field.left() - label.right();
+    return -1;
+}
+
+QString plainCaption(const QLabel* label)
+{
+    QString text = label->text();
+    text.remove(QLatin1Char('&'));
+    return text.simplified();
+}
+
+// The nearest captions above in the same column and to the left in the same row, at any
+// distance, joined: "Payment, 15 Years" for a field in a grid of fields.
+QString tableCaption(const QWidget* field)
+{
+    const QRect f = field->geometry();
+    const QLabel* column = nullptr;
+    const QLabel* row = nullptr;
+    for (const QLabel* label :
+         field->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+        const QRect l = label->geometry();
+        if (plainCaption(label).isEmpty())
+            continue;
+        if (l.left() < f.right() && l.right() > f.left() && l.bottom() <= f.top()
+            && (!column || l.bottom() > column->geometry().bottom()))
+            column = label;
+        if (l.top() < f.bottom() && l.bottom() > f.top() && l.right() <= f.left()
+            && (!row || l.right() > row->geometry().right()))
+            row = label;
+    }
+    QStringList parts;
+    if (column)
+        parts.append(plainCaption(column));
+    if (row)
+        parts.append(plainCaption(row));
+    return parts.join(QStringLiteral(", "));
+}
+
+} // namespace
+
+void nameFieldsByTheirLabels(QWidget* page)
+{
+    QList<QWidget*> fields;
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+        if ((qobject_cast<QLineEdit*>(w) || qobject_cast<QAbstractItemView*>(w))
+            && w->accessibleName().isEmpty())
+            fields.append(w);
+    }
+    for (QWidget* field : fields) {
+        QLabel* best = nullptr;
+        int bestDistance = 0;
+        for (QLabel* label : field->parentWidget()->findChildren<QLabel*>(
+                 Qt::FindDirectChildrenOnly)) {
+            if (plainCaption(label).isEmpty())
+                continue;
+            const int d = captionDistance(label->geometry(), field->geometry());
+            if (d >= 0 && (!best || d < bestDistance)) {
+                best = label;
+                bestDistance = d;
+            }
+        }
+        if (!best) {
+            // A field in a table of fields: named by its column's and its row's captions.
+            const QString name = tableCaption(field);
+            if (!name.isEmpty())
+                field->setAccessibleName(name);
+            continue;
+        }
+        if (!best->buddy())
+            best->setBuddy(field);
+        else
+            field->setAccessibleName(plainCaption(best));
+    }
 }
 
 } // namespace qn::pages

@@ -23,3 +23,12 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 void makeResult(QLineEdit* field);
 
 } // namespace qn::pages
+
+namespace qn::pages {
+
+// Names every entry field and grid of a page for screen readers by the caption it is shown
+// with: the label just above it or just to its left becomes its buddy (or, where that label
+// already names another field, gives the field its accessible name).
+void nameFieldsByTheirLabels(QWidget* page);
+
+} // namespace qn::pages

@@ -1,5 +1,7 @@
 #include "pages/registry.h"
 
+#include "pages/page_parts.h"
+
 #include "pages/amortization_page.h"
 #include "pages/biweekly_page.h"
 #include "pages/closing_costs_page.h"
@@ -102,6 +104,7 @@ CalculatorPage* createPage(const PageInfo& info, PageHost& host, QWidget* parent
     CalculatorPage* page = info.factory(host, parent);
     page->setObjectName(info.name);
     page->setProperty("helpContext", info.helpContext);
+    nameFieldsByTheirLabels(page);
     return page;
 }
 

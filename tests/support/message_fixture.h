@@ -7,7 +7,11 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <utility>
+
+// Test failures print Qt strings as text rather than as bytes.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
 
 // Every message box answered and recorded. Every message must be taken by the test that
 // expects it; leftovers fail.
