@@ -41,20 +41,7 @@ protected:
     double value(const char* name) { return field(name)->value(); }
     QString text(const char* name) { return field(name)->displayText(); }
 
-    void type(const char* name, const QString& keys)
-    {
-        NumericField* f = field(name);
-        f->setFocus(Qt::TabFocusReason);
-        settle();
-        f->selectAll();
-        QTest::keyClicks(f, keys);
-    }
-    void leave()
-    {
-        if (QWidget* focused = QApplication::focusWidget())
-            focused->clearFocus();
-        settle();
-    }
+    void type(const char* name, const QString& keys) { typeInto(field(name), keys); }
     void typeAndLeave(const char* name, const QString& keys)
     {
         type(name, keys);

@@ -23,13 +23,7 @@ protected:
     {
         QString keys = number;
         keys.replace(QLatin1Char('.'), qn::toolkit::moneyLocale().decimalPoint());
-        m_window->setFocus(Qt::TabFocusReason);  // so that entering selects the text
-        settle();
-        field->setFocus(Qt::TabFocusReason);
-        settle();
-        QTest::keyClicks(field, keys);
-        m_window->setFocus(Qt::TabFocusReason);
-        settle();
+        typeAndLeave(field, keys);
     }
 
     // The number a field's text stands for, read independently of the field's code.

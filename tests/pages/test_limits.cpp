@@ -16,14 +16,7 @@ class Limits : public PageFixture {
 protected:
     void type(const QString& page, const char* field, const QString& text)
     {
-        auto* edit = find<NumericField>(page, field);
-        m_window->setFocus(Qt::TabFocusReason);
-        settle();
-        edit->setFocus(Qt::TabFocusReason);
-        settle();
-        QTest::keyClicks(edit, text);
-        m_window->setFocus(Qt::TabFocusReason);
-        settle();
+        typeAndLeave(find<NumericField>(page, field), text);
     }
 };
 

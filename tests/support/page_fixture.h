@@ -8,7 +8,9 @@
 #include "tests/support/message_fixture.h"
 #include "toolkit/message_box.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QLineEdit>
 #include <QHash>
 #include <QStackedLayout>
 #include <QStringList>
@@ -108,6 +110,29 @@ protected:
     {
         m_window.reset();
         MessageFixture::TearDown();
+    }
+
+    // Enters the field as Tab does (its text selected) and types, as a user would.
+    static void typeInto(QLineEdit* field, const QString& keys)
+    {
+        field->setFocus(Qt::TabFocusReason);
+        settle();
+        field->selectAll();
+        QTest::keyClicks(field, keys);
+    }
+
+    // Leaves whatever field has the focus, which runs its page's leave handler.
+    static void leave()
+    {
+        if (QWidget* focused = QApplication::focusWidget())
+            focused->clearFocus();
+        settle();
+    }
+
+    static void typeAndLeave(QLineEdit* field, const QString& keys)
+    {
+        typeInto(field, keys);
+        leave();
     }
 
     template <typename T>
