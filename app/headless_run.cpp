@@ -7,6 +7,7 @@
 #include "pages/num_edit.h"
 #include "pages/page_snapshot.h"
 #include "pages/registry.h"
+#include "reports/forms.h"
 #include "toolkit/guarded.h"
 #include "toolkit/message_box.h"
 
@@ -40,6 +41,7 @@ struct Request {
     QString page;
     std::vector<Action> actions;
     bool fields = false;
+    QString pdf;  // the page's report is written there
 };
 
 class UsageError {
@@ -107,6 +109,10 @@ Request parseArguments(const QStringList& args)
                 throw UsageError(QStringLiteral("--choose needs a whole index, not '") + index
                                  + QStringLiteral("'"));
             request.actions.push_back({Action::Choose, name, index});
+        } else if (option == QStringLiteral("--pdf")) {
+            request.pdf = value();
+            if (request.pdf.isEmpty())
+                throw UsageError(QStringLiteral("--pdf needs a file name"));
         } else if (option == QStringLiteral("--fields") && !inlineValue) {
             request.fields = true;
         } else {
@@ -220,7 +226,7 @@ bool isHeadlessRun(int argc, char** argv)
     // Any option of a page run makes it one, so a run missing --page gets a usage error
     // rather than a window.
     for (int i = 1; i < argc; ++i) {
-        for (const char* option : {"--page", "--set", "--click", "--choose", "--fields"}) {
+        for (const char* option : {"--page", "--set", "--click", "--choose", "--fields", "--pdf"}) {
             const std::size_t n = std::strlen(option);
             if (std::strncmp(argv[i], option, n) == 0 && (argv[i][n] == 0 || argv[i][n] == '='))
                 return true;
@@ -239,6 +245,9 @@ int runHeadless(const QStringList& args)
         if (!info || !info->factory)
             throw UsageError(QStringLiteral("unknown page '") + request.page
                              + QStringLiteral("'"));
+        if (!request.pdf.isEmpty() && reports::PreviewTitle(info->name).isEmpty())
+            throw UsageError(QStringLiteral("page '") + info->name
+                             + QStringLiteral("' has no report to write"));
     } catch (const UsageError& error) {
         printLine(stderr, QStringLiteral("usage error: ") + error.reason());
         return 2;
@@ -314,6 +323,11 @@ int runHeadless(const QStringList& args)
             settle();
         }
         failures.flush();
+        if (!request.pdf.isEmpty()) {
+            const auto report = reports::ReportFor(pages::takeSnapshot(info->name, page));
+            if (!report || !reports::writePdf(*report, request.pdf, QDateTime::currentDateTime()))
+                toolkit::showMessage(nullptr, QStringLiteral("Unable to write to ") + request.pdf);
+        }
         if (request.fields)
             printLine(stdout, QString::fromUtf8(QJsonDocument(pages::toJson(pages::takeSnapshot(info->name, page)))
                                                     .toJson(QJsonDocument::Indented))

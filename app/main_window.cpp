@@ -7,8 +7,11 @@
 #include "app/help_window.h"
 #include "app/prefs_dialog.h"
 #include "core/errors.h"
+#include "reports/forms.h"
+#include "reports/preview.h"
 #include "pages/calculator_page.h"
 #include "pages/failure_handler.h"
+#include "pages/page_snapshot.h"
 #include "pages/registry.h"
 #include "toolkit/guarded.h"
 #include "toolkit/hints.h"
@@ -212,8 +215,7 @@ void TfrmMain::buildToolBar(QWidget* panel)
     using qn::toolkit::connectGuarded;
     connectGuarded(m_btnMenu, &QPushButton::clicked, this,
                    [this] { gotoChosenCalculator(QStringLiteral("btnMenu")); });
-    // Printing of pages comes with the print module; the button only carries its state now.
-    connectGuarded(m_btnPrint, &QPushButton::clicked, this, [] {});
+    connectGuarded(m_btnPrint, &QPushButton::clicked, this, &TfrmMain::Print);
     connectGuarded(m_btnReset, &QPushButton::clicked, this, &TfrmMain::Reset);
     connectGuarded(update, &QPushButton::clicked, this, &TfrmMain::ShowUpdate);
     connectGuarded(prefs, &QPushButton::clicked, this, &TfrmMain::mnuPreferencesSetValuesClick);
@@ -427,9 +429,23 @@ void TfrmMain::mnuPreferencesSetValuesClick()
     runModal(prefs);
 }
 
-// Their windows come with the update and report modules.
+// The Update Center comes with the update module.
 void TfrmMain::ShowUpdate() {}
-void TfrmMain::Print() {}
+
+void TfrmMain::Print()
+{
+    // The page on show prints what it shows; pages without a report preview nothing.
+    CalculatorPage* page = currentPage();
+    if (!page || !m_notebook->isVisible())
+        return;
+    const auto report = reports::ReportFor(pages::takeSnapshot(currentPageName(), page));
+    if (!report)
+        return;
+    reports::TfrmPreview preview(this);
+    preview.setReport(*report, QDateTime::currentDateTime());
+    preview.setWindowState(Qt::WindowMaximized);
+    preview.exec();
+}
 
 void TfrmMain::MnuFileExitClick() { close(); }
 

@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRadioButton>
 #include <QTableView>
 
 namespace qn::pages {
@@ -34,6 +35,18 @@ QString PageSnapshot::label(const QString& name) const
     return it == labels.end() ? QString() : it->second;
 }
 
+double PageSnapshot::value(const QString& name) const
+{
+    const auto it = values.find(name);
+    return it == values.end() || !it->second ? 0.0 : *it->second;
+}
+
+int PageSnapshot::choice(const QString& name) const
+{
+    const auto it = choices.find(name);
+    return it == choices.end() ? -1 : it->second;
+}
+
 PageSnapshot takeSnapshot(const QString& pageName, const QWidget* page)
 {
     PageSnapshot snapshot;
@@ -41,7 +54,9 @@ PageSnapshot takeSnapshot(const QString& pageName, const QWidget* page)
     for (const QLineEdit* edit : page->findChildren<QLineEdit*>()) {
         if (!ownName(edit))
             continue;
-        snapshot.fields[edit->objectName()] = edit->displayText();
+        // A money field being edited shows its bare digits; what it stands for is its display.
+        const auto* money = qobject_cast<const TNumEdit*>(edit);
+        snapshot.fields[edit->objectName()] = money ? money->displayText() : edit->displayText();
         if (const auto* numeric = qobject_cast<const NumericField*>(edit)) {
             std::optional<double> number;
             try {
@@ -74,6 +89,21 @@ PageSnapshot takeSnapshot(const QString& pageName, const QWidget* page)
             rows.push_back(row);
         }
     }
+    // A group is a named widget holding radio buttons, items in the order they were made.
+    for (const QWidget* holder : page->findChildren<QWidget*>()) {
+        if (!ownName(holder) || qobject_cast<const QRadioButton*>(holder))
+            continue;
+        const QList<QRadioButton*> radios =
+            holder->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
+        if (radios.isEmpty())
+            continue;
+        int chosen = -1;
+        for (int i = 0; i < radios.size(); ++i) {
+            if (radios[i]->isChecked())
+                chosen = i;
+        }
+        snapshot.choices[holder->objectName()] = chosen;
+    }
     return snapshot;
 }
 
@@ -101,6 +131,10 @@ QJsonObject toJson(const PageSnapshot& snapshot)
     result.insert(QStringLiteral("values"), values);
     result.insert(QStringLiteral("labels"), labels);
     result.insert(QStringLiteral("grids"), grids);
+    QJsonObject choices;
+    for (const auto& [name, index] : snapshot.choices)
+        choices.insert(name, index);
+    result.insert(QStringLiteral("choices"), choices);
     return result;
 }
 

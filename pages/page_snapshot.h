@@ -20,14 +20,18 @@ struct PageSnapshot {
     std::map<QString, std::optional<double>> values;   // each numeric field; none: no number
     std::map<QString, QString> labels;                 // each named label's text
     std::map<QString, std::vector<QStringList>> grids; // rows of cell texts, headings first
+    std::map<QString, int> choices;  // each named group of radio buttons: the item chosen
 
     QString field(const QString& name) const;
     QString label(const QString& name) const;
+    // The value of a numeric field, 0 when it holds no number.
+    double value(const QString& name) const;
+    int choice(const QString& name) const;  // -1 when none
 };
 
 PageSnapshot takeSnapshot(const QString& pageName, const QWidget* page);
 
-// {"page", "fields", "values", "labels", "grids"}: the headless run's output.
+// {"page", "fields", "values", "labels", "grids", "choices"}: the headless run's output.
 QJsonObject toJson(const PageSnapshot& snapshot);
 
 } // namespace qn::pages

@@ -7,6 +7,8 @@
 #include "tests/support/window_fixture.h"
 
 #include <QAction>
+#include <QTimer>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -354,6 +356,30 @@ TEST_F(MainWindowTest, F1OpensTheFocusedControlsTopic)
     remove->setFocus();
     settle();
     EXPECT_EQ(pressF1(), 45);  // the extra-payments panel's own topic
+}
+
+} // namespace
+
+namespace {
+
+// Print on a page previews that page's report in the program's own preview window.
+TEST_F(MainWindowTest, PrintPreviewsTheReportOfThePageOnShow)
+{
+    m_window->show();
+    m_window->gotoChosenCalculator(QStringLiteral("BW"));
+    QString caption;
+    QString page;
+    QTimer::singleShot(0, m_window.get(), [&] {
+        QWidget* preview = QApplication::activeModalWidget();
+        ASSERT_NE(preview, nullptr);
+        caption = preview->windowTitle();
+        page = preview->findChild<QLabel*>(QStringLiteral("Label1"))->text();
+        preview->findChild<QPushButton*>(QStringLiteral("bbClose"))->click();
+    });
+    find<QPushButton>("btnPrint")->click();
+    EXPECT_EQ(caption, QStringLiteral("Print Preview - Quennary, 1.0.02"));
+    EXPECT_EQ(page, QStringLiteral("Page 1 of 1"));
+    EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
 }
 
 } // namespace

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "pages/page_snapshot.h"
+#include "reports/report_engine.h"
+
+#include <optional>
+
+namespace qn::reports {
+
+// The report a page prints, filled from what the page shows: the amortization schedule,
+// the loan spread chart, the calculations of the qualifier, biweekly and refinancing pages,
+// the good-faith estimate and the rent vs. buy worksheet. None for pages without a report.
+std::optional<Report> ReportFor(const pages::PageSnapshot& page);
+
+// The preview window's title for a page's report ("Preview of Amortization Schedule").
+QString PreviewTitle(const QString& pageName);
+
+// The parts every report shares: the title band and the footer (with page numbers on the
+// schedule), and the two-line note.
+Band TitleBand(const QString& title, double height = 120, double top = 43);
+Band FooterBand(bool pageNumbers);
+
+} // namespace qn::reports
