@@ -7,6 +7,8 @@
 #include "pages/closing_costs_page.h"
 #include "pages/mortgage_qualifier_page.h"
 #include "pages/quick_calculator_page.h"
+#include "pages/refinancing_page.h"
+#include "pages/rent_vs_buy_page.h"
 
 #include <algorithm>
 
@@ -42,7 +44,7 @@ std::vector<PageInfo> buildRegistry()
          s("Go to Biweekly Payments"), 5, &make<BiweeklyPage>},
         {s("RC"), 80, {s("Refinancing Calculator"), true, B::Enabled, B::Enabled}, s("RC"),
          s("&Refinancing Calculator"), 5, s("btnRC"), s("  Refinancing Calculator"),
-         s("Go to Refinancing Calculator"), 6, nullptr},
+         s("Go to Refinancing Calculator"), 6, &make<RefinancingPage>},
         {s("LS"), 40, {s("Loan Spread Calculator"), true, B::Disabled, B::Enabled}, s("LSC"),
          s("Loan &Spread Calculator"), 2, s("btnLSC"), s("  Loan Spread Calculator"),
          s("Go to Loan Spread Calculator"), 4, nullptr},
@@ -51,7 +53,7 @@ std::vector<PageInfo> buildRegistry()
          s("Go to Amortizations"), 2, &make<AmortizationPage>},
         {s("RVB"), 90, {s("Rent vs. Buy Calculator"), true, B::Enabled, B::Enabled}, s("RVB"),
          s("Rent &vs Buy Calculator"), 6, s("btnRVB"), s("  Rent vs. Buy Calculator"),
-         s("Go to Rent vs. Buy Calculator"), 7, nullptr},
+         s("Go to Rent vs. Buy Calculator"), 7, &make<RentVsBuyPage>},
     };
 }
 

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "pages/calculator_page.h"
+
+#include <vector>
+
+class QFrame;
+class QLabel;
+class QPushButton;
+
+namespace qn::pages {
+
+class NumericField;
+
+// Keeping the current loan against a new one held until the home is sold, with an
+// itemised closing-cost panel.
+class RefinancingPage : public CalculatorPage {
+    Q_OBJECT
+public:
+    explicit RefinancingPage(PageHost& host, QWidget* parent = nullptr);
+
+    void enter() override;
+    void reset() override;
+
+private slots:
+    void CalcRefi();
+    void CalcClosingCosts();
+    void btnCalcFeesClick();
+    void BtnCloseClosingCostsClick();
+    void BtnClearClosingCostsClick();
+
+private:
+    NumericField* field(const char* name) const;
+    void buildPanel();
+    void showStartingValues();
+
+    std::vector<NumericField*> m_inputs;   // tab order
+    std::vector<NumericField*> m_items;    // the panel's twelve amounts
+    QLabel* m_lblSell = nullptr;
+    QFrame* m_pnlClosingCosts = nullptr;
+    QPushButton* m_btnCalcFees = nullptr;
+};
+
+} // namespace qn::pages
