@@ -4,6 +4,7 @@
 
 #include "pages/amortization_page.h"
 #include "pages/biweekly_page.h"
+#include "pages/loan_spread_page.h"
 #include "pages/closing_costs_page.h"
 #include "pages/mortgage_qualifier_page.h"
 #include "pages/quick_calculator_page.h"
@@ -47,7 +48,7 @@ std::vector<PageInfo> buildRegistry()
          s("Go to Refinancing Calculator"), 6, &make<RefinancingPage>},
         {s("LS"), 40, {s("Loan Spread Calculator"), true, B::Disabled, B::Enabled}, s("LSC"),
          s("Loan &Spread Calculator"), 2, s("btnLSC"), s("  Loan Spread Calculator"),
-         s("Go to Loan Spread Calculator"), 4, nullptr},
+         s("Go to Loan Spread Calculator"), 4, &make<LoanSpreadPage>},
         {s("Amort"), 50, {s("Loan Amortizations"), false, B::Enabled, B::Enabled}, s("Amort"),
          s("Loan &Amortizations"), 3, s("btnAmort"), s("  Loan Amortizations"),
          s("Go to Amortizations"), 2, &make<AmortizationPage>},

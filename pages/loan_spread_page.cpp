@@ -1,0 +1,301 @@
+#include "pages/loan_spread_page.h"
+
+#include "pages/num_edit.h"
+#include "pages/page_parts.h"
+#include "toolkit/guarded.h"
+#include "toolkit/money.h"
+#include "toolkit/table_fit.h"
+
+#include <QEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStandardItemModel>
+#include <QTableView>
+#include <QVBoxLayout>
+
+namespace qn::pages {
+
+using calc::SpreadField;
+using calc::SpreadKind;
+using calc::StepGroup;
+
+namespace {
+
+constexpr int kFieldLeft = 46;
+constexpr int kRowTops[] = {19, 47, 75};
+constexpr int kLeftGroup = 251;
+constexpr int kRightGroup = 419;
+
+int checkedIndex(const QGroupBox* group)
+{
+    const auto radios = group->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
+    for (int i = 0; i < radios.size(); ++i) {
+        if (radios[i]->isChecked())
+            return i;
+    }
+    return -1;
+}
+
+} // namespace
+
+LoanSpreadPage::LoanSpreadPage(PageHost& host, QWidget* parent) : CalculatorPage(host, parent)
+{
+    QPushButton* menu = makeButton(this, "btnClosePG", QStringLiteral("  Menu"),
+                                   QStringLiteral("Go to Calculator Menu"), QRect(4, 0, 70, 17));
+    m_edtLoan = newMoneyEdit(this, "edtLoan", QRect(kFieldLeft, 19, 96, 22));
+    m_edtPayment = newMoneyEdit(this, "edtPayment", QRect(kFieldLeft, 19, 96, 22));
+    m_edtInterest = newNumberEdit(this, "edtInterest", 3, QRect(kFieldLeft, 47, 96, 22));
+    m_edtTerm = newNumberEdit(this, "edtTerm", 0, QRect(kFieldLeft, 75, 96, 22));
+    m_edtLoan->setValue(100000);
+    m_edtPayment->setValue(786.7);
+    m_edtInterest->setValue(8.75);
+    m_edtTerm->setValue(360);
+    m_edtPayment->hide();
+    const char* rowNames[] = {"lbl1", "lbl2", "lbl3"};
+    const char* rowCaptions[] = {"Loan:", "Rate:", "Months:"};
+    for (int i = 0; i < 3; ++i) {
+        m_rowLabels[static_cast<std::size_t>(i)] =
+            makeLabel(this, QLatin1String(rowCaptions[i]), QRect(4, kRowTops[i] + 2, 42, 18));
+        m_rowLabels[static_cast<std::size_t>(i)]->setObjectName(QLatin1String(rowNames[i]));
+    }
+
+    makeLabel(this, QStringLiteral("Calculate:"), QRect(148, 0, 98, 14))
+        ->setObjectName(QStringLiteral("Label16"));
+    m_rgCalculate = new QGroupBox(this);
+    m_rgCalculate->setObjectName(QStringLiteral("rgCalculate"));
+    m_rgCalculate->setGeometry(148, 14, 98, 84);
+    m_rgCalculate->setAccessibleName(QStringLiteral("Calculate"));
+    auto* column = new QVBoxLayout(m_rgCalculate);
+    column->setContentsMargins(4, 2, 2, 2);
+    column->setSpacing(0);
+    for (const char* item : {"PMT (P && I)", "Loan Amount", "Rates", "Term (Months)"}) {
+        auto* radio = new QRadioButton(QLatin1String(item), m_rgCalculate);
+        column->addWidget(radio);
+    }
+    m_rgCalculate->findChildren<QRadioButton*>().front()->setChecked(true);
+
+    m_lblLeft = makeLabel(this, QStringLiteral("Loan Amount Increment:"),
+                          QRect(kLeftGroup, 0, 164, 14));
+    m_lblLeft->setObjectName(QStringLiteral("lblLeft"));
+    m_lblRight = makeLabel(this, QStringLiteral("Interest Rate Increment:"),
+                           QRect(kRightGroup, 0, 164, 14));
+    m_lblRight->setObjectName(QStringLiteral("lblRight"));
+    m_rgLoan = makeGroup("rgLoan", calc::SpreadSteps(StepGroup::Loan), 3);
+    m_rgInterest = makeGroup("rgInterest", calc::SpreadSteps(StepGroup::Rate), 3);
+    m_rgPayments = makeGroup("rgPayments", calc::SpreadSteps(StepGroup::Payment), 3);
+    m_rgLoan->move(kLeftGroup, 13);
+    m_rgInterest->move(kRightGroup, 13);
+    m_rgPayments->move(kLeftGroup, 13);
+    m_rgPayments->hide();
+
+    m_model = new QStandardItemModel(calc::kSpreadRows, calc::kSpreadColumns, this);
+    m_grdLS = new QTableView(this);
+    m_grdLS->setObjectName(QStringLiteral("grdLS"));
+    m_grdLS->setAccessibleName(QStringLiteral("Loan spread table"));
+    m_grdLS->setModel(m_model);
+    m_grdLS->horizontalHeader()->hide();
+    m_grdLS->verticalHeader()->hide();
+    m_grdLS->verticalHeader()->setDefaultSectionSize(19);
+    m_grdLS->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grdLS->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    m_grdLS->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grdLS->setSelectionMode(QAbstractItemView::NoSelection);
+    m_grdLS->setFocusPolicy(Qt::NoFocus);
+    m_grdLS->setGeometry(4, 100, 69 + 7 * 73 + 2, 12 * 19 + 2);
+    m_grdLS->setColumnWidth(0, 69);
+    for (int c = 1; c < calc::kSpreadColumns; ++c)
+        m_grdLS->setColumnWidth(c, 73);
+    m_grdLS->setMouseTracking(true);
+    m_grdLS->viewport()->installEventFilter(this);
+
+    auto hidden = [this](const char* name) {
+        QLabel* label = makeLabel(this, QStringLiteral(" "), QRect(0, 0, 1, 1));
+        label->setObjectName(QLatin1String(name));
+        label->hide();
+        return label;
+    };
+    m_loanIncrement = hidden("LoanIncrementText");
+    m_rateIncrement = hidden("RateIncrementText");
+    m_paymentIncrement = hidden("PaymentIncrementText");
+
+    using toolkit::connectGuarded;
+    for (QGroupBox* group : {m_rgCalculate, m_rgLoan, m_rgInterest, m_rgPayments}) {
+        for (QRadioButton* radio : group->findChildren<QRadioButton*>())
+            connectGuarded(radio, &QRadioButton::clicked, this, &LoanSpreadPage::rgCalculateClick);
+    }
+    for (NumericField* f : {m_edtLoan, m_edtPayment, m_edtInterest, m_edtTerm})
+        connectGuarded(f, &NumericField::exited, this,
+                       &LoanSpreadPage::ChooseLoanSpreadCalculator);
+    connectGuarded(menu, &QPushButton::clicked, this, &LoanSpreadPage::btnClosePGClick);
+    applyLayout();
+    CleanGrid();
+}
+
+QGroupBox* LoanSpreadPage::makeGroup(const char* name, std::span<const calc::SpreadStep> steps,
+                                     int chosen)
+{
+    auto* group = new QGroupBox(this);
+    group->setObjectName(QLatin1String(name));
+    group->resize(164, 84);
+    auto* grid = new QGridLayout(group);
+    grid->setContentsMargins(4, 2, 2, 2);
+    grid->setSpacing(0);
+    for (std::size_t i = 0; i < steps.size(); ++i) {
+        auto* radio = new QRadioButton(QLatin1String(steps[i].caption), group);
+        radio->setChecked(static_cast<int>(i) == chosen);
+        grid->addWidget(radio, static_cast<int>(i) / 3, static_cast<int>(i) % 3);
+    }
+    return group;
+}
+
+NumericField* LoanSpreadPage::fieldOf(SpreadField field) const
+{
+    switch (field) {
+    case SpreadField::Loan: return m_edtLoan;
+    case SpreadField::Payment: return m_edtPayment;
+    case SpreadField::Interest: return m_edtInterest;
+    case SpreadField::Term: return m_edtTerm;
+    }
+    return m_edtLoan;
+}
+
+QGroupBox* LoanSpreadPage::groupOf(StepGroup group) const
+{
+    switch (group) {
+    case StepGroup::Loan: return m_rgLoan;
+    case StepGroup::Rate: return m_rgInterest;
+    case StepGroup::Payment: return m_rgPayments;
+    }
+    return m_rgLoan;
+}
+
+SpreadKind LoanSpreadPage::kind() const
+{
+    return static_cast<SpreadKind>(std::max(0, checkedIndex(m_rgCalculate)));
+}
+
+calc::SpreadInputs LoanSpreadPage::inputs() const
+{
+    calc::SpreadInputs in;
+    in.kind = kind();
+    in.loan = m_edtLoan->value();
+    in.payment = m_edtPayment->value();
+    in.interest = m_edtInterest->value();
+    in.term = m_edtTerm->value();
+    in.loanItem = checkedIndex(m_rgLoan);
+    in.rateItem = checkedIndex(m_rgInterest);
+    in.paymentItem = checkedIndex(m_rgPayments);
+    return in;
+}
+
+void LoanSpreadPage::applyLayout()
+{
+    const calc::SpreadLayout& layout = calc::LayoutOf(kind());
+    QWidget* previous = nullptr;
+    for (int i = 0; i < 3; ++i) {
+        NumericField* f = fieldOf(layout.rows[static_cast<std::size_t>(i)]);
+        f->move(kFieldLeft, kRowTops[i]);
+        f->show();
+        m_rowLabels[static_cast<std::size_t>(i)]->setText(
+            QLatin1String(layout.rowCaptions[static_cast<std::size_t>(i)]));
+        if (previous)
+            setTabOrder(previous, f);
+        previous = f;
+    }
+    NumericField* hiddenField = fieldOf(layout.hiddenField);
+    hiddenField->hide();
+    setTabOrder(previous, hiddenField);
+    QGroupBox* left = groupOf(layout.leftGroup);
+    QGroupBox* right = groupOf(layout.rightGroup);
+    left->move(kLeftGroup, 13);
+    right->move(kRightGroup, 13);
+    left->show();
+    right->show();
+    groupOf(layout.hiddenGroup)->hide();
+    m_lblLeft->setText(QLatin1String(layout.leftCaption));
+    m_lblRight->setText(QLatin1String(layout.rightCaption));
+}
+
+void LoanSpreadPage::rgCalculateClick()
+{
+    applyLayout();
+    CleanGrid();
+    ChooseLoanSpreadCalculator();
+    fieldOf(calc::LayoutOf(kind()).focus)->setFocus();
+}
+
+void LoanSpreadPage::showGrid(const calc::SpreadGrid& grid)
+{
+    const auto money = [](double value, int decimals) {
+        return toolkit::formatCurrency(value, decimals).toStdString();
+    };
+    for (int r = 0; r < calc::kSpreadRows; ++r) {
+        for (int c = 0; c < calc::kSpreadColumns; ++c) {
+            auto* item = new QStandardItem(
+                QString::fromStdString(calc::SpreadCellText(grid.at(c, r), money)));
+            item->setTextAlignment(Qt::AlignCenter);
+            const bool fixed = r == 0 || c == 0;
+            const bool centre = r == calc::kSpreadCentreRow || c == calc::kSpreadCentreColumn;
+            item->setBackground(fixed ? QColor(192, 192, 192)
+                                      : centre ? QColor(255, 255, 0) : QColor(Qt::white));
+            // The centre cell is the selected one: yellow with red text.
+            const bool selected = r == calc::kSpreadCentreRow && c == calc::kSpreadCentreColumn;
+            item->setForeground(selected ? QColor(Qt::red) : QColor(Qt::black));
+            m_model->setItem(r, c, item);
+        }
+    }
+    toolkit::fitTableFont(m_grdLS, font());
+}
+
+void LoanSpreadPage::CleanGrid() { showGrid(calc::CleanGrid(kind())); }
+
+void LoanSpreadPage::ChooseLoanSpreadCalculator()
+{
+    m_host.setPrintingEnabled(true);
+    const calc::SpreadGrid grid = calc::BuildSpread(inputs(), m_increments);
+    m_increments = grid.increments;
+    m_loanIncrement->setText(QString::fromStdString(m_increments.loan));
+    m_rateIncrement->setText(QString::fromStdString(m_increments.rate));
+    m_paymentIncrement->setText(QString::fromStdString(m_increments.payment));
+    showGrid(grid);
+}
+
+void LoanSpreadPage::enter()
+{
+    const SettingsValues& s = m_host.settings();
+    m_edtLoan->setValue(s.Loan);
+    m_edtInterest->setValue(s.Interest);
+    m_edtTerm->setValue(s.Term);
+    m_edtPayment->setValue(s.Payment);
+    ChooseLoanSpreadCalculator();
+    (kind() == SpreadKind::LoanAmount ? m_edtPayment : m_edtLoan)->setFocus();
+}
+
+void LoanSpreadPage::recoverFromArithmeticFailure()
+{
+    const calc::SpreadInputs restored = calc::RestoredSpreadInputs(inputs());
+    m_edtLoan->setValue(restored.loan);
+    m_edtPayment->setValue(restored.payment);
+    m_edtInterest->setValue(restored.interest);
+    m_edtTerm->setValue(restored.term);
+    CleanGrid();
+    ChooseLoanSpreadCalculator();
+    fieldOf(calc::LayoutOf(kind()).focus)->setFocus();
+}
+
+void LoanSpreadPage::reset() { recoverFromArithmeticFailure(); }
+
+void LoanSpreadPage::btnClosePGClick() { m_host.closeCalculators(); }
+
+bool LoanSpreadPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_grdLS->viewport() && event->type() == QEvent::MouseMove)
+        m_host.showHint(QLatin1String(calc::LayoutOf(kind()).hint));
+    return CalculatorPage::eventFilter(watched, event);
+}
+
+} // namespace qn::pages
