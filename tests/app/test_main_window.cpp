@@ -81,14 +81,33 @@ TEST_F(MainWindowTest, StartsOnTheMenuPageWithCalculatorCommandsOff)
               QStringLiteral(" Welcome to Tillerode Software's Quennary!"));
 }
 
-TEST_F(MainWindowTest, UnbuiltCalculatorsCannotBeChosen)
+TEST_F(MainWindowTest, EveryCalculatorCanBeChosenFromTheMenuPage)
 {
-    for (const char* name : {"btnRC", "btnLSC", "btnRVB"})
-        EXPECT_FALSE(enabled(name)) << name;
-    for (const char* name : {"mnuPopCalcsRC", "mnuCalculatorsLSC", "mnuCalculatorsRVB"})
-        EXPECT_FALSE(item(name)->isEnabled()) << name;
-    m_window->gotoChosenCalculator(QStringLiteral("RC"));
+    const std::pair<const char*, const char*> buttons[] = {
+        {"btnQC", "QC"}, {"btnMQ", "MQ"},  {"btnAmort", "Amort"}, {"btnECC", "ECC"},
+        {"btnLSC", "LS"}, {"btnBW", "BW"}, {"btnRC", "RC"},       {"btnRVB", "RVB"}};
+    for (const auto& [button, page] : buttons) {
+        ASSERT_TRUE(enabled(button)) << button;
+        find<QPushButton>(button)->click();
+        EXPECT_EQ(m_window->currentPageName(), QLatin1String(page));
+        find<QPushButton>("btnMenu")->click();
+    }
+    takeMessages();
+}
+
+// The Loan Spread page's own Menu button goes back without touching the side strip or the
+// Reset and Menu buttons.
+TEST_F(MainWindowTest, LoanSpreadMenuButtonKeepsTheShellAsItWas)
+{
+    m_window->gotoChosenCalculator(QStringLiteral("LS"));
+    const bool reset = enabled("btnReset");
+    m_window->page(QStringLiteral("LS"))->findChild<QPushButton*>(QStringLiteral("btnClosePG"))
+        ->click();
     EXPECT_EQ(m_window->currentPageName(), QStringLiteral("Menu"));
+    EXPECT_EQ(sideStrip(), QStringLiteral("Loan Spread Calculator"));
+    EXPECT_EQ(enabled("btnReset"), reset);
+    EXPECT_TRUE(enabled("btnMenu"));
+    EXPECT_FALSE(enabled("btnPrint"));
 }
 
 struct Entry {
