@@ -1,0 +1,223 @@
+// The Loan Spread, Refinancing and Rent vs. Buy pages through their real widgets.
+#include "pages/num_edit.h"
+#include "tests/support/page_fixture.h"
+
+#include <QAbstractItemModel>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+
+using qn::pages::NumericField;
+
+namespace {
+
+class SpreadPage : public PageFixture {
+protected:
+    void SetUp() override
+    {
+        PageFixture::SetUp();
+        m_window->gotoPage(ls);
+        settle();
+    }
+    QString cell(int column, int row)
+    {
+        return find<QTableView>(ls, "grdLS")->model()->index(row, column).data().toString();
+    }
+    void choose(const char* group, int item)
+    {
+        find<QGroupBox>(ls, group)
+            ->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)
+            .at(item)
+            ->click();
+        settle();
+    }
+    NumericField* field(const char* name) { return find<NumericField>(ls, name); }
+    const QString ls = QStringLiteral("LS");
+};
+
+TEST_F(SpreadPage, PaymentsAroundTheDefaults)
+{
+    EXPECT_EQ(cell(0, 0), QStringLiteral(" Loan / Rate"));
+    EXPECT_EQ(cell(0, 1), QStringLiteral(" $95,000"));
+    EXPECT_EQ(cell(0, 11), QStringLiteral(" $105,000"));
+    EXPECT_EQ(cell(1, 0), QStringLiteral("  7.25%"));
+    EXPECT_EQ(cell(7, 0), QStringLiteral("  10.25%"));
+    EXPECT_EQ(cell(4, 6), QStringLiteral(" $786.70"));
+    EXPECT_EQ(cell(1, 1), QStringLiteral(" $648.07"));
+    EXPECT_EQ(cell(7, 11), QStringLiteral(" $940.91"));
+    EXPECT_TRUE(m_window->printingEnabled());
+}
+
+TEST_F(SpreadPage, EachKindLaysItselfOutAndBuilds)
+{
+    choose("rgCalculate", 1);
+    EXPECT_EQ(cell(0, 0), QStringLiteral(" Pmt / Rate"));
+    EXPECT_EQ(cell(4, 6), QStringLiteral(" $100,000"));
+    EXPECT_EQ(cell(1, 1), QStringLiteral(" $60,351"));
+    EXPECT_EQ(cell(7, 11), QStringLiteral(" $129,639"));
+    EXPECT_FALSE(field("edtLoan")->isVisible());  // hidden, not cleared
+    EXPECT_DOUBLE_EQ(field("edtLoan")->value(), 100000);
+    EXPECT_EQ(find<QLabel>(ls, "lbl1")->text(), QStringLiteral("PMT:"));
+
+    choose("rgCalculate", 2);
+    EXPECT_EQ(cell(0, 0), QStringLiteral(" Loan / Pmt"));
+    EXPECT_EQ(cell(1, 0), QStringLiteral("  $561.70"));
+    EXPECT_EQ(cell(7, 0), QStringLiteral("  $1,011.70"));
+    EXPECT_EQ(cell(4, 6), QStringLiteral(" 8.750%"));
+    EXPECT_EQ(cell(1, 1), QStringLiteral(" 5.871%"));
+    EXPECT_EQ(cell(7, 11), QStringLiteral(" 11.148%"));
+    EXPECT_FALSE(find<QGroupBox>(ls, "rgInterest")->isVisible());
+
+    choose("rgCalculate", 3);
+    EXPECT_EQ(cell(4, 6), QStringLiteral(" 360.00"));
+    EXPECT_EQ(cell(4, 11), QStringLiteral(" 498.23"));
+    for (int c = 1; c <= 3; ++c)
+        EXPECT_EQ(cell(c, 11), QStringLiteral(" never")) << c;
+    EXPECT_TRUE(takeMessages().isEmpty());
+}
+
+TEST_F(SpreadPage, StepsAndNegativeRows)
+{
+    choose("rgInterest", 0);
+    EXPECT_EQ(cell(1, 0), QStringLiteral("  8.375%"));
+    EXPECT_EQ(cell(7, 0), QStringLiteral("  9.125%"));
+    EXPECT_EQ(find<QLabel>(ls, "RateIncrementText")->text(), QStringLiteral("1/8%"));
+    typeAndLeave(field("edtLoan"), QStringLiteral("20000"));
+    choose("rgLoan", 8);
+    EXPECT_EQ(cell(0, 1), QStringLiteral(" ($5,000)"));
+    EXPECT_EQ(cell(0, 11), QStringLiteral(" $45,000"));
+    EXPECT_TRUE(cell(4, 1).startsWith(QStringLiteral(" ($")));  // a negative payment
+    EXPECT_TRUE(takeMessages().isEmpty());
+}
+
+TEST_F(SpreadPage, HintsAndAFractionalTerm)
+{
+    QTest::mouseMove(find<QTableView>(ls, "grdLS")->viewport(), QPoint(100, 50));
+    settle();
+    EXPECT_EQ(m_window->m_hint, QStringLiteral(" Grid is displaying Payment Amounts"));
+    find<qn::pages::TFnpNumericEdit>(ls, "edtTerm")->setDecimals(1);
+    find<qn::pages::TFnpNumericEdit>(ls, "edtTerm")->setValue(360.5);
+    typeAndLeave(field("edtInterest"), QStringLiteral("8.75"));
+    // Each field left rebuilds the table, and each rebuild refuses the term.
+    const QStringList messages = takeMessages();
+    ASSERT_FALSE(messages.isEmpty());
+    for (const QString& message : messages)
+        EXPECT_EQ(message, QStringLiteral("Months must be a whole number from 0 to 1200."));
+}
+
+class RefiPage : public PageFixture {
+protected:
+    void SetUp() override
+    {
+        PageFixture::SetUp();
+        m_window->gotoPage(rc);
+        settle();
+    }
+    NumericField* field(const char* name) { return find<NumericField>(rc, name); }
+    double value(const char* name) { return field(name)->value(); }
+    const QString rc = QStringLiteral("RC");
+};
+
+TEST_F(RefiPage, TheExampleAndASaleAfterTheNewTerm)
+{
+    typeAndLeave(field("edtMonthsUntilSell"), QStringLiteral("240"));
+    EXPECT_NEAR(value("edtOldPayment"), 786.70, 0.005);
+    EXPECT_NEAR(value("edtNewPayment"), 790.38, 0.005);
+    EXPECT_NEAR(value("edtTotalSaved"), 61889.81, 0.005);
+    EXPECT_EQ(find<QLabel>(rc, "lblSell")->text(), QStringLiteral("If you sell in 240 months,"));
+    typeAndLeave(field("edtMonthsUntilSell"), QStringLiteral("300"));
+    EXPECT_EQ(find<QLabel>(rc, "lblSell")->text(), QStringLiteral("If you sell in 300 months,"));
+    EXPECT_NEAR(value("edtTotalPaymentSaved"), 46319.89, 0.005);
+    EXPECT_NEAR(value("edtTotalSaved"), 84440.33, 0.005);
+}
+
+TEST_F(RefiPage, SaleAfterTheOldLoansPayoffAndTooManyPaymentsMade)
+{
+    typeAndLeave(field("edtOldPaymentsMade"), QStringLiteral("200"));
+    EXPECT_NEAR(value("edtTotalSaved"), -19937.92, 0.005);
+    typeAndLeave(field("edtOldPaymentsMade"), QStringLiteral("400"));
+    EXPECT_EQ(takeMessages(),
+              QStringList{QStringLiteral("Payments Made cannot be more than Term in Months.")});
+    EXPECT_NEAR(value("edtTotalSaved"), -19937.92, 0.005);  // nothing computed
+}
+
+TEST_F(RefiPage, ThePanelItemisesTheClosingCosts)
+{
+    find<QPushButton>(rc, "btnCalcFees")->click();
+    EXPECT_TRUE(find<QWidget>(rc, "pnlClosingCosts")->isVisible());
+    typeAndLeave(field("edtDiscountPoints"), QStringLiteral("1500"));
+    typeAndLeave(field("edtAppraisalFee"), QStringLiteral("500"));
+    find<QPushButton>(rc, "btnCloseClosingCosts")->click();
+    settle();
+    EXPECT_FALSE(find<QWidget>(rc, "pnlClosingCosts")->isVisible());
+    EXPECT_DOUBLE_EQ(value("edtClosingFees"), 2000);
+    EXPECT_DOUBLE_EQ(value("edtRefiClosingCosts"), 2000);
+    EXPECT_NEAR(value("edtTotalSaved"), 59889.81, 0.005);
+    find<QPushButton>(rc, "btnCalcFees")->click();
+    find<QPushButton>(rc, "btnClearClosingCosts")->click();
+    EXPECT_DOUBLE_EQ(value("edtDiscountPoints"), 0);
+    EXPECT_DOUBLE_EQ(value("edtClosingFees"), 0);
+}
+
+TEST_F(RefiPage, ResetRestoresTheStartAndKeepsTheHeadline)
+{
+    typeAndLeave(field("edtMonthsUntilSell"), QStringLiteral("120"));
+    m_window->clickReset();
+    EXPECT_DOUBLE_EQ(value("edtMonthsUntilSell"), 240);
+    EXPECT_NEAR(value("edtTotalSaved"), 61889.81, 0.005);
+    EXPECT_EQ(find<QLabel>(rc, "lblSell")->text(), QStringLiteral("If you sell in 120 months,"));
+}
+
+class RvbPage : public PageFixture {
+protected:
+    void SetUp() override
+    {
+        PageFixture::SetUp();
+        m_window->gotoPage(rvb);
+        settle();
+    }
+    NumericField* field(const char* name) { return find<NumericField>(rvb, name); }
+    double value(const char* name) { return field(name)->value(); }
+    const QString rvb = QStringLiteral("RVB");
+};
+
+TEST_F(RvbPage, TheExampleCountsTheHouseAsItIs)
+{
+    typeAndLeave(field("edtRVBMonthlyRent"), QStringLiteral("950"));
+    EXPECT_DOUBLE_EQ(value("edtRVBHousePrice"), 147793);
+    EXPECT_NEAR(value("edtRVBRentSpent"), 61132.11, 0.005);
+    EXPECT_NEAR(value("edtRVBInvestmentValue"), 6258.98, 0.005);
+    EXPECT_NEAR(value("edtRVBAppreciation"), 59494.00, 0.005);
+    EXPECT_NEAR(value("edtRVBTaxDeductions"), 19410.38, 0.005);
+    EXPECT_NEAR(value("edtRVBValueOfPurchase"), 3075.01, 0.005);
+    EXPECT_NEAR(value("edtRVBValueOfRenting"), -59873.13, 0.005);
+    EXPECT_NEAR(value("edtRVBGain"), 62948.14, 0.005);
+}
+
+TEST_F(RvbPage, ZeroRatesAndAOneYearMove)
+{
+    typeAndLeave(field("edtRVBEstimatedReturn"), QStringLiteral("0"));
+    EXPECT_DOUBLE_EQ(value("edtRVBInvestmentValue"), 5000);
+    EXPECT_NEAR(value("edtRVBValueOfRenting"), -value("edtRVBRentSpent"), 0.005);
+    typeAndLeave(field("edtRVBTerm"), QStringLiteral("1"));
+    EXPECT_NEAR(value("edtRVBRentSpent"), 12 * 950, 0.005);
+    typeAndLeave(field("edtRVBPropertyAppreciation"), QStringLiteral("0"));
+    EXPECT_DOUBLE_EQ(value("edtRVBAppreciation"), 0);
+    typeAndLeave(field("edtRVBInterestRate"), QStringLiteral("0"));
+    EXPECT_DOUBLE_EQ(value("edtRVBHousePrice"), 360 * 950 + 5000);
+}
+
+TEST_F(RvbPage, YearsMustBeWholeFromOne)
+{
+    typeAndLeave(field("edtRVBTerm"), QStringLiteral("0"));
+    const QStringList messages = takeMessages();
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.front().startsWith(QStringLiteral("Years Before You Will Move")));
+    m_window->clickReset();
+    EXPECT_DOUBLE_EQ(value("edtRVBTerm"), 5);
+    EXPECT_DOUBLE_EQ(value("edtRVBGain"), 0);
+}
+
+} // namespace
