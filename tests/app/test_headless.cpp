@@ -115,6 +115,24 @@ TEST_F(HeadlessRun, TenMillionPaymentsAreRefusedAtOnce)
     EXPECT_EQ(grid.size(), 361);  // the entry's schedule stays
 }
 
+TEST_F(HeadlessRun, LoanSpreadGridExactlyAsShown)
+{
+    const RunResult r = run({QStringLiteral("--page"), QStringLiteral("LS"), QStringLiteral("--choose"),
+                             QStringLiteral("rgCalculate=2"), QStringLiteral("--fields")});
+    EXPECT_EQ(r.status, 0) << r.errors.toStdString();
+    const QJsonArray grid =
+        r.json.value(QStringLiteral("grids")).toObject().value(QStringLiteral("grdLS")).toArray();
+    ASSERT_EQ(grid.size(), 12);
+    const QJsonArray header = grid.at(0).toArray();
+    ASSERT_EQ(header.size(), 8);
+    EXPECT_EQ(header.at(0).toString(), QStringLiteral(" Loan / Pmt"));
+    EXPECT_EQ(header.at(1).toString(), QStringLiteral("  $561.70"));
+    EXPECT_EQ(grid.at(6).toArray().at(4).toString(), QStringLiteral(" 8.750%"));
+    EXPECT_EQ(grid.at(1).toArray().at(1).toString(), QStringLiteral(" 5.871%"));
+    EXPECT_EQ(grid.at(11).toArray().at(7).toString(), QStringLiteral(" 11.148%"));
+    EXPECT_EQ(r.json.value(QStringLiteral("choices")).toObject().value(QStringLiteral("rgCalculate")).toInt(), 2);
+}
+
 TEST_F(HeadlessRun, UsageErrorsComputeNothing)
 {
     const QStringList cases[] = {

@@ -128,6 +128,48 @@ TEST_F(ReportPdf, GoodFaithEstimateAddsUpFromThePage)
     EXPECT_GT(total, 0);
 }
 
+TEST_F(ReportPdf, LoanSpreadChartOfRates)
+{
+    const QString text = print(QStringLiteral("LS"), {QStringLiteral("--choose"),
+                                                      QStringLiteral("rgCalculate=2")});
+    EXPECT_EQ(m_status, 0);
+    EXPECT_TRUE(text.contains(QStringLiteral("Chart of Interest Rates")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Loan Amounts incremented by $1000")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Payment Amounts incremented by $75")));
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Loan Amount:\\s+\\$100,000.00"))));
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Payment:\\s+\\$786.70"))));
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Term:\\s+360 months"))));
+    EXPECT_TRUE(text.contains(QStringLiteral("Loan / Pmt")));
+    EXPECT_TRUE(text.contains(QStringLiteral("8.750%")));
+    EXPECT_TRUE(text.contains(QStringLiteral("11.148%")));
+}
+
+TEST_F(ReportPdf, RefinancingWithItsHeadline)
+{
+    const QString text = print(QStringLiteral("RC"), {QStringLiteral("--set"),
+                                                      QStringLiteral("edtMonthsUntilSell=240")});
+    EXPECT_TRUE(text.contains(QStringLiteral("Refinancing")));
+    EXPECT_TRUE(text.contains(QStringLiteral(
+        "If you sell in 240 months, your new loan will save you money as indicated below.")));
+    EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("TOTAL SAVED\\s+\\$61,889.81"))));
+    EXPECT_TRUE(text.contains(QStringLiteral("8.75%")));
+}
+
+TEST_F(ReportPdf, RentVsBuyWorksheetInItsOrder)
+{
+    const QString text = print(QStringLiteral("RVB"), {QStringLiteral("--set"),
+                                                       QStringLiteral("edtRVBInterestRate=8.125")});
+    EXPECT_TRUE(text.contains(QStringLiteral("Rent vs. Buy Comparison")));
+    EXPECT_TRUE(text.contains(QRegularExpression(
+        QStringLiteral("Interest Rate of Home Loan:\\s+8.13%"))));  // three significant digits
+    EXPECT_TRUE(text.contains(QRegularExpression(
+        QStringLiteral("Personal Income Tax Rate % \\(Include Federal \\+ State\\):\\s+33%"))));
+    const qsizetype first = text.indexOf(QStringLiteral("Current Monthly Rent:"));
+    const qsizetype last = text.indexOf(QStringLiteral("Effective Gain of Owning vs. Renting:"));
+    EXPECT_GE(first, 0);
+    EXPECT_GT(last, first);
+}
+
 TEST_F(ReportPdf, APageWithoutAReportIsAUsageError)
 {
     QProcess run;
