@@ -67,8 +67,12 @@ LoanSpreadPage::LoanSpreadPage(PageHost& host, QWidget* parent) : CalculatorPage
         ->setObjectName(QStringLiteral("Label16"));
     m_rgCalculate = new QGroupBox(this);
     m_rgCalculate->setObjectName(QStringLiteral("rgCalculate"));
-    m_rgCalculate->setGeometry(148, 14, 98, 84);
+    m_rgCalculate->setGeometry(146, 14, 103, 84);
     m_rgCalculate->setAccessibleName(QStringLiteral("Calculate"));
+    // The choices are long for the room the page gives them: a smaller font keeps them whole.
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() * 0.78);
+    m_rgCalculate->setFont(small);
     auto* column = new QVBoxLayout(m_rgCalculate);
     column->setContentsMargins(4, 2, 2, 2);
     column->setSpacing(0);
@@ -141,6 +145,9 @@ QGroupBox* LoanSpreadPage::makeGroup(const char* name, std::span<const calc::Spr
     auto* group = new QGroupBox(this);
     group->setObjectName(QLatin1String(name));
     group->resize(164, 84);
+    QFont small = font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    group->setFont(small);
     auto* grid = new QGridLayout(group);
     grid->setContentsMargins(4, 2, 2, 2);
     grid->setSpacing(0);

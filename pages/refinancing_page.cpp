@@ -86,7 +86,7 @@ RefinancingPage::RefinancingPage(PageHost& host, QWidget* parent) : CalculatorPa
 {
     heading(this, QStringLiteral("Current Loan"), QRect(6, 2, 190, 18));
     heading(this, QStringLiteral("New Loan"), QRect(200, 2, 190, 18));
-    heading(this, QStringLiteral("Savings"), QRect(394, 2, 190, 18));
+    heading(this, QStringLiteral("Savings"), QRect(414, 2, 170, 18));
     for (int i = 0; i < 6; ++i) {
         const int top = 24 + 40 * i;
         QLabel* a = makeLabel(this, QLatin1String(kCurrent[i].caption), QRect(6, top, 88, 30));
@@ -106,8 +106,8 @@ RefinancingPage::RefinancingPage(PageHost& host, QWidget* parent) : CalculatorPa
         m_inputs.push_back(field(name));
     for (int i = 0; i < 6; ++i) {
         const int top = 24 + 40 * i;
-        makeLabel(this, QLatin1String(kSavings[i].caption), QRect(394, top, 190, 16));
-        makeField(this, kSavings[i], QRect(394, top + 16, 120, 22));
+        makeLabel(this, QLatin1String(kSavings[i].caption), QRect(414, top, 170, 16));
+        makeField(this, kSavings[i], QRect(414, top + 16, 120, 22));
     }
     m_btnCalcFees = makeButton(this, "btnCalcFees", QStringLiteral("..."),
                                QStringLiteral("Itemize the closing costs"), QRect(387, 147, 22, 24));
@@ -140,20 +140,20 @@ void RefinancingPage::buildPanel()
     m_pnlClosingCosts->setObjectName(QStringLiteral("pnlClosingCosts"));
     m_pnlClosingCosts->setFrameStyle(QFrame::Panel | QFrame::Raised);
     m_pnlClosingCosts->setAutoFillBackground(true);
-    m_pnlClosingCosts->setGeometry(30, 20, 528, 262);
+    m_pnlClosingCosts->setGeometry(18, 20, 552, 262);
     QFrame* p = m_pnlClosingCosts;
     heading(p, QStringLiteral("Itemized Closing Costs"), QRect(10, 6, 300, 18));
     for (int i = 0; i < 12; ++i) {
         const int column = i / 6;
         const int top = 30 + 30 * (i % 6);
-        const int left = 10 + 258 * column;
-        makeLabel(p, QLatin1String(kItems[i].caption), QRect(left, top, 146, 24));
-        m_items.push_back(makeField(p, kItems[i], QRect(left + 148, top, 100, 24)));
+        const int left = 10 + 270 * column;
+        makeLabel(p, QLatin1String(kItems[i].caption), QRect(left, top, 158, 24));
+        m_items.push_back(makeField(p, kItems[i], QRect(left + 160, top, 100, 24)));
     }
     for (std::size_t i = 1; i < m_items.size(); ++i)
         setTabOrder(m_items[i - 1], m_items[i]);
-    makeLabel(p, QStringLiteral("Closing Costs"), QRect(268, 214, 146, 24));
-    makeField(p, {"edtClosingFees", "Closing Costs", -1, true}, QRect(416, 214, 100, 24));
+    makeLabel(p, QStringLiteral("Closing Costs"), QRect(280, 214, 158, 24));
+    makeField(p, {"edtClosingFees", "Closing Costs", -1, true}, QRect(440, 214, 100, 24));
     QPushButton* clear = makeButton(p, "btnClearClosingCosts", QStringLiteral("Clear"),
                                     QStringLiteral("Zero all Closing Costs"), QRect(10, 214, 90, 26));
     QPushButton* ok = makeButton(p, "btnCloseClosingCosts", QStringLiteral("OK"),

@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QPushButton>
+#include <QRadioButton>
 
 using qn::pages::TFnpNumericEdit;
 using qn::pages::TNumEdit;
@@ -57,6 +58,28 @@ TEST_F(Screenshots, WidestFiguresOnTheFirstPages)
     find<TFnpNumericEdit>(QStringLiteral("QC"), "EdtN")->setValue(1200);
     find<QPushButton>(QStringLiteral("QC"), "BtnCalcQuickCalc")->click();
     save(QStringLiteral("qc"));
+    takeMessages();
+}
+
+TEST_F(Screenshots, TheLaterPages)
+{
+    m_window->gotoPage(QStringLiteral("LS"));
+    for (int kind = 0; kind < 4; ++kind) {
+        find<QWidget>(QStringLiteral("LS"), "rgCalculate")
+            ->findChildren<QRadioButton*>()
+            .at(kind)
+            ->click();
+        save(QStringLiteral("ls-kind%1").arg(kind));
+    }
+    m_window->gotoPage(QStringLiteral("RC"));
+    save(QStringLiteral("rc"));
+    find<QPushButton>(QStringLiteral("RC"), "btnCalcFees")->click();
+    save(QStringLiteral("rc-panel"));
+    m_window->gotoPage(QStringLiteral("RVB"));
+    find<TNumEdit>(QStringLiteral("RVB"), "edtRVBMonthlyRent")->setFocus();
+    settle();
+    m_window->setFocus();
+    save(QStringLiteral("rvb"));
     takeMessages();
 }
 
