@@ -41,12 +41,21 @@ int main(int argc, char** argv)
                                             QStringLiteral("Read and write settings in FILE."),
                                             QStringLiteral("FILE"));
     parser.addOption(settingsOption);
+    const QCommandLineOption updateOption(
+        QStringLiteral("update-url"),
+        QStringLiteral("Read the product-information page at URL when checking for updates."),
+        QStringLiteral("URL"));
+    parser.addOption(updateOption);
     parser.addHelpOption();
     parser.process(app);
     const QString settingsPath = parser.isSet(settingsOption) ? parser.value(settingsOption)
                                                               : qn::app::DefaultSettingsPath();
 
     qn::app::TfrmMain window(settingsPath);
+    if (parser.isSet(updateOption) && !window.setUpdateUrl(parser.value(updateOption))) {
+        std::fprintf(stderr, "--update-url needs an http or https address\n");
+        return 2;
+    }
     qn::app::traceWhenExposed(&window, "main-shown");
     window.show();
     splash.raise();

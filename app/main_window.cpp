@@ -5,6 +5,7 @@
 #include "app/dialog_util.h"
 #include "app/disclaimer.h"
 #include "app/help_window.h"
+#include "app/ini_file.h"
 #include "app/prefs_dialog.h"
 #include "core/errors.h"
 #include "reports/forms.h"
@@ -18,10 +19,16 @@
 #include "toolkit/message_box.h"
 #include "toolkit/product.h"
 #include "toolkit/widgets.h"
+#include "update/update_center.h"
+#include "update/web_file_info.h"
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QDesktopServices>
 #include <QDialog>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QProcess>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -40,6 +47,7 @@
 #include <QStyle>
 #include <QTextEdit>
 #include <QTimer>
+#include <QUrl>
 #include <QVBoxLayout>
 
 namespace qn::app {
@@ -73,6 +81,7 @@ TfrmMain::TfrmMain(const QString& settingsPath, QWidget* parent)
         [this](std::exception_ptr failure) { AppOnException(failure); });
 
     m_helpFile = HelpWindow::findHelpFile(exeFolder);
+    setUpUpdates();
     HelpWindow::setHelpFile(m_helpFile);
     m_exitDraw = [] { return static_cast<int>(QRandomGenerator::global()->bounded(5)); };
 
@@ -429,8 +438,52 @@ void TfrmMain::mnuPreferencesSetValuesClick()
     runModal(prefs);
 }
 
-// The Update Center comes with the update module.
-void TfrmMain::ShowUpdate() {}
+bool TfrmMain::setUpdateUrl(const QString& url) { return m_webFileInfo->setHomeURL(url); }
+
+void TfrmMain::ShowUpdate()
+{
+    update::TfrmUpdate center(*m_webFileInfo, this);
+    runModal(center);
+}
+
+void TfrmMain::setUpUpdates()
+{
+    m_webFileInfo = new update::TWebFileInfo(this);
+    m_webFileInfo->setHomeURL(toolkit::kMakerProductInfoPage);
+    IniFile file;
+    file.load(m_settingsPath);
+    const QString configured =
+        file.readString(QStringLiteral("Update"), QStringLiteral("HomeUrl"), QString());
+    if (!configured.isEmpty())
+        m_webFileInfo->setHomeURL(configured);
+    m_webFileInfo->askSavePath = [this](const QString& proposed) {
+        QString filter;
+        QString path = QFileDialog::getSaveFileName(
+            this, QString(), proposed,
+            QStringLiteral("Application (*.EXE);;Zipped File (*.ZIP);;All Files (*.*)"), &filter);
+        if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) {
+            if (filter.startsWith(QStringLiteral("Application")))
+                path += QStringLiteral(".EXE");
+            else if (filter.startsWith(QStringLiteral("Zipped")))
+                path += QStringLiteral(".ZIP");
+        }
+        return path;
+    };
+    m_webFileInfo->startFile = [](const QString& file, const QString& params) {
+        if (QFileInfo(file).isExecutable())
+            return QProcess::startDetached(file, QProcess::splitCommand(params));
+        return QDesktopServices::openUrl(QUrl::fromLocalFile(file));
+    };
+    m_webFileInfo->saveSettings = [this] {
+        try {
+            SaveSettings(m_settingsPath, m_settings);
+        } catch (const qn::QnError& error) {
+            qn::toolkit::showMessage(this, QString::fromStdString(error.what()));
+        }
+    };
+    // The installer takes over: no exit dialog, and the settings were saved just before.
+    m_webFileInfo->endProgram = [] { QCoreApplication::exit(0); };
+}
 
 void TfrmMain::Print()
 {

@@ -22,6 +22,10 @@ namespace qn::toolkit {
 class HintDisplay;
 }
 
+namespace qn::update {
+class TWebFileInfo;
+}
+
 namespace qn::pages {
 class CalculatorPage;
 class FailureQueue;
@@ -74,6 +78,11 @@ public:
     int helpContext() const;
     int currentHelpContext() const;  // the Help button's topic; -1: the contents instead
 
+    // The product-information page the update check reads (--update-url, or the settings
+    // file's [Update] HomeUrl, else the maker's).
+    bool setUpdateUrl(const QString& url);
+    update::TWebFileInfo& webFileInfo() { return *m_webFileInfo; }
+
     // Shows a modal window centred on this window's current bounds; returns its result.
     int runModal(QDialog& dialog);
 
@@ -103,6 +112,7 @@ private:
     void addCalculatorItems(QMenu* menu, const QString& prefix);
     void setCalcItemsEnabled(const QString& name, bool on);
     CalculatorPage* currentPage() const;
+    void setUpUpdates();
     bool FormCloseQuery();
     void FormClose();
 
@@ -126,6 +136,7 @@ private:
 
     toolkit::HintDisplay* m_hints = nullptr;
     pages::FailureQueue* m_failures = nullptr;
+    update::TWebFileInfo* m_webFileInfo = nullptr;
 };
 
 } // namespace qn::app

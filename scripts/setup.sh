@@ -4,7 +4,7 @@ set -euo pipefail
 
 PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 poppler-utils
-          locales desktop-file-utils appstream)
+          locales desktop-file-utils appstream libssl-dev xxd)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -19,12 +19,14 @@ MessageInterceptor setMessageInterceptor(MessageInterceptor interceptor)
 
 QMessageBox::StandardButton showMessage(QWidget* parent, const QString& text,
                                         QMessageBox::Icon icon,
-                                        QMessageBox::StandardButtons buttons)
+                                        QMessageBox::StandardButtons buttons,
+                                        const QString& title)
 {
-    const MessageRequest request{parent, text, icon, buttons};
+    const MessageRequest request{parent, text, icon, buttons, title};
     if (auto& interceptor = interceptorSlot())
         return interceptor(request);
-    QMessageBox box(icon, QGuiApplication::applicationDisplayName(), text, buttons, parent);
+    QMessageBox box(icon, title.isEmpty() ? QGuiApplication::applicationDisplayName() : title,
+                    text, buttons, parent);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

@@ -16,6 +16,7 @@ struct MessageRequest {
     QString text;
     QMessageBox::Icon icon = QMessageBox::Information;
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
+    QString title;  // empty: the application's name
 };
 
 using MessageInterceptor = std::function<QMessageBox::StandardButton(const MessageRequest&)>;
@@ -25,6 +26,7 @@ MessageInterceptor setMessageInterceptor(MessageInterceptor interceptor);
 
 QMessageBox::StandardButton showMessage(QWidget* parent, const QString& text,
                                         QMessageBox::Icon icon = QMessageBox::Information,
-                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+                                        QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+                                        const QString& title = {});
 
 } // namespace qn::toolkit

@@ -16,5 +16,8 @@ inline const QString kMakerSuggestionMail =
     QStringLiteral("mailto:suggestions@tillerode.example");
 inline const QString kMakerSupportMail = QStringLiteral("mailto:support@tillerode.example");
 inline const QString kMakerHomeText = QStringLiteral("tillerode.example");
+// The product-information page the update check reads.
+inline const QString kMakerProductInfoPage =
+    QStringLiteral("https://tillerode.example/quennary/product.html");
 
 } // namespace qn::toolkit

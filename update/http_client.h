@@ -1,0 +1,73 @@
+#pragma once
+
+#include "update/http_parse.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QUrl>
+
+#include <memory>
+
+class QIODevice;
+class QTcpSocket;
+class QTimer;
+
+namespace qn::update {
+
+// A GET of one address at a time, asynchronous on the user-interface thread: HTTP/1.0 over
+// TCP, or over TLS for https, optionally through a proxy; "Location" redirects are
+// followed up to five times; 30 s without data ends the request.
+class HttpClient : public QObject {
+    Q_OBJECT
+public:
+    explicit HttpClient(QObject* parent = nullptr);
+    ~HttpClient() override;
+
+    void setProxy(const QString& host, quint16 port);
+    void setTimeout(int milliseconds);
+
+    // The body goes to `sink` when given, else into memory (at most 1 MiB, which no
+    // product-information page comes near).
+    void get(const QUrl& url, QIODevice* sink = nullptr);
+    void abort();
+    bool isRunning() const;
+
+    const QByteArray& body() const { return m_body; }
+    int statusCode() const { return m_status.code; }
+    const QString& reason() const { return m_status.reason; }
+    bool failed() const { return m_failed; }
+    const QString& errorText() const { return m_error; }
+
+    static constexpr qint64 kMemoryLimit = 1024 * 1024;
+    static constexpr int kMaxRedirects = 5;
+
+signals:
+    void progress(qint64 received, qint64 total);  // total -1: not announced
+    void finished(bool error);
+
+private:
+    void start(const QUrl& url);
+    void onConnected();
+    void onReadyRead();
+    void onClosed();
+    void onSocketError();
+    void complete(bool error, const QString& reason);
+    void dropSocket();
+
+    QString m_proxyHost;
+    quint16 m_proxyPort = 80;
+    int m_timeoutMs = 30000;
+    QUrl m_url;
+    QPointer<QIODevice> m_sink;
+    QTcpSocket* m_socket = nullptr;
+    QTimer* m_timer = nullptr;
+    std::unique_ptr<ResponseParser> m_parser;
+    QByteArray m_body;
+    StatusLine m_status;
+    bool m_running = false;
+    bool m_failed = false;
+    QString m_error;
+    int m_redirects = 0;
+};
+
+} // namespace qn::update

@@ -1,0 +1,133 @@
+#include "update/http_parse.h"
+
+namespace qn::update {
+
+QByteArray BuildRequest(const QUrl& url, bool viaProxy)
+{
+    // Through a proxy the request line carries the whole address.
+    QByteArray path = viaProxy ? url.toEncoded() : url.path(QUrl::FullyEncoded).toLatin1();
+    if (path.isEmpty())
+        path = "/";
+    if (!viaProxy && url.hasQuery())
+        path += '?' + url.query(QUrl::FullyEncoded).toLatin1();
+    return "GET " + path + " HTTP/1.0\r\nHost: " + url.host(QUrl::FullyEncoded).toLatin1()
+           + "\r\n\r\n";
+}
+
+std::optional<StatusLine> ParseStatusLine(const QByteArray& line)
+{
+    if (!line.startsWith("HTTP/1.0 ") && !line.startsWith("HTTP/1.1 "))
+        return std::nullopt;
+    const QByteArray code = line.mid(9, 3);
+    bool ok = false;
+    const int value = code.toInt(&ok);
+    if (!ok || code.size() != 3 || value < 100 || value > 999)
+        return std::nullopt;
+    StatusLine status;
+    status.code = value;
+    status.reason = QString::fromLatin1(line.mid(13)).trimmed();
+    return status;
+}
+
+ResponseParser::ResponseParser(std::optional<qint64> bodyLimit) : m_bodyLimit(bodyLimit) {}
+
+void ResponseParser::fail(const QString& reason)
+{
+    m_state = State::Failed;
+    m_error = reason;
+    m_pending.clear();
+}
+
+QString ResponseParser::header(const QByteArray& lowerName) const
+{
+    const auto it = m_headers.find(lowerName);
+    return it == m_headers.end() ? QString() : it->second;
+}
+
+void ResponseParser::parseHeaders(const QByteArray& block)
+{
+    const QList<QByteArray> lines = block.split('\n');
+    const auto status = ParseStatusLine(lines.value(0).trimmed());
+    if (!status) {
+        fail(QStringLiteral("The server's answer is not HTTP"));
+        return;
+    }
+    m_status = *status;
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        const QByteArray line = lines[i].trimmed();
+        const qsizetype colon = line.indexOf(':');
+        if (colon <= 0)
+            continue;
+        m_headers[line.left(colon).trimmed().toLower()] =
+            QString::fromLatin1(line.mid(colon + 1).trimmed());
+    }
+    const QString length = header("content-length");
+    if (!length.isEmpty()) {
+        bool ok = false;
+        const qint64 value = length.toLongLong(&ok);
+        if (!ok || value < 0) {
+            fail(QStringLiteral("The server announced a length that is no number"));
+            return;
+        }
+        m_length = value;
+    }
+    if (m_bodyLimit && m_length && *m_length > *m_bodyLimit)
+        fail(QStringLiteral("The server's answer is too large"));
+}
+
+QByteArray ResponseParser::feed(const QByteArray& bytes)
+{
+    if (m_state == State::Done || m_state == State::Failed)
+        return {};
+    QByteArray body;
+    if (m_state == State::Headers) {
+        m_pending += bytes;
+        qsizetype end = m_pending.indexOf("\r\n\r\n");
+        qsizetype skip = 4;
+        if (end < 0) {
+            end = m_pending.indexOf("\n\n");
+            skip = 2;
+        }
+        if (end < 0) {
+            if (m_pending.size() > kMaxHeaderBytes)
+                fail(QStringLiteral("The server's headers are too long"));
+            return {};
+        }
+        if (end > kMaxHeaderBytes) {
+            fail(QStringLiteral("The server's headers are too long"));
+            return {};
+        }
+        parseHeaders(m_pending.left(end));
+        if (m_state == State::Failed)
+            return {};
+        m_state = State::Body;
+        body = m_pending.mid(end + skip);
+        m_pending.clear();
+    } else {
+        body = bytes;
+    }
+    if (m_length && m_received + body.size() > *m_length)
+        body.truncate(*m_length - m_received);  // anything after the announced end is not ours
+    m_received += body.size();
+    if (m_bodyLimit && m_received > *m_bodyLimit) {
+        fail(QStringLiteral("The server's answer is too large"));
+        return {};
+    }
+    if (m_length && m_received == *m_length)
+        m_state = State::Done;
+    return body;
+}
+
+void ResponseParser::finish()
+{
+    if (m_state == State::Headers)
+        fail(QStringLiteral("The connection closed before the server answered"));
+    else if (m_state == State::Body) {
+        if (m_length && m_received < *m_length)
+            fail(QStringLiteral("The connection closed before the whole answer arrived"));
+        else
+            m_state = State::Done;
+    }
+}
+
+} // namespace qn::update
