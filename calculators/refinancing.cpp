@@ -1,6 +1,7 @@
 #include "calculators/refinancing.h"
 
 #include "calculators/field_checks.h"
+#include "core/checked.h"
 #include "core/errors.h"
 #include "core/finance.h"
 
@@ -49,6 +50,47 @@ RefiResults CalcRefi(const RefiInputs& in)
         throw EMathError("Floating point overflow");
     r.sellText = "If you sell in " + std::to_string(sell) + " months,";
     return r;
+}
+
+std::vector<double> RefiNetSavingsByMonth(const RefiInputs& in)
+{
+    const RefiResults r = CalcRefi(in);  // checks the inputs and gives both payments
+    const int months = std::max(r.oldMonthsCompared, r.newMonthsCompared);
+    const double oldRate = in.oldInterestRate / 1200;
+    const double newRate = in.newInterestRate / 1200;
+    double oldBalance = in.oldLoan;
+    double newBalance = in.newLoan;
+    double oldEquity = 0;
+    double newEquity = 0;
+    double paid = 0;  // payment savings so far
+    std::vector<double> net;
+    net.reserve(static_cast<std::size_t>(months));
+    for (int m = 1; m <= months; ++m) {
+        if (m <= r.oldMonthsCompared) {
+            const double principal = r.oldPayment - oldBalance * oldRate;
+            oldEquity += principal;
+            oldBalance -= principal;
+            paid += r.oldPayment;
+        }
+        if (m <= r.newMonthsCompared) {
+            const double principal = r.newPayment - newBalance * newRate;
+            newEquity += principal;
+            newBalance -= principal;
+            paid -= r.newPayment;
+        }
+        net.push_back(Finite(paid + (newEquity - oldEquity) - in.closingCosts));
+    }
+    return net;
+}
+
+std::optional<int> RefiBreakEvenMonth(const RefiInputs& in)
+{
+    const std::vector<double> net = RefiNetSavingsByMonth(in);
+    for (std::size_t i = 0; i < net.size(); ++i) {
+        if (net[i] >= 0)
+            return static_cast<int>(i) + 1;
+    }
+    return std::nullopt;
 }
 
 RefiResults RefiResetResults()

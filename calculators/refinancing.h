@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace qn::calc {
 
@@ -41,6 +43,14 @@ inline constexpr const char* kRefiSavedText =
 // more than the term, else qn::EInputError with the user's message; arithmetic failures
 // throw qn::EMathError.
 RefiResults CalcRefi(const RefiInputs& in);
+
+// The month-by-month net savings of the new loan up to the months compared: payment savings
+// so far plus the equity difference so far, less the closing costs. Entry m-1 is month m.
+std::vector<double> RefiNetSavingsByMonth(const RefiInputs& in);
+
+// The first month in which the net savings reach 0: the new loan has paid for itself. None
+// when that never happens within the months compared.
+std::optional<int> RefiBreakEvenMonth(const RefiInputs& in);
 
 // What Reset shows in the result fields (the initial example, as displayed). Reset leaves
 // the headline as it is, so `sellText` is empty.
