@@ -10,6 +10,7 @@
 #include "reports/forms.h"
 #include "toolkit/guarded.h"
 #include "toolkit/message_box.h"
+#include "toolkit/table_text.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -42,6 +43,7 @@ struct Request {
     std::vector<Action> actions;
     bool fields = false;
     QString pdf;  // the page's report is written there
+    QString csv;  // the page's table is exported there
 };
 
 class UsageError {
@@ -109,6 +111,10 @@ Request parseArguments(const QStringList& args)
                 throw UsageError(QStringLiteral("--choose needs a whole index, not '") + index
                                  + QStringLiteral("'"));
             request.actions.push_back({Action::Choose, name, index});
+        } else if (option == QStringLiteral("--csv")) {
+            request.csv = value();
+            if (request.csv.isEmpty())
+                throw UsageError(QStringLiteral("--csv needs a file name"));
         } else if (option == QStringLiteral("--pdf")) {
             request.pdf = value();
             if (request.pdf.isEmpty())
@@ -226,7 +232,7 @@ bool isHeadlessRun(int argc, char** argv)
     // Any option of a page run makes it one, so a run missing --page gets a usage error
     // rather than a window.
     for (int i = 1; i < argc; ++i) {
-        for (const char* option : {"--page", "--set", "--click", "--choose", "--fields", "--pdf"}) {
+        for (const char* option : {"--page", "--set", "--click", "--choose", "--fields", "--pdf", "--csv"}) {
             const std::size_t n = std::strlen(option);
             if (std::strncmp(argv[i], option, n) == 0 && (argv[i][n] == 0 || argv[i][n] == '='))
                 return true;
@@ -277,6 +283,9 @@ int runHeadless(const QStringList& args)
     int status = 0;
     try {
         checkActions(page, request.actions);
+        if (!request.csv.isEmpty() && !page->canExport())
+            throw UsageError(QStringLiteral("page '") + info->name
+                             + QStringLiteral("' has no table to export"));
         // Focus moves only within an active window.
         window.show();
         window.activateWindow();
@@ -328,6 +337,8 @@ int runHeadless(const QStringList& args)
             if (!report || !reports::writePdf(*report, request.pdf, QDateTime::currentDateTime()))
                 toolkit::showMessage(nullptr, QStringLiteral("Unable to write to ") + request.pdf);
         }
+        if (!request.csv.isEmpty() && !toolkit::WriteFileAtomically(request.csv, page->csvText()))
+            toolkit::showMessage(nullptr, QStringLiteral("Unable to write to ") + request.csv);
         if (request.fields)
             printLine(stdout, QString::fromUtf8(QJsonDocument(pages::toJson(pages::takeSnapshot(info->name, page)))
                                                     .toJson(QJsonDocument::Indented))

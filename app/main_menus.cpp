@@ -50,6 +50,9 @@ void TfrmMain::buildMenus()
     addItem(file, "mnuFilePageSetup", QStringLiteral("Page Setup..."));
     QAction* printSetup = addItem(file, "MnuFilePrintSetup", QStringLiteral("Print Setup..."));
     m_mnuFilePrint = addItem(file, "MnuFilePrint", QStringLiteral("&Print"));
+    m_mnuFileExport = addItem(file, "mnuFileExport", QStringLiteral("&Export..."));
+    m_mnuFileExport->setEnabled(false);
+    connectGuarded(m_mnuFileExport, &QAction::triggered, this, &TfrmMain::mnuFileExportClick);
     file->addSeparator();
     QAction* exitItem = addItem(file, "MnuFileExit", QStringLiteral("E&xit"));
     connectGuarded(printSetup, &QAction::triggered, this, &TfrmMain::MnuFilePrintSetupClick);

@@ -18,6 +18,7 @@
 #include "toolkit/hints.h"
 #include "toolkit/message_box.h"
 #include "toolkit/product.h"
+#include "toolkit/table_text.h"
 #include "toolkit/widgets.h"
 #include "update/update_center.h"
 #include "update/web_file_info.h"
@@ -312,6 +313,7 @@ void TfrmMain::EnableMnuCalcItems()
 void TfrmMain::CloseCalculators()
 {
     m_notebook->setCurrentIndex(0);
+    m_mnuFileExport->setEnabled(false);
     EnableMnuCalcItems();
     setPrintingEnabled(false);
 }
@@ -350,6 +352,7 @@ void TfrmMain::gotoChosenCalculator(const QString& target)
     if (row.menu != Button::Unchanged)
         m_btnMenu->setEnabled(row.menu == Button::Enabled);
     m_notebook->setCurrentIndex(index);
+    m_mnuFileExport->setEnabled(calc->canExport());
     if (target == QStringLiteral("QC"))
         m_notebook->setFocus();
     calc->enter();
@@ -483,6 +486,20 @@ void TfrmMain::setUpUpdates()
     };
     // The installer takes over: no exit dialog, and the settings were saved just before.
     m_webFileInfo->endProgram = [] { QCoreApplication::exit(0); };
+}
+
+void TfrmMain::mnuFileExportClick()
+{
+    CalculatorPage* page = currentPage();
+    if (!page || !page->canExport())
+        return;
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export"), QString(),
+                                                      QStringLiteral("CSV files (*.csv)"));
+    if (path.isEmpty())
+        return;
+    if (!toolkit::WriteFileAtomically(path, page->csvText()))
+        qn::toolkit::showMessage(this, QStringLiteral("Unable to write to ")
+                                           + QDir::toNativeSeparators(path));
 }
 
 void TfrmMain::Print()

@@ -100,6 +100,7 @@ public:
     void mnuPreferencesSetValuesClick();
     void ShowUpdate();
     void Print();
+    void mnuFileExportClick();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -129,6 +130,7 @@ private:
     QPushButton* m_btnPrint = nullptr;
     QPushButton* m_btnReset = nullptr;
     QAction* m_mnuFilePrint = nullptr;
+    QAction* m_mnuFileExport = nullptr;
     QMenu* m_popup = nullptr;
     QMenu* m_popCalcs = nullptr;
     QHash<QString, CalculatorPage*> m_pages;

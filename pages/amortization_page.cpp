@@ -3,15 +3,21 @@
 #include "pages/num_edit.h"
 #include "pages/page_parts.h"
 #include "calculators/amortization.h"
+#include "calculators/extras.h"
 #include "core/errors.h"
 #include "core/finance.h"
 #include "core/limits.h"
 #include "core/mortgage.h"
 #include "core/numtext.h"
 #include "toolkit/guarded.h"
+#include "toolkit/hints.h"
 #include "toolkit/message_box.h"
 #include "toolkit/money.h"
 #include "toolkit/table_fit.h"
+#include "toolkit/table_text.h"
+
+#include <QClipboard>
+#include <QShortcut>
 
 #include <QApplication>
 #include <QBrush>
@@ -150,6 +156,7 @@ void AmortizationPage::buildControls()
                                   "btnAddExtraPayments", QRect(454, 32, 125, 24));
 
     m_model = new AmortizationModel(this);
+    m_lblExtraSummary = named(new QLabel(this), "lblExtraSummary", QRect(4, 96, 580, 18));
     m_grdAmortization = named(new QTableView(this), "grdAmortization", QRect(0, 116, 587, 250));
     m_grdAmortization->setModel(m_model);
     m_grdAmortization->setAccessibleName(QStringLiteral("Amortization Schedule"));
@@ -198,6 +205,14 @@ void AmortizationPage::buildExtraPanel()
     amountLabel->setGeometry(292, 22, 50, 18);
     m_edtExtraAmount = named(new QLineEdit(QStringLiteral("0.00"), p), "edtExtraAmount",
                              QRect(342, 20, 80, 20));
+    // The goal: the level extra on every payment that clears the loan by a payment number.
+    named(new QLabel(QStringLiteral("Pay off by #"), p), "lblPayoffBy", QRect(292, 42, 52, 18));
+    m_edtPayoffBy = named(new QLineEdit(p), "edtPayoffBy", QRect(342, 40, 38, 20));
+    m_btnPayoffBy = named(new QPushButton(QStringLiteral("Find"), p), "btnPayoffBy",
+                          QRect(382, 39, 42, 22));
+    toolkit::setHint(m_btnPayoffBy,
+                     QStringLiteral("Find the extra on every payment that pays the loan off by "
+                                    "this payment"));
     m_pnlRemoveExtra = named(new QFrame(p), "pnlRemoveExtra", QRect(428, 2, 155, 60));
     m_pnlRemoveExtra->setProperty("helpContext", 45);
     m_pnlRemoveExtra->setAutoFillBackground(true);
@@ -226,6 +241,14 @@ void AmortizationPage::connectHandlers()
     connectGuarded(m_btnAddExtra, &QPushButton::clicked, this, &P::btnRecalcExtraClick);
     connectGuarded(m_btnRemove, &QPushButton::clicked, this, &P::btnRemoveClick);
     connectGuarded(m_btnCancel, &QPushButton::clicked, this, &P::CancelBtnClick);
+    connectGuarded(m_btnPayoffBy, &QPushButton::clicked, this, &P::btnPayoffByClick);
+    // Ctrl+C on the grid: the selected cell, or the whole schedule, for a spreadsheet.
+    auto* copy = new QShortcut(QKeySequence::Copy, m_grdAmortization, nullptr, nullptr,
+                               Qt::WidgetShortcut);
+    connectGuarded(copy, &QShortcut::activated, this, [this] {
+        QApplication::clipboard()->setText(toolkit::TableAsTsv(
+            *m_model, m_grdAmortization->selectionModel()->selectedIndexes(), true));
+    });
 }
 
 
@@ -245,6 +268,24 @@ void AmortizationPage::reset() { ResetMortgage(); }
 
 // The failure may have left a half-built schedule; start again from the defaults.
 void AmortizationPage::recoverFromArithmeticFailure() { ResetMortgage(); }
+
+QString AmortizationPage::csvText() const
+{
+    QStringList lines = {toolkit::CsvLine(
+        {QStringLiteral("Payment"), QStringLiteral("Principal"), QStringLiteral("Interest"),
+         QStringLiteral("Principal To Date"), QStringLiteral("Interest To Date"),
+         QStringLiteral("Extra Principal"), QStringLiteral("Balance")})};
+    // The grid shows nothing before its first schedule; neither does the file.
+    if (!cellText(1, 0).isEmpty()) {
+        auto number = [](double v) { return QString::number(v == 0 ? 0.0 : v, 'f', 2); };
+        for (const TPayment& row : m_host.mortgage().Payments)
+            lines.append(toolkit::CsvLine({QString::number(row.Number), number(row.Principal),
+                                           number(row.Interest), number(row.PrincipalToDate),
+                                           number(row.InterestToDate),
+                                           number(row.ExtraPrincipal), number(row.Balance)}));
+    }
+    return lines.join(u'\n') + u'\n';
+}
 
 QString AmortizationPage::cellText(int row, int column) const
 {
@@ -284,6 +325,12 @@ void AmortizationPage::ShowSchedule()
         rows.push_back(std::move(row));
     }
     m_model->setRows(std::move(rows));
+    const calc::ExtraSummary summary = calc::SummarizeExtras(mortgage);
+    m_lblExtraSummary->setText(
+        summary.paymentsSooner > 0 || summary.interestSaved >= 0.005
+            ? QString::fromStdString(calc::ExtraSummaryText(
+                  summary, toolkit::formatCurrency(summary.interestSaved, 2, locale).toStdString()))
+            : QString());
     toolkit::fitTableFont(m_grdAmortization, font());
     m_grdAmortization->show();
     QApplication::restoreOverrideCursor();
@@ -366,6 +413,30 @@ void AmortizationPage::btnRemoveClick()
 {
     m_host.mortgage().ClearExtraPayments();
     ShowSchedule();
+}
+
+void AmortizationPage::btnPayoffByClick()
+{
+    const TMortgage& mortgage = m_host.mortgage();
+    if (mortgage.Payments.empty())
+        return;
+    int target = 0;
+    try {
+        target = paymentNumber(m_edtPayoffBy, QStringLiteral("Pay off by #"));
+    } catch (const std::invalid_argument&) {
+        return;  // already reported, nothing changed
+    }
+    const auto extra = calc::LevelExtraForPayoff(mortgage, target);
+    if (!extra) {
+        toolkit::showMessage(this, QStringLiteral("No level extra payment repays the loan by "
+                                                  "payment %1.")
+                                       .arg(target));
+        return;
+    }
+    // Put in as a recurring extra, ready for Re-Calculate.
+    m_rbAllPmts->setChecked(true);
+    updateChoice();
+    m_edtExtraAmount->setText(toolkit::moneyLocale().toString(*extra, 'f', 2));
 }
 
 void AmortizationPage::CancelBtnClick() { m_pnlAddExtra->hide(); }

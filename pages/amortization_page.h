@@ -47,6 +47,8 @@ public:
     void enter() override;
     void reset() override;
     void recoverFromArithmeticFailure() override;
+    bool canExport() const override { return true; }
+    QString csvText() const override;
 
     QString cellText(int row, int column) const;
     int gridRowCount() const;  // including the heading row
@@ -61,6 +63,7 @@ private slots:
     void btnRecalcExtraClick();
     void btnRemoveClick();
     void CancelBtnClick();
+    void btnPayoffByClick();
     void ResetMortgage();
 
 private:
@@ -90,6 +93,9 @@ private:
     QPushButton* m_btnRemove = nullptr;
     QPushButton* m_btnCancel = nullptr;
     QTableView* m_grdAmortization = nullptr;
+    QLabel* m_lblExtraSummary = nullptr;
+    QLineEdit* m_edtPayoffBy = nullptr;
+    QPushButton* m_btnPayoffBy = nullptr;
     AmortizationModel* m_model = nullptr;
 };
 

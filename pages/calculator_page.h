@@ -22,6 +22,9 @@ public:
     virtual void reset() = 0;
     // Called after an arithmetic failure that arose while this page was current.
     virtual void recoverFromArithmeticFailure() {}
+    // Pages with a table to export give it as CSV with plain numbers and a heading row.
+    virtual bool canExport() const { return false; }
+    virtual QString csvText() const { return {}; }
 
 protected:
     PageHost& m_host;

@@ -5,6 +5,11 @@
 #include "toolkit/guarded.h"
 #include "toolkit/money.h"
 #include "toolkit/table_fit.h"
+#include "toolkit/table_text.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QShortcut>
 
 #include <QEvent>
 #include <QGridLayout>
@@ -135,6 +140,12 @@ LoanSpreadPage::LoanSpreadPage(PageHost& host, QWidget* parent) : CalculatorPage
         connectGuarded(f, &NumericField::exited, this,
                        &LoanSpreadPage::ChooseLoanSpreadCalculator);
     connectGuarded(menu, &QPushButton::clicked, this, &LoanSpreadPage::btnClosePGClick);
+    // Ctrl+C anywhere on the page but in a field (which copies its own text): the table.
+    auto* copy = new QShortcut(QKeySequence::Copy, this, nullptr, nullptr,
+                               Qt::WidgetWithChildrenShortcut);
+    connectGuarded(copy, &QShortcut::activated, this, [this] {
+        QApplication::clipboard()->setText(toolkit::TableAsTsv(*m_model, {}, false));
+    });
     applyLayout();
     CleanGrid();
 }
@@ -258,13 +269,43 @@ void LoanSpreadPage::showGrid(const calc::SpreadGrid& grid)
     toolkit::fitTableFont(m_grdLS, font());
 }
 
-void LoanSpreadPage::CleanGrid() { showGrid(calc::CleanGrid(kind())); }
+void LoanSpreadPage::CleanGrid()
+{
+    m_lastGrid = calc::CleanGrid(kind());
+    showGrid(m_lastGrid);
+}
+
+QString LoanSpreadPage::csvText() const
+{
+    using calc::CellFormat;
+    QStringList lines;
+    for (int r = 0; r < calc::kSpreadRows; ++r) {
+        QStringList fields;
+        for (int c = 0; c < calc::kSpreadColumns; ++c) {
+            const calc::SpreadCell& cell = m_lastGrid.at(c, r);
+            switch (cell.format) {
+            case CellFormat::Text:
+            case CellFormat::NotApplicable:
+            case CellFormat::Never:
+                fields.append(QString::fromStdString(calc::SpreadCellText(cell, {})).trimmed());
+                break;
+            default:
+                // Plain numbers; the value before the display rounds it.
+                fields.append(QString::number(cell.value, 'g', 15));
+                break;
+            }
+        }
+        lines.append(toolkit::CsvLine(fields));
+    }
+    return lines.join(u'\n') + u'\n';
+}
 
 void LoanSpreadPage::ChooseLoanSpreadCalculator()
 {
     m_host.setPrintingEnabled(true);
     const calc::SpreadGrid grid = calc::BuildSpread(inputs(), m_increments);
     m_increments = grid.increments;
+    m_lastGrid = grid;
     m_loanIncrement->setText(QString::fromStdString(m_increments.loan));
     m_rateIncrement->setText(QString::fromStdString(m_increments.rate));
     m_paymentIncrement->setText(QString::fromStdString(m_increments.payment));

@@ -25,6 +25,8 @@ public:
     void enter() override;
     void reset() override;
     void recoverFromArithmeticFailure() override;
+    bool canExport() const override { return true; }
+    QString csvText() const override;
 
 private slots:
     void rgCalculateClick();
@@ -62,6 +64,7 @@ private:
     QLabel* m_rateIncrement = nullptr;
     QLabel* m_paymentIncrement = nullptr;
     calc::IncrementTexts m_increments;
+    calc::SpreadGrid m_lastGrid;  // what the grid shows, as values
 };
 
 } // namespace qn::pages

@@ -119,6 +119,8 @@ RefinancingPage::RefinancingPage(PageHost& host, QWidget* parent) : CalculatorPa
     m_lblSell->setFont(bold);
     makeLabel(this, QLatin1String(calc::kRefiSavedText), QRect(200, 272, 384, 20))
         ->setObjectName(QStringLiteral("lblSaved"));
+    m_lblBreakEven = makeLabel(this, QString(), QRect(6, 294, 578, 20));
+    m_lblBreakEven->setObjectName(QStringLiteral("lblBreakEven"));
     for (std::size_t i = 1; i < m_inputs.size(); ++i)
         setTabOrder(m_inputs[i - 1], m_inputs[i]);
     buildPanel();
@@ -221,6 +223,9 @@ void RefinancingPage::CalcRefi()
     field("edtEquitySavings")->setValue(r.equitySavings);
     field("edtTotalSaved")->setValue(r.totalSaved);
     m_lblSell->setText(QString::fromStdString(r.sellText));
+    const auto month = calc::RefiBreakEvenMonth(in);
+    m_lblBreakEven->setText(month ? QStringLiteral("Break-even: month %1").arg(*month)
+                                  : QStringLiteral("Break-even: never within the months compared"));
 }
 
 void RefinancingPage::CalcClosingCosts()

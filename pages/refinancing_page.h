@@ -37,6 +37,7 @@ private:
     std::vector<NumericField*> m_inputs;   // tab order
     std::vector<NumericField*> m_items;    // the panel's twelve amounts
     QLabel* m_lblSell = nullptr;
+    QLabel* m_lblBreakEven = nullptr;
     QFrame* m_pnlClosingCosts = nullptr;
     QPushButton* m_btnCalcFees = nullptr;
 };

@@ -411,6 +411,10 @@ Band refiBand(const PageSnapshot& p)
         {"Total Equity Savings", "qrEdtReductionSavings", money("edtEquitySavings")},
         {"TOTAL SAVED", "qrEdtTotalSaved", money("edtTotalSaved")},
     }};
+    const QString breakEven = p.label(QStringLiteral("lblBreakEven"));
+    if (!breakEven.isEmpty())
+        b.add(label(QStringLiteral("qrlblBreakEven"), breakEven, QRectF(kLeft, 500, 1110, 22),
+                    Qt::AlignHCenter, 12, true));
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const double top = 270 + 28.0 * static_cast<double>(i);
         b.add(caption(QLatin1String(lines[i].caption), QRectF(kLeft, top, 560, 22),
