@@ -3,6 +3,7 @@
 #include "pages/num_edit.h"
 #include "pages/page_parts.h"
 #include "calculators/amortization.h"
+#include "calculators/chart_series.h"
 #include "calculators/extras.h"
 #include "core/errors.h"
 #include "core/finance.h"
@@ -13,6 +14,7 @@
 #include "toolkit/hints.h"
 #include "toolkit/message_box.h"
 #include "toolkit/money.h"
+#include "toolkit/chart.h"
 #include "toolkit/table_fit.h"
 #include "toolkit/table_text.h"
 
@@ -157,6 +159,7 @@ void AmortizationPage::buildControls()
 
     m_model = new AmortizationModel(this);
     m_lblExtraSummary = named(new QLabel(this), "lblExtraSummary", QRect(4, 96, 580, 18));
+    m_chart = makeChartToggle(this, QRect(454, 60, 125, 24), QRect(0, 116, 587, 250));
     m_grdAmortization = named(new QTableView(this), "grdAmortization", QRect(0, 116, 587, 250));
     m_grdAmortization->setModel(m_model);
     m_grdAmortization->setAccessibleName(QStringLiteral("Amortization Schedule"));
@@ -325,6 +328,7 @@ void AmortizationPage::ShowSchedule()
         rows.push_back(std::move(row));
     }
     m_model->setRows(std::move(rows));
+    updateChart();
     const calc::ExtraSummary summary = calc::SummarizeExtras(mortgage);
     m_lblExtraSummary->setText(
         summary.paymentsSooner > 0 || summary.interestSaved >= 0.005
@@ -413,6 +417,32 @@ void AmortizationPage::btnRemoveClick()
 {
     m_host.mortgage().ClearExtraPayments();
     ShowSchedule();
+}
+
+void AmortizationPage::updateChart()
+{
+    const TMortgage& loan = m_host.mortgage();
+    auto points = [](const std::vector<calc::Point>& from) {
+        std::vector<QPointF> out;
+        for (const calc::Point& p : from)
+            out.emplace_back(p.x, p.y);
+        return out;
+    };
+    toolkit::ChartData balance{QStringLiteral("Balance"), QStringLiteral("Payment number"),
+                               {{QStringLiteral("With extra payments"),
+                                 points(calc::BalanceByPayment(loan)), false},
+                                {QStringLiteral("Without"), points(calc::BalanceWithoutExtras(loan)),
+                                 false}},
+                               true};
+    toolkit::ChartData split{QStringLiteral("Principal and interest by year"), QStringLiteral("Year"),
+                             {{QStringLiteral("Principal"), {}, true},
+                              {QStringLiteral("Interest"), {}, true}},
+                             true};
+    for (const calc::YearSplit& y : calc::YearlySplit(loan)) {
+        split.series[0].points.emplace_back(y.year, y.principal);
+        split.series[1].points.emplace_back(y.year, y.interest);
+    }
+    m_chart.chart->setCharts({std::move(balance), std::move(split)});
 }
 
 void AmortizationPage::btnPayoffByClick()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/calculator_page.h"
+#include "pages/page_parts.h"
 
 #include <QAbstractTableModel>
 
@@ -64,6 +65,7 @@ private slots:
     void btnRemoveClick();
     void CancelBtnClick();
     void btnPayoffByClick();
+    void updateChart();
     void ResetMortgage();
 
 private:
@@ -96,6 +98,7 @@ private:
     QLabel* m_lblExtraSummary = nullptr;
     QLineEdit* m_edtPayoffBy = nullptr;
     QPushButton* m_btnPayoffBy = nullptr;
+    ChartToggle m_chart;
     AmortizationModel* m_model = nullptr;
 };
 

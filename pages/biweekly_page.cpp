@@ -3,6 +3,8 @@
 #include "pages/num_edit.h"
 #include "pages/page_parts.h"
 #include "calculators/biweekly.h"
+#include "calculators/chart_series.h"
+#include "toolkit/chart.h"
 #include "core/limits.h"
 #include "core/mortgage.h"
 #include "core/numtext.h"
@@ -76,6 +78,7 @@ void BiweeklyPage::buildControls()
     m_edtTimeSavedMonths = makeNumber(this, "edtTimeSavedMonths", 2, at(2, 0));
     m_edtTimeSavedYears = makeNumber(this, "edtTimeSavedYears", 2, at(2, 1));
     m_edtInterestSaved = newMoneyEdit(this, "edtInterestSaved", at(2, 2));
+    m_chart = makeChartToggle(this, QRect(16, 304, 100, 22), QRect(0, 126, 587, 176));
     for (QLineEdit* edit : std::initializer_list<QLineEdit*>{
              m_edtMortgagePayments, m_edtMortgageTotalPaid, m_edtMortgageCostOfLoan,
              m_edtMortgageHalfPayments, m_edtMortgageHalfTotalPaid,
@@ -137,6 +140,16 @@ void BiweeklyPage::CalcBW()
     m_edtTimeSavedMonths->setValue(r.monthsSaved);
     m_edtTimeSavedYears->setValue(r.yearsSaved);
     m_edtInterestSaved->setValue(r.interestSaved);
+    toolkit::ChartData chart{QStringLiteral("Balance, monthly against biweekly"),
+                             QStringLiteral("Month"), {}, true};
+    toolkit::ChartSeries monthly{QStringLiteral("Monthly"), {}, false};
+    for (const calc::Point& p : calc::BalanceByPayment(mortgage))
+        monthly.points.emplace_back(p.x, p.y);
+    toolkit::ChartSeries biweekly{QStringLiteral("Biweekly"), {}, false};
+    for (const calc::Point& p : calc::BiweeklyBalanceByMonth(amount, percent, r.biweeklyPayment))
+        biweekly.points.emplace_back(p.x, p.y);
+    chart.series = {std::move(monthly), std::move(biweekly)};
+    m_chart.chart->setCharts({std::move(chart)});
 }
 
 } // namespace qn::pages

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/calculator_page.h"
+#include "pages/page_parts.h"
 
 namespace qn::pages {
 
@@ -35,6 +36,7 @@ private:
     TFnpNumericEdit* m_edtTimeSavedMonths = nullptr;
     TFnpNumericEdit* m_edtTimeSavedYears = nullptr;
     TNumEdit* m_edtInterestSaved = nullptr;
+    ChartToggle m_chart;
 };
 
 } // namespace qn::pages

@@ -1,6 +1,7 @@
 #include "pages/page_parts.h"
 
 #include "pages/num_edit.h"
+#include "toolkit/chart.h"
 #include "toolkit/hints.h"
 
 #include <QAbstractItemView>
@@ -126,6 +127,32 @@ void nameFieldsByTheirLabels(QWidget* page)
         else
             field->setAccessibleName(plainCaption(best));
     }
+}
+
+} // namespace qn::pages
+
+namespace qn::pages {
+
+ChartToggle makeChartToggle(QWidget* page, QRect buttonAt, QRect chartAt)
+{
+    ChartToggle t;
+    t.chart = new toolkit::ChartWidget(page);
+    t.chart->setObjectName(QStringLiteral("chtPage"));
+    t.chart->setAccessibleName(QStringLiteral("Chart"));
+    t.chart->setGeometry(chartAt);
+    t.chart->hide();
+    t.button = makeButton(page, "btnChart", QStringLiteral("Chart"),
+                          QStringLiteral("Show the chart of these figures, or the figures again"),
+                          buttonAt);
+    toolkit::ChartWidget* chart = t.chart;
+    QPushButton* button = t.button;
+    QObject::connect(button, &QPushButton::clicked, chart, [chart, button] {
+        chart->setVisible(!chart->isVisible());
+        if (chart->isVisible())
+            chart->raise();
+        button->setText(chart->isVisible() ? QStringLiteral("Figures") : QStringLiteral("Chart"));
+    });
+    return t;
 }
 
 } // namespace qn::pages

@@ -32,3 +32,18 @@ namespace qn::pages {
 void nameFieldsByTheirLabels(QWidget* page);
 
 } // namespace qn::pages
+
+namespace qn::toolkit {
+class ChartWidget;
+}
+
+namespace qn::pages {
+
+// A page's chart: a button that shows the chart over part of the page and back.
+struct ChartToggle {
+    QPushButton* button = nullptr;
+    toolkit::ChartWidget* chart = nullptr;
+};
+ChartToggle makeChartToggle(QWidget* page, QRect buttonAt, QRect chartAt);
+
+} // namespace qn::pages

@@ -1,6 +1,8 @@
 #include "pages/refinancing_page.h"
 
+#include "calculators/chart_series.h"
 #include "calculators/refinancing.h"
+#include "toolkit/chart.h"
 #include "core/limits.h"
 #include "pages/num_edit.h"
 #include "pages/page_parts.h"
@@ -123,6 +125,7 @@ RefinancingPage::RefinancingPage(PageHost& host, QWidget* parent) : CalculatorPa
     m_lblBreakEven->setObjectName(QStringLiteral("lblBreakEven"));
     for (std::size_t i = 1; i < m_inputs.size(); ++i)
         setTabOrder(m_inputs[i - 1], m_inputs[i]);
+    m_chart = makeChartToggle(this, QRect(530, 0, 54, 18), QRect(0, 20, 587, 250));
     buildPanel();
     showStartingValues();
 
@@ -223,6 +226,13 @@ void RefinancingPage::CalcRefi()
     field("edtEquitySavings")->setValue(r.equitySavings);
     field("edtTotalSaved")->setValue(r.totalSaved);
     m_lblSell->setText(QString::fromStdString(r.sellText));
+    toolkit::ChartData chart{QStringLiteral("Net savings of the new loan"), QStringLiteral("Month"),
+                             {{QStringLiteral("Payments saved + equity gained - closing costs"), {},
+                               false}},
+                             true};
+    for (const calc::Point& p : calc::RefiNetSavingsSeries(in))
+        chart.series[0].points.emplace_back(p.x, p.y);
+    m_chart.chart->setCharts({std::move(chart)});
     const auto month = calc::RefiBreakEvenMonth(in);
     m_lblBreakEven->setText(month ? QStringLiteral("Break-even: month %1").arg(*month)
                                   : QStringLiteral("Break-even: never within the months compared"));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/calculator_page.h"
+#include "pages/page_parts.h"
 
 #include <vector>
 
@@ -40,6 +41,7 @@ private:
     QLabel* m_lblBreakEven = nullptr;
     QFrame* m_pnlClosingCosts = nullptr;
     QPushButton* m_btnCalcFees = nullptr;
+    ChartToggle m_chart;
 };
 
 } // namespace qn::pages

@@ -1,6 +1,8 @@
 #include "pages/rent_vs_buy_page.h"
 
+#include "calculators/chart_series.h"
 #include "calculators/rent_vs_buy.h"
+#include "toolkit/chart.h"
 #include "core/limits.h"
 #include "pages/num_edit.h"
 #include "pages/page_parts.h"
@@ -62,7 +64,7 @@ RentVsBuyPage::RentVsBuyPage(PageHost& host, QWidget* parent) : CalculatorPage(h
     auto build = [this](const Line* lines, int count, int left) {
         for (int i = 0; i < count; ++i) {
             const Line& l = lines[i];
-            const int top = 4 + 32 * i;
+            const int top = 4 + 31 * i;
             QLabel* label = makeLabel(this, QLatin1String(l.caption), QRect(left, top, 176, 30));
             label->setWordWrap(true);
             const QRect at(left + 180, top + 3, 104, 24);
@@ -76,6 +78,7 @@ RentVsBuyPage::RentVsBuyPage(PageHost& host, QWidget* parent) : CalculatorPage(h
     };
     build(kLeft, 10, 4);
     build(kRight, 10, 296);
+    m_chart = makeChartToggle(this, QRect(4, 313, 90, 17), QRect(0, 0, 587, 311));
     for (const char* name : kInputOrder)
         m_inputs.push_back(field(name));
     for (std::size_t i = 1; i < m_inputs.size(); ++i)
@@ -134,6 +137,16 @@ void RentVsBuyPage::CalcRVB()
     field("edtRVBValueOfPurchase")->setValue(r.valueOfPurchase);
     field("edtRVBValueOfRenting")->setValue(r.valueOfRenting);
     field("edtRVBGain")->setValue(r.gain);
+    toolkit::ChartData chart{QStringLiteral("Owning against renting, by the year of the move"),
+                             QStringLiteral("Year"),
+                             {{QStringLiteral("Effective gain of owning"), {}, false},
+                              {QStringLiteral("Cost of renting"), {}, false}},
+                             true};
+    for (const calc::RvbYear& y : calc::RvbPositionsByYear(in)) {
+        chart.series[0].points.emplace_back(y.year, y.owner);
+        chart.series[1].points.emplace_back(y.year, y.renter);
+    }
+    m_chart.chart->setCharts({std::move(chart)});
 }
 
 } // namespace qn::pages

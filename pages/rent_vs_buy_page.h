@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/calculator_page.h"
+#include "pages/page_parts.h"
 
 #include <vector>
 
@@ -26,6 +27,7 @@ private:
 
     std::vector<NumericField*> m_inputs;
     std::vector<NumericField*> m_results;
+    ChartToggle m_chart;
 };
 
 } // namespace qn::pages

@@ -61,6 +61,26 @@ TEST_F(Screenshots, WidestFiguresOnTheFirstPages)
     takeMessages();
 }
 
+TEST_F(Screenshots, TheCharts)
+{
+    for (const char* page : {"Amort", "BW", "RC", "RVB"}) {
+        m_window->gotoPage(QLatin1String(page));
+        settle();
+        if (QLatin1String(page) == QLatin1String("BW") || QLatin1String(page) == QLatin1String("RC")
+            || QLatin1String(page) == QLatin1String("RVB")) {
+            // These pages compute when a field is left.
+            auto* field = m_window->page(QLatin1String(page))->findChild<qn::pages::NumericField*>();
+            field->setFocus();
+            settle();
+            m_window->setFocus();
+            settle();
+        }
+        find<QPushButton>(QLatin1String(page), "btnChart")->click();
+        save(QStringLiteral("chart-") + QLatin1String(page));
+    }
+    takeMessages();
+}
+
 TEST_F(Screenshots, TheLaterPages)
 {
     m_window->gotoPage(QStringLiteral("LS"));

@@ -1,0 +1,91 @@
+#include "calculators/chart_series.h"
+
+#include "calculators/extras.h"
+#include "core/checked.h"
+
+#include <cmath>
+
+namespace qn::calc {
+
+namespace {
+
+std::vector<Point> balances(const TMortgage& loan)
+{
+    std::vector<Point> points{{0, loan.Amount}};
+    const int payoff = PayoffMonth(loan);
+    for (const TPayment& row : loan.Payments) {
+        if (row.Number > payoff)
+            break;
+        points.push_back({static_cast<double>(row.Number), row.Balance});
+    }
+    return points;
+}
+
+} // namespace
+
+std::vector<Point> BalanceByPayment(const TMortgage& loan) { return balances(loan); }
+
+std::vector<Point> BalanceWithoutExtras(const TMortgage& loan)
+{
+    TMortgage base;
+    base.Setup(loan.NumPayments, loan.Amount, loan.Rate, loan.PeriodsPerYear);
+    return balances(base);
+}
+
+std::vector<YearSplit> YearlySplit(const TMortgage& loan)
+{
+    std::vector<YearSplit> years;
+    const int payoff = PayoffMonth(loan);
+    for (const TPayment& row : loan.Payments) {
+        if (row.Number > payoff)
+            break;
+        const int year = (row.Number - 1) / 12 + 1;
+        if (years.empty() || years.back().year != year)
+            years.push_back({year, 0, 0});
+        years.back().principal += row.Principal;
+        years.back().interest += row.Interest;
+    }
+    return years;
+}
+
+std::vector<Point> BiweeklyBalanceByMonth(double amount, double annualPercent, double halfPayment)
+{
+    std::vector<Point> points{{0, amount}};
+    const double rate = annualPercent / 100 / 26;
+    double balance = amount;
+    // 1200 months of payments at most, as for any loan of the program.
+    for (int k = 1; k <= 2600 && balance > 0.005; ++k) {
+        const double interest = balance * rate;
+        if (halfPayment <= interest)
+            break;  // never repaid: the chart stops where the loan stops falling
+        balance = std::max(0.0, balance + interest - halfPayment);
+        points.push_back({Finite(k * 12.0 / 26.0), balance});
+    }
+    return points;
+}
+
+std::vector<Point> RefiNetSavingsSeries(const RefiInputs& in)
+{
+    const std::vector<double> net = RefiNetSavingsByMonth(in);
+    std::vector<Point> points;
+    points.reserve(net.size() + 1);
+    points.push_back({0, -in.closingCosts});
+    for (std::size_t i = 0; i < net.size(); ++i)
+        points.push_back({static_cast<double>(i + 1), net[i]});
+    return points;
+}
+
+std::vector<RvbYear> RvbPositionsByYear(const RvbInputs& in)
+{
+    std::vector<RvbYear> years;
+    const int last = static_cast<int>(in.years);
+    for (int y = 1; y <= last; ++y) {
+        RvbInputs at = in;
+        at.years = y;
+        const RvbResults r = CalcRVB(at);
+        years.push_back({y, r.valueOfPurchase, r.valueOfRenting});
+    }
+    return years;
+}
+
+} // namespace qn::calc
