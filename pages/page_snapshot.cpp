@@ -89,6 +89,10 @@ PageSnapshot takeSnapshot(const QString& pageName, const QWidget* page)
             rows.push_back(row);
         }
     }
+    for (const toolkit::ChartWidget* chart : page->findChildren<toolkit::ChartWidget*>()) {
+        for (const toolkit::ChartData& data : chart->charts())
+            snapshot.charts.push_back(data);
+    }
     // A group is a named widget holding radio buttons, items in the order they were made.
     for (const QWidget* holder : page->findChildren<QWidget*>()) {
         if (!ownName(holder) || qobject_cast<const QRadioButton*>(holder))

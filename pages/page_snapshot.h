@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/chart.h"
+
 #include <QJsonObject>
 #include <QString>
 #include <QStringList>
@@ -21,6 +23,7 @@ struct PageSnapshot {
     std::map<QString, QString> labels;                 // each named label's text
     std::map<QString, std::vector<QStringList>> grids; // rows of cell texts, headings first
     std::map<QString, int> choices;  // each named group of radio buttons: the item chosen
+    std::vector<toolkit::ChartData> charts;  // the page's charts, as it would draw them
 
     QString field(const QString& name) const;
     QString label(const QString& name) const;

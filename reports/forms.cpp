@@ -1,6 +1,7 @@
 #include "reports/forms.h"
 
 #include "reports/formats.h"
+#include "toolkit/chart.h"
 #include "toolkit/product.h"
 
 #include <QStringList>
@@ -75,6 +76,20 @@ const QString kNote2 = QStringLiteral(
     "applicability of this information to your particular financial situation.  Please "
     "consult your own qualified advisor before making financial decisions.");
 
+// The page's charts under what a band already holds, the band grown to take them: the same
+// charts the page draws, painted by the same code.
+void addCharts(Band& band, const PageSnapshot& page, double height)
+{
+    for (const toolkit::ChartData& data : page.charts) {
+        Item item;
+        item.kind = Kind::Chart;
+        item.rect = QRectF(kLeft, band.height + 10, 1110, height);
+        item.chart = std::make_shared<const toolkit::ChartData>(data);
+        band.add(item);
+        band.height += height + 20;
+    }
+}
+
 // ---------------------------------------------------------------------------------------
 // The amortization schedule, one line per schedule row.
 
@@ -83,6 +98,7 @@ Report amortization(const PageSnapshot& page)
     Report r;
     r.title = QStringLiteral("of Amortization Schedule");
     r.titleBand = TitleBand(QStringLiteral("Loan Amortization Schedule"));
+    addCharts(r.titleBand, page, 380);  // the first page shows the loan's course
     r.pageFooter = FooterBand(true);
     Band& h = r.pageHeader;
     h.height = 88;
@@ -430,11 +446,16 @@ Report calcs(const PageSnapshot& page)
     if (page.page == QStringLiteral("MQ"))
         return onePage(QStringLiteral("of Calculations"), QStringLiteral("Mortgage Qualifier"),
                        mqBand(page));
-    if (page.page == QStringLiteral("BW"))
+    if (page.page == QStringLiteral("BW")) {
+        Band band = bwBand(page);
+        addCharts(band, page, 420);
         return onePage(QStringLiteral("of Calculations"),
-                       QStringLiteral("Biweekly Mortgage Payments"), bwBand(page));
+                       QStringLiteral("Biweekly Mortgage Payments"), std::move(band));
+    }
+    Band band = refiBand(page);
+    addCharts(band, page, 380);
     return onePage(QStringLiteral("of Calculations"), QStringLiteral("Refinancing"),
-                   refiBand(page));
+                   std::move(band));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -619,6 +640,7 @@ Report rentVsBuy(const PageSnapshot& p)
         b.add(label(QLatin1String(lines[i].name), lines[i].format(p.value(QLatin1String(lines[i].field))),
                     QRectF(530, top, 110, 24), Qt::AlignRight, 12, true));
     }
+    addCharts(b, p, 400);
     return onePage(QStringLiteral("of Rent Vs. Buy Worksheet"),
                    QStringLiteral("Rent vs. Buy Comparison"), std::move(b), 120, 42);
 }

@@ -1,5 +1,7 @@
 #include "reports/report_engine.h"
 
+#include "toolkit/chart.h"
+
 #include <QFont>
 #include <QLocale>
 #include <QPageLayout>
@@ -126,6 +128,10 @@ void paintPage(QPainter& painter, const Page& page)
             case Item::Kind::Box:
                 painter.setPen(QPen(Qt::black, 1));
                 painter.drawRect(r);
+                break;
+            case Item::Kind::Chart:
+                if (item.chart)
+                    toolkit::paintChart(painter, r, *item.chart);
                 break;
             default: {
                 QFont font(QStringLiteral("Liberation Sans"));

@@ -7,7 +7,12 @@
 #include <Qt>
 
 #include <functional>
+#include <memory>
 #include <vector>
+
+namespace qn::toolkit {
+struct ChartData;
+}
 
 class QPainter;
 class QPagedPaintDevice;
@@ -20,7 +25,7 @@ namespace qn::reports {
 constexpr double kBandWidth = 1200;
 
 struct Item {
-    enum class Kind { Label, Line, Box, DateTime, PageNumber };
+    enum class Kind { Label, Line, Box, DateTime, PageNumber, Chart };
     Kind kind = Kind::Label;
     QRectF rect;                    // within its band; a line uses the top edge
     QString name;                   // labels filled at run time are found by name
@@ -28,6 +33,7 @@ struct Item {
     Qt::Alignment align = Qt::AlignLeft;
     double fontHeight = 11;
     bool bold = false;
+    std::shared_ptr<const toolkit::ChartData> chart;  // what a Chart item draws
 };
 
 struct Band {

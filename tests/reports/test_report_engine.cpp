@@ -25,11 +25,11 @@ Report schedule(int rows)
     r.titleBand = TitleBand(QStringLiteral("Title"));
     r.pageHeader.height = 50;
     r.pageHeader.add({Item::Kind::Label, QRectF(45, 0, 300, 20), QStringLiteral("lblHead"),
-                      QStringLiteral("head"), Qt::AlignLeft, 11, false});
+                      QStringLiteral("head"), Qt::AlignLeft, 11, false, nullptr});
     r.pageFooter = FooterBand(true);
     r.detail.height = 16;
     r.detail.add({Item::Kind::Label, QRectF(45, 0, 300, 16), QStringLiteral("lblRow"), {},
-                  Qt::AlignLeft, 11, false});
+                  Qt::AlignLeft, 11, false, nullptr});
     auto next = std::make_shared<int>(0);
     r.needData = [next, rows](Band& detail) {
         if (*next >= rows)
