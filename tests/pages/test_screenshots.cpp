@@ -3,7 +3,9 @@
 #include "pages/num_edit.h"
 #include "tests/support/page_fixture.h"
 
+#include <QApplication>
 #include <QDir>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -63,6 +65,17 @@ TEST_F(Screenshots, WidestFiguresOnTheFirstPages)
 
 TEST_F(Screenshots, TheCharts)
 {
+    // QUENNARY_DARK=1: the same pictures under a dark desktop palette.
+    if (qEnvironmentVariableIsSet("QUENNARY_DARK")) {
+        QPalette dark;
+        dark.setColor(QPalette::Window, QColor(45, 45, 45));
+        dark.setColor(QPalette::WindowText, Qt::white);
+        dark.setColor(QPalette::Base, QColor(30, 30, 30));
+        dark.setColor(QPalette::Text, Qt::white);
+        dark.setColor(QPalette::Button, QColor(60, 60, 60));
+        dark.setColor(QPalette::ButtonText, Qt::white);
+        QApplication::setPalette(dark);
+    }
     for (const char* page : {"Amort", "BW", "RC", "RVB"}) {
         m_window->gotoPage(QLatin1String(page));
         settle();
