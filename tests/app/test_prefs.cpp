@@ -139,6 +139,8 @@ TEST_F(PrefsTest, EscrowsAreSavedAndSavedValuesReachThePages)
     auto dialog = open();
     field(dialog.get(), "edtP_LoanAmount")->setValue(250000);
     field(dialog.get(), "edtP_HOIIMonths")->setValue(4);
+    field(dialog.get(), "edtP_Tax")->setValue(1800);
+    field(dialog.get(), "edtP_Insurance")->setValue(360);
     click(dialog.get(), "btnSave");
     EXPECT_TRUE(fileBytes().contains("HomeownersRenewalMonths=4"));
     EXPECT_EQ(m_window->settings().HomeownersRenewalMonths, 4);
@@ -146,6 +148,12 @@ TEST_F(PrefsTest, EscrowsAreSavedAndSavedValuesReachThePages)
     auto* loan = m_window->page(QStringLiteral("Amort"))
                      ->findChild<NumericField*>(QStringLiteral("edtMortAmt"));
     EXPECT_EQ(loan->value(), 250000);
+    m_window->gotoChosenCalculator(QStringLiteral("ECC"));
+    QWidget* ecc = m_window->page(QStringLiteral("ECC"));
+    EXPECT_EQ(ecc->findChild<NumericField*>(QStringLiteral("edtEccTax"))->value(), 1800);
+    EXPECT_EQ(ecc->findChild<NumericField*>(QStringLiteral("edtEccInsurance"))->value(), 360);
+    EXPECT_EQ(ecc->findChild<NumericField*>(QStringLiteral("edtHOIIMonths"))->value(), 4);
+    takeMessages();
 }
 
 TEST_F(PrefsTest, FaultyValuesKeepTheirDefaultsAndAreListedOnce)
