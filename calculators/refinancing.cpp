@@ -85,7 +85,11 @@ std::vector<double> RefiNetSavingsByMonth(const RefiInputs& in)
 
 std::optional<int> RefiBreakEvenMonth(const RefiInputs& in)
 {
-    const std::vector<double> net = RefiNetSavingsByMonth(in);
+    return BreakEvenMonth(RefiNetSavingsByMonth(in));
+}
+
+std::optional<int> BreakEvenMonth(const std::vector<double>& net)
+{
     for (std::size_t i = 0; i < net.size(); ++i) {
         if (net[i] >= 0)
             return static_cast<int>(i) + 1;

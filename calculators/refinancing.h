@@ -51,6 +51,7 @@ std::vector<double> RefiNetSavingsByMonth(const RefiInputs& in);
 // The first month in which the net savings reach 0: the new loan has paid for itself. None
 // when that never happens within the months compared.
 std::optional<int> RefiBreakEvenMonth(const RefiInputs& in);
+std::optional<int> BreakEvenMonth(const std::vector<double>& netByMonth);
 
 // What Reset shows in the result fields (the initial example, as displayed). Reset leaves
 // the headline as it is, so `sellText` is empty.

@@ -230,10 +230,13 @@ void RefinancingPage::CalcRefi()
                              {{QStringLiteral("Payments saved + equity gained - closing costs"), {},
                                false}},
                              true};
-    for (const calc::Point& p : calc::RefiNetSavingsSeries(in))
-        chart.series[0].points.emplace_back(p.x, p.y);
+    // One month-by-month pass serves the chart and the break-even month.
+    const std::vector<double> net = calc::RefiNetSavingsByMonth(in);
+    chart.series[0].points.emplace_back(0, -in.closingCosts);
+    for (std::size_t i = 0; i < net.size(); ++i)
+        chart.series[0].points.emplace_back(static_cast<double>(i + 1), net[i]);
     m_chart.chart->setCharts({std::move(chart)});
-    const auto month = calc::RefiBreakEvenMonth(in);
+    const auto month = calc::BreakEvenMonth(net);
     m_lblBreakEven->setText(month ? QStringLiteral("Break-even: month %1").arg(*month)
                                   : QStringLiteral("Break-even: never within the months compared"));
 }
