@@ -1,27 +1,56 @@
 #include "update/http_parse.h"
 
+#include <algorithm>
+
 namespace qn::update {
 
-QByteArray BuildRequest(const QUrl& url, bool viaProxy)
+namespace {
+// An IPv6 literal is written in brackets wherever a host name stands.
+QByteArray hostText(const QUrl &url)
 {
-    // Through a proxy the request line carries the whole address.
-    QByteArray path = viaProxy ? url.toEncoded() : url.path(QUrl::FullyEncoded).toLatin1();
-    if (path.isEmpty())
-        path = "/";
-    if (!viaProxy && url.hasQuery())
-        path += '?' + url.query(QUrl::FullyEncoded).toLatin1();
-    return "GET " + path + " HTTP/1.0\r\nHost: " + url.host(QUrl::FullyEncoded).toLatin1()
-           + "\r\n\r\n";
+    const QByteArray host = url.host(QUrl::FullyEncoded).toLatin1();
+    return host.contains(':') ? '[' + host + ']' : host;
 }
 
-std::optional<StatusLine> ParseStatusLine(const QByteArray& line)
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+} // namespace
+
+QByteArray BuildRequest(const QUrl &url, bool viaProxy)
+{
+    QByteArray path = url.path(QUrl::FullyEncoded).toLatin1();
+    if (path.isEmpty())
+        path = "/";
+    if (url.hasQuery())
+        path += '?' + url.query(QUrl::FullyEncoded).toLatin1();
+    // Through a proxy the request line carries the whole address (never a password or
+    // a fragment).
+    if (viaProxy)
+        path = url.adjusted(QUrl::RemoveUserInfo | QUrl::RemoveFragment | QUrl::RemovePath |
+                            QUrl::RemoveQuery)
+                   .toEncoded() +
+               path;
+    return "GET " + path + " HTTP/1.0\r\nHost: " + hostText(url) + "\r\n\r\n";
+}
+
+QByteArray BuildConnectRequest(const QUrl &url)
+{
+    const QByteArray authority = hostText(url) + ':' + QByteArray::number(url.port(443));
+    return "CONNECT " + authority + " HTTP/1.0\r\nHost: " + authority + "\r\n\r\n";
+}
+
+std::optional<StatusLine> ParseStatusLine(const QByteArray &line)
 {
     if (!line.startsWith("HTTP/1.0 ") && !line.startsWith("HTTP/1.1 "))
         return std::nullopt;
     const QByteArray code = line.mid(9, 3);
-    bool ok = false;
-    const int value = code.toInt(&ok);
-    if (!ok || code.size() != 3 || value < 100 || value > 999)
+    if (code.size() != 3 || !std::all_of(code.begin(), code.end(), isDigit) ||
+        (line.size() > 12 && line[12] != ' '))
+        return std::nullopt;
+    const int value = code.toInt();
+    if (value < 100)
         return std::nullopt;
     StatusLine status;
     status.code = value;
@@ -31,20 +60,20 @@ std::optional<StatusLine> ParseStatusLine(const QByteArray& line)
 
 ResponseParser::ResponseParser(std::optional<qint64> bodyLimit) : m_bodyLimit(bodyLimit) {}
 
-void ResponseParser::fail(const QString& reason)
+void ResponseParser::fail(const QString &reason)
 {
     m_state = State::Failed;
     m_error = reason;
     m_pending.clear();
 }
 
-QString ResponseParser::header(const QByteArray& lowerName) const
+QString ResponseParser::header(const QByteArray &lowerName) const
 {
     const auto it = m_headers.find(lowerName);
     return it == m_headers.end() ? QString() : it->second;
 }
 
-void ResponseParser::parseHeaders(const QByteArray& block)
+void ResponseParser::parseHeaders(const QByteArray &block)
 {
     const QList<QByteArray> lines = block.split('\n');
     const auto status = ParseStatusLine(lines.value(0).trimmed());
@@ -75,7 +104,7 @@ void ResponseParser::parseHeaders(const QByteArray& block)
         fail(QStringLiteral("The server's answer is too large"));
 }
 
-QByteArray ResponseParser::feed(const QByteArray& bytes)
+QByteArray ResponseParser::feed(const QByteArray &bytes)
 {
     if (m_state == State::Done || m_state == State::Failed)
         return {};
@@ -107,7 +136,7 @@ QByteArray ResponseParser::feed(const QByteArray& bytes)
         body = bytes;
     }
     if (m_length && m_received + body.size() > *m_length)
-        body.truncate(*m_length - m_received);  // anything after the announced end is not ours
+        body.truncate(*m_length - m_received); // anything after the announced end is not ours
     m_received += body.size();
     if (m_bodyLimit && m_received > *m_bodyLimit) {
         fail(QStringLiteral("The server's answer is too large"));
