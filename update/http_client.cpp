@@ -8,7 +8,7 @@
 
 namespace qn::update {
 
-HttpClient::HttpClient(QObject *parent) : QObject(parent)
+HttpClient::HttpClient(QObject* parent) : QObject(parent)
 {
     m_timer = new QTimer(this);
     m_timer->setSingleShot(true);
@@ -21,7 +21,7 @@ HttpClient::~HttpClient()
     dropSocket();
 }
 
-void HttpClient::setProxy(const QString &host, quint16 port)
+void HttpClient::setProxy(const QString& host, quint16 port)
 {
     m_proxyHost = host;
     m_proxyPort = port;
@@ -37,7 +37,7 @@ bool HttpClient::isRunning() const
     return m_running;
 }
 
-void HttpClient::get(const QUrl &url, QIODevice *sink)
+void HttpClient::get(const QUrl& url, QIODevice* sink)
 {
     abort();
     m_sink = sink;
@@ -45,7 +45,7 @@ void HttpClient::get(const QUrl &url, QIODevice *sink)
     start(url);
 }
 
-void HttpClient::start(const QUrl &url)
+void HttpClient::start(const QUrl& url)
 {
     dropSocket();
     m_url = url;
@@ -61,7 +61,7 @@ void HttpClient::start(const QUrl &url)
                                                        : std::optional<qint64>(kMemoryLimit));
     if (m_sink) {
         // A redirect starts the file again.
-        if (auto *file = qobject_cast<QFileDevice *>(m_sink.data()))
+        if (auto* file = qobject_cast<QFileDevice*>(m_sink.data()))
             file->resize(0);
         m_sink->seek(0);
     }
@@ -83,7 +83,7 @@ void HttpClient::start(const QUrl &url)
     const QString host = viaProxy ? m_proxyHost : url.host();
     const quint16 port = viaProxy ? m_proxyPort : static_cast<quint16>(url.port(tls ? 443 : 80));
     m_timer->start(m_timeoutMs);
-    auto *ssl = qobject_cast<QSslSocket *>(m_socket);
+    auto* ssl = qobject_cast<QSslSocket*>(m_socket);
     if (ssl)
         connect(ssl, &QSslSocket::encrypted, this, &HttpClient::sendRequest);
     if (ssl && viaProxy) {
@@ -119,14 +119,14 @@ void HttpClient::readTunnelAnswer()
     }
     const auto status = ParseStatusLine(m_tunnelAnswer.left(m_tunnelAnswer.indexOf("\r\n")));
     if (!status || status->code != 200) {
-        complete(true, QStringLiteral("The proxy refused the connection: ") +
-                           (status ? QString::number(status->code) + u' ' + status->reason
-                                   : QStringLiteral("not HTTP")));
+        complete(true, QStringLiteral("The proxy refused the connection: ")
+                           + (status ? QString::number(status->code) + u' ' + status->reason
+                                     : QStringLiteral("not HTTP")));
         return;
     }
     m_tunnel = Tunnel::Open;
     m_tunnelAnswer.clear();
-    auto *ssl = static_cast<QSslSocket *>(m_socket);
+    auto* ssl = static_cast<QSslSocket*>(m_socket);
     ssl->setPeerVerifyName(m_url.host());
     ssl->startClientEncryption();
 }
@@ -137,7 +137,7 @@ template <typename Fn> void HttpClient::guarded(Fn fn)
 {
     try {
         fn();
-    } catch (const std::exception &e) {
+    } catch (const std::exception& e) {
         m_raised = true;
         complete(true, QString::fromLocal8Bit(e.what()));
     }
@@ -200,8 +200,8 @@ void HttpClient::finishAnswer()
     m_status = m_parser->status();
     const int code = m_status.code;
     const QString location = m_parser->header("location");
-    if ((code == 301 || code == 302 || code == 303 || code == 307 || code == 308) &&
-        !location.isEmpty()) {
+    if ((code == 301 || code == 302 || code == 303 || code == 307 || code == 308)
+        && !location.isEmpty()) {
         if (++m_redirects > kMaxRedirects) {
             complete(true, QStringLiteral("Too many redirects"));
             return;
@@ -233,14 +233,14 @@ void HttpClient::dropSocket()
 {
     if (!m_socket)
         return;
-    QTcpSocket *socket = m_socket;
+    QTcpSocket* socket = m_socket;
     m_socket = nullptr;
     socket->disconnect(this);
     socket->abort();
     socket->deleteLater();
 }
 
-void HttpClient::complete(bool error, const QString &reason)
+void HttpClient::complete(bool error, const QString& reason)
 {
     if (!m_running)
         return;
@@ -256,4 +256,4 @@ void HttpClient::complete(bool error, const QString &reason)
     emit finished(error);
 }
 
-} // namespace qn::update
+}  // namespace qn::update

@@ -20,23 +20,23 @@ namespace qn::update {
 class HttpClient : public QObject {
     Q_OBJECT
 public:
-    explicit HttpClient(QObject *parent = nullptr);
+    explicit HttpClient(QObject* parent = nullptr);
     ~HttpClient() override;
 
-    void setProxy(const QString &host, quint16 port);
+    void setProxy(const QString& host, quint16 port);
     void setTimeout(int milliseconds);
 
     // The body goes to `sink` when given, else into memory (at most 1 MiB, which no
     // product-information page comes near).
-    void get(const QUrl &url, QIODevice *sink = nullptr);
+    void get(const QUrl& url, QIODevice* sink = nullptr);
     void abort();
     bool isRunning() const;
 
-    const QByteArray &body() const { return m_body; }
+    const QByteArray& body() const { return m_body; }
     int statusCode() const { return m_status.code; }
-    const QString &reason() const { return m_status.reason; }
+    const QString& reason() const { return m_status.reason; }
     bool failed() const { return m_failed; }
-    const QString &errorText() const { return m_error; }
+    const QString& errorText() const { return m_error; }
     // The failure was raised as an error while the answer was read, not a transport one.
     bool raised() const { return m_raised; }
 
@@ -44,11 +44,11 @@ public:
     static constexpr int kMaxRedirects = 5;
 
 signals:
-    void progress(qint64 received, qint64 total); // total -1: not announced
+    void progress(qint64 received, qint64 total);  // total -1: not announced
     void finished(bool error);
 
 private:
-    void start(const QUrl &url);
+    void start(const QUrl& url);
     void sendRequest();
     void readTunnelAnswer();
     template <typename Fn> void guarded(Fn fn);
@@ -57,7 +57,7 @@ private:
     void readAnswer();
     void finishAnswer();
     void onSocketError();
-    void complete(bool error, const QString &reason);
+    void complete(bool error, const QString& reason);
     void dropSocket();
 
     QString m_proxyHost;
@@ -65,8 +65,8 @@ private:
     int m_timeoutMs = 30000;
     QUrl m_url;
     QPointer<QIODevice> m_sink;
-    QTcpSocket *m_socket = nullptr;
-    QTimer *m_timer = nullptr;
+    QTcpSocket* m_socket = nullptr;
+    QTimer* m_timer = nullptr;
     std::unique_ptr<ResponseParser> m_parser;
     QByteArray m_body;
     StatusLine m_status;
@@ -80,4 +80,4 @@ private:
     QByteArray m_tunnelAnswer;
 };
 
-} // namespace qn::update
+}  // namespace qn::update

@@ -10,10 +10,10 @@
 namespace qn::update {
 
 // The request the program sends: an HTTP/1.0 GET with a Host header and nothing else.
-QByteArray BuildRequest(const QUrl &url, bool viaProxy);
+QByteArray BuildRequest(const QUrl& url, bool viaProxy);
 
 // What opens a tunnel through a proxy for an https address: "CONNECT host:port HTTP/1.0".
-QByteArray BuildConnectRequest(const QUrl &url);
+QByteArray BuildConnectRequest(const QUrl& url);
 
 struct StatusLine {
     int code = 0;
@@ -21,7 +21,7 @@ struct StatusLine {
 };
 
 // "HTTP/1.0 200 OK" or "HTTP/1.1 404 Not Found"; none for anything else.
-std::optional<StatusLine> ParseStatusLine(const QByteArray &line);
+std::optional<StatusLine> ParseStatusLine(const QByteArray& line);
 
 // Reads a response as its bytes arrive, without any network: the status line, the headers
 // and the body, with or without Content-Length. Answers that are too large or malformed
@@ -34,27 +34,29 @@ public:
     explicit ResponseParser(std::optional<qint64> bodyLimit = std::nullopt);
 
     // Feeds received bytes; body bytes are returned for the caller to store.
-    QByteArray feed(const QByteArray &bytes);
+    QByteArray feed(const QByteArray& bytes);
     // The connection closed: a body without a length ends here; one shorter than announced
     // is a failure.
     void finish();
 
     State state() const { return m_state; }
-    const StatusLine &status() const { return m_status; }
-    QString header(const QByteArray &lowerName) const;
+    const StatusLine& status() const { return m_status; }
+    QString header(const QByteArray& lowerName) const;
     std::optional<qint64> contentLength() const { return m_length; }
     qint64 received() const { return m_received; }
-    const QString &error() const { return m_error; }
+    const QString& error() const { return m_error; }
 
     static constexpr qint64 kMaxHeaderBytes = 64 * 1024;
 
 private:
-    void fail(const QString &reason);
-    void parseHeaders(const QByteArray &block);
+    void fail(const QString& reason);
+    void parseHeaders(const QByteArray& block);
 
     State m_state = State::Headers;
     std::optional<qint64> m_bodyLimit;
-    QByteArray m_pending;
+    QByteArray m_pending;     // the headers until their end has arrived
+    qsizetype m_scanned = 0;  // bytes of m_pending searched for the end
+    qsizetype m_lineStart = 0;
     StatusLine m_status;
     std::map<QByteArray, QString> m_headers;
     std::optional<qint64> m_length;
@@ -62,4 +64,4 @@ private:
     QString m_error;
 };
 
-} // namespace qn::update
+}  // namespace qn::update

@@ -32,14 +32,14 @@ namespace {
 
 const QString kTitle = QStringLiteral("Quennary");
 
-QMessageBox::StandardButton ask(QWidget *parent, const QString &text, const QString &title)
+QMessageBox::StandardButton ask(QWidget* parent, const QString& text, const QString& title)
 {
     return toolkit::showMessage(parent, text, QMessageBox::Question,
                                 QMessageBox::Yes | QMessageBox::No, title);
 }
 
 // Leading whole number of a version part; anything else counts as 0.
-long long partValue(const QString &part)
+long long partValue(const QString& part)
 {
     bool ok = false;
     const long long v = part.toLongLong(&ok);
@@ -48,27 +48,27 @@ long long partValue(const QString &part)
 
 bool allDigits(QStringView text)
 {
-    return !text.isEmpty() &&
-           std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
+    return !text.isEmpty()
+           && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
 }
 
-void centreOnScreen(QWidget &window)
+void centreOnScreen(QWidget& window)
 {
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
         window.move(screen->availableGeometry().center() - window.rect().center());
 }
 
 // A small modal window that stays up while requests run.
 class WaitWindow : public QDialog {
 public:
-    WaitWindow(QWidget *parent, const QString &text)
+    WaitWindow(QWidget* parent, const QString& text)
         : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
     {
         setObjectName(QStringLiteral("frmWait"));
         setWindowTitle(QStringLiteral("Please Wait"));
         setWindowModality(Qt::ApplicationModal);
         setFixedSize(240, 100);
-        auto *label = new QLabel(text, this);
+        auto* label = new QLabel(text, this);
         label->setObjectName(QStringLiteral("lblWait"));
         label->setAlignment(Qt::AlignCenter);
         label->setGeometry(0, 0, 240, 100);
@@ -78,7 +78,7 @@ public:
     }
 };
 
-const QStringList &saveFilters()
+const QStringList& saveFilters()
 {
     static const QStringList filters = {QStringLiteral("Application (*.EXE)"),
                                         QStringLiteral("Zipped File (*.ZIP)"),
@@ -86,14 +86,14 @@ const QStringList &saveFilters()
     return filters;
 }
 
-} // namespace
+}  // namespace
 
-std::map<QString, QString> ReadInfoTags(const QString &page, const QStringList &tags)
+std::map<QString, QString> ReadInfoTags(const QString& page, const QStringList& tags)
 {
     static const QRegularExpression lineEnd(QStringLiteral("\r\n|\n|\r"));
     std::map<QString, QString> values;
     const QStringList lines = page.split(lineEnd);
-    for (const QString &line : lines) {
+    for (const QString& line : lines) {
         const qsizetype meta =
             line.indexOf(QStringLiteral("META HTTP-EQUIV"), 0, Qt::CaseInsensitive);
         if (meta < 0)
@@ -120,9 +120,9 @@ std::map<QString, QString> ReadInfoTags(const QString &page, const QStringList &
     return values;
 }
 
-std::optional<QDate> ParseInfoDate(const QString &text)
+std::optional<QDate> ParseInfoDate(const QString& text)
 {
-    static const char *const months[] = {"jan", "feb", "mar", "apr", "may", "jun",
+    static const char* const months[] = {"jan", "feb", "mar", "apr", "may", "jun",
                                          "jul", "aug", "sep", "oct", "nov", "dec"};
     // "<month> DD, YYYY": the day right before the first comma, ", " and the year last.
     const qsizetype comma = text.indexOf(QLatin1Char(','));
@@ -143,7 +143,7 @@ std::optional<QDate> ParseInfoDate(const QString &text)
     return date;
 }
 
-bool IsNewerVersion(const QString &current, const QString &server)
+bool IsNewerVersion(const QString& current, const QString& server)
 {
     // A server text that runs out of parts counts as 0 from there on, so "1" is no update
     // of "1.0.02" (taken unchanged it would compare its 1 with the current 0 and win).
@@ -163,13 +163,13 @@ bool IsNewerVersion(const QString &current, const QString &server)
     }
 }
 
-bool VerifyEd25519(const QByteArray &data, const QByteArray &signature, const QByteArray &publicKey)
+bool VerifyEd25519(const QByteArray& data, const QByteArray& signature, const QByteArray& publicKey)
 {
     if (signature.size() != 64 || publicKey.size() != 32)
         return false;
     std::unique_ptr<EVP_PKEY, decltype(&EVP_PKEY_free)> key(
         EVP_PKEY_new_raw_public_key(EVP_PKEY_ED25519, nullptr,
-                                    reinterpret_cast<const unsigned char *>(publicKey.constData()),
+                                    reinterpret_cast<const unsigned char*>(publicKey.constData()),
                                     32),
         EVP_PKEY_free);
     if (!key)
@@ -178,12 +178,13 @@ bool VerifyEd25519(const QByteArray &data, const QByteArray &signature, const QB
     if (!ctx || EVP_DigestVerifyInit(ctx.get(), nullptr, nullptr, nullptr, key.get()) != 1)
         return false;
     return EVP_DigestVerify(ctx.get(),
-                            reinterpret_cast<const unsigned char *>(signature.constData()), 64,
-                            reinterpret_cast<const unsigned char *>(data.constData()),
-                            static_cast<std::size_t>(data.size())) == 1;
+                            reinterpret_cast<const unsigned char*>(signature.constData()), 64,
+                            reinterpret_cast<const unsigned char*>(data.constData()),
+                            static_cast<std::size_t>(data.size()))
+           == 1;
 }
 
-QByteArray DecodeSignature(const QString &text)
+QByteArray DecodeSignature(const QString& text)
 {
     const QByteArray raw = text.trimmed().toLatin1();
     static const QRegularExpression hex(QStringLiteral("^([0-9a-fA-F]{2})+$"));
@@ -208,7 +209,7 @@ QString ProgressText(qint64 received, qint64 total)
         .arg(grouped.toString(received), grouped.toString(total));
 }
 
-QString WithFilterExtension(const QString &path, int filterIndex)
+QString WithFilterExtension(const QString& path, int filterIndex)
 {
     if (!QFileInfo(path).suffix().isEmpty() || path.endsWith(QLatin1Char('/')))
         return path;
@@ -219,11 +220,11 @@ QString WithFilterExtension(const QString &path, int filterIndex)
     return path;
 }
 
-QString AskDownloadName(QWidget *parent, const QString &proposed)
+QString AskDownloadName(QWidget* parent, const QString& proposed)
 {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile); // in an existing folder; overwriting is asked
+    dialog.setFileMode(QFileDialog::AnyFile);  // in an existing folder; overwriting is asked
     dialog.setNameFilters(saveFilters());
     dialog.selectFile(proposed);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -232,22 +233,24 @@ QString AskDownloadName(QWidget *parent, const QString &proposed)
     const QString path = WithFilterExtension(
         chosen, static_cast<int>(saveFilters().indexOf(dialog.selectedNameFilter())));
     // The dialog asked about the name typed; the extension added makes another name.
-    if (path != chosen && QFileInfo::exists(path) &&
-        ask(parent,
-            QStringLiteral("The file %1 already exists.\rDo you want to overwrite it?").arg(path),
-            QStringLiteral("File Exists")) != QMessageBox::Yes)
+    if (path != chosen && QFileInfo::exists(path)
+        && ask(parent,
+               QStringLiteral("The file %1 already exists.\rDo you want to overwrite it?")
+                   .arg(path),
+               QStringLiteral("File Exists"))
+               != QMessageBox::Yes)
         return {};
     return path;
 }
 
-bool StartDownloadedFile(const QString &file, const QString &params)
+bool StartDownloadedFile(const QString& file, const QString& params)
 {
     if (QFileInfo(file).isExecutable())
         return QProcess::startDetached(file, QProcess::splitCommand(params));
     return QDesktopServices::openUrl(QUrl::fromLocalFile(file));
 }
 
-const QStringList &TWebFileInfo::infoTags()
+const QStringList& TWebFileInfo::infoTags()
 {
     static const QStringList tags = {QStringLiteral("name"),      QStringLiteral("version"),
                                      QStringLiteral("date"),      QStringLiteral("author"),
@@ -257,18 +260,19 @@ const QStringList &TWebFileInfo::infoTags()
     return tags;
 }
 
-TWebFileInfo::TWebFileInfo(QObject *parent) : QObject(parent), publicKey(ReleasePublicKey())
+TWebFileInfo::TWebFileInfo(QObject* parent) : QObject(parent), publicKey(ReleasePublicKey())
 {
     m_client = new HttpClient(this);
 }
 
 TWebFileInfo::~TWebFileInfo() = default;
 
-bool TWebFileInfo::setHomeURL(const QString &url)
+bool TWebFileInfo::setHomeURL(const QString& url)
 {
     const QString lower = url.left(8).toLower();
-    if (url.size() <= 7 || !(lower.startsWith(QStringLiteral("http://")) ||
-                             (lower == QStringLiteral("https://") && url.size() > 8)))
+    if (url.size() <= 7
+        || !(lower.startsWith(QStringLiteral("http://"))
+             || (lower == QStringLiteral("https://") && url.size() > 8)))
         return false;
     m_home = url;
     m_active = false;
@@ -277,19 +281,19 @@ bool TWebFileInfo::setHomeURL(const QString &url)
     return true;
 }
 
-void TWebFileInfo::setProxy(const QString &host, quint16 port)
+void TWebFileInfo::setProxy(const QString& host, quint16 port)
 {
     m_proxyHost = host;
     m_proxyPort = port;
 }
 
-QString TWebFileInfo::value(const QString &tag) const
+QString TWebFileInfo::value(const QString& tag) const
 {
     const auto it = m_values.find(tag);
     return it == m_values.end() ? QString() : it->second;
 }
 
-void TWebFileInfo::exceptionMessage(const QString &what)
+void TWebFileInfo::exceptionMessage(const QString& what)
 {
     toolkit::showMessage(
         parentWindow,
@@ -297,7 +301,7 @@ void TWebFileInfo::exceptionMessage(const QString &what)
         QMessageBox::Critical, QMessageBox::Ok, QStringLiteral("Exception"));
 }
 
-bool TWebFileInfo::request(const QUrl &url, QIODevice *sink)
+bool TWebFileInfo::request(const QUrl& url, QIODevice* sink)
 {
     m_client->setProxy(m_proxyHost, m_proxyPort);
     m_client->setTimeout(timeoutMs);
@@ -316,7 +320,7 @@ bool TWebFileInfo::request(const QUrl &url, QIODevice *sink)
 }
 
 // One fetch of the information page; the wait window is already up.
-bool TWebFileInfo::fetchPage(const QUrl &url)
+bool TWebFileInfo::fetchPage(const QUrl& url)
 {
     const bool ok = request(url, nullptr);
     m_values.clear();
@@ -348,7 +352,7 @@ bool TWebFileInfo::GetInformation()
         return false;
     }
     if (std::all_of(InfoTags.begin(), InfoTags.end(),
-                    [](const QString &t) { return t.isEmpty(); })) {
+                    [](const QString& t) { return t.isEmpty(); })) {
         toolkit::showMessage(parentWindow,
                              QStringLiteral("Can not retrieve version information\rbecause no "
                                             "tag information was provided."),
@@ -365,7 +369,7 @@ bool TWebFileInfo::GetInformation()
         bool ok = false;
         try {
             ok = fetchPage(url);
-        } catch (const std::exception &e) {
+        } catch (const std::exception& e) {
             m_lastError = QString::fromLocal8Bit(e.what());
         }
         if (m_client->raised() && !ok) {
@@ -390,23 +394,23 @@ bool TWebFileInfo::GetInformation()
     return true;
 }
 
-void TWebFileInfo::showReadMe(const QString &text)
+void TWebFileInfo::showReadMe(const QString& text)
 {
     QDialog window(parentWindow);
     window.setObjectName(QStringLiteral("frmReadMe"));
     window.setWindowTitle(QStringLiteral("Read Me"));
     QSize size(800, 600);
-    if (const QScreen *screen = QGuiApplication::primaryScreen())
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
         size = screen->availableGeometry().size() * 4 / 5;
     window.setFixedSize(size);
-    auto *memo = new QPlainTextEdit(text, &window);
+    auto* memo = new QPlainTextEdit(text, &window);
     memo->setObjectName(QStringLiteral("memReadMe"));
     memo->setReadOnly(true);
     memo->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     memo->setGeometry(10, 10, size.width() - 25, size.height() - 80);
-    auto *ok = new QPushButton(QStringLiteral("&Ok"), &window);
+    auto* ok = new QPushButton(QStringLiteral("&Ok"), &window);
     ok->setObjectName(QStringLiteral("btnOk"));
     ok->setGeometry((size.width() - 68) / 2, size.height() - 56, 68, 22);
     connect(ok, &QPushButton::clicked, &window, &QDialog::accept);
@@ -414,13 +418,13 @@ void TWebFileInfo::showReadMe(const QString &text)
     window.exec();
 }
 
-bool TWebFileInfo::download(const QString &target)
+bool TWebFileInfo::download(const QString& target)
 {
     // Written to a temporary name beside the target and renamed only once complete and
     // verified, so that no partial or unverified file ever stands under the chosen name.
     const QFileInfo where(target);
-    QTemporaryFile file(where.absolutePath() + u'/' + where.fileName() +
-                        QStringLiteral(".XXXXXX.part"));
+    QTemporaryFile file(where.absolutePath() + u'/' + where.fileName()
+                        + QStringLiteral(".XXXXXX.part"));
     if (!file.open()) {
         m_lastError = file.errorString();
         return false;
@@ -430,19 +434,20 @@ bool TWebFileInfo::download(const QString &target)
     progress.setWindowTitle(QStringLiteral("Download Progress"));
     progress.setFixedSize(272, 123);
     progress.setCursor(Qt::WaitCursor);
-    auto *title = new QLabel(QStringLiteral("Downloading Update"), &progress);
+    auto* title = new QLabel(QStringLiteral("Downloading Update"), &progress);
     title->setAlignment(Qt::AlignCenter);
     title->setGeometry(0, 8, 272, 18);
-    auto *bar = new QProgressBar(&progress);
+    auto* bar = new QProgressBar(&progress);
     bar->setObjectName(QStringLiteral("pbProgress"));
     bar->setRange(0, 100);
     bar->setValue(0);
     bar->setGeometry(36, 32, 200, 14);
-    auto *count = new QLabel(&progress);
+    bar->setTextVisible(false);  // 14 pixels leave no room for it; the count is below
+    auto* count = new QLabel(&progress);
     count->setObjectName(QStringLiteral("lblProgress"));
     count->setAlignment(Qt::AlignCenter);
     count->setGeometry(0, 54, 272, 18);
-    auto *cancel = new QPushButton(QStringLiteral("&Cancel"), &progress);
+    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), &progress);
     cancel->setObjectName(QStringLiteral("btnCancel"));
     cancel->setGeometry(102, 90, 68, 22);
     m_cancelled = false;
@@ -451,7 +456,7 @@ bool TWebFileInfo::download(const QString &target)
             return;
         count->setText(ProgressText(received, total));
         if (total <= 0) {
-            bar->setRange(0, 0); // no length announced: a bar that only says "busy"
+            bar->setRange(0, 0);  // no length announced: a bar that only says "busy"
             return;
         }
         bar->setRange(0, 100);
@@ -492,16 +497,16 @@ bool TWebFileInfo::download(const QString &target)
     }
     file.seek(0);
     const qint64 size = file.size();
-    const uchar *mapped = size > 0 ? file.map(0, size) : nullptr;
+    const uchar* mapped = size > 0 ? file.map(0, size) : nullptr;
     const QByteArray data =
-        mapped ? QByteArray::fromRawData(reinterpret_cast<const char *>(mapped), size)
+        mapped ? QByteArray::fromRawData(reinterpret_cast<const char*>(mapped), size)
                : file.readAll();
     if (!VerifyEd25519(data, signature, publicKey)) {
         m_lastError = QStringLiteral("The update's signature does not match; it was deleted");
         return false;
     }
     if (mapped)
-        file.unmap(const_cast<uchar *>(mapped));
+        file.unmap(const_cast<uchar*>(mapped));
     file.close();
     QFile::remove(target);
     if (!file.rename(target)) {
@@ -509,8 +514,8 @@ bool TWebFileInfo::download(const QString &target)
         return false;
     }
     file.setAutoRemove(false);
-    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
-                                      QFile::ReadOther);
+    QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
+                                      | QFile::ReadOther);
     return true;
 }
 
@@ -522,8 +527,8 @@ bool TWebFileInfo::RetrieveUpdate()
             m_lastError.isEmpty() ? QStringLiteral("Could not retrieve version information from "
                                                    "the Internet.\rError unknown.")
                                   : QStringLiteral("Could not retrieve version information from "
-                                                   "the Internet.\rError: \"") +
-                                        m_lastError + QStringLiteral(".\""),
+                                                   "the Internet.\rError: \"")
+                                        + m_lastError + QStringLiteral(".\""),
             QMessageBox::Warning, QMessageBox::Ok, QStringLiteral("Connection Error"));
         return false;
     }
@@ -537,15 +542,17 @@ bool TWebFileInfo::RetrieveUpdate()
     const QString available = QStringLiteral("Current version is %1.\rVersion %2 is available.")
                                   .arg(CurrentVersion, server);
     const QString readme = value(QStringLiteral("readme"));
-    if (!readme.isEmpty() &&
-        ask(parentWindow, available + QStringLiteral("\rWould you like to view the ReadMe file?"),
-            QStringLiteral("Update Available")) == QMessageBox::Yes) {
+    if (!readme.isEmpty()
+        && ask(parentWindow,
+               available + QStringLiteral("\rWould you like to view the ReadMe file?"),
+               QStringLiteral("Update Available"))
+               == QMessageBox::Yes) {
         auto wait =
             std::make_unique<WaitWindow>(parentWindow, QStringLiteral("Retrieving ReadMe..."));
         bool ok = false;
         try {
             ok = request(m_pageUrl.resolved(QUrl(readme)), nullptr);
-        } catch (const std::exception &e) {
+        } catch (const std::exception& e) {
             m_lastError = QString::fromLocal8Bit(e.what());
         }
         wait.reset();
@@ -557,7 +564,8 @@ bool TWebFileInfo::RetrieveUpdate()
             exceptionMessage(m_lastError);
     }
     if (ask(parentWindow, available + QStringLiteral("\rDownload the update?"),
-            QStringLiteral("Update Available")) != QMessageBox::Yes)
+            QStringLiteral("Update Available"))
+        != QMessageBox::Yes)
         return false;
     QString target = askSavePath ? askSavePath(m_fileName) : QString();
     if (target.isEmpty())
@@ -567,7 +575,7 @@ bool TWebFileInfo::RetrieveUpdate()
     m_lastError.clear();
     const bool done = download(target);
     if (!done && m_cancelled)
-        return false; // the user stopped it and knows; nothing was kept
+        return false;  // the user stopped it and knows; nothing was kept
     if (!done && m_client->raised()) {
         exceptionMessage(m_lastError);
         return false;
@@ -578,15 +586,16 @@ bool TWebFileInfo::RetrieveUpdate()
             m_lastError.isEmpty()
                 ? QStringLiteral("Error occurred while downloading update.\rError "
                                  "unknown.")
-                : QStringLiteral("Error occurred while downloading update.\rError: \"") +
-                      m_lastError + QStringLiteral(".\""),
+                : QStringLiteral("Error occurred while downloading update.\rError: \"")
+                      + m_lastError + QStringLiteral(".\""),
             QMessageBox::Warning, QMessageBox::Ok, QStringLiteral("Download Error"));
         return false;
     }
     if (ask(parentWindow,
             QStringLiteral("Do you want to install the update now?\rThis will close %1.")
                 .arg(kTitle),
-            QStringLiteral("Install Update")) != QMessageBox::Yes)
+            QStringLiteral("Install Update"))
+        != QMessageBox::Yes)
         return true;
     // The run's changed ratios and defaults are kept before the program gives way; the exit
     // dialog is still skipped.
@@ -602,4 +611,4 @@ bool TWebFileInfo::RetrieveUpdate()
     return true;
 }
 
-} // namespace qn::update
+}  // namespace qn::update
