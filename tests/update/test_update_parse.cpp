@@ -5,6 +5,11 @@
 #include "update/http_parse.h"
 #include "update/web_file_info.h"
 
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
 #include <gtest/gtest.h>
 
 #include <chrono>
@@ -320,6 +325,41 @@ TEST(Download, NamesProgressAndSignatures)
     EXPECT_FALSE(VerifyEd25519(data, QByteArray(), key.publicKey()));
     EXPECT_FALSE(VerifyEd25519(data, signature, QByteArray(32, '\0')));
     EXPECT_EQ(ReleasePublicKey().size(), 32);
+}
+
+// The release script's line for the page verifies in the program, under the key it prints.
+TEST(Download, TheSigningScriptsLineVerifies)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("openssl")).isEmpty()
+        || QStandardPaths::findExecutable(QStringLiteral("xxd")).isEmpty())
+        GTEST_SKIP() << "needs the openssl and xxd commands";
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString key = dir.filePath(QStringLiteral("release.pem"));
+    const QString file = dir.filePath(QStringLiteral("setup.bin"));
+    const auto run = [](const QString& program, const QStringList& args) {
+        QProcess process;
+        process.start(program, args);
+        process.waitForFinished(20000);
+        EXPECT_EQ(process.exitCode(), 0) << process.readAllStandardError().toStdString();
+        return process.readAllStandardOutput();
+    };
+    run(QStringLiteral("openssl"), {QStringLiteral("genpkey"), QStringLiteral("-algorithm"),
+                                    QStringLiteral("ed25519"), QStringLiteral("-out"), key});
+    QFile out(file);
+    ASSERT_TRUE(out.open(QIODevice::WriteOnly));
+    const QByteArray data = QByteArray(70000, 'r') + "end";
+    out.write(data);
+    out.close();
+    const QString script = QStringLiteral(QUENNARY_SOURCE_DIR "/scripts/sign-release.sh");
+    const QString line = QString::fromLatin1(run(script, {key, file}));
+    const QByteArray publicKey =
+        QByteArray::fromHex(run(script, {QStringLiteral("--public"), key}).trimmed());
+    const auto values = ReadInfoTags(line, TWebFileInfo::infoTags());
+    ASSERT_EQ(values.count(QStringLiteral("signature")), 1u) << line.toStdString();
+    const QByteArray signature = DecodeSignature(values.at(QStringLiteral("signature")));
+    EXPECT_TRUE(VerifyEd25519(data, signature, publicKey));
+    EXPECT_FALSE(VerifyEd25519(data + '!', signature, publicKey));
 }
 
 // ---------------------------------------------------------------------------------------
