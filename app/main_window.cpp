@@ -455,6 +455,12 @@ void TfrmMain::setUpUpdates()
         file.readString(QStringLiteral("Update"), QStringLiteral("HomeUrl"), QString());
     if (!configured.isEmpty())
         m_webFileInfo->setHomeURL(configured);
+    const QString proxy =
+        file.readString(QStringLiteral("Update"), QStringLiteral("ProxyHost"), QString());
+    const uint proxyPort =
+        file.readString(QStringLiteral("Update"), QStringLiteral("ProxyPort"), QString()).toUInt();
+    m_webFileInfo->setProxy(proxy, proxyPort > 0 && proxyPort < 65536
+                                       ? static_cast<quint16>(proxyPort) : quint16(80));
     m_webFileInfo->saveSettings = [this] {
         try {
             SaveSettings(m_settingsPath, m_settings);

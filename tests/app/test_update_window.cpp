@@ -54,6 +54,16 @@ TEST_F(UpdateWindowTest, WhereTheCheckLooks)
     EXPECT_FALSE(configured.setUpdateUrl(QStringLiteral("ftp://x.test/info.html")));
     EXPECT_EQ(configured.webFileInfo().homeURL(), mirror);
     EXPECT_TRUE(configured.setUpdateUrl(QStringLiteral("HTTPS://x.test/info.html")));
+
+    // Through the proxy the settings file names, which is the test's server.
+    writeSettings("[Update]\nHomeUrl=http://updates.invalid/info.html\nProxyHost=127.0.0.1\n"
+                  "ProxyPort="
+                  + QByteArray::number(m_server.port()) + "\n");
+    m_server.answer(QStringLiteral("http://updates.invalid/info.html"),
+                    {TestServer::ok(infoPage(QStringLiteral("1.0.03")))});
+    TfrmMain proxied(settingsFile());
+    EXPECT_TRUE(proxied.webFileInfo().GetInformation());
+    EXPECT_EQ(proxied.webFileInfo().value(QStringLiteral("version")), QStringLiteral("1.0.03"));
     settle();
 }
 
