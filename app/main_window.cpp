@@ -25,13 +25,10 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
-#include <QDesktopServices>
 #include <QDialog>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QProcess>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -48,7 +45,6 @@
 #include <QStyle>
 #include <QTextEdit>
 #include <QTimer>
-#include <QUrl>
 #include <QVBoxLayout>
 
 namespace qn::app {
@@ -459,24 +455,12 @@ void TfrmMain::setUpUpdates()
         file.readString(QStringLiteral("Update"), QStringLiteral("HomeUrl"), QString());
     if (!configured.isEmpty())
         m_webFileInfo->setHomeURL(configured);
-    m_webFileInfo->askSavePath = [this](const QString& proposed) {
-        QString filter;
-        QString path = QFileDialog::getSaveFileName(
-            this, QString(), proposed,
-            QStringLiteral("Application (*.EXE);;Zipped File (*.ZIP);;All Files (*.*)"), &filter);
-        if (!path.isEmpty() && QFileInfo(path).suffix().isEmpty()) {
-            if (filter.startsWith(QStringLiteral("Application")))
-                path += QStringLiteral(".EXE");
-            else if (filter.startsWith(QStringLiteral("Zipped")))
-                path += QStringLiteral(".ZIP");
-        }
-        return path;
-    };
-    m_webFileInfo->startFile = [](const QString& file, const QString& params) {
-        if (QFileInfo(file).isExecutable())
-            return QProcess::startDetached(file, QProcess::splitCommand(params));
-        return QDesktopServices::openUrl(QUrl::fromLocalFile(file));
-    };
+    const QString proxy =
+        file.readString(QStringLiteral("Update"), QStringLiteral("ProxyHost"), QString());
+    const uint proxyPort =
+        file.readString(QStringLiteral("Update"), QStringLiteral("ProxyPort"), QString()).toUInt();
+    m_webFileInfo->setProxy(proxy, proxyPort > 0 && proxyPort < 65536
+                                       ? static_cast<quint16>(proxyPort) : quint16(80));
     m_webFileInfo->saveSettings = [this] {
         try {
             SaveSettings(m_settingsPath, m_settings);

@@ -79,7 +79,7 @@ public:
     int currentHelpContext() const;  // the Help button's topic; -1: the contents instead
 
     // The product-information page the update check reads (--update-url, or the settings
-    // file's [Update] HomeUrl, else the maker's).
+    // file's [Update] HomeUrl, else the maker's); a proxy from [Update] ProxyHost, ProxyPort.
     bool setUpdateUrl(const QString& url);
     update::TWebFileInfo& webFileInfo() { return *m_webFileInfo; }
 

@@ -37,6 +37,8 @@ public:
     const QString& reason() const { return m_status.reason; }
     bool failed() const { return m_failed; }
     const QString& errorText() const { return m_error; }
+    // The failure was raised as an error while the answer was read, not a transport one.
+    bool raised() const { return m_raised; }
 
     static constexpr qint64 kMemoryLimit = 1024 * 1024;
     static constexpr int kMaxRedirects = 5;
@@ -47,9 +49,13 @@ signals:
 
 private:
     void start(const QUrl& url);
-    void onConnected();
+    void sendRequest();
+    void readTunnelAnswer();
+    template <typename Fn> void guarded(Fn fn);
     void onReadyRead();
     void onClosed();
+    void readAnswer();
+    void finishAnswer();
     void onSocketError();
     void complete(bool error, const QString& reason);
     void dropSocket();
@@ -66,8 +72,12 @@ private:
     StatusLine m_status;
     bool m_running = false;
     bool m_failed = false;
+    bool m_raised = false;
     QString m_error;
     int m_redirects = 0;
+    enum class Tunnel { None, Asked, Open };
+    Tunnel m_tunnel = Tunnel::None;
+    QByteArray m_tunnelAnswer;
 };
 
-} // namespace qn::update
+}  // namespace qn::update

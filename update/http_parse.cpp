@@ -1,17 +1,44 @@
 #include "update/http_parse.h"
 
+#include <algorithm>
+
 namespace qn::update {
+
+namespace {
+// An IPv6 literal is written in brackets wherever a host name stands.
+QByteArray hostText(const QUrl& url)
+{
+    const QByteArray host = url.host(QUrl::FullyEncoded).toLatin1();
+    return host.contains(':') ? '[' + host + ']' : host;
+}
+
+bool isDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+}  // namespace
 
 QByteArray BuildRequest(const QUrl& url, bool viaProxy)
 {
-    // Through a proxy the request line carries the whole address.
-    QByteArray path = viaProxy ? url.toEncoded() : url.path(QUrl::FullyEncoded).toLatin1();
+    QByteArray path = url.path(QUrl::FullyEncoded).toLatin1();
     if (path.isEmpty())
         path = "/";
-    if (!viaProxy && url.hasQuery())
+    if (url.hasQuery())
         path += '?' + url.query(QUrl::FullyEncoded).toLatin1();
-    return "GET " + path + " HTTP/1.0\r\nHost: " + url.host(QUrl::FullyEncoded).toLatin1()
-           + "\r\n\r\n";
+    // Through a proxy the request line carries the whole address (never a password or
+    // a fragment).
+    if (viaProxy)
+        path = url.adjusted(QUrl::RemoveUserInfo | QUrl::RemoveFragment | QUrl::RemovePath
+                            | QUrl::RemoveQuery)
+                   .toEncoded()
+               + path;
+    return "GET " + path + " HTTP/1.0\r\nHost: " + hostText(url) + "\r\n\r\n";
+}
+
+QByteArray BuildConnectRequest(const QUrl& url)
+{
+    const QByteArray authority = hostText(url) + ':' + QByteArray::number(url.port(443));
+    return "CONNECT " + authority + " HTTP/1.0\r\nHost: " + authority + "\r\n\r\n";
 }
 
 std::optional<StatusLine> ParseStatusLine(const QByteArray& line)
@@ -19,9 +46,11 @@ std::optional<StatusLine> ParseStatusLine(const QByteArray& line)
     if (!line.startsWith("HTTP/1.0 ") && !line.startsWith("HTTP/1.1 "))
         return std::nullopt;
     const QByteArray code = line.mid(9, 3);
-    bool ok = false;
-    const int value = code.toInt(&ok);
-    if (!ok || code.size() != 3 || value < 100 || value > 999)
+    if (code.size() != 3 || !std::all_of(code.begin(), code.end(), isDigit)
+        || (line.size() > 12 && line[12] != ' '))
+        return std::nullopt;
+    const int value = code.toInt();
+    if (value < 100)
         return std::nullopt;
     StatusLine status;
     status.code = value;
@@ -82,26 +111,32 @@ QByteArray ResponseParser::feed(const QByteArray& bytes)
     QByteArray body;
     if (m_state == State::Headers) {
         m_pending += bytes;
-        qsizetype end = m_pending.indexOf("\r\n\r\n");
-        qsizetype skip = 4;
-        if (end < 0) {
-            end = m_pending.indexOf("\n\n");
-            skip = 2;
+        // The headers end at the first empty line ("\n" or "\r\n"); the search resumes
+        // where the last one stopped, so a server sending a byte at a time costs no more.
+        qsizetype end = -1;
+        qsizetype bodyStart = 0;
+        for (qsizetype i = m_scanned; i < m_pending.size() && i <= kMaxHeaderBytes; ++i) {
+            if (m_pending[i] != '\n')
+                continue;
+            const qsizetype lineStart = m_lineStart;
+            m_lineStart = i + 1;
+            if (i == lineStart || (i == lineStart + 1 && m_pending[lineStart] == '\r')) {
+                end = lineStart;
+                bodyStart = i + 1;
+                break;
+            }
         }
+        m_scanned = m_pending.size();
         if (end < 0) {
             if (m_pending.size() > kMaxHeaderBytes)
                 fail(QStringLiteral("The server's headers are too long"));
-            return {};
-        }
-        if (end > kMaxHeaderBytes) {
-            fail(QStringLiteral("The server's headers are too long"));
             return {};
         }
         parseHeaders(m_pending.left(end));
         if (m_state == State::Failed)
             return {};
         m_state = State::Body;
-        body = m_pending.mid(end + skip);
+        body = m_pending.mid(bodyStart);
         m_pending.clear();
     } else {
         body = bytes;
@@ -130,4 +165,4 @@ void ResponseParser::finish()
     }
 }
 
-} // namespace qn::update
+}  // namespace qn::update

@@ -12,6 +12,9 @@ namespace qn::update {
 // The request the program sends: an HTTP/1.0 GET with a Host header and nothing else.
 QByteArray BuildRequest(const QUrl& url, bool viaProxy);
 
+// What opens a tunnel through a proxy for an https address: "CONNECT host:port HTTP/1.0".
+QByteArray BuildConnectRequest(const QUrl& url);
+
 struct StatusLine {
     int code = 0;
     QString reason;
@@ -51,7 +54,9 @@ private:
 
     State m_state = State::Headers;
     std::optional<qint64> m_bodyLimit;
-    QByteArray m_pending;
+    QByteArray m_pending;     // the headers until their end has arrived
+    qsizetype m_scanned = 0;  // bytes of m_pending searched for the end
+    qsizetype m_lineStart = 0;
     StatusLine m_status;
     std::map<QByteArray, QString> m_headers;
     std::optional<qint64> m_length;
@@ -59,4 +64,4 @@ private:
     QString m_error;
 };
 
-} // namespace qn::update
+}  // namespace qn::update

@@ -32,7 +32,7 @@ void colour(QLabel* l, const QColor& c)
     l->setPalette(p);
 }
 
-} // namespace
+}  // namespace
 
 TfrmUpdate::TfrmUpdate(TWebFileInfo& info, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_info(info)
@@ -52,15 +52,18 @@ TfrmUpdate::TfrmUpdate(TWebFileInfo& info, QWidget* parent)
     label(panel, nullptr, QStringLiteral("Developer:"), QRect(10, 28, 160, 18));
     label(panel, nullptr, QStringLiteral(" Tillerode Software"), QRect(175, 28, 200, 18));
     label(panel, nullptr, QStringLiteral("Newest Version on Server:"), QRect(10, 48, 160, 18));
-    m_version = label(panel, "lblVersion", QStringLiteral("Status Unknown"), QRect(175, 48, 200, 18));
-    QLabel* heading = label(panel, nullptr, QStringLiteral("Current Application"), QRect(10, 74, 200, 18));
+    m_version =
+        label(panel, "lblVersion", QStringLiteral("Status Unknown"), QRect(175, 48, 200, 18));
+    QLabel* heading =
+        label(panel, nullptr, QStringLiteral("Current Application"), QRect(10, 74, 200, 18));
     QFont bold = heading->font();
     bold.setBold(true);
     heading->setFont(bold);
     label(panel, nullptr, QStringLiteral("Your Current Version:"), QRect(10, 94, 160, 18));
     label(panel, "lblCurrentVersion", toolkit::kVersionText, QRect(175, 94, 200, 18));
     label(panel, nullptr, QStringLiteral("Current Compile Date:"), QRect(10, 114, 160, 18));
-    label(panel, "lblCurrentCompileDate", QStringLiteral("July 13, 1999"), QRect(175, 114, 200, 18));
+    label(panel, "lblCurrentCompileDate", QStringLiteral("July 13, 1999"),
+          QRect(175, 114, 200, 18));
     m_status = label(panel, "lblUpdateStatus", QStringLiteral("Update Status:  Unknown"),
                      QRect(10, 142, 375, 18));
     m_date = label(panel, "lblDate", QStringLiteral("Compile Date:"), QRect(0, 0, 1, 1));
@@ -110,7 +113,8 @@ void TfrmUpdate::CheckUpdate()
     m_info.parentWindow = this;
     if (!m_info.GetInformation()) {
         QApplication::restoreOverrideCursor();
-        toolkit::showMessage(this, QStringLiteral("Get Info failed due to:\r\n") + m_info.lastError());
+        toolkit::showMessage(this,
+                             QStringLiteral("Get Info failed due to:\r\n") + m_info.lastError());
         return;
     }
     m_status->setText(QStringLiteral("Update Information"));
@@ -136,6 +140,9 @@ void TfrmUpdate::RetrieveUpdate()
     m_info.RetrieveUpdate();
 }
 
-void TfrmUpdate::CloseUpdateCenter() { close(); }
+void TfrmUpdate::CloseUpdateCenter()
+{
+    close();
+}
 
-} // namespace qn::update
+}  // namespace qn::update

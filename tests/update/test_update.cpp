@@ -1,269 +1,39 @@
-// The update check end to end against a small server of the test's own on 127.0.0.1: the
-// response parser and the product-information reader on inline texts and random input,
-// versions, signatures, and downloads that are offered only when they verify.
-#include "tests/support/fuzz.h"
+// The update check end to end against a small server of the test's own on 127.0.0.1: pages,
+// redirects, broken answers, downloads that are offered only when they verify, the progress,
+// read-me and save windows, and the Update Center itself. No other address is contacted.
 #include "tests/support/message_fixture.h"
-#include "update/http_client.h"
-#include "update/http_parse.h"
+#include "tests/update/local_server.h"
+#include "tests/update/test_key.h"
 #include "update/update_center.h"
 #include "update/web_file_info.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
+#include <QPainter>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
-#include <openssl/evp.h>
-
-#include <chrono>
+#include <algorithm>
 #include <functional>
-#include <map>
 #include <memory>
 
 using namespace qn::update;
+using namespace update_test;
 
 namespace {
 
-// ---------------------------------------------------------------------------------------
-// Pure parts
-
-TEST(HttpParse, RequestStatusLineAndBodies)
+void saveShot(const QImage& image, const char* name)
 {
-    EXPECT_EQ(BuildRequest(QUrl(QStringLiteral("http://example.test/a/b.html?x=1")), false),
-              QByteArray("GET /a/b.html?x=1 HTTP/1.0\r\nHost: example.test\r\n\r\n"));
-    EXPECT_EQ(BuildRequest(QUrl(QStringLiteral("http://example.test")), false),
-              QByteArray("GET / HTTP/1.0\r\nHost: example.test\r\n\r\n"));
-    const auto ok = ParseStatusLine("HTTP/1.1 404 Not Found");
-    ASSERT_TRUE(ok);
-    EXPECT_EQ(ok->code, 404);
-    EXPECT_EQ(ok->reason, QStringLiteral("Not Found"));
-    EXPECT_FALSE(ParseStatusLine("HTTP/2 200 OK"));
-    EXPECT_FALSE(ParseStatusLine("HTTP/1.0 2x0 OK"));
-    EXPECT_FALSE(ParseStatusLine("garbage"));
-
-    ResponseParser sized;
-    EXPECT_EQ(sized.feed("HTTP/1.0 200 OK\r\nContent-Length: 5\r\n\r\nhel"), QByteArray("hel"));
-    EXPECT_EQ(sized.feed("lo and more"), QByteArray("lo"));
-    EXPECT_EQ(sized.state(), ResponseParser::State::Done);
-
-    ResponseParser unsized;
-    unsized.feed("HTTP/1.0 200 OK\nServer: x\n\nabc");
-    unsized.finish();
-    EXPECT_EQ(unsized.state(), ResponseParser::State::Done);
-    EXPECT_EQ(unsized.received(), 3);
-
-    ResponseParser shortBody;
-    shortBody.feed("HTTP/1.0 200 OK\r\nContent-Length: 10\r\n\r\nabc");
-    shortBody.finish();
-    EXPECT_EQ(shortBody.state(), ResponseParser::State::Failed);
-
-    ResponseParser huge(1024 * 1024);
-    huge.feed("HTTP/1.0 200 OK\r\nContent-Length: 10485760\r\n\r\n");
-    EXPECT_EQ(huge.state(), ResponseParser::State::Failed);
-
-    ResponseParser endlessHeader;
-    for (int i = 0; i < 100 && endlessHeader.state() == ResponseParser::State::Headers; ++i)
-        endlessHeader.feed(QByteArray(1024, 'x'));
-    EXPECT_EQ(endlessHeader.state(), ResponseParser::State::Failed);
-}
-
-TEST(InfoPage, MetaTagsDatesAndVersions)
-{
-    const QString page = QStringLiteral(
-        "<html><head>\n"
-        "<META HTTP-EQUIV=\"version\" CONTENT=\"1.0.03\">\n"
-        "<meta http-equiv=\"date\" CONTENT=\"July 13, 1999\">\n"
-        "<META HTTP-EQUIV=\"Version\" CONTENT=\"9.9\">\n"           // tag names are exact
-        "<META HTTP-EQUIV=\"url\" content=\"http://x/setup.exe\">\n" // CONTENT in upper case
-        "<META HTTP-EQUIV=\"readme\" CONTENT=\"a\"><META HTTP-EQUIV=\"author\" CONTENT=\"b\">\n"
-        "<META HTTP-EQUIV=\"version\" CONTENT=\"1.0.04\">\n");
-    const auto tags = ReadInfoTags(page, TWebFileInfo::infoTags());
-    EXPECT_EQ(tags.at(QStringLiteral("version")), QStringLiteral("1.0.04"));  // the later line
-    EXPECT_EQ(tags.at(QStringLiteral("date")), QStringLiteral("July 13, 1999"));
-    EXPECT_EQ(tags.count(QStringLiteral("url")), 0u);
-    EXPECT_EQ(tags.at(QStringLiteral("readme")), QStringLiteral("a"));
-    EXPECT_EQ(tags.count(QStringLiteral("author")), 0u);  // only the first META of a line
-
-    EXPECT_EQ(ParseInfoDate(QStringLiteral("July 13, 1999")), QDate(1999, 7, 13));
-    EXPECT_EQ(ParseInfoDate(QStringLiteral("DECEMBER 08, 2026")), QDate(2026, 12, 8));
-    EXPECT_FALSE(ParseInfoDate(QStringLiteral("Smarch 13, 1999")));
-
-    struct Row {
-        const char* server;
-        bool update;
-    };
-    const Row rows[] = {{"1.0.03", true}, {"1.1", true},    {"2", true},    {"1.0.02", false},
-                        {"1.0.1", false}, {"0.9.9", false}, {"1.0.2", false}, {"", false}};
-    for (const Row& r : rows)
-        EXPECT_EQ(IsNewerVersion(QStringLiteral("1.0.02"), QLatin1String(r.server)), r.update)
-            << r.server;
-}
-
-// A throwaway Ed25519 key pair for the tests; no private key is kept anywhere.
-struct TestKey {
-    std::unique_ptr<EVP_PKEY, decltype(&EVP_PKEY_free)> key{nullptr, EVP_PKEY_free};
-    TestKey()
-    {
-        EVP_PKEY* k = nullptr;
-        std::unique_ptr<EVP_PKEY_CTX, decltype(&EVP_PKEY_CTX_free)> ctx(
-            EVP_PKEY_CTX_new_id(EVP_PKEY_ED25519, nullptr), EVP_PKEY_CTX_free);
-        EVP_PKEY_keygen_init(ctx.get());
-        EVP_PKEY_keygen(ctx.get(), &k);
-        key.reset(k);
-    }
-    QByteArray publicKey() const
-    {
-        QByteArray raw(32, '\0');
-        std::size_t size = 32;
-        EVP_PKEY_get_raw_public_key(key.get(), reinterpret_cast<unsigned char*>(raw.data()), &size);
-        return raw;
-    }
-    QByteArray sign(const QByteArray& data) const
-    {
-        QByteArray sig(64, '\0');
-        std::size_t size = 64;
-        std::unique_ptr<EVP_MD_CTX, decltype(&EVP_MD_CTX_free)> ctx(EVP_MD_CTX_new(),
-                                                                    EVP_MD_CTX_free);
-        EVP_DigestSignInit(ctx.get(), nullptr, nullptr, nullptr, key.get());
-        EVP_DigestSign(ctx.get(), reinterpret_cast<unsigned char*>(sig.data()), &size,
-                       reinterpret_cast<const unsigned char*>(data.constData()),
-                       static_cast<std::size_t>(data.size()));
-        return sig;
-    }
-};
-
-TEST(Signature, OnlyTheSignedBytesUnderTheRightKeyVerify)
-{
-    const TestKey key;
-    const QByteArray data("installer bytes");
-    const QByteArray sig = key.sign(data);
-    EXPECT_TRUE(VerifyEd25519(data, sig, key.publicKey()));
-    EXPECT_FALSE(VerifyEd25519(data + 'x', sig, key.publicKey()));
-    EXPECT_FALSE(VerifyEd25519(data, sig, TestKey().publicKey()));
-    EXPECT_FALSE(VerifyEd25519(data, sig.left(63), key.publicKey()));
-    EXPECT_FALSE(VerifyEd25519(data, QByteArray(), key.publicKey()));
-    EXPECT_EQ(ReleasePublicKey().size(), 32);
-}
-
-TEST(Fuzz, ResponseParserAndInfoReaderNeverCrashOrHang)
-{
-    fuzz::Rng rng(51);
-    static const char* const pieces[] = {"HTTP/1.0 ", "HTTP/1.1 ", "200 OK", "404 x", "\r\n",
-                                         "\n", "Content-Length: ", "99999999999", "-5", "Location: ",
-                                         "<META HTTP-EQUIV=\"", "version", "\" CONTENT=\"", "\">",
-                                         "\xff\xfe", "1.0.03", ":", " "};
-    const auto start = std::chrono::steady_clock::now();
-    for (int i = 0; i < 100000; ++i) {
-        QByteArray text;
-        for (std::size_t n = rng.below(12); n > 0; --n)
-            text += pieces[rng.below(std::size(pieces))];
-        if (rng.chance(0.2))
-            text += QByteArray(static_cast<int>(rng.below(200)), static_cast<char>(rng.below(256)));
-        ResponseParser parser(1024);
-        std::size_t at = 0;
-        while (at < static_cast<std::size_t>(text.size())) {
-            const std::size_t chunk = 1 + rng.below(16);
-            parser.feed(text.mid(static_cast<qsizetype>(at), static_cast<qsizetype>(chunk)));
-            at += chunk;
-        }
-        parser.finish();
-        EXPECT_NE(parser.state(), ResponseParser::State::Headers);
-        ReadInfoTags(QString::fromLatin1(text), TWebFileInfo::infoTags());
-        IsNewerVersion(QString::fromLatin1(text.left(12)), QString::fromLatin1(text.right(12)));
-    }
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
-}
-
-// ---------------------------------------------------------------------------------------
-// A server of the test's own: each path answers with canned bytes, optionally in two
-// parts with a pause between them, or not at all.
-
-struct Answer {
-    Answer(QByteArray f, QByteArray r = {}, int pause = 0)
-        : first(std::move(f)), rest(std::move(r)), pauseMs(pause)
-    {
-    }
-    QByteArray first;
-    QByteArray rest;
-    int pauseMs = 0;
-    bool close = true;
-};
-
-class TestServer : public QObject {
-public:
-    TestServer()
-    {
-        EXPECT_TRUE(m_server.listen(QHostAddress::LocalHost, 0));
-        connect(&m_server, &QTcpServer::newConnection, this, [this] {
-            while (QTcpSocket* socket = m_server.nextPendingConnection())
-                serve(socket);
-        });
-    }
-    QString url(const QString& path) const
-    {
-        return QStringLiteral("http://127.0.0.1:%1%2").arg(m_server.serverPort()).arg(path);
-    }
-    void answer(const QString& path, Answer a) { m_answers.insert_or_assign(path, std::move(a)); }
-    static QByteArray ok(const QByteArray& body)
-    {
-        return "HTTP/1.0 200 OK\r\nContent-Length: " + QByteArray::number(body.size())
-               + "\r\n\r\n" + body;
-    }
-    QList<QByteArray> requests;
-
-private:
-    void serve(QTcpSocket* socket)
-    {
-        connect(socket, &QTcpSocket::readyRead, socket, [this, socket] {
-            const QByteArray request = socket->readAll();
-            requests.append(request);
-            const QString path = QString::fromLatin1(request.split(' ').value(1));
-            const auto it = m_answers.find(path);
-            if (it == m_answers.end()) {
-                socket->write("HTTP/1.0 404 Not Found\r\n\r\n");
-                socket->disconnectFromHost();
-                return;
-            }
-            const Answer a = it->second;
-            socket->write(a.first);
-            auto finish = [socket, a] {
-                if (!a.rest.isEmpty())
-                    socket->write(a.rest);
-                if (a.close)
-                    socket->disconnectFromHost();
-            };
-            if (a.pauseMs > 0)
-                QTimer::singleShot(a.pauseMs, socket, finish);
-            else
-                finish();
-        });
-        connect(socket, &QTcpSocket::disconnected, socket, &QObject::deleteLater);
-    }
-
-    QTcpServer m_server;
-    std::map<QString, Answer> m_answers;
-};
-
-QByteArray infoPage(const QString& version, const QString& download, const QString& signature,
-                    const QString& readme = {})
-{
-    QString page = QStringLiteral("<META HTTP-EQUIV=\"version\" CONTENT=\"%1\">\n"
-                                  "<META HTTP-EQUIV=\"date\" CONTENT=\"December 08, 2026\">\n")
-                       .arg(version);
-    if (!download.isEmpty())
-        page += QStringLiteral("<META HTTP-EQUIV=\"url\" CONTENT=\"%1\">\n").arg(download);
-    if (!signature.isEmpty())
-        page += QStringLiteral("<META HTTP-EQUIV=\"signature\" CONTENT=\"%1\">\n").arg(signature);
-    if (!readme.isEmpty())
-        page += QStringLiteral("<META HTTP-EQUIV=\"readme\" CONTENT=\"%1\">\n").arg(readme);
-    return page.toUtf8();
+    const QString folder = qEnvironmentVariable("QUENNARY_SHOTS");
+    if (!folder.isEmpty())
+        image.save(QDir(folder).filePath(QLatin1String(name)));
 }
 
 class Updates : public MessageFixture {
@@ -271,8 +41,9 @@ protected:
     void SetUp() override
     {
         MessageFixture::SetUp();
+        ASSERT_TRUE(m_dir.isValid());
         // Questions are answered from the queue (Yes when it is empty); every message is
-        // recorded with its title.
+        // recorded as "caption: text".
         qn::toolkit::setMessageInterceptor([this](const qn::toolkit::MessageRequest& r) {
             m_messages.append(r.title.isEmpty() ? r.text : r.title + QStringLiteral(": ") + r.text);
             if (!(r.buttons & QMessageBox::Yes))
@@ -285,195 +56,517 @@ protected:
         });
         m_info.publicKey = m_key.publicKey();
         m_info.timeoutMs = 2000;
-        m_info.askSavePath = [this](const QString& proposed) {
-            return m_dir.filePath(proposed);
-        };
-        m_info.startFile = [this](const QString& file, const QString&) {
-            m_started = file;
+        m_info.askSavePath = [this](const QString& proposed) { return m_dir.filePath(proposed); };
+        m_info.startFile = [this](const QString& file, const QString& params) {
+            m_events << QStringLiteral("start ") + file + u' ' + params;
             return true;
         };
-        m_info.saveSettings = [this] { ++m_saved; };
-        m_info.endProgram = [this] { ++m_ended; };
+        m_info.saveSettings = [this] { m_events << QStringLiteral("save"); };
+        m_info.endProgram = [this] { m_events << QStringLiteral("end"); };
     }
 
-    void serveUpdate(const QByteArray& installer, const QByteArray& signedBytes)
+    QString signatureOf(const QByteArray& bytes) const
+    {
+        return QString::fromLatin1(m_key.sign(bytes).toHex());
+    }
+
+    void serveUpdate(const QByteArray& installer, const QString& signature)
     {
         m_server.answer(QStringLiteral("/setup.bin"), {TestServer::ok(installer)});
-        m_server.answer(QStringLiteral("/info.html"),
-                        {TestServer::ok(infoPage(QStringLiteral("1.0.03"),
-                                                 m_server.url(QStringLiteral("/setup.bin")),
-                                                 QString::fromLatin1(m_key.sign(signedBytes).toHex())))});
+        m_server.answer(
+            QStringLiteral("/info.html"),
+            {TestServer::ok(infoPage(QStringLiteral("1.0.03"),
+                                     m_server.url(QStringLiteral("/setup.bin")), signature))});
         ASSERT_TRUE(m_info.setHomeURL(m_server.url(QStringLiteral("/info.html"))));
     }
 
+    QStringList files() const { return QDir(m_dir.path()).entryList(QDir::Files); }
+
+    QTemporaryDir m_dir;
     TestServer m_server;
     TestKey m_key;
     TWebFileInfo m_info;
-    QTemporaryDir m_dir;
     std::vector<QMessageBox::StandardButton> m_answers;
-    QString m_started;
-    int m_saved = 0;
-    int m_ended = 0;
+    QStringList m_events;
 };
 
-TEST_F(Updates, UpToDatePageAndTheRequestSent)
+const QString kAvailable =
+    QStringLiteral("Update Available: Current version is 1.0.02.\rVersion 1.0.03 is available.\r");
+
+TEST_F(Updates, UpToDatePageIsReadOnceWithTheRequestOfThePart)
 {
-    m_server.answer(QStringLiteral("/info.html"), {TestServer::ok(infoPage(QStringLiteral("1.0.02"), {}, {}))});
+    m_server.answer(QStringLiteral("/info.html"),
+                    {TestServer::ok(infoPage(QStringLiteral("1.0.02")))});
     ASSERT_TRUE(m_info.setHomeURL(m_server.url(QStringLiteral("/info.html"))));
     ASSERT_TRUE(m_info.GetInformation());
     EXPECT_EQ(m_info.value(QStringLiteral("version")), QStringLiteral("1.0.02"));
+    EXPECT_EQ(m_info.value(QStringLiteral("date")), QStringLiteral("December 08, 2026"));
     ASSERT_EQ(m_server.requests.size(), 1);
     EXPECT_EQ(m_server.requests.front(),
               QByteArray("GET /info.html HTTP/1.0\r\nHost: 127.0.0.1\r\n\r\n"));
     EXPECT_TRUE(m_info.GetInformation());  // learned once for the run
     EXPECT_EQ(m_server.requests.size(), 1);
     EXPECT_FALSE(m_info.RetrieveUpdate());
-    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("No Update Found: There is no update available.")});
+    EXPECT_EQ(takeMessages(),
+              QStringList{QStringLiteral("No Update Found: There is no update available.")});
+    // A new home address forgets what was learned.
+    ASSERT_TRUE(m_info.setHomeURL(m_server.url(QStringLiteral("/info.html"))));
+    EXPECT_FALSE(m_info.isActive());
+}
+
+TEST_F(Updates, ANewerVersionWithAReadMe)
+{
+    m_server.answer(QStringLiteral("/notes/readme.txt"),
+                    {TestServer::ok("What is new:\r\n- everything\r\n")});
+    m_server.answer(QStringLiteral("/notes/info.html"),
+                    {TestServer::ok(infoPage(QStringLiteral("1.0.03"), QStringLiteral("setup.bin"),
+                                             {}, QStringLiteral("readme.txt")))});
+    ASSERT_TRUE(m_info.setHomeURL(m_server.url(QStringLiteral("/notes/info.html"))));
+    m_answers = {QMessageBox::Yes, QMessageBox::No};  // read it, then do not download
+    QString shown;
+    QString caption;
+    whenModal(QStringLiteral("frmReadMe"), [&](QWidget* window) {
+        caption = window->windowTitle();
+        shown = window->findChild<QPlainTextEdit*>()->toPlainText();
+        window->findChild<QPushButton*>(QStringLiteral("btnOk"))->click();
+    });
+    EXPECT_FALSE(m_info.RetrieveUpdate());
+    EXPECT_EQ(caption, QStringLiteral("Read Me"));
+    EXPECT_EQ(shown, QStringLiteral("What is new:\n- everything\n"));
+    EXPECT_EQ(m_info.downloadFileName(), QStringLiteral("setup.bin"));
+    EXPECT_EQ(takeMessages(),
+              (QStringList{kAvailable + QStringLiteral("Would you like to view the ReadMe file?"),
+                           kAvailable + QStringLiteral("Download the update?")}));
+    EXPECT_EQ(m_server.count(QStringLiteral("/notes/readme.txt")), 1);  // relative to the page
+    EXPECT_TRUE(files().isEmpty());
+}
+
+TEST_F(Updates, AMissingReadMeShowsNoWindow)
+{
+    m_server.answer(QStringLiteral("/info.html"),
+                    {TestServer::ok(infoPage(QStringLiteral("1.0.03"), QStringLiteral("s.bin"), {},
+                                             QStringLiteral("/gone.txt")))});
+    ASSERT_TRUE(m_info.setHomeURL(m_server.url(QStringLiteral("/info.html"))));
+    m_answers = {QMessageBox::Yes, QMessageBox::No};
+    EXPECT_FALSE(m_info.RetrieveUpdate());
+    EXPECT_EQ(m_info.lastError(), QStringLiteral("Not Found"));
+    EXPECT_EQ(takeMessages().size(), 2);  // the two questions; no status number
 }
 
 TEST_F(Updates, ASignedDownloadIsOfferedAndSettingsAreSavedFirst)
 {
     const QByteArray installer(300000, 'q');
-    serveUpdate(installer, installer);
+    serveUpdate(installer, signatureOf(installer));
     m_answers = {QMessageBox::Yes, QMessageBox::Yes};  // download, install
     EXPECT_TRUE(m_info.RetrieveUpdate());
     const QString target = m_dir.filePath(QStringLiteral("setup.bin"));
     QFile file(target);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), installer);
-    EXPECT_FALSE(QFile::exists(target + QStringLiteral(".part")));
-    EXPECT_EQ(m_started, target);
-    EXPECT_EQ(m_saved, 1);
-    EXPECT_EQ(m_ended, 1);
-    takeMessages();
+    EXPECT_EQ(files(), QStringList{QStringLiteral("setup.bin")});  // no temporary file left
+    EXPECT_EQ(m_events,
+              (QStringList{QStringLiteral("save"), QStringLiteral("start ") + target + u' ',
+                           QStringLiteral("end")}));
+    EXPECT_EQ(m_server.count(QStringLiteral("/setup.bin")), 1);
+    EXPECT_EQ(takeMessages(),
+              (QStringList{kAvailable + QStringLiteral("Download the update?"),
+                           QStringLiteral("Install Update: Do you want to install the update "
+                                          "now?\rThis will close Quennary.")}));
 }
 
-TEST_F(Updates, ATamperedDownloadIsDeletedAndNeverOffered)
+TEST_F(Updates, UnverifiedDownloadsAreDeletedAndNeverOffered)
 {
     const QByteArray installer(300000, 'q');
-    serveUpdate(installer, QByteArray(300000, 'x'));  // signed something else
-    m_answers = {QMessageBox::Yes};
-    EXPECT_FALSE(m_info.RetrieveUpdate());
-    EXPECT_TRUE(QDir(m_dir.path()).entryList(QDir::Files).isEmpty());
-    EXPECT_TRUE(m_started.isEmpty());
-    EXPECT_EQ(m_saved, 0);
-    const QStringList messages = takeMessages();
-    ASSERT_FALSE(messages.isEmpty());
-    EXPECT_TRUE(messages.back().startsWith(QStringLiteral("Download Error: ")));
-    EXPECT_TRUE(messages.back().contains(QStringLiteral("signature")));
+    const QString error =
+        QStringLiteral("Download Error: Error occurred while downloading update.\rError: \"");
+    struct Row {
+        const char* name;
+        QString signature;
+        QString reason;
+    };
+    const Row rows[] = {
+        {"tampered", signatureOf(QByteArray(300000, 'x')),
+         QStringLiteral("The update's signature does not match; it was deleted")},
+        {"signed by another key", QString::fromLatin1(TestKey().sign(installer).toHex()),
+         QStringLiteral("The update's signature does not match; it was deleted")},
+        {"not signed", {}, QStringLiteral("The update is not signed; it was deleted")},
+        {"signature no text of bytes", QStringLiteral("#!"),
+         QStringLiteral("The update is not signed; it was deleted")},
+    };
+    for (const Row& r : rows) {
+        serveUpdate(installer, r.signature);
+        m_answers = {QMessageBox::Yes};
+        EXPECT_FALSE(m_info.RetrieveUpdate()) << r.name;
+        EXPECT_TRUE(files().isEmpty()) << r.name;
+        EXPECT_TRUE(m_events.isEmpty()) << r.name;
+        EXPECT_EQ(takeMessages(), (QStringList{kAvailable + QStringLiteral("Download the update?"),
+                                               error + r.reason + QStringLiteral(".\"")}))
+            << r.name;
+    }
 }
 
-TEST_F(Updates, NotFoundRedirectLoopAndTruncatedAnswers)
+TEST_F(Updates, BrokenAnswersEndInTheirErrorWithinTheTimeout)
 {
-    ASSERT_TRUE(m_info.setHomeURL(m_server.url(QStringLiteral("/missing.html"))));
-    EXPECT_FALSE(m_info.GetInformation());
-    EXPECT_EQ(m_info.lastError(), QStringLiteral("Not Found"));
-    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("404")});
+    m_info.timeoutMs = 400;
+    Answer silent("");
+    silent.close = false;
+    struct Row {
+        const char* name;
+        Answer answer;
+        QString error;  // empty: any text
+        QStringList messages;
+    };
+    const Row rows[] = {
+        {"not found",
+         {"HTTP/1.0 404 Not Found\r\n\r\n"},
+         QStringLiteral("Not Found"),
+         {QStringLiteral("404")}},
+        {"server error",
+         {"HTTP/1.1 500 Internal Server Error\r\nContent-Length: 0\r\n\r\n"},
+         QStringLiteral("Internal Server Error"),
+         {QStringLiteral("500")}},
+        {"truncated body", {"HTTP/1.0 200 OK\r\nContent-Length: 500\r\n\r\nabc"}, {}, {}},
+        {"no status line", {"\r\n\r\n<META HTTP-EQUIV=\"version\" CONTENT=\"9\">"}, {}, {}},
+        {"garbage", {QByteArray("\x01\x02\xfe\xff garbage\r\n\r\n")}, {}, {}},
+        {"huge header",
+         {"HTTP/1.0 200 OK\r\nX-Big: " + QByteArray(200000, 'h') + "\r\n\r\n"},
+         {},
+         {}},
+        {"10 MB page", {"HTTP/1.0 200 OK\r\n\r\n" + QByteArray(10 * 1024 * 1024, 'p')}, {}, {}},
+        {"closed at once", {""}, {}, {}},
+        {"silent server", silent, {}, {}},
+        {"half an answer, then silence",
+         [] {
+             Answer a("HTTP/1.0 200 OK\r\nContent-Length: 100\r\n\r\nabc");
+             a.close = false;
+             return a;
+         }(),
+         {},
+         {}},
+    };
+    for (const Row& r : rows) {
+        m_server.answer(QStringLiteral("/broken"), r.answer);
+        ASSERT_TRUE(m_info.setHomeURL(m_server.url(QStringLiteral("/broken"))));
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_FALSE(m_info.GetInformation()) << r.name;
+        EXPECT_LT(clock.elapsed(), 3000) << r.name;
+        EXPECT_FALSE(m_info.isActive()) << r.name;
+        EXPECT_TRUE(m_info.value(QStringLiteral("version")).isEmpty()) << r.name;
+        if (r.error.isEmpty()) {
+            EXPECT_FALSE(m_info.lastError().isEmpty()) << r.name;
+        } else {
+            EXPECT_EQ(m_info.lastError(), r.error) << r.name;
+        }
+        EXPECT_EQ(takeMessages(), r.messages) << r.name;
+    }
+    // After a failed fetch the next one tries again.
+    m_server.answer(QStringLiteral("/broken"), {TestServer::ok(infoPage(QStringLiteral("1.1")))});
+    EXPECT_TRUE(m_info.GetInformation());
+    EXPECT_EQ(m_info.value(QStringLiteral("version")), QStringLiteral("1.1"));
+}
 
+TEST_F(Updates, RedirectsStopAfterFive)
+{
+    // By "Location": five hops are followed, a sixth is one too many.
+    for (int i = 1; i <= 6; ++i)
+        m_server.answer(QStringLiteral("/hop%1").arg(i),
+                        {TestServer::redirect(QStringLiteral("/hop%1").arg(i + 1))});
+    m_server.answer(QStringLiteral("/hop7"), {TestServer::ok(infoPage(QStringLiteral("1.1")))});
     m_server.answer(QStringLiteral("/loop"),
-                    {"HTTP/1.0 302 Found\r\nLocation: " + m_server.url(QStringLiteral("/loop")).toLatin1()
-                     + "\r\n\r\n"});
-    ASSERT_TRUE(m_info.setHomeURL(m_server.url(QStringLiteral("/loop"))));
-    EXPECT_FALSE(m_info.GetInformation());
-    EXPECT_EQ(m_info.lastError(), QStringLiteral("Too many redirects"));
-
-    m_server.answer(QStringLiteral("/short"), {"HTTP/1.0 200 OK\r\nContent-Length: 500\r\n\r\nabc"});
-    ASSERT_TRUE(m_info.setHomeURL(m_server.url(QStringLiteral("/short"))));
-    EXPECT_FALSE(m_info.GetInformation());
-    EXPECT_FALSE(m_info.lastError().isEmpty());
-    EXPECT_FALSE(m_info.isActive());
-
-    m_server.answer(QStringLiteral("/garbage"), {QByteArray("\x01\x02 not http at all\r\n\r\n")});
-    ASSERT_TRUE(m_info.setHomeURL(m_server.url(QStringLiteral("/garbage"))));
-    EXPECT_FALSE(m_info.GetInformation());
-    takeMessages();
+                    {TestServer::redirect(m_server.url(QStringLiteral("/loop")))});
+    // By the page's redirect tag, the same.
+    for (int i = 1; i <= 6; ++i)
+        m_server.answer(
+            QStringLiteral("/page%1").arg(i),
+            {TestServer::ok(QStringLiteral("<META HTTP-EQUIV=\"version\" CONTENT=\"7\">\n"
+                                           "<META HTTP-EQUIV=\"redirect\" "
+                                           "CONTENT=\"page%1\">\n")
+                                .arg(i + 1)
+                                .toLatin1())});
+    m_server.answer(QStringLiteral("/page7"), {TestServer::ok(infoPage(QStringLiteral("1.2")))});
+    struct Row {
+        const char* start;
+        const char* version;  // nullptr: too many redirects
+    };
+    const Row rows[] = {
+        {"/hop2", "1.1"},  {"/hop1", nullptr},  {"/loop", nullptr},
+        {"/page2", "1.2"}, {"/page1", nullptr},
+    };
+    for (const Row& r : rows) {
+        ASSERT_TRUE(m_info.setHomeURL(m_server.url(QLatin1String(r.start))));
+        EXPECT_EQ(m_info.GetInformation(), r.version != nullptr) << r.start;
+        if (r.version) {
+            EXPECT_EQ(m_info.value(QStringLiteral("version")), QLatin1String(r.version)) << r.start;
+            EXPECT_TRUE(m_info.value(QStringLiteral("redirect")).isEmpty()) << r.start;
+        } else {
+            EXPECT_EQ(m_info.lastError(), QStringLiteral("Too many redirects")) << r.start;
+            EXPECT_TRUE(m_info.value(QStringLiteral("version")).isEmpty()) << r.start;
+        }
+    }
+    EXPECT_EQ(m_server.count(QStringLiteral("/loop")), 6);
+    EXPECT_TRUE(takeMessages().isEmpty());
 }
 
 TEST_F(Updates, ProgressAtHalfAndACancelledSlowDownloadLeavesNothing)
 {
     const QByteArray half(524288, 'a');
     m_server.answer(QStringLiteral("/setup.bin"),
-                    {"HTTP/1.0 200 OK\r\nContent-Length: 1048576\r\n\r\n" + half, half, 1500});
+                    {"HTTP/1.0 200 OK\r\nContent-Length: 1048576\r\n\r\n" + half, half, 3000});
     m_server.answer(QStringLiteral("/info.html"),
-                    {TestServer::ok(infoPage(QStringLiteral("2"), m_server.url(QStringLiteral("/setup.bin")),
-                                             QString::fromLatin1(m_key.sign(half + half).toHex())))});
+                    {TestServer::ok(infoPage(QStringLiteral("1.0.03"),
+                                             m_server.url(QStringLiteral("/setup.bin")),
+                                             signatureOf(half + half)))});
     ASSERT_TRUE(m_info.setHomeURL(m_server.url(QStringLiteral("/info.html"))));
     m_answers = {QMessageBox::Yes};
     QString shown;
     int bar = -1;
-    std::function<void()> watch = [&] {
-        QWidget* progress = QApplication::activeModalWidget();
-        auto* label = progress ? progress->findChild<QLabel*>(QStringLiteral("lblProgress")) : nullptr;
-        if (!label || label->text().isEmpty()) {
-            QTimer::singleShot(20, watch);
+    QString caption;
+    std::function<void(QWidget*)> watch = [&](QWidget* progress) {
+        auto* label = progress->findChild<QLabel*>(QStringLiteral("lblProgress"));
+        if (label->text() != QStringLiteral("524,288 of 1,048,576 bytes received.")) {
+            whenModal(QStringLiteral("frmProgress"), watch);  // not there yet
             return;
         }
         shown = label->text();
+        caption = progress->windowTitle();
         bar = progress->findChild<QProgressBar*>()->value();
+        saveShot(progress->grab().toImage(), "update-progress.png");
         progress->findChild<QPushButton*>(QStringLiteral("btnCancel"))->click();
     };
-    QTimer::singleShot(20, watch);
+    whenModal(QStringLiteral("frmProgress"), watch);
+    QElapsedTimer clock;
+    clock.start();
     EXPECT_FALSE(m_info.RetrieveUpdate());
+    EXPECT_LT(clock.elapsed(), 2500);  // the cancel did not wait for the rest
     EXPECT_EQ(shown, QStringLiteral("524,288 of 1,048,576 bytes received."));
+    EXPECT_EQ(caption, QStringLiteral("Download Progress"));
     EXPECT_EQ(bar, 50);
-    EXPECT_TRUE(QDir(m_dir.path()).entryList(QDir::Files).isEmpty());
-    EXPECT_TRUE(m_started.isEmpty());
-    takeMessages();
+    EXPECT_TRUE(files().isEmpty());
+    EXPECT_TRUE(m_events.isEmpty());
+    // The user cancelled and knows it: only the question was asked.
+    EXPECT_EQ(takeMessages(), QStringList{kAvailable + QStringLiteral("Download the update?")});
 }
 
-TEST_F(Updates, TheCenterShowsWhatTheServerOffers)
+TEST_F(Updates, ADownloadThatFailsLeavesNoFileUnderTheChosenName)
 {
-    m_server.answer(QStringLiteral("/new.html"),
-                    {TestServer::ok(infoPage(QStringLiteral("1.0.03"), {}, {}))});
-    ASSERT_TRUE(m_info.setHomeURL(m_server.url(QStringLiteral("/new.html"))));
-    TfrmUpdate center(m_info);
-    center.show();
-    QTest::qWait(50);
-    center.CheckUpdate();
-    EXPECT_EQ(center.findChild<QLabel*>(QStringLiteral("lblVersion"))->text(), QStringLiteral("1.0.03"));
-    EXPECT_EQ(center.findChild<QLabel*>(QStringLiteral("lblUpdateStatus"))->text(),
-              QStringLiteral("Update Information"));
-    EXPECT_TRUE(center.findChild<QPushButton*>(QStringLiteral("btnRetrieveUpdate"))->isVisible());
-    EXPECT_EQ(center.windowTitle(), QStringLiteral("Tillerode Software Update Center"));
-    if (const QString folder = qEnvironmentVariable("QUENNARY_SHOTS"); !folder.isEmpty())
-        center.grab().save(folder + QStringLiteral("/update-found.png"));
+    m_server.answer(QStringLiteral("/setup.bin"),
+                    {"HTTP/1.0 200 OK\r\nContent-Length: 1000\r\n\r\n" + QByteArray(400, 'a')});
+    m_server.answer(
+        QStringLiteral("/info.html"),
+        {TestServer::ok(infoPage(QStringLiteral("2"), m_server.url(QStringLiteral("/setup.bin")),
+                                 signatureOf(QByteArray(1000, 'a'))))});
+    ASSERT_TRUE(m_info.setHomeURL(m_server.url(QStringLiteral("/info.html"))));
+    // An older file under the chosen name is kept until a verified one replaces it.
+    QFile old(m_dir.filePath(QStringLiteral("setup.bin")));
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+    m_answers = {QMessageBox::Yes};
+    EXPECT_FALSE(m_info.RetrieveUpdate());
+    EXPECT_EQ(files(), QStringList{QStringLiteral("setup.bin")});
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("old"));
+    const QStringList messages = takeMessages();
+    ASSERT_EQ(messages.size(), 2);
+    EXPECT_TRUE(messages.back().startsWith(
+        QStringLiteral("Download Error: Error occurred while downloading update.\rError: \"")));
 }
 
-TEST_F(Updates, AnUpToDateCenterSaysSo)
+TEST_F(Updates, ThroughAProxy)
 {
-    m_server.answer(QStringLiteral("/same.html"),
-                    {TestServer::ok(infoPage(QStringLiteral("1.0.02"), {}, {}))});
-    ASSERT_TRUE(m_info.setHomeURL(m_server.url(QStringLiteral("/same.html"))));
-    TfrmUpdate center(m_info);
-    if (const QString folder = qEnvironmentVariable("QUENNARY_SHOTS"); !folder.isEmpty())
-        center.grab().save(folder + QStringLiteral("/update-unknown.png"));
-    center.show();
-    QTest::qWait(100);  // the first activation checks by itself
-    EXPECT_EQ(center.findChild<QLabel*>(QStringLiteral("lblUpdateStatus"))->text(),
-              QStringLiteral("No Updated Version Available"));
-    EXPECT_FALSE(center.findChild<QPushButton*>(QStringLiteral("btnRetrieveUpdate"))->isVisible());
-    if (const QString folder = qEnvironmentVariable("QUENNARY_SHOTS"); !folder.isEmpty())
-        center.grab().save(folder + QStringLiteral("/update-none.png"));
-}
-
-TEST_F(Updates, ASilentServerTimesOut)
-{
-    Answer silent("");
-    silent.close = false;
-    m_server.answer(QStringLiteral("/silent.html"), silent);
-    m_info.timeoutMs = 300;
-    ASSERT_TRUE(m_info.setHomeURL(m_server.url(QStringLiteral("/silent.html"))));
+    // http: the proxy gets the whole address; https: a tunnel is asked for, and refused here.
+    m_info.setProxy(QStringLiteral("127.0.0.1"), m_server.port());
+    m_server.answer(QStringLiteral("http://updates.invalid/info.html"),
+                    {TestServer::ok(infoPage(QStringLiteral("1.0.03")))});
+    m_server.answer(QStringLiteral("updates.invalid:443"), {"HTTP/1.0 403 Forbidden\r\n\r\n"});
+    ASSERT_TRUE(m_info.setHomeURL(QStringLiteral("http://updates.invalid/info.html")));
+    EXPECT_TRUE(m_info.GetInformation());
+    EXPECT_EQ(m_info.value(QStringLiteral("version")), QStringLiteral("1.0.03"));
+    ASSERT_TRUE(m_info.setHomeURL(QStringLiteral("HTTPS://updates.invalid/info.html")));
     EXPECT_FALSE(m_info.GetInformation());
-    EXPECT_EQ(m_info.lastError(), QStringLiteral("The server did not answer in time"));
+    EXPECT_EQ(m_info.lastError(),
+              QStringLiteral("The proxy refused the connection: 403 Forbidden"));
+    EXPECT_EQ(m_server.requests,
+              (QList<QByteArray>{"GET http://updates.invalid/info.html HTTP/1.0\r\n"
+                                 "Host: updates.invalid\r\n\r\n",
+                                 "CONNECT updates.invalid:443 HTTP/1.0\r\n"
+                                 "Host: updates.invalid:443\r\n\r\n"}));
+}
+
+TEST_F(Updates, MissingHomeAddressOrTags)
+{
+    TWebFileInfo bare;
+    EXPECT_FALSE(bare.GetInformation());
+    ASSERT_TRUE(m_info.setHomeURL(m_server.url(QStringLiteral("/info.html"))));
+    m_info.InfoTags = QStringList{QString(), QString()};
+    EXPECT_FALSE(m_info.GetInformation());
+    EXPECT_EQ(takeMessages(),
+              (QStringList{QStringLiteral("Missing Home URL: Can not retrieve version "
+                                          "information\rbecause no home url was provided."),
+                           QStringLiteral("Missing Tag Information: Can not retrieve version "
+                                          "information\rbecause no tag information was "
+                                          "provided.")}));
+    EXPECT_TRUE(m_server.requests.isEmpty());
 }
 
 TEST(HomeUrl, HttpAndHttpsInAnyLetterCase)
 {
-    TWebFileInfo info;
-    EXPECT_TRUE(info.setHomeURL(QStringLiteral("HTTP://x.test/a")));
-    EXPECT_TRUE(info.setHomeURL(QStringLiteral("https://x.test/a")));
-    EXPECT_FALSE(info.setHomeURL(QStringLiteral("ftp://x.test/a")));
-    EXPECT_FALSE(info.setHomeURL(QStringLiteral("http:/")));
+    struct Row {
+        const char* url;
+        bool accepted;
+    };
+    const Row rows[] = {
+        {"http://x.test/a", true},  {"HTTP://x.test/a", true},
+        {"hTtPs://x.test/a", true}, {"https://x", true},
+        {"ftp://x.test/a", false},  {"http:/x.test", false},
+        {"http://", false},         {"https://", false},
+        {"x.test/http://", false},  {"", false},
+    };
+    for (const Row& r : rows) {
+        TWebFileInfo info;
+        EXPECT_EQ(info.setHomeURL(QLatin1String(r.url)), r.accepted) << r.url;
+    }
 }
 
-} // namespace
+// The platform's save dialog, answered with the bare name "setup" under the first filter.
+TEST_F(Updates, ChoosingSetupUnderTheFirstFilterSavesSetupExe)
+{
+    QString proposed;
+    whenModal(QString(), [&](QWidget* window) {
+        auto* dialog = qobject_cast<QFileDialog*>(window);
+        ASSERT_NE(dialog, nullptr);
+        proposed = dialog->selectedFiles().value(0);
+        EXPECT_EQ(dialog->nameFilters(), (QStringList{QStringLiteral("Application (*.EXE)"),
+                                                      QStringLiteral("Zipped File (*.ZIP)"),
+                                                      QStringLiteral("All Files (*.*)")}));
+        dialog->setDirectory(m_dir.path());
+        dialog->selectNameFilter(dialog->nameFilters().constFirst());
+        dialog->selectFile(QStringLiteral("setup"));
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    const QString chosen = AskDownloadName(nullptr, QStringLiteral("quennary-1.0.03.bin"));
+    EXPECT_TRUE(proposed.endsWith(QStringLiteral("/quennary-1.0.03.bin")));
+    EXPECT_EQ(chosen, m_dir.filePath(QStringLiteral("setup.EXE")));
+}
+
+// ---------------------------------------------------------------------------------------
+// The Update Center window
+
+class Center : public Updates {
+protected:
+    QString text(TfrmUpdate& center, const char* name)
+    {
+        return center.findChild<QLabel*>(QLatin1String(name))->text();
+    }
+    bool retrieveShown(TfrmUpdate& center)
+    {
+        return center.findChild<QPushButton*>(QStringLiteral("btnRetrieveUpdate"))->isVisible();
+    }
+    // Shows the center as the main window does and lets its first activation check.
+    void open(TfrmUpdate& center)
+    {
+        center.show();
+        QTest::qWait(150);
+    }
+};
+
+TEST_F(Center, CheckingThenAnUpdateFound)
+{
+    m_server.answer(QStringLiteral("/new.html"),
+                    {"HTTP/1.0 200 OK\r\n\r\n",
+                     infoPage(QStringLiteral("1.0.03"), QStringLiteral("http://h.invalid/s.exe"),
+                              {}, QStringLiteral("http://h.invalid/r.txt")),
+                     300});
+    ASSERT_TRUE(m_info.setHomeURL(m_server.url(QStringLiteral("/new.html"))));
+    TfrmUpdate center(m_info);
+    EXPECT_EQ(center.windowTitle(), QStringLiteral("Tillerode Software Update Center"));
+    EXPECT_EQ(center.size(), QSize(411, 223));
+    EXPECT_EQ(text(center, "lblVersion"), QStringLiteral("Status Unknown"));
+    EXPECT_EQ(text(center, "lblUpdateStatus"), QStringLiteral("Update Status:  Unknown"));
+    EXPECT_EQ(text(center, "lblCurrentVersion"), QStringLiteral("1.0.02"));
+    EXPECT_EQ(text(center, "lblCurrentCompileDate"), QStringLiteral("July 13, 1999"));
+    QString waiting;
+    whenModal(QStringLiteral("frmWait"), [&](QWidget* wait) {
+        waiting = wait->windowTitle() + u'|'
+                  + wait->findChild<QLabel*>(QStringLiteral("lblWait"))->text();
+        // The center with the wait window over it, as the user sees it.
+        QImage shot = center.grab().toImage();
+        QPainter painter(&shot);
+        const QImage over = wait->grab().toImage();
+        painter.drawImage((shot.width() - over.width()) / 2, (shot.height() - over.height()) / 2,
+                          over);
+        painter.end();
+        saveShot(shot, "update-checking.png");
+    });
+    center.show();
+    QTest::qWait(50);
+    QElapsedTimer clock;
+    clock.start();
+    while (!retrieveShown(center) && clock.elapsed() < 3000)
+        QTest::qWait(20);
+    EXPECT_EQ(waiting, QStringLiteral("Please Wait|Checking For Update..."));
+    EXPECT_EQ(text(center, "lblVersion"), QStringLiteral("1.0.03"));
+    EXPECT_EQ(text(center, "lblUpdateStatus"), QStringLiteral("Update Information"));
+    EXPECT_EQ(text(center, "lblDate"), QStringLiteral("December 08, 2026"));
+    EXPECT_EQ(text(center, "lblURL"), QStringLiteral("http://h.invalid/s.exe"));
+    EXPECT_EQ(text(center, "lblReadMe"), QStringLiteral("http://h.invalid/r.txt"));
+    EXPECT_TRUE(retrieveShown(center));
+    EXPECT_TRUE(center.IsUpdateAvailable());
+    saveShot(center.grab().toImage(), "update-found.png");
+    // A second opening in the run shows the same without a new request.
+    TfrmUpdate again(m_info);
+    open(again);
+    EXPECT_EQ(text(again, "lblVersion"), QStringLiteral("1.0.03"));
+    EXPECT_TRUE(retrieveShown(again));
+    EXPECT_EQ(m_server.requests.size(), 1);
+}
+
+TEST_F(Center, NoUpdatedVersionAvailable)
+{
+    m_server.answer(QStringLiteral("/same.html"),
+                    {TestServer::ok(infoPage(QStringLiteral("1.0.02")))});
+    ASSERT_TRUE(m_info.setHomeURL(m_server.url(QStringLiteral("/same.html"))));
+    TfrmUpdate center(m_info);
+    open(center);
+    EXPECT_EQ(text(center, "lblUpdateStatus"), QStringLiteral("No Updated Version Available"));
+    EXPECT_EQ(text(center, "lblVersion"), QStringLiteral("1.0.02"));
+    EXPECT_FALSE(retrieveShown(center));
+    EXPECT_FALSE(center.IsUpdateAvailable());
+    saveShot(center.grab().toImage(), "update-none.png");
+    center.findChild<QPushButton*>(QStringLiteral("btnClose"))->click();
+    EXPECT_FALSE(center.isVisible());
+}
+
+TEST_F(Center, AFailingCheckRunsOnlyOnTheFirstActivation)
+{
+    ASSERT_TRUE(m_info.setHomeURL(m_server.url(QStringLiteral("/missing.html"))));
+    TfrmUpdate center(m_info);
+    open(center);
+    // Closing the message activates the window again; that must not check again.
+    center.activateWindow();
+    QApplication::setActiveWindow(&center);
+    QTest::qWait(100);
+    EXPECT_EQ(m_server.requests.size(), 1);
+    EXPECT_EQ(takeMessages(),
+              (QStringList{QStringLiteral("404"),
+                           QStringLiteral("Get Info failed due to:\r\nNot Found")}));
+    EXPECT_EQ(text(center, "lblVersion"), QStringLiteral("Status Unknown"));
+    EXPECT_FALSE(retrieveShown(center));
+}
+
+TEST_F(Center, RetrieveUpdateDownloadsFromTheWindow)
+{
+    const QByteArray installer(5000, 'i');
+    serveUpdate(installer, signatureOf(installer));
+    m_answers = {QMessageBox::Yes, QMessageBox::No};  // download, but install later
+    TfrmUpdate center(m_info);
+    open(center);
+    ASSERT_TRUE(retrieveShown(center));
+    center.findChild<QPushButton*>(QStringLiteral("btnRetrieveUpdate"))->click();
+    EXPECT_EQ(files(), QStringList{QStringLiteral("setup.bin")});
+    EXPECT_TRUE(m_events.isEmpty());
+    EXPECT_EQ(takeMessages().size(), 2);
+}
+
+}  // namespace
