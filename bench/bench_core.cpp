@@ -148,6 +148,32 @@ void BM_MortgageExtraFrom360(benchmark::State& state)
 }
 BENCHMARK(BM_MortgageExtraFrom360);
 
+// A 5/5 adjustable loan whose index rises at each of its 60 changes: every change recasts
+// the payment, so this is the costliest schedule the page rebuilds on Calculate.
+void BM_AdjustableSetup360(benchmark::State& state)
+{
+    qn::TAdjustableRate terms;
+    terms.FixedMonths = 60;
+    terms.AdjustEvery = 5;
+    terms.Margin = 0.0275;
+    terms.Path = qn::TIndexPath::Rising;
+    terms.Index = 0.04;
+    terms.IndexStep = 0.00125;
+    terms.FirstCap = 0.02;
+    terms.PeriodicCap = 0.01;
+    terms.LifetimeCap = 0.06;
+    qn::TMortgage loan;
+    double amount = 300000;
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(amount);
+        loan.Setup(360, amount, 0.06, 12, terms);
+        benchmark::DoNotOptimize(loan.Payments.data());
+    }
+    if (loan.RateSchedule.size() != 61)
+        state.SkipWithError("expected 60 changes");
+}
+BENCHMARK(BM_AdjustableSetup360);
+
 } // namespace
 
 BENCHMARK_MAIN();

@@ -19,6 +19,20 @@ TMortgage::TMortgage(std::int32_t numPayments, double amount, double rate,
 void TMortgage::Setup(std::int32_t numPayments, double amount, double rate,
                       std::int32_t periodsPerYear)
 {
+    Adjustable.reset();
+    SetupRows(numPayments, amount, rate, periodsPerYear);
+}
+
+void TMortgage::Setup(std::int32_t numPayments, double amount, double rate,
+                      std::int32_t periodsPerYear, const TAdjustableRate& terms)
+{
+    Adjustable = terms;
+    SetupRows(numPayments, amount, rate, periodsPerYear);
+}
+
+void TMortgage::SetupRows(std::int32_t numPayments, double amount, double rate,
+                          std::int32_t periodsPerYear)
+{
     NumPayments = numPayments;
     Amount = amount;
     Rate = rate;
@@ -65,7 +79,48 @@ double fromCents(std::int64_t cents)
     return static_cast<double>(cents) / 100;
 }
 
+double indexAt(const TAdjustableRate& terms, std::size_t change)
+{
+    switch (terms.Path) {
+    case TIndexPath::Rising:
+        return terms.Index + static_cast<double>(change + 1) * terms.IndexStep;
+    case TIndexPath::Typed:
+        return terms.IndexList[std::min(change, terms.IndexList.size() - 1)];
+    case TIndexPath::Flat:
+    case TIndexPath::WorstCase:
+        break;
+    }
+    return terms.Index;
+}
+
 } // namespace
+
+void TMortgage::ScheduleRates()
+{
+    RateSchedule.assign(1, TRatePeriod{1, Rate, Payment});
+    if (!Adjustable)
+        return;
+    const TAdjustableRate& terms = *Adjustable;
+    if (terms.FixedMonths < 1 || terms.AdjustEvery < 1 ||
+        (terms.Path == TIndexPath::Typed && terms.IndexList.empty()))
+        throw EMathError("Invalid floating point operation");
+    // The rates follow from the terms alone; the payments wait for the balances.
+    const double ceiling = Rate + terms.LifetimeCap;
+    const double floor = std::max(0.0, terms.Floor.value_or(terms.Margin));
+    double rate = Rate;
+    std::size_t change = 0;
+    for (std::int64_t first = std::int64_t{terms.FixedMonths} + 1; first <= NumPayments;
+         first += terms.AdjustEvery, ++change) {
+        const double cap = change == 0 ? terms.FirstCap : terms.PeriodicCap;
+        const double target = terms.Path == TIndexPath::WorstCase
+                                  ? rate + cap
+                                  : RoundToEighthPercentHalfDown(indexAt(terms, change) +
+                                                                 terms.Margin);
+        rate = std::min(std::max(target, rate - cap), rate + cap);
+        rate = std::min(std::max(rate, floor), ceiling);
+        RateSchedule.push_back({static_cast<std::int32_t>(first), rate, 0});
+    }
+}
 
 void TMortgage::Recalculate()
 {
@@ -75,10 +130,13 @@ void TMortgage::Recalculate()
     if (NumPayments < 0 || NumPayments > kMaxPayments ||
         Payments.size() != static_cast<std::size_t>(NumPayments))
         throw EMathError("Invalid floating point operation");
-    const double r = Rate / PeriodsPerYear;
+    double r = Rate / PeriodsPerYear;
     Payment = RoundCents(PeriodicPayment(NumPayments, Amount, r));
+    ScheduleRates();
+    double annualRate = Rate;
+    std::size_t nextPeriod = 1;
     // The schedule runs in whole cents, so balances and totals carry no binary residue.
-    const std::int64_t payment = toCents(Payment);
+    std::int64_t payment = toCents(Payment);
     std::int64_t balance = toCents(Amount);
     std::int64_t principalToDate = 0;
     std::int64_t interestToDate = 0;
@@ -86,6 +144,17 @@ void TMortgage::Recalculate()
     for (std::size_t k = 0; k < Payments.size(); ++k) {
         TPayment& row = Payments[k];
         row.Number = static_cast<std::int32_t>(k + 1);
+        if (nextPeriod < RateSchedule.size() &&
+            RateSchedule[nextPeriod].FirstPayment == row.Number) {
+            // A rate change recasts the payment over the payments left.
+            TRatePeriod& period = RateSchedule[nextPeriod++];
+            annualRate = period.Rate;
+            r = annualRate / PeriodsPerYear;
+            const auto left = static_cast<int>(Payments.size() - k);
+            period.Payment = RoundCents(PeriodicPayment(left, fromCents(balance), r));
+            payment = toCents(period.Payment);
+        }
+        row.Rate = annualRate;
         std::int64_t principal = 0;
         std::int64_t interest = 0;
         std::int64_t applied = 0;
@@ -185,6 +254,17 @@ std::array<std::string, 7> FormatPaymentRow(const TPayment& row)
     return {rightAligned(number, result.ptr, 5), fixed(row.Principal), fixed(row.Interest),
             fixed(row.PrincipalToDate), fixed(row.InterestToDate), fixed(row.ExtraPrincipal),
             fixed(row.Balance)};
+}
+
+std::string FormatPaymentRate(const TPayment& row)
+{
+    double percent = row.Rate * 100;
+    if (std::fabs(percent) < 0.0005)
+        percent = 0;  // no "-0.000"
+    char buf[400];
+    const auto result =
+        std::to_chars(buf, buf + sizeof buf, percent, std::chars_format::fixed, 3);
+    return ' ' + std::string(buf, result.ptr) + '%';
 }
 
 } // namespace qn

@@ -55,4 +55,14 @@ double RoundToMultipleHalfEven(double value, double unit)
     return down * unit;
 }
 
+double RoundToEighthPercentHalfDown(double rate)
+{
+    constexpr double kEighthsPerUnit = 800;  // 1/8 % of a fraction
+    constexpr double kNoise = 1e-6;
+    const double eighths = rate * kEighthsPerUnit;
+    const double down = std::floor(eighths + kNoise);
+    const double rest = eighths - down;
+    return (rest > 0.5 + kNoise ? down + 1 : down) / kEighthsPerUnit;
+}
+
 } // namespace qn

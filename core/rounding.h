@@ -26,4 +26,9 @@ double CutToDecimals(double value, int decimals);
 // affordable price is quoted in whole thousands.
 double RoundToMultipleHalfEven(double value, double unit);
 
+// An annual rate as a fraction to the nearest 1/8 %, exact halves down: the fully indexed
+// rate of an adjustable loan. Sums such as index + margin carry binary noise, so a value
+// within a millionth of an eighth of a half or a whole counts as exactly there.
+double RoundToEighthPercentHalfDown(double rate);
+
 } // namespace qn

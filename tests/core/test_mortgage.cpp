@@ -168,6 +168,11 @@ TEST(FormatPaymentRow, FixedWidthTexts)
     TPayment huge;
     huge.Balance = 1e20;
     EXPECT_EQ(FormatPaymentRow(huge)[6].size(), 15u);
+    EXPECT_EQ(FormatPaymentRate(loan.Payments[0]), " 8.750%");
+    huge.Rate = 0.11;
+    EXPECT_EQ(FormatPaymentRate(huge), " 11.000%");
+    huge.Rate = -0.000001;
+    EXPECT_EQ(FormatPaymentRate(huge), " 0.000%");
 }
 
 TEST(Schedule, CountsBeyondTheLimitFailAtOnce)
@@ -201,3 +206,212 @@ TEST(Schedule, CentsBeyondSixtyFourBitsFail)
     EXPECT_GT(fits.Payments.back().InterestToDate, 0);
 }
 
+
+namespace {
+
+// FNV-1a over the bit patterns of the payment and of every row's figures.
+std::uint64_t rowsHash(const TMortgage& loan)
+{
+    std::uint64_t h = 1469598103934665603ull;
+    auto mix = [&](const void* data, std::size_t size) {
+        const auto* bytes = static_cast<const unsigned char*>(data);
+        for (std::size_t i = 0; i < size; ++i) {
+            h ^= bytes[i];
+            h *= 1099511628211ull;
+        }
+    };
+    mix(&loan.Payment, sizeof loan.Payment);
+    for (const TPayment& r : loan.Payments) {
+        const double figures[] = {r.Principal,      r.Interest,       r.PrincipalToDate,
+                                  r.InterestToDate, r.ExtraPrincipal, r.Balance};
+        mix(&r.Number, sizeof r.Number);
+        mix(figures, sizeof figures);
+    }
+    return h;
+}
+
+} // namespace
+
+// A fixed rate, and an adjustable one whose first change would fall after the last payment,
+// give the schedules the model gave before it knew adjustable rates, to the bit: the hashes
+// were taken from that model.
+TEST(FixedRate, SchedulesUnchangedToTheBit)
+{
+    struct Case {
+        const char* name;
+        std::int32_t n;
+        double amount, rate;
+        void (*extras)(TMortgage&);
+        std::uint64_t hash;
+    };
+    const Case cases[] = {
+        {"8.75 % over 360", 360, 100000, 0.0875, [](TMortgage&) {}, 0x5c7a56b9ef501e68},
+        {"7 % over 360", 360, 100000, 0.07, [](TMortgage&) {}, 0x146facc6df2685c2},
+        {"zero rate", 7, 1000, 0, [](TMortgage&) {}, 0xce1655e8a33e6755},
+        {"10000 on payment 1", 360, 100000, 0.0875,
+         [](TMortgage& m) { m.SetExtraPayment(1, 10000); }, 0x150cbce8dac78ef0},
+        {"500 on every payment", 360, 100000, 0.0875,
+         [](TMortgage& m) { m.SetExtraFrom(1, 500); }, 0xd80a9fc7bfd9e6ab},
+        {"largest amount over 1200", 1200, 999999999999.99, 0.0875, [](TMortgage&) {},
+         0xf09d0136b82bc92d},
+        {"payment below the interest", 12, 100000, 0.0875,
+         [](TMortgage& m) { m.SetExtraRange(1, 12, -9000); }, 0x7065fad384710135},
+    };
+    TAdjustableRate late;
+    late.Path = TIndexPath::WorstCase;
+    late.FirstCap = late.PeriodicCap = late.LifetimeCap = 0.05;
+    late.AdjustEvery = 1;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TMortgage fixed(c.n, c.amount, c.rate, 12);
+        c.extras(fixed);
+        EXPECT_EQ(rowsHash(fixed), c.hash);
+        late.FixedMonths = c.n;
+        TMortgage adjustable;
+        adjustable.Setup(c.n, c.amount, c.rate, 12, late);
+        c.extras(adjustable);
+        EXPECT_EQ(rowsHash(adjustable), c.hash);
+        ASSERT_EQ(adjustable.RateSchedule.size(), 1u);
+        EXPECT_EQ(adjustable.RateSchedule[0].Payment, adjustable.Payment);
+        for (const TPayment& row : adjustable.Payments)
+            ASSERT_EQ(row.Rate, c.rate);
+    }
+}
+
+// Figures of each case from a separate month-by-month simulation of the rule; the first is
+// the worked 5/6 loan with caps 2/1/5 and a flat index of 6 %.
+TEST(AdjustableRate, ChangesCapsAndRecastPayments)
+{
+    struct Change {
+        std::int32_t month;
+        double percent, payment, balanceBefore;
+    };
+    struct Case {
+        const char* name;
+        std::int32_t n, fixedMonths, adjustEvery;
+        double amount, startPercent, marginPercent;
+        TIndexPath path;
+        double indexPercent, stepPercent;
+        std::vector<double> listPercent;
+        double caps[3];
+        double extraOnFirst;
+        std::size_t changes;
+        std::vector<Change> expected;  // the first changes
+        double highestPercent;         // of every change
+    };
+    const Case cases[] = {
+        {"flat index: the first cap, then the fully indexed rate", 360, 60, 6, 300000, 6, 2.75,
+         TIndexPath::Flat, 6, 0, {}, {2, 1, 5}, 0, 50,
+         {{61, 8, 2154.63, 279163.14}, {67, 8.75, 2293.43, 277372.27},
+          {73, 8.75, 2293.43, 275716.81}},
+         8.75},
+        {"worst case up to the lifetime cap", 360, 60, 6, 300000, 6, 2.75,
+         TIndexPath::WorstCase, 0, 0, {}, {2, 1, 5}, 0, 50,
+         {{61, 8, 2154.63, 279163.14}, {67, 9, 2340.46, 277372.27},
+          {73, 10, 2529.99, 275781.69}, {79, 11, 2722.69, 274361.54},
+          {85, 11, 2722.69, 273086.38}},
+         11},
+        {"rising index", 360, 60, 12, 300000, 6, 2.75, TIndexPath::Rising, 4, 0.5, {},
+         {2, 2, 6}, 0, 25,
+         {{61, 7.25, 2017.81, 279163.14}, {73, 7.75, 2106.24, 275053.98},
+          {85, 8.25, 2193.90, 270952.14}},
+         12},
+        // 3.0625 + 2.5 lies halfway between eighths and goes down; 1.3 + 2.5 goes to the
+        // nearest eighth; falls stop at the periodic cap and at the floor (the margin); the
+        // last value repeats.
+        {"typed index list", 120, 12, 12, 100000, 5, 2.5, TIndexPath::Typed, 0, 0,
+         {3.0625, 0, 1.3, -5, -5, 9}, {2, 1, 5}, 0, 9,
+         {{13, 5.5, 1083.01, 92092.50}, {25, 4.5, 1043.04, 83958.46},
+          {37, 3.75, 1017.06, 75037.61}, {49, 2.75, 987.63, 65483.69},
+          {61, 2.5, 981.52, 55305.28}, {73, 3.5, 1001.32, 44789.73},
+          {85, 4.5, 1016.52, 34172.28}, {97, 5.5, 1026.95, 23289.14},
+          {109, 6.5, 1032.45, 11963.98}},
+         6.5},
+        {"recast on the balance after an extra", 360, 60, 6, 300000, 6, 2.75,
+         TIndexPath::Flat, 6, 0, {}, {2, 1, 5}, 10000, 50,
+         {{61, 8, 2051.04, 265741.78}, {67, 8.75, 2183.17, 264037.02}},
+         8.75},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        TAdjustableRate terms;
+        terms.FixedMonths = c.fixedMonths;
+        terms.AdjustEvery = c.adjustEvery;
+        terms.Margin = c.marginPercent / 100;
+        terms.Path = c.path;
+        terms.Index = c.indexPercent / 100;
+        terms.IndexStep = c.stepPercent / 100;
+        for (double v : c.listPercent)
+            terms.IndexList.push_back(v / 100);
+        terms.FirstCap = c.caps[0] / 100;
+        terms.PeriodicCap = c.caps[1] / 100;
+        terms.LifetimeCap = c.caps[2] / 100;
+        TMortgage loan;
+        loan.Setup(c.n, c.amount, c.startPercent / 100, 12, terms);
+        if (c.extraOnFirst > 0) {
+            ASSERT_EQ(loan.SetExtraPayment(1, c.extraOnFirst), ExtraResult::Applied);
+        }
+
+        ASSERT_EQ(loan.RateSchedule.size(), c.changes + 1);
+        const TRatePeriod& start = loan.RateSchedule[0];
+        EXPECT_EQ(start.FirstPayment, 1);
+        EXPECT_EQ(start.Payment, loan.Payment);
+        for (std::size_t i = 0; i < c.expected.size(); ++i) {
+            const Change& e = c.expected[i];
+            const TRatePeriod& got = loan.RateSchedule[i + 1];
+            SCOPED_TRACE(e.month);
+            EXPECT_EQ(got.FirstPayment, e.month);
+            EXPECT_NEAR(got.Rate * 100, e.percent, 1e-9);
+            EXPECT_DOUBLE_EQ(got.Payment, e.payment);
+            EXPECT_DOUBLE_EQ(loan.Payments[std::size_t(e.month) - 2].Balance, e.balanceBefore);
+        }
+        double highest = 0;
+        for (const TRatePeriod& p : loan.RateSchedule)
+            highest = std::max(highest, p.Rate * 100);
+        EXPECT_NEAR(highest, c.highestPercent, 1e-9);
+        // Each row charges its period's rate, and the last payment clears the loan.
+        std::size_t period = 0;
+        for (const TPayment& row : loan.Payments) {
+            while (period + 1 < loan.RateSchedule.size() &&
+                   loan.RateSchedule[period + 1].FirstPayment <= row.Number)
+                ++period;
+            ASSERT_EQ(row.Rate, loan.RateSchedule[period].Rate) << row.Number;
+        }
+        EXPECT_DOUBLE_EQ(loan.Payments.back().Balance, 0);
+        EXPECT_NEAR(loan.Payments.back().PrincipalToDate, c.amount, 1e-6);
+    }
+}
+
+TEST(AdjustableRate, FloorAndTermsThatCannotMakeASchedule)
+{
+    // A floor above the margin holds a falling index up; a typed floor of -1 % counts as 0.
+    TAdjustableRate terms;
+    terms.FixedMonths = 12;
+    terms.AdjustEvery = 12;
+    terms.Margin = 0.02;
+    terms.Index = -0.05;
+    terms.FirstCap = terms.PeriodicCap = 0.10;
+    terms.LifetimeCap = 0.05;
+    terms.Floor = 0.045;
+    TMortgage loan;
+    loan.Setup(36, 10000, 0.06, 12, terms);
+    ASSERT_EQ(loan.RateSchedule.size(), 3u);
+    EXPECT_DOUBLE_EQ(loan.RateSchedule[1].Rate, 0.045);
+    terms.Floor = -0.01;
+    loan.Setup(36, 10000, 0.06, 12, terms);
+    EXPECT_EQ(loan.RateSchedule[1].Rate, 0);
+    EXPECT_EQ(loan.Payments[20].Interest, 0);
+
+    // Setup without terms is fixed again, as the biweekly page expects of the shared loan.
+    loan.Setup(36, 10000, 0.06, 12);
+    EXPECT_FALSE(loan.Adjustable);
+    EXPECT_EQ(loan.RateSchedule.size(), 1u);
+
+    for (auto spoil : {+[](TAdjustableRate& t) { t.FixedMonths = 0; },
+                       +[](TAdjustableRate& t) { t.AdjustEvery = 0; },
+                       +[](TAdjustableRate& t) { t.Path = TIndexPath::Typed; }}) {
+        TAdjustableRate bad = terms;
+        spoil(bad);
+        EXPECT_THROW(loan.Setup(36, 10000, 0.06, 12, bad), EMathError);
+    }
+}

@@ -68,4 +68,16 @@ TEST(RoundToMultipleHalfEven, WholeThousands)
         EXPECT_EQ(RoundToMultipleHalfEven(value, 1000), rounded) << value;
 }
 
+// Sums as an index and a margin give them, with their binary noise.
+TEST(RoundToEighthPercentHalfDown, NearestEighthAndHalvesDown)
+{
+    const std::pair<double, double> rows[] = {
+        {0.06 + 0.0275, 0.0875},      {0.060625 + 0.0275, 0.0875}, {0.0881, 0.0875},
+        {0.08813, 0.08875},           {0.013 + 0.025, 0.0375},     {0.0399999999, 0.04},
+        {0, 0},                       {-0.003125, -0.00375},
+    };
+    for (const auto& [value, rounded] : rows)
+        EXPECT_DOUBLE_EQ(RoundToEighthPercentHalfDown(value), rounded) << value;
+}
+
 } // namespace
