@@ -27,8 +27,8 @@ std::vector<Point> BalanceByPayment(const TMortgage& loan) { return balances(loa
 
 std::vector<Point> BalanceWithoutExtras(const TMortgage& loan)
 {
-    TMortgage base;
-    base.Setup(loan.NumPayments, loan.Amount, loan.Rate, loan.PeriodsPerYear);
+    TMortgage base = loan;  // an adjustable rate stays
+    base.ClearExtraPayments();
     return balances(base);
 }
 

@@ -10,10 +10,11 @@ namespace qn::calc {
 
 namespace {
 
+// The same loan, an adjustable rate included, with no extras.
 TMortgage withoutExtras(const TMortgage& loan)
 {
-    TMortgage base;
-    base.Setup(loan.NumPayments, loan.Amount, loan.Rate, loan.PeriodsPerYear);
+    TMortgage base = loan;
+    base.ClearExtraPayments();
     return base;
 }
 

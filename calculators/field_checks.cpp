@@ -14,9 +14,15 @@ void RefuseInput(const std::string& message)
 
 int RequireWhole(double value, double max, const std::string& caption)
 {
+    return RequireWholeBetween(value, 0, max, caption);
+}
+
+int RequireWholeBetween(double value, double min, double max, const std::string& caption)
+{
     // Written so that NaN fails too.
-    if (!(value >= 0 && value <= max && value == std::trunc(value)))
-        RefuseInput(caption + " must be a whole number from 0 to " + FloatToStrG(max) + ".");
+    if (!(value >= min && value <= max && value == std::trunc(value)))
+        RefuseInput(caption + " must be a whole number from " + FloatToStrG(min) + " to " +
+                    FloatToStrG(max) + ".");
     return static_cast<int>(value);
 }
 
