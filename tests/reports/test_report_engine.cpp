@@ -122,6 +122,7 @@ TEST(ReportFormats, AsTheReportsPrintThem)
     const FormatRow rows[] = {
         {4000, FormatMoney, "$4,000.00"},       {-1234.5, FormatMoney, "($1,234.50)"},
         {1234567890.126, FormatMoney, "$1,234,567,890.00"},  // ten significant digits
+        {14223.585002, FormatMoney, "$14,223.59"},  // rounded once, not via a half
         {360, FormatNumber, "360"},             {8.75, FormatNumber, "8.75"},
         {8.75, FormatRate, "8.75%"},            {20, FormatPercent3, "20%"},
         {33.333, FormatPercent3, "33.3%"},      {8.125, FormatPercent3, "8.13%"},
