@@ -18,6 +18,7 @@
 #include "toolkit/hints.h"
 #include "toolkit/message_box.h"
 #include "toolkit/product.h"
+#include "toolkit/save_dialog.h"
 #include "toolkit/table_text.h"
 #include "toolkit/widgets.h"
 #include "update/update_center.h"
@@ -28,7 +29,6 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -477,8 +477,9 @@ void TfrmMain::mnuFileExportClick()
     CalculatorPage* page = currentPage();
     if (!page || !page->canExport())
         return;
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export"), QString(),
-                                                      QStringLiteral("CSV files (*.csv)"));
+    const QString path = toolkit::askSaveFileName(
+        this, QStringLiteral("Export"), reports::DocumentName(currentPageName()),
+        QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
     if (!toolkit::WriteFileAtomically(path, page->csvText()))
@@ -497,6 +498,7 @@ void TfrmMain::Print()
         return;
     reports::TfrmPreview preview(this);
     preview.setReport(*report, QDateTime::currentDateTime());
+    preview.setDocumentName(reports::DocumentName(currentPageName()));
     preview.setWindowState(Qt::WindowMaximized);
     preview.exec();
 }

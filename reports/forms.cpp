@@ -700,19 +700,25 @@ std::optional<Report> ReportFor(const PageSnapshot& page)
     return std::nullopt;
 }
 
+QString DocumentName(const QString& pageName)
+{
+    static const std::map<QString, QString> names = {
+        {QStringLiteral("LS"), QStringLiteral("Loan Spread Calculations")},
+        {QStringLiteral("Amort"), QStringLiteral("Amortization Schedule")},
+        {QStringLiteral("ECC"), QStringLiteral("Estimated Closing Costs")},
+        {QStringLiteral("RVB"), QStringLiteral("Rent vs. Buy Worksheet")},
+        {QStringLiteral("MQ"), QStringLiteral("Mortgage Qualifier")},
+        {QStringLiteral("BW"), QStringLiteral("Biweekly Mortgage Payments")},
+        {QStringLiteral("RC"), QStringLiteral("Refinancing")},
+    };
+    const auto it = names.find(pageName);
+    return it == names.end() ? QString() : it->second;
+}
+
 QString PreviewTitle(const QString& pageName)
 {
-    static const std::map<QString, QString> titles = {
-        {QStringLiteral("LS"), QStringLiteral("Preview of Loan Spread Calculations")},
-        {QStringLiteral("Amort"), QStringLiteral("Preview of Amortization Schedule")},
-        {QStringLiteral("ECC"), QStringLiteral("Preview of Estimated Closing Costs")},
-        {QStringLiteral("RVB"), QStringLiteral("Preview of Rent vs. Buy Worksheet")},
-        {QStringLiteral("MQ"), QStringLiteral("Preview of Mortgage Qualifier")},
-        {QStringLiteral("BW"), QStringLiteral("Preview of Biweekly Mortgage Payments")},
-        {QStringLiteral("RC"), QStringLiteral("Preview of Refinancing")},
-    };
-    const auto it = titles.find(pageName);
-    return it == titles.end() ? QString() : it->second;
+    const QString name = DocumentName(pageName);
+    return name.isEmpty() ? QString() : QStringLiteral("Preview of ") + name;
 }
 
 } // namespace qn::reports

@@ -4,9 +4,9 @@
 #include "toolkit/hints.h"
 #include "toolkit/message_box.h"
 #include "toolkit/product.h"
+#include "toolkit/save_dialog.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -116,8 +116,9 @@ TfrmPreview::TfrmPreview(QWidget* parent)
     connectGuarded(m_savePdf, &QPushButton::clicked, this, &TfrmPreview::bbSavePdfClick);
     connectGuarded(m_close, &QPushButton::clicked, this, &TfrmPreview::bbCloseClick);
     m_askPdfPath = [this] {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Save as PDF"), QString(),
-                                            QStringLiteral("PDF files (*.pdf)"));
+        return toolkit::askSaveFileName(this, QStringLiteral("Save as PDF"), m_documentName,
+                                        QStringLiteral("PDF files (*.pdf)"),
+                                        QStringLiteral("pdf"));
     };
 }
 
