@@ -24,7 +24,8 @@ public:
 
     // The report to show; its pages are laid out for US Letter.
     void setReport(const Report& report, const QDateTime& printedAt);
-    // What Print does with the pages; by default they go to the system's printer.
+    // What Print does with the pages; by default they go to the system's printer, or a
+    // message says there is none.
     void setPrintAction(std::function<bool(const Report&)> print);
     void setPdfPathAsker(std::function<QString()> ask);
     // The name Save PDF offers, without its extension ("Amortization Schedule").

@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QLocale>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -225,6 +226,24 @@ TEST_F(Preview, PrintHandsThePagesOnAndCloses)
     m_preview.findChild<QPushButton*>(QStringLiteral("bbPrint"))->click();
     EXPECT_EQ(printed, 1);
     EXPECT_FALSE(m_preview.isVisible());
+}
+
+// Without a printer, Print says so and leaves the preview open for Save PDF.
+TEST_F(Preview, PrintWithoutAPrinterSaysSo)
+{
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        GTEST_SKIP() << "this machine has a printer; nothing is printed on it";
+    QStringList shown;
+    const auto previous = qn::toolkit::setMessageInterceptor([&](const auto& request) {
+        shown.append(request.text);
+        return QMessageBox::Ok;
+    });
+    m_preview.findChild<QPushButton*>(QStringLiteral("bbPrint"))->click();
+    qn::toolkit::setMessageInterceptor(previous);
+    EXPECT_EQ(shown, QStringList{QStringLiteral(
+                         "No printer is available.\n\nSet up a printer, or save the report "
+                         "with Save PDF.")});
+    EXPECT_TRUE(m_preview.isVisible());
 }
 
 } // namespace
