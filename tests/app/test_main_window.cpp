@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -62,6 +63,17 @@ protected:
     }
 
 };
+
+// Qt appends an application display name, once one is set, to every window's title; the
+// program names itself without one, so the display name follows the name, whatever it is.
+TEST_F(MainWindowTest, WindowTitlesGetNothingAppended)
+{
+    const QString name = QCoreApplication::applicationName();
+    EXPECT_EQ(name, QStringLiteral("Quennary"));
+    QCoreApplication::setApplicationName(QStringLiteral("probe"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("probe"));
+    QCoreApplication::setApplicationName(name);
+}
 
 TEST_F(MainWindowTest, StartsOnTheMenuPageWithCalculatorCommandsOff)
 {
