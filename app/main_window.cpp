@@ -309,6 +309,7 @@ void TfrmMain::EnableMnuCalcItems()
 void TfrmMain::CloseCalculators()
 {
     m_notebook->setCurrentIndex(0);
+    m_hints->clear();
     m_mnuFileExport->setEnabled(false);
     EnableMnuCalcItems();
     setPrintingEnabled(false);
@@ -348,6 +349,7 @@ void TfrmMain::gotoChosenCalculator(const QString& target)
     if (row.menu != Button::Unchanged)
         m_btnMenu->setEnabled(row.menu == Button::Enabled);
     m_notebook->setCurrentIndex(index);
+    m_hints->clear();  // a hint of the page left behind says nothing about this one
     m_mnuFileExport->setEnabled(calc->canExport());
     if (target == QStringLiteral("QC"))
         m_notebook->setFocus();

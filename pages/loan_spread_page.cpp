@@ -343,6 +343,8 @@ bool LoanSpreadPage::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_grdLS->viewport() && event->type() == QEvent::MouseMove)
         m_host.showHint(QLatin1String(calc::LayoutOf(kind()).hint));
+    else if (watched == m_grdLS->viewport() && event->type() == QEvent::Leave)
+        m_host.showHint(QString());
     return CalculatorPage::eventFilter(watched, event);
 }
 

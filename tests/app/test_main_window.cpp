@@ -308,12 +308,20 @@ TEST_F(MainWindowTest, HintReachesTheStatusBarAfterThePause)
     QTest::qWait(600);
     EXPECT_EQ(status->text(), QStringLiteral("Exit Quennary"));
 
-    // Leaving before the pause ends shows nothing.
-    QCoreApplication::sendEvent(find<QPushButton>("btnHelp"), &enter);
+    // The hint goes with the mouse; leaving before the pause ends shows nothing.
     QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(exitButton, &leave);
+    EXPECT_EQ(status->text(), QString());
+    QCoreApplication::sendEvent(find<QPushButton>("btnHelp"), &enter);
     QCoreApplication::sendEvent(find<QPushButton>("btnHelp"), &leave);
     QTest::qWait(600);
-    EXPECT_EQ(status->text(), QStringLiteral("Exit Quennary"));
+    EXPECT_EQ(status->text(), QString());
+
+    // Nor does a hint outlive its page.
+    QCoreApplication::sendEvent(exitButton, &enter);
+    QTest::qWait(600);
+    m_window->gotoChosenCalculator(QStringLiteral("BW"));
+    EXPECT_EQ(status->text(), QString());
 }
 
 TEST_F(MainWindowTest, ExitButtonClosesAndSaves)
