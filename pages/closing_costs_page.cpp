@@ -641,6 +641,8 @@ void ClosingCostsPage::BtnClosePnlClosingClick()
     setPanelButtonsEnabled(true);
     m_host.setResetEnabled(true);
     m_pnlClosing->hide();
+    // Hiding sent the focus on to the tool bar; it goes back where the panel was opened.
+    m_btnCalcClosing->setFocus(Qt::OtherFocusReason);
 }
 
 void ClosingCostsPage::BtnCalcEscrowsClick()
@@ -672,6 +674,7 @@ void ClosingCostsPage::BtnClosePnlEscrowClick()
     setPanelButtonsEnabled(true);
     m_host.setResetEnabled(true);
     m_pnlEscrow->hide();
+    m_btnCalcEscrows->setFocus(Qt::OtherFocusReason);  // as for the closing-cost panel
     m_edtEccCEscrows->setValue(sum);
 }
 
