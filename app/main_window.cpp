@@ -85,10 +85,6 @@ TfrmMain::TfrmMain(const QString& settingsPath, QWidget* parent)
     QFont arial(QStringLiteral("Arial"));
     arial.setPointSize(8);
     setFont(arial);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
-    setAutoFillBackground(true);
 
     auto* central = new QWidget(this);
     auto* outer = new QVBoxLayout(central);
@@ -232,6 +228,8 @@ void TfrmMain::buildToolBar(QWidget* panel)
 void TfrmMain::buildMenuPage(QWidget* page)
 {
     page->setObjectName(QStringLiteral("Menu"));
+    // White like the calculator pages; the frame around them follows the desktop theme.
+    toolkit::applyDesignedLook(page);
     auto* grid = new QHBoxLayout;
     auto* left = new QVBoxLayout;
     auto* pic = new toolkit::ClickablePicture(page);

@@ -1,6 +1,7 @@
 #include "pages/registry.h"
 
 #include "pages/page_parts.h"
+#include "toolkit/widgets.h"
 
 #include "pages/amortization_page.h"
 #include "pages/biweekly_page.h"
@@ -107,6 +108,7 @@ CalculatorPage* createPage(const PageInfo& info, PageHost& host, QWidget* parent
     CalculatorPage* page = info.factory(host, parent);
     page->setObjectName(info.name);
     page->setProperty("helpContext", info.helpContext);
+    toolkit::applyDesignedLook(page);
     nameFieldsByTheirLabels(page);
     return page;
 }

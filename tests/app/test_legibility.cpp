@@ -4,8 +4,22 @@
 #include "pages/calculator_page.h"
 #include "tests/support/window_fixture.h"
 
+#include <QTemporaryDir>
+
+#include "app/disclaimer.h"
+#include "pages/num_edit.h"
+
 #include <QAccessible>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDir>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMainWindow>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QStatusBar>
+#include <QTableView>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -55,6 +69,251 @@ TEST_F(Legibility, AmpersandsInCaptionsAreShown)
                              {"ECC", "Estimated Prepaids & Reserves"}};
     for (const auto& [page, caption] : rows)
         EXPECT_TRUE(shownCaptions(enter(page)).contains(QLatin1String(caption))) << caption;
+    takeMessages();
+}
+
+// The controls of `page` that stick out of it, or the page itself if it reaches under the
+// status bar: a fixed layout taller than the room the window gives its pages.
+QStringList outside(const QWidget* page, const QMainWindow& window)
+{
+    QStringList found;
+    if (page->mapTo(&window, QPoint(0, page->height())).y() > window.statusBar()->y())
+        found.append(page->objectName());
+    for (const QWidget* w : page->findChildren<QWidget*>()) {
+        const QRect at(w->mapTo(page, QPoint()), w->size());
+        if (w->isVisibleTo(page) && !page->rect().contains(at))
+            found.append(w->objectName() + QLatin1Char(':')
+                         + QLatin1String(w->metaObject()->className()));
+    }
+    return found;
+}
+
+TEST_F(Legibility, EveryControlLiesInsideItsPage)
+{
+    for (const char* name : {"QC", "ECC", "MQ", "BW", "RC", "LS", "Amort", "RVB"})
+        EXPECT_EQ(outside(enter(name), *m_window), QStringList()) << name;
+    // And with what opens over a page.
+    const std::pair<const char*, const char*> opened[] = {
+        {"ECC", "btnCalcClosing"}, {"ECC", "btnCalcEscrows"}, {"Amort", "btnAddExtraPayments"},
+        {"Amort", "btnChart"}, {"RC", "btnCalcFees"}, {"RVB", "btnChart"}};
+    for (const auto& [name, button] : opened) {
+        qn::pages::CalculatorPage* page = enter(name);
+        find<QAbstractButton>(name, button)->click();
+        settle();
+        EXPECT_EQ(outside(page, *m_window), QStringList()) << button;
+    }
+    takeMessages();
+}
+
+// The last rows of a schedule and the scroll bar's down arrow lay under the status bar.
+TEST_F(Legibility, TheScheduleEndsAboveTheStatusBar)
+{
+    enter("Amort");
+    auto* grid = find<QTableView>("Amort", "grdAmortization");
+    grid->scrollToBottom();
+    settle();
+    const int statusTop = m_window->statusBar()->y();
+    const QModelIndex last = grid->model()->index(grid->model()->rowCount() - 1, 6);
+    const QRect row = grid->visualRect(last);
+    EXPECT_TRUE(grid->viewport()->rect().contains(row));
+    EXPECT_LE(grid->viewport()->mapTo(m_window.get(), row.bottomLeft()).y(), statusTop);
+    const QWidget* bar = grid->verticalScrollBar();
+    EXPECT_LE(bar->mapTo(m_window.get(), QPoint(0, bar->height())).y(), statusTop);
+}
+
+// Opening "Add Extra" pushed its panel over the buttons and the savings line, and Tab went
+// to the hidden Chart button.
+TEST_F(Legibility, TheExtraPanelCoversNothingAndTakesTheKeyboard)
+{
+    qn::pages::CalculatorPage* page = enter("Amort");
+    find<QAbstractButton>("Amort", "btnAddExtraPayments")->click();
+    settle();
+    auto* panel = find<QWidget>("Amort", "pnlAddExtra");
+    for (QWidget* w : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (w != panel && w->isVisible()) {
+            EXPECT_FALSE(w->geometry().intersects(panel->geometry()))
+                << w->objectName().toStdString();
+        }
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_TRUE(panel->isAncestorOf(QApplication::focusWidget()));
+}
+
+// OK on a closing-cost panel sent the focus to the tool bar's Menu button.
+TEST_F(Legibility, OkOnAClosingCostPanelGivesTheFocusBackToItsButton)
+{
+    const char* rows[][2] = {{"btnCalcClosing", "btnClosePnlClosing"},
+                             {"btnCalcEscrows", "btnClosePnlEscrow"}};
+    enter("ECC");
+    for (const auto& [opener, ok] : rows) {
+        find<QAbstractButton>("ECC", opener)->click();
+        settle();
+        find<QWidget>("ECC", ok)->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        settle();
+        EXPECT_EQ(QApplication::focusWidget(), find<QWidget>("ECC", opener)) << ok;
+    }
+    takeMessages();
+}
+
+// The disclaimer's texts sat in fixed boxes too small for the font they are drawn in.
+TEST_F(Legibility, TheDisclaimerShowsEveryLineOfItsTexts)
+{
+    qn::app::TfrmDisclaim disclaimer(m_window.get());
+    disclaimer.show();
+    settle();
+    QList<QRect> taken;
+    for (const char* name : {"Label1", "Label2", "Label3"}) {
+        auto* label = disclaimer.findChild<QLabel*>(QLatin1String(name));
+        ASSERT_NE(label, nullptr);
+        EXPECT_GE(label->height(), label->heightForWidth(label->width())) << name;
+        const QRect at(label->mapTo(&disclaimer, QPoint()), label->size());
+        EXPECT_TRUE(disclaimer.rect().contains(at)) << name;
+        EXPECT_TRUE(label->parentWidget()->rect().contains(label->geometry())) << name;
+        for (const QRect& other : taken)
+            EXPECT_FALSE(at.intersects(other)) << name;
+        taken.append(at);
+    }
+}
+
+// A dark desktop palette, as a dark theme hands it to the program.
+QPalette darkPalette()
+{
+    QPalette dark(QColor(60, 60, 60), QColor(45, 45, 45));
+    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text,
+                                           QPalette::ButtonText, QPalette::BrightText})
+        dark.setColor(role, QColor(235, 235, 235));
+    dark.setColor(QPalette::Base, QColor(30, 30, 30));
+    return dark;
+}
+
+double luminance(const QColor& c)
+{
+    return 0.2126 * c.redF() + 0.7152 * c.greenF() + 0.0722 * c.blueF();
+}
+
+// Every enabled control below `top` whose text would not stand out from its background.
+QStringList illegible(const QWidget* top)
+{
+    QStringList found;
+    QList<const QWidget*> widgets = {top};
+    for (const QWidget* w : top->findChildren<QWidget*>())
+        widgets.append(w);
+    for (const QWidget* w : widgets) {
+        if (!w->isEnabled())
+            continue;
+        const QColor text = w->palette().color(w->foregroundRole());
+        const QColor back = w->palette().color(w->backgroundRole());
+        if (std::abs(luminance(text) - luminance(back)) < 0.4)
+            found.append(w->objectName() + QLatin1Char(':')
+                         + QLatin1String(w->metaObject()->className()));
+    }
+    return found;
+}
+
+TEST(DarkTheme, PagesKeepTheirColoursAndTheRestStaysLegible)
+{
+    const QPalette before = QApplication::palette();
+    QApplication::setPalette(darkPalette());
+    {
+        QTemporaryDir dir;
+        qn::app::TfrmMain window(dir.filePath(QStringLiteral("QNRY.INI")));
+        window.show();
+        for (const char* name : {"QC", "ECC", "MQ", "BW", "RC", "LS", "Amort", "RVB"}) {
+            window.gotoPage(QLatin1String(name));
+            const QWidget* page = window.page(QLatin1String(name));
+            EXPECT_EQ(page->palette().color(QPalette::Window).name(), QStringLiteral("#ffffff"))
+                << name;
+            EXPECT_EQ(page->palette().color(QPalette::WindowText).name(),
+                      QStringLiteral("#000000"))
+                << name;
+            EXPECT_EQ(illegible(page), QStringList()) << name;
+        }
+        EXPECT_EQ(illegible(window.menuBar()), QStringList());
+        EXPECT_EQ(illegible(window.statusBar()), QStringList());
+        EXPECT_EQ(illegible(window.findChild<QWidget*>(QStringLiteral("pnlToolBar"))),
+                  QStringList());
+        EXPECT_EQ(illegible(window.findChild<QWidget*>(QStringLiteral("Menu"))), QStringList());
+        qn::app::TfrmDisclaim disclaimer(&window);
+        EXPECT_EQ(illegible(&disclaimer), QStringList());
+    }
+    QApplication::setPalette(before);
+}
+
+// Pictures of the main window for a person to look at: QUENNARY_SHOTS=<folder> saves them
+// (again with QT_SCALE_FACTOR=2, or under a dark desktop theme); otherwise skipped.
+TEST_F(Legibility, Screenshots)
+{
+    const QString folder = qEnvironmentVariable("QUENNARY_SHOTS");
+    if (folder.isEmpty())
+        GTEST_SKIP() << "set QUENNARY_SHOTS to a folder to save the pictures";
+    QDir().mkpath(folder);
+    const QString suffix = QStringLiteral("-x") + qEnvironmentVariable("QT_SCALE_FACTOR", "1")
+                           + QStringLiteral(".png");
+    auto save = [&](QWidget* w, const QString& name) {
+        settle();
+        EXPECT_TRUE(w->grab().save(QDir(folder).filePath(name + suffix)));
+    };
+    auto click = [&](const char* page, const char* button) {
+        find<QAbstractButton>(page, button)->click();
+        settle();
+    };
+    m_window->gotoPage(QStringLiteral("Menu"));
+    save(m_window.get(), QStringLiteral("menu"));
+    for (const char* name : {"QC", "ECC", "MQ", "BW", "RC", "LS", "Amort", "RVB"}) {
+        enter(name);
+        const QString page = QLatin1String(name);
+        if (page != QStringLiteral("QC") && page != QStringLiteral("Amort")) {
+            m_window->page(page)->findChild<QLineEdit*>()->setFocus();
+            settle();
+            m_window->setFocus();  // leaving a field computes these pages
+        }
+        save(m_window.get(), page);
+    }
+    enter("Amort");
+    auto* grid = find<QTableView>("Amort", "grdAmortization");
+    grid->scrollToBottom();
+    save(m_window.get(), QStringLiteral("Amort-end"));
+    grid->setCurrentIndex(grid->model()->index(3, 3));
+    click("Amort", "btnAddExtraPayments");
+    save(m_window.get(), QStringLiteral("Amort-extra"));
+    click("Amort", "btnChart");
+    save(m_window.get(), QStringLiteral("Amort-chart"));
+    click("Amort", "btnChart");
+    click("Amort", "btnCancel");
+    find<qn::pages::TNumEdit>("Amort", "edtMortAmt")->setValue(999999999999.99);
+    click("Amort", "btnCalculate");
+    save(m_window.get(), QStringLiteral("Amort-huge"));
+
+    enter("ECC");
+    click("ECC", "btnCalcClosing");
+    save(m_window.get(), QStringLiteral("ECC-closing"));
+    click("ECC", "btnClosePnlClosing");
+    click("ECC", "btnCalcEscrows");
+    save(m_window.get(), QStringLiteral("ECC-escrows"));
+    click("ECC", "btnClosePnlEscrow");
+
+    enter("MQ");
+    find<qn::pages::TNumEdit>("MQ", "edtIncome1")->setValue(999999999999.99);
+    save(m_window.get(), QStringLiteral("MQ-huge"));
+    enter("LS");
+    find<qn::pages::TNumEdit>("LS", "edtLoan")->setValue(999999999999.99);
+    find<qn::pages::TNumEdit>("LS", "edtLoan")->setFocus();
+    settle();
+    m_window->setFocus();
+    save(m_window.get(), QStringLiteral("LS-huge"));
+    for (const char* name : {"BW", "RC", "RVB"}) {
+        enter(name);
+        m_window->page(QLatin1String(name))->findChild<QLineEdit*>()->setFocus();
+        settle();
+        m_window->setFocus();
+        click(name, "btnChart");
+        save(m_window.get(), QStringLiteral("chart-") + QLatin1String(name));
+    }
+
+    qn::app::TfrmDisclaim disclaimer(m_window.get());
+    disclaimer.show();
+    save(&disclaimer, QStringLiteral("disclaimer"));
     takeMessages();
 }
 
