@@ -228,8 +228,6 @@ void TfrmMain::buildToolBar(QWidget* panel)
 void TfrmMain::buildMenuPage(QWidget* page)
 {
     page->setObjectName(QStringLiteral("Menu"));
-    // White like the calculator pages; the frame around them follows the desktop theme.
-    toolkit::applyDesignedLook(page);
     auto* grid = new QHBoxLayout;
     auto* left = new QVBoxLayout;
     auto* pic = new toolkit::ClickablePicture(page);
@@ -284,6 +282,8 @@ void TfrmMain::buildMenuPage(QWidget* page)
     right->addStretch(1);
     grid->addLayout(right, 1);
     static_cast<QVBoxLayout*>(page->layout())->addLayout(grid);
+    // White like the calculator pages; the frame around them follows the desktop theme.
+    toolkit::applyDesignedLook(page);
 }
 
 bool TfrmMain::calculatorAvailable(const QString& name) const

@@ -35,6 +35,12 @@ void applyDesignedLook(QWidget* widget)
 {
     widget->setPalette(designedPalette());
     widget->setAutoFillBackground(true);
+    // A control under a style sheet takes the application's palette, not its parent's: it
+    // is given the palette itself.
+    for (QWidget* child : widget->findChildren<QWidget*>()) {
+        if (child->testAttribute(Qt::WA_StyleSheet))
+            child->setPalette(designedPalette());
+    }
 }
 
 void AngledLabel::paintEvent(QPaintEvent*)

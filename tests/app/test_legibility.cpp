@@ -32,6 +32,7 @@ protected:
     {
         WindowFixture::SetUp();
         m_window->show();
+        m_window->activateWindow();  // a display without a window manager activates nothing
         ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
     }
 
@@ -211,6 +212,17 @@ QStringList illegible(const QWidget* top)
     return found;
 }
 
+// Buttons on a page that took the desktop's dark colours instead of the page's light ones.
+QStringList darkButtons(const QWidget* page)
+{
+    QStringList found;
+    for (const QAbstractButton* b : page->findChildren<QAbstractButton*>()) {
+        if (luminance(b->palette().color(QPalette::Button)) < 0.5)
+            found.append(b->objectName());
+    }
+    return found;
+}
+
 TEST(DarkTheme, PagesKeepTheirColoursAndTheRestStaysLegible)
 {
     const QPalette before = QApplication::palette();
@@ -228,12 +240,15 @@ TEST(DarkTheme, PagesKeepTheirColoursAndTheRestStaysLegible)
                       QStringLiteral("#000000"))
                 << name;
             EXPECT_EQ(illegible(page), QStringList()) << name;
+            EXPECT_EQ(darkButtons(page), QStringList()) << name;
         }
         EXPECT_EQ(illegible(window.menuBar()), QStringList());
         EXPECT_EQ(illegible(window.statusBar()), QStringList());
         EXPECT_EQ(illegible(window.findChild<QWidget*>(QStringLiteral("pnlToolBar"))),
                   QStringList());
-        EXPECT_EQ(illegible(window.findChild<QWidget*>(QStringLiteral("Menu"))), QStringList());
+        const QWidget* menuPage = window.findChild<QWidget*>(QStringLiteral("Menu"));
+        EXPECT_EQ(illegible(menuPage), QStringList());
+        EXPECT_EQ(darkButtons(menuPage), QStringList());
         qn::app::TfrmDisclaim disclaimer(&window);
         EXPECT_EQ(illegible(&disclaimer), QStringList());
     }
