@@ -165,7 +165,8 @@ void AmortizationPage::buildControls()
     m_grdAmortization->setModel(m_model);
     m_grdAmortization->setAccessibleName(QStringLiteral("Amortization Schedule"));
     m_grdAmortization->verticalHeader()->hide();
-    m_grdAmortization->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Sideways only when figures too wide for the columns at the smallest font widen them.
+    m_grdAmortization->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_grdAmortization->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_grdAmortization->setFocusPolicy(Qt::ClickFocus);
     m_grdAmortization->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -361,7 +362,7 @@ void AmortizationPage::ShowSchedule()
             ? QString::fromStdString(calc::ExtraSummaryText(
                   summary, toolkit::formatCurrency(summary.interestSaved, 2, locale).toStdString()))
             : QString());
-    toolkit::fitTableFont(m_grdAmortization, font());
+    toolkit::fitTableFont(m_grdAmortization, font(), {kWidths.begin(), kWidths.end()});
     m_grdAmortization->show();
     QApplication::restoreOverrideCursor();
 }

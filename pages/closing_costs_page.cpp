@@ -36,14 +36,14 @@ int rightRow(int row) { return 4 + 23 * row; }
 TNumEdit* money(QWidget* parent, const char* name, QRect geometry)
 {
     TNumEdit* edit = newMoneyEdit(parent, name, geometry);
-    placeField(edit, geometry, widestMoneyText());
+    placeField(edit, geometry);
     return edit;
 }
 
 TFnpNumericEdit* number(QWidget* parent, const char* name, int decimals, QRect geometry)
 {
     TFnpNumericEdit* edit = newNumberEdit(parent, name, decimals, geometry);
-    placeField(edit, geometry, {});
+    placeField(edit, geometry);
     edit->setAlignment(Qt::AlignCenter);
     return edit;
 }

@@ -1,5 +1,6 @@
 #include "pages/registry.h"
 
+#include "pages/field_fit.h"
 #include "pages/page_parts.h"
 #include "toolkit/widgets.h"
 
@@ -11,6 +12,8 @@
 #include "pages/quick_calculator_page.h"
 #include "pages/refinancing_page.h"
 #include "pages/rent_vs_buy_page.h"
+
+#include <QLineEdit>
 
 #include <algorithm>
 
@@ -109,6 +112,8 @@ CalculatorPage* createPage(const PageInfo& info, PageHost& host, QWidget* parent
     page->setObjectName(info.name);
     page->setProperty("helpContext", info.helpContext);
     toolkit::applyDesignedLook(page);
+    for (QLineEdit* field : page->findChildren<QLineEdit*>())
+        keepTextWhole(field);
     nameFieldsByTheirLabels(page);
     return page;
 }

@@ -8,15 +8,20 @@
 
 #include "app/disclaimer.h"
 #include "pages/num_edit.h"
+#include "toolkit/chart.h"
+#include "toolkit/widgets.h"
 
 #include <QAccessible>
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDir>
+#include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
+#include <QRadioButton>
+#include <QHeaderView>
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTableView>
@@ -175,6 +180,124 @@ TEST_F(Legibility, TheDisclaimerShowsEveryLineOfItsTexts)
             EXPECT_FALSE(at.intersects(other)) << name;
         taken.append(at);
     }
+}
+
+// The charts' text was about 5 pixels high, the bar chart lost its axis and legend at the
+// bottom, and the first bar covered the "$0" label.
+TEST_F(Legibility, ChartsAreWholeWithLegibleTextAndBarsInsideThePlot)
+{
+    const double smallest = QFontInfo([] {
+        QFont f;
+        f.setPointSizeF(qn::toolkit::kSmallestPoint);
+        return f;
+    }()).pixelSize();
+    for (const char* name : {"Amort", "BW", "RC", "RVB"}) {
+        qn::pages::CalculatorPage* page = enter(name);
+        page->findChild<QLineEdit*>()->setFocus();  // leaving a field computes some pages
+        settle();
+        m_window->setFocus();
+        find<QAbstractButton>(name, "btnChart")->click();
+        settle();
+        auto* widget = find<qn::toolkit::ChartWidget>(name, "chtPage");
+        const std::vector<QRectF> areas = widget->chartAreas();
+        ASSERT_EQ(areas.size(), widget->charts().size());
+        for (std::size_t i = 0; i < areas.size(); ++i) {
+            SCOPED_TRACE(widget->charts()[i].title.toStdString());
+            const qn::toolkit::ChartLayout layout = qn::toolkit::layOutChart(
+                areas[i], widget->charts()[i], widget->font(), widget->minTextHeight());
+            EXPECT_GE(layout.textHeight, smallest);
+            EXPECT_TRUE(areas[i].contains(layout.plot));
+            for (std::size_t a = 0; a < layout.texts.size(); ++a) {
+                const QRectF box = layout.texts[a].box;
+                EXPECT_TRUE(areas[i].contains(box)) << layout.texts[a].text.toStdString();
+                for (std::size_t b = a + 1; b < layout.texts.size(); ++b) {
+                    EXPECT_FALSE(box.intersects(layout.texts[b].box))
+                        << layout.texts[a].text.toStdString() << " / "
+                        << layout.texts[b].text.toStdString();
+                }
+                for (const QRectF& bar : layout.bars)
+                    EXPECT_FALSE(box.intersects(bar)) << layout.texts[a].text.toStdString();
+            }
+            for (const QRectF& bar : layout.bars)
+                EXPECT_TRUE(layout.plot.adjusted(-0.5, -0.5, 0.5, 0.5).contains(bar));
+        }
+    }
+}
+
+// Money fields were drawn at a few points, fitted to the widest figure they accept.
+TEST_F(Legibility, MoneyFieldsFitTheTextTheyHoldNoSmallerThanSevenPoints)
+{
+    for (const char* name : {"MQ", "ECC"}) {
+        qn::pages::CalculatorPage* page = enter(name);
+        const QFontMetrics pageFont(page->font());
+        for (const double widest : {0.0, 999999999999.99}) {
+            if (widest > 0)
+                page->findChild<qn::pages::TNumEdit*>()->setValue(widest);
+            for (const auto* field : page->findChildren<qn::pages::TNumEdit*>()) {
+                SCOPED_TRACE(field->objectName().toStdString());
+                if (pageFont.horizontalAdvance(field->text()) <= field->width() - 10)
+                    EXPECT_EQ(field->font().pointSizeF(), page->font().pointSizeF());
+                else
+                    EXPECT_GE(field->font().pointSizeF(), qn::toolkit::kSmallestPoint);
+            }
+        }
+    }
+    takeMessages();
+}
+
+// The loan spread's choices were drawn at 6 and 7 points though they fit larger.
+TEST_F(Legibility, LoanSpreadChoicesAreWholeAtSevenPointsOrMore)
+{
+    for (const QRadioButton* radio : enter("LS")->findChildren<QRadioButton*>()) {
+        SCOPED_TRACE(radio->text().toStdString());
+        EXPECT_GE(radio->font().pointSizeF(), qn::toolkit::kSmallestPoint);
+        EXPECT_LE(radio->sizeHint().width(), radio->width());
+    }
+}
+
+// Tables shrank their text to 5 points and still cut huge figures ("$1,000,000,001,..."),
+// and the current column's bold heading did not fit ("Principal To Date").
+TEST_F(Legibility, TablesShowEveryTextWholeAtSevenPointsOrMore)
+{
+    auto check = [](const QTableView* grid) {
+        EXPECT_GE(grid->font().pointSizeF(), qn::toolkit::kSmallestPoint);
+        const QFontMetrics cells(grid->font());
+        QFont bold = grid->horizontalHeader()->font();
+        bold.setBold(true);
+        const QFontMetrics heading(bold);
+        const QAbstractItemModel* model = grid->model();
+        for (int c = 0; c < model->columnCount(); ++c) {
+            const int room = grid->columnWidth(c) - 4;
+            if (!grid->horizontalHeader()->isHidden()) {
+                const QString text = model->headerData(c, Qt::Horizontal).toString();
+                EXPECT_LE(heading.horizontalAdvance(text), room) << text.toStdString();
+            }
+            for (int r = 0; r < model->rowCount(); ++r) {
+                const QString text = model->index(r, c).data().toString();
+                EXPECT_LE(cells.horizontalAdvance(text), room) << text.toStdString();
+            }
+        }
+    };
+    enter("LS");
+    auto* loan = find<qn::pages::TNumEdit>("LS", "edtLoan");
+    loan->setValue(999999999999.99);
+    loan->setFocus();
+    settle();
+    m_window->setFocus();  // leaving the field rebuilds the table
+    settle();
+    EXPECT_TRUE(find<QTableView>("LS", "grdLS")->model()->index(6, 0).data().toString()
+                    .contains(QStringLiteral("1,000,000,000,000")));
+    check(find<QTableView>("LS", "grdLS"));
+
+    enter("Amort");
+    auto* grid = find<QTableView>("Amort", "grdAmortization");
+    grid->setCurrentIndex(grid->model()->index(2, 3));  // its heading is drawn bold
+    check(grid);
+    find<qn::pages::TNumEdit>("Amort", "edtMortAmt")->setValue(999999999999.99);
+    find<QAbstractButton>("Amort", "btnCalculate")->click();
+    settle();
+    check(grid);
+    takeMessages();
 }
 
 // A dark desktop palette, as a dark theme hands it to the program.
