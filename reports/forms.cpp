@@ -518,19 +518,21 @@ Report goodFaith(const PageSnapshot& p)
         money("edtEccCMonthlyInsurance"));
     row(QStringLiteral("PMI (Private Mortgage Insurance)"), "lblPQPmi", money("edtEccCpmi"));
     row(QStringLiteral("Assocation Fee"), "lblPQAssociationFee", money("edtEccAssociationFee"));
-    b.add(caption(QStringLiteral("Your Calculated"), QRectF(660, top - 16, 150, 16),
-                  Qt::AlignHCenter, 9));
-    b.add(caption(QStringLiteral("Housing Ratio"), QRectF(660, top, 150, 16), Qt::AlignHCenter, 9));
-    b.add(label(QStringLiteral("lblPQHousingRatio"), FormatPercent3(v("edtEccCHousingRatio")),
-                QRectF(660, top + 16, 150, 18), Qt::AlignHCenter, 10));
+    // Each ratio on the line of the total it is reached with, under its two-line caption on
+    // the lines above; the debt ratio a column further right, clear of the housing ratio.
+    auto ratio = [&](double left, const char* what, const char* name, const char* field) {
+        b.add(caption(QStringLiteral("Your Calculated"), QRectF(left, top - 30, 150, 16),
+                      Qt::AlignHCenter, 9));
+        b.add(caption(QLatin1String(what), QRectF(left, top - 15, 150, 16), Qt::AlignHCenter,
+                      9));
+        b.add(label(QLatin1String(name), FormatPercent3(v(field)),
+                    QRectF(left, top + 2, 150, 18), Qt::AlignHCenter, 10));
+    };
+    ratio(660, "Housing Ratio", "lblPQHousingRatio", "edtEccCHousingRatio");
     row(QStringLiteral("MONTHLY PAYMENT"), "lblPQMonthlyPayment", money("edtEccCMonthlyPayment"),
         true, "single");
     row(QStringLiteral("Other Monthly Debt"), "lblPQMonthlyDebt", money("edtEccDebt"));
-    b.add(caption(QStringLiteral("Your Calculated"), QRectF(660, top - 16, 150, 16),
-                  Qt::AlignHCenter, 9));
-    b.add(caption(QStringLiteral("Debt Ratio"), QRectF(660, top, 150, 16), Qt::AlignHCenter, 9));
-    b.add(label(QStringLiteral("lblPQDebtRatio"), FormatPercent3(v("edtEccCDebtRatio")),
-                QRectF(660, top + 16, 150, 18), Qt::AlignHCenter, 10));
+    ratio(820, "Debt Ratio", "lblPQDebtRatio", "edtEccCDebtRatio");
     // The sums are the report's own, from the fields' values at the moment of printing.
     row(QStringLiteral("TOTAL MONTHLY DEBT"), "lblPQTotalDebt",
         FormatMoney(v("edtEccDebt") + v("edtEccCMonthlyPayment")), true, "double");

@@ -8,6 +8,8 @@
 
 #include "app/disclaimer.h"
 #include "pages/num_edit.h"
+#include "pages/page_snapshot.h"
+#include "reports/forms.h"
 #include "toolkit/chart.h"
 #include "toolkit/widgets.h"
 
@@ -297,6 +299,42 @@ TEST_F(Legibility, TablesShowEveryTextWholeAtSevenPointsOrMore)
     find<QAbstractButton>("Amort", "btnCalculate")->click();
     settle();
     check(grid);
+    takeMessages();
+}
+
+// Two printed texts run together: their boxes overlap and their inks come within two units
+// (stacked headings touch but do not overlap; a memo beside right-aligned captions overlaps
+// but stays far from them).
+bool runTogether(const qn::reports::Item& a, const qn::reports::Item& b)
+{
+    const QRectF inkA = qn::reports::textExtent(a).adjusted(-2, -2, 2, 2);
+    return a.rect.intersects(b.rect) && inkA.intersects(qn::reports::textExtent(b));
+}
+
+// On the printed estimate "25%" was printed onto "Your Calculated / Debt Ratio".
+TEST_F(Legibility, PrintedTextsDoNotOverprint)
+{
+    for (const char* name : {"ECC", "MQ", "BW", "RC", "LS", "Amort", "RVB"}) {
+        const auto report = qn::reports::ReportFor(qn::pages::takeSnapshot(name, enter(name)));
+        ASSERT_TRUE(report) << name;
+        const auto pages = report->layout(1500, QDateTime::currentDateTime());
+        for (const qn::reports::PlacedBand& band : pages.front().bands) {
+            std::vector<const qn::reports::Item*> texts;
+            for (const qn::reports::Item& item : band.items) {
+                if (item.kind != qn::reports::Item::Kind::Line
+                    && item.kind != qn::reports::Item::Kind::Box
+                    && item.kind != qn::reports::Item::Kind::Chart && !item.text.isEmpty())
+                    texts.push_back(&item);
+            }
+            for (std::size_t a = 0; a < texts.size(); ++a) {
+                for (std::size_t b = a + 1; b < texts.size(); ++b) {
+                    EXPECT_FALSE(runTogether(*texts[a], *texts[b]))
+                        << name << ": " << texts[a]->text.toStdString() << " / "
+                        << texts[b]->text.toStdString();
+                }
+            }
+        }
+    }
     takeMessages();
 }
 
