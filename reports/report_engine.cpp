@@ -132,7 +132,8 @@ QRectF textExtent(const Item& item)
     if (box.height() > 1.5 * metrics.height())
         return box;  // wrapped over several lines
     // One line: where its glyphs are inked, from its baseline.
-    return metrics.tightBoundingRect(item.text).translated(box.left(), box.top() + metrics.ascent());
+    return metrics.tightBoundingRect(item.text)
+        .translated(box.left(), box.top() + metrics.ascent());
 }
 
 double designPageHeight(const QSizeF& printableSize)

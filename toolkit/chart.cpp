@@ -81,6 +81,7 @@ Range rangeOf(const ChartData& chart)
 QFont chartFont(QFont font, double textHeight)
 {
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(textHeight))));
+    font.setBold(false);  // whatever the painter drew last
     return font;
 }
 
@@ -152,7 +153,8 @@ ChartLayout layOutChart(const QRectF& area, const ChartData& chart, const QFont&
         lastRight = box.right();
     }
     const double bottomLine = area.bottom() - t / 4 - line;
-    const double captionWidth = std::min(plot.width(), metrics.horizontalAdvance(chart.xLabel) + 1);
+    const double captionWidth =
+        std::min(plot.width(), metrics.horizontalAdvance(chart.xLabel) + 1);
     out.texts.push_back({QRectF(plot.right() - captionWidth,
                                 ownLine ? bottomLine - line : bottomLine, captionWidth, line),
                          chart.xLabel, Qt::AlignRight | Qt::AlignVCenter});
