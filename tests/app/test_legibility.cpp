@@ -463,6 +463,11 @@ TEST_F(Legibility, Screenshots)
     save(m_window.get(), QStringLiteral("ECC-escrows"));
     click("ECC", "btnClosePnlEscrow");
 
+    enter("RC");
+    click("RC", "btnCalcFees");
+    save(m_window.get(), QStringLiteral("RC-fees"));
+    click("RC", "btnCloseClosingCosts");
+
     enter("MQ");
     find<qn::pages::TNumEdit>("MQ", "edtIncome1")->setValue(999999999999.99);
     save(m_window.get(), QStringLiteral("MQ-huge"));
