@@ -1,10 +1,10 @@
 #pragma once
 
 #include "app/dialog_util.h"
+#include "toolkit/widgets.h"
 
 #include <QFrame>
 #include <QLabel>
-#include <QPalette>
 
 namespace qn::app::detail {
 
@@ -13,10 +13,8 @@ inline QFrame* whitePanel(QWidget* parent, const QRect& geometry)
 {
     auto* panel = new QFrame(parent);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    panel->setAutoFillBackground(true);
-    QPalette pal = panel->palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    panel->setPalette(pal);
+    // White with black text under any theme, like the pages.
+    toolkit::applyDesignedLook(panel);
     panel->setGeometry(geometry);
     return panel;
 }

@@ -4,6 +4,8 @@
 
 #include <QPushButton>
 
+#include <algorithm>
+
 namespace qn::app {
 
 TfrmDisclaim::TfrmDisclaim(QWidget* parent)
@@ -12,8 +14,11 @@ TfrmDisclaim::TfrmDisclaim(QWidget* parent)
 {
     setObjectName(QStringLiteral("TfrmDisclaim"));
     setWindowTitle(QStringLiteral("Disclaimer"));
-    setFixedSize(224, 176);
-    auto* panel = detail::whitePanel(this, QRect(8, 8, 208, 128));
+    // 224 pixels wide as designed; as tall as the three texts need in the font they are
+    // drawn with, so that none is clipped and none runs into the next.
+    constexpr int kWidth = 224;
+    constexpr int kTextWidth = 196;
+    auto* panel = detail::whitePanel(this, QRect(8, 8, kWidth - 16, 0));
     panel->setObjectName(QStringLiteral("Panel1"));
     const QString texts[] = {
         QStringLiteral("NOTE:  While effort was made to ensure the accuracy of these "
@@ -24,19 +29,24 @@ TfrmDisclaim::TfrmDisclaim(QWidget* parent)
         QStringLiteral("Please consult your own financial advisor before making any financial "
                        "decision."),
     };
-    const QRect places[] = {QRect(6, 4, 196, 30), QRect(6, 36, 196, 56), QRect(6, 94, 196, 30)};
+    int top = 6;
     for (int i = 0; i < 3; ++i) {
         auto* label = new QLabel(texts[i], panel);
         label->setObjectName(QStringLiteral("Label%1").arg(i + 1));
         label->setAlignment(Qt::AlignCenter);
         label->setWordWrap(true);
-        label->setGeometry(places[i]);
+        const int height = label->heightForWidth(kTextWidth);
+        label->setGeometry(6, top, kTextWidth, height);
+        top += height + 8;
     }
+    panel->resize(panel->width(), top);
     auto* ok = new QPushButton(QStringLiteral(" &OK"), this);
     ok->setObjectName(QStringLiteral("btnClose"));
-    ok->setGeometry(74, 144, 75, 25);
+    const int buttonHeight = std::max(25, ok->sizeHint().height());
+    ok->setGeometry((kWidth - 75) / 2, 8 + top + 8, 75, buttonHeight);
     ok->setDefault(true);
     connect(ok, &QPushButton::clicked, this, &TfrmDisclaim::BtnCloseClick);
+    setFixedSize(kWidth, ok->geometry().bottom() + 8);
 }
 
 void TfrmDisclaim::BtnCloseClick() { accept(); }

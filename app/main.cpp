@@ -3,6 +3,7 @@
 #include "app/settings_values.h"
 #include "app/splash_screen.h"
 #include "app/startup_trace.h"
+#include "toolkit/product.h"
 
 #include <QApplication>
 #include <QCommandLineOption>
@@ -23,7 +24,7 @@ int main(int argc, char** argv)
                 std::fprintf(stderr, "%s\n", qPrintable(m));
         });
         QApplication app(argc, argv);
-        QApplication::setApplicationName(QStringLiteral("Quennary"));
+        qn::toolkit::nameApplication();
         return qn::app::runHeadless(QApplication::arguments().mid(1));
     }
     QApplication app(argc, argv);
@@ -33,8 +34,7 @@ int main(int argc, char** argv)
     splash.showAndPaint();  // paints synchronously before returning
     qn::app::traceStartup("splash-painted");
 
-    QApplication::setApplicationName(QStringLiteral("Quennary"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Quennary"));
+    qn::toolkit::nameApplication();
 
     QCommandLineParser parser;
     const QCommandLineOption settingsOption(QStringLiteral("settings"),

@@ -18,6 +18,7 @@
 #include "toolkit/hints.h"
 #include "toolkit/message_box.h"
 #include "toolkit/product.h"
+#include "toolkit/save_dialog.h"
 #include "toolkit/table_text.h"
 #include "toolkit/widgets.h"
 #include "update/update_center.h"
@@ -28,7 +29,6 @@
 #include <QDialog>
 #include <QDir>
 #include <QFile>
-#include <QFileDialog>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -85,10 +85,6 @@ TfrmMain::TfrmMain(const QString& settingsPath, QWidget* parent)
     QFont arial(QStringLiteral("Arial"));
     arial.setPointSize(8);
     setFont(arial);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
-    setAutoFillBackground(true);
 
     auto* central = new QWidget(this);
     auto* outer = new QVBoxLayout(central);
@@ -286,6 +282,8 @@ void TfrmMain::buildMenuPage(QWidget* page)
     right->addStretch(1);
     grid->addLayout(right, 1);
     static_cast<QVBoxLayout*>(page->layout())->addLayout(grid);
+    // White like the calculator pages; the frame around them follows the desktop theme.
+    toolkit::applyDesignedLook(page);
 }
 
 bool TfrmMain::calculatorAvailable(const QString& name) const
@@ -309,6 +307,7 @@ void TfrmMain::EnableMnuCalcItems()
 void TfrmMain::CloseCalculators()
 {
     m_notebook->setCurrentIndex(0);
+    m_hints->clear();
     m_mnuFileExport->setEnabled(false);
     EnableMnuCalcItems();
     setPrintingEnabled(false);
@@ -348,6 +347,7 @@ void TfrmMain::gotoChosenCalculator(const QString& target)
     if (row.menu != Button::Unchanged)
         m_btnMenu->setEnabled(row.menu == Button::Enabled);
     m_notebook->setCurrentIndex(index);
+    m_hints->clear();  // a hint of the page left behind says nothing about this one
     m_mnuFileExport->setEnabled(calc->canExport());
     if (target == QStringLiteral("QC"))
         m_notebook->setFocus();
@@ -477,8 +477,9 @@ void TfrmMain::mnuFileExportClick()
     CalculatorPage* page = currentPage();
     if (!page || !page->canExport())
         return;
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export"), QString(),
-                                                      QStringLiteral("CSV files (*.csv)"));
+    const QString path = toolkit::askSaveFileName(
+        this, QStringLiteral("Export"), reports::DocumentName(currentPageName()),
+        QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
     if (!toolkit::WriteFileAtomically(path, page->csvText()))
@@ -497,6 +498,7 @@ void TfrmMain::Print()
         return;
     reports::TfrmPreview preview(this);
     preview.setReport(*report, QDateTime::currentDateTime());
+    preview.setDocumentName(reports::DocumentName(currentPageName()));
     preview.setWindowState(Qt::WindowMaximized);
     preview.exec();
 }

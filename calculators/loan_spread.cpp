@@ -3,6 +3,7 @@
 #include "calculators/field_checks.h"
 #include "core/errors.h"
 #include "core/finance.h"
+#include "core/rounding.h"
 
 #include <charconv>
 #include <cmath>
@@ -441,18 +442,18 @@ std::string MonthsCellText(double months)
 
 std::string SpreadCellText(const SpreadCell& cell, const MoneyFormatter& money)
 {
-    // Money is rounded to 10 significant digits before its decimals are applied.
+    // Money keeps at most 10 significant digits (headers 5), rounded once with its decimals.
     switch (cell.format) {
     case CellFormat::Text:
         return cell.text;
     case CellFormat::RateHeader:
         return RateHeaderText(cell.value);
     case CellFormat::PaymentHeader:
-        return concat({"  ", money(RoundSignificant(cell.value, 5), 2)});
+        return concat({"  ", money(RoundToCoarser(cell.value, 2, 5), 2)});
     case CellFormat::MoneyWhole:
-        return concat({" ", money(RoundSignificant(cell.value, 10), 0)});
+        return concat({" ", money(RoundToCoarser(cell.value, 0, 10), 0)});
     case CellFormat::MoneyCents:
-        return concat({" ", money(RoundSignificant(cell.value, 10), 2)});
+        return concat({" ", money(RoundToCoarser(cell.value, 2, 10), 2)});
     case CellFormat::RateCell:
         return RateCellText(cell.value);
     case CellFormat::MonthsCell:

@@ -3,6 +3,7 @@
 #include "core/errors.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 
 namespace qn {
@@ -63,6 +64,27 @@ double RoundToEighthPercentHalfDown(double rate)
     const double down = std::floor(eighths + kNoise);
     const double rest = eighths - down;
     return (rest > 0.5 + kNoise ? down + 1 : down) / kEighthsPerUnit;
+}
+
+double RoundToCoarser(double value, int decimals, int significant)
+{
+    if (value == 0 || !std::isfinite(value))
+        return value;
+    // The decimal exponent from the digits themselves; log10 can be off next to a power of 10.
+    char buf[32];
+    const auto end =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, 16).ptr;
+    int exponent = 0;
+    const char* e = std::find(buf, end, 'e') + 1;
+    std::from_chars(e + (*e == '+' ? 1 : 0), end, exponent);
+    const int places = std::min(decimals, significant - 1 - exponent);
+    // A double times 10 to the few places money has is exact in long double: a true half
+    // stays a half.
+    const long double scale = std::pow(10.0L, std::abs(places));
+    const long double x = value;
+    const long double rounded =
+        places >= 0 ? std::round(x * scale) / scale : std::round(x / scale) * scale;
+    return static_cast<double>(rounded);
 }
 
 } // namespace qn

@@ -31,4 +31,10 @@ double RoundToMultipleHalfEven(double value, double unit);
 // within a millionth of an eighth of a half or a whole counts as exactly there.
 double RoundToEighthPercentHalfDown(double rate);
 
+// To `decimals` places or to `significant` significant digits, whichever is coarser, in one
+// step from the value, halves away from zero: how the tables and the reports show money
+// (14223.585002 to 2 places and 10 digits is 14223.59; 123456789012.345 is 123456789000).
+// Rounding first to the digits and then to the places could land on a half and go wrong.
+double RoundToCoarser(double value, int decimals, int significant);
+
 } // namespace qn

@@ -159,12 +159,14 @@ void AmortizationPage::buildControls()
 
     m_model = new AmortizationModel(this);
     m_lblExtraSummary = named(new QLabel(this), "lblExtraSummary", QRect(4, 96, 580, 18));
+    // The schedule and the chart reach down to the page's bottom edge: see layOut().
     m_chart = makeChartToggle(this, QRect(454, 60, 125, 24), QRect(0, 116, 587, 250));
     m_grdAmortization = named(new QTableView(this), "grdAmortization", QRect(0, 116, 587, 250));
     m_grdAmortization->setModel(m_model);
     m_grdAmortization->setAccessibleName(QStringLiteral("Amortization Schedule"));
     m_grdAmortization->verticalHeader()->hide();
-    m_grdAmortization->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Sideways only when figures too wide for the columns at the smallest font widen them.
+    m_grdAmortization->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_grdAmortization->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_grdAmortization->setFocusPolicy(Qt::ClickFocus);
     m_grdAmortization->setSelectionMode(QAbstractItemView::SingleSelection);
@@ -175,15 +177,31 @@ void AmortizationPage::buildControls()
     for (int c = 0; c < 7; ++c)
         m_grdAmortization->setColumnWidth(c, kWidths[static_cast<std::size_t>(c)]);
 
-    QWidget* order[] = {m_edtMortAmt, m_edtIRate, m_edtNumPmts, m_btnCalculate,
-                        m_btnAddExtraPayments};
-    for (std::size_t k = 1; k < std::size(order); ++k)
-        setTabOrder(order[k - 1], order[k]);
+}
+
+void AmortizationPage::layOut()
+{
+    // The extra-payment panel opens under the buttons, and the summary line and the schedule
+    // move down to make room for it, so that it covers nothing.
+    constexpr int kPanelTop = 88;
+    const int summaryTop = m_pnlAddExtra->isVisible()
+                               ? kPanelTop + m_pnlAddExtra->height() + 2 : 96;
+    m_lblExtraSummary->move(4, summaryTop);
+    m_pnlAddExtra->move(0, kPanelTop);
+    const QRect schedule(0, summaryTop + 20, width(), std::max(0, height() - summaryTop - 20));
+    m_grdAmortization->setGeometry(schedule);
+    m_chart.chart->setGeometry(schedule);
+}
+
+void AmortizationPage::resizeEvent(QResizeEvent* event)
+{
+    CalculatorPage::resizeEvent(event);
+    layOut();
 }
 
 void AmortizationPage::buildExtraPanel()
 {
-    m_pnlAddExtra = named(new QFrame(this), "pnlAddExtra", QRect(0, 50, 587, 64));
+    m_pnlAddExtra = named(new QFrame(this), "pnlAddExtra", QRect(0, 88, 587, 64));
     m_pnlAddExtra->setFrameShape(QFrame::Panel);
     m_pnlAddExtra->setAutoFillBackground(true);
     QFrame* p = m_pnlAddExtra;
@@ -230,6 +248,15 @@ void AmortizationPage::buildExtraPanel()
                         "btnCancel", QRect(40, 31, 75, 26));
     m_pnlAddExtra->hide();
     updateChoice();
+
+    // Tab goes from "Add Extra" through the panel, then on to the chart.
+    QWidget* order[] = {m_edtMortAmt,  m_edtIRate,     m_edtNumPmts,  m_btnCalculate,
+                        m_btnAddExtraPayments, m_rbOnePmt, m_rbRangePmts, m_rbAllPmts,
+                        m_edtFromPmt,  m_edtToPmt,     m_edtExtraAmount, m_edtPayoffBy,
+                        m_btnPayoffBy, m_btnAddExtra,  m_btnRemove,   m_btnCancel,
+                        m_chart.button};
+    for (std::size_t k = 1; k < std::size(order); ++k)
+        setTabOrder(order[k - 1], order[k]);
 }
 
 void AmortizationPage::connectHandlers()
@@ -335,15 +362,22 @@ void AmortizationPage::ShowSchedule()
             ? QString::fromStdString(calc::ExtraSummaryText(
                   summary, toolkit::formatCurrency(summary.interestSaved, 2, locale).toStdString()))
             : QString());
-    toolkit::fitTableFont(m_grdAmortization, font());
+    toolkit::fitTableFont(m_grdAmortization, font(), {kWidths.begin(), kWidths.end()});
     m_grdAmortization->show();
     QApplication::restoreOverrideCursor();
 }
 
 void AmortizationPage::btnExtraClick()
 {
-    if (!cellText(1, 0).isEmpty())
-        m_pnlAddExtra->show();
+    if (cellText(1, 0).isEmpty())
+        return;
+    m_pnlAddExtra->show();
+    layOut();
+    // The keyboard goes where the user is headed: the panel's chosen kind of extra.
+    for (QRadioButton* choice : {m_rbOnePmt, m_rbRangePmts, m_rbAllPmts}) {
+        if (choice->isChecked())
+            choice->setFocus(Qt::TabFocusReason);
+    }
 }
 
 void AmortizationPage::updateChoice()
@@ -469,7 +503,12 @@ void AmortizationPage::btnPayoffByClick()
     m_edtExtraAmount->setText(toolkit::moneyLocale().toString(*extra, 'f', 2));
 }
 
-void AmortizationPage::CancelBtnClick() { m_pnlAddExtra->hide(); }
+void AmortizationPage::CancelBtnClick()
+{
+    m_pnlAddExtra->hide();
+    layOut();
+    m_btnAddExtraPayments->setFocus(Qt::OtherFocusReason);
+}
 
 void AmortizationPage::ResetMortgage()
 {

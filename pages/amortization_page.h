@@ -54,6 +54,9 @@ public:
     QString cellText(int row, int column) const;
     int gridRowCount() const;  // including the heading row
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private slots:
     void CalcAmortization();
     void ShowSchedule();
@@ -71,6 +74,7 @@ private slots:
 private:
     void buildControls();
     void buildExtraPanel();
+    void layOut();
     void connectHandlers();
     void updateChoice();
     int paymentNumber(QLineEdit* field, const QString& fieldName) const;

@@ -36,14 +36,14 @@ int rightRow(int row) { return 4 + 23 * row; }
 TNumEdit* money(QWidget* parent, const char* name, QRect geometry)
 {
     TNumEdit* edit = newMoneyEdit(parent, name, geometry);
-    placeField(edit, geometry, widestMoneyText());
+    placeField(edit, geometry);
     return edit;
 }
 
 TFnpNumericEdit* number(QWidget* parent, const char* name, int decimals, QRect geometry)
 {
     TFnpNumericEdit* edit = newNumberEdit(parent, name, decimals, geometry);
-    placeField(edit, geometry, {});
+    placeField(edit, geometry);
     edit->setAlignment(Qt::AlignCenter);
     return edit;
 }
@@ -641,6 +641,8 @@ void ClosingCostsPage::BtnClosePnlClosingClick()
     setPanelButtonsEnabled(true);
     m_host.setResetEnabled(true);
     m_pnlClosing->hide();
+    // Hiding sent the focus on to the tool bar; it goes back where the panel was opened.
+    m_btnCalcClosing->setFocus(Qt::OtherFocusReason);
 }
 
 void ClosingCostsPage::BtnCalcEscrowsClick()
@@ -672,6 +674,7 @@ void ClosingCostsPage::BtnClosePnlEscrowClick()
     setPanelButtonsEnabled(true);
     m_host.setResetEnabled(true);
     m_pnlEscrow->hide();
+    m_btnCalcEscrows->setFocus(Qt::OtherFocusReason);  // as for the closing-cost panel
     m_edtEccCEscrows->setValue(sum);
 }
 

@@ -1,37 +1,48 @@
 #include "pages/field_fit.h"
 
-#include "toolkit/money.h"
+#include "toolkit/widgets.h"
 
 #include <QFontMetrics>
 #include <QLineEdit>
+#include <QVariant>
 
 namespace qn::pages {
 
 namespace {
 
 constexpr int kFrameAndMargins = 10;
-constexpr double kSmallestPoint = 5;
 
-} // namespace
-
-int textRoom(const QLineEdit* field) { return field->width() - kFrameAndMargins; }
-
-void placeField(QLineEdit* field, QRect geometry, const QString& widest)
+void fitText(QLineEdit* field, double basePoint)
 {
-    field->setFixedSize(geometry.size());
-    field->move(geometry.topLeft());
-    if (widest.isEmpty())
-        return;
     QFont font = field->font();
-    if (font.pointSizeF() <= 0)
-        return;  // a pixel-sized font: nothing to step down
-    while (QFontMetrics(font).horizontalAdvance(widest) > textRoom(field) &&
-           font.pointSizeF() - 0.5 >= kSmallestPoint)
+    font.setPointSizeF(basePoint);
+    while (QFontMetrics(font).horizontalAdvance(field->text()) > textRoom(field) &&
+           font.pointSizeF() - 0.5 >= toolkit::kSmallestPoint)
         font.setPointSizeF(font.pointSizeF() - 0.5);
     if (font != field->font())
         field->setFont(font);
 }
 
-QString widestMoneyText() { return toolkit::formatCurrency(-999999999999.99); }
+} // namespace
+
+int textRoom(const QLineEdit* field) { return field->width() - kFrameAndMargins; }
+
+void keepTextWhole(QLineEdit* field)
+{
+    const double base = field->font().pointSizeF();
+    if (base <= 0 || field->property("qnKeepsTextWhole").toBool())
+        return;  // a pixel-sized font has nothing to step down; or it is kept already
+    field->setProperty("qnKeepsTextWhole", true);
+    fitText(field, base);
+    QObject::connect(field, &QLineEdit::textChanged, field,
+                     [field, base] { fitText(field, base); });
+}
+
+void placeField(QLineEdit* field, QRect geometry)
+{
+    field->setFixedSize(geometry.size());
+    field->move(geometry.topLeft());
+    keepTextWhole(field);
+}
 
 } // namespace qn::pages

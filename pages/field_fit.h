@@ -1,21 +1,21 @@
 #pragma once
 
 #include <QRect>
-#include <QString>
 
 class QLineEdit;
 
 namespace qn::pages {
 
+// Keeps the text a field holds whole: whenever the text changes, the font steps down from the
+// field's own, no lower than toolkit::kSmallestPoint, until the text fits; a text wider still
+// scrolls inside the field. Every field of every page has it (see createPage).
+void keepTextWhole(QLineEdit* field);
+
 // Gives a numeric field its size on the page (the fields start with a fixed default width)
-// and, when the widest text it may show would not fit in the current font, a smaller font,
-// so that no figure the field accepts is ever clipped.
-void placeField(QLineEdit* field, QRect geometry, const QString& widest);
+// and keeps its text whole at that size.
+void placeField(QLineEdit* field, QRect geometry);
 
 // Room for text inside a line edit of this width: its frame and text margins taken off.
 int textRoom(const QLineEdit* field);
-
-// The widest text of a money field: twelve whole digits, cents, the negative form.
-QString widestMoneyText();
 
 } // namespace qn::pages

@@ -6,6 +6,7 @@
 #include "toolkit/money.h"
 #include "toolkit/table_fit.h"
 #include "toolkit/table_text.h"
+#include "toolkit/widgets.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -34,6 +35,8 @@ constexpr int kFieldLeft = 46;
 constexpr int kRowTops[] = {19, 47, 75};
 constexpr int kLeftGroup = 251;
 constexpr int kRightGroup = 419;
+constexpr int kHeaderColumnWidth = 69;
+constexpr int kDataColumnWidth = 73;
 
 int checkedIndex(const QGroupBox* group)
 {
@@ -43,6 +46,26 @@ int checkedIndex(const QGroupBox* group)
             return i;
     }
     return -1;
+}
+
+// The choices are long for the room the page gives them: the group's font steps down from the
+// page's until every caption is whole, no lower than the smallest legible size.
+void fitChoices(QGroupBox* group, int columns)
+{
+    const QMargins margins = group->layout()->contentsMargins();
+    const int room =
+        (group->contentsRect().width() - margins.left() - margins.right()) / columns;
+    QFont font = group->font();
+    auto fits = [&] {
+        group->setFont(font);
+        for (const QRadioButton* radio : group->findChildren<QRadioButton*>()) {
+            if (radio->sizeHint().width() > room)
+                return false;
+        }
+        return true;
+    };
+    while (!fits() && font.pointSizeF() - 0.5 >= toolkit::kSmallestPoint)
+        font.setPointSizeF(font.pointSizeF() - 0.5);
 }
 
 } // namespace
@@ -74,10 +97,6 @@ LoanSpreadPage::LoanSpreadPage(PageHost& host, QWidget* parent) : CalculatorPage
     m_rgCalculate->setObjectName(QStringLiteral("rgCalculate"));
     m_rgCalculate->setGeometry(146, 14, 103, 84);
     m_rgCalculate->setAccessibleName(QStringLiteral("Calculate"));
-    // The choices are long for the room the page gives them: a smaller font keeps them whole.
-    QFont small = font();
-    small.setPointSizeF(small.pointSizeF() * 0.78);
-    m_rgCalculate->setFont(small);
     auto* column = new QVBoxLayout(m_rgCalculate);
     column->setContentsMargins(4, 2, 2, 2);
     column->setSpacing(0);
@@ -86,6 +105,7 @@ LoanSpreadPage::LoanSpreadPage(PageHost& host, QWidget* parent) : CalculatorPage
         column->addWidget(radio);
     }
     m_rgCalculate->findChildren<QRadioButton*>().front()->setChecked(true);
+    fitChoices(m_rgCalculate, 1);
 
     m_lblLeft = makeLabel(this, QStringLiteral("Loan Amount Increment:"),
                           QRect(kLeftGroup, 0, 164, 14));
@@ -109,15 +129,16 @@ LoanSpreadPage::LoanSpreadPage(PageHost& host, QWidget* parent) : CalculatorPage
     m_grdLS->horizontalHeader()->hide();
     m_grdLS->verticalHeader()->hide();
     m_grdLS->verticalHeader()->setDefaultSectionSize(19);
-    m_grdLS->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    m_grdLS->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // Scroll bars only when figures too wide for the columns at the smallest font widen them.
+    m_grdLS->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_grdLS->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_grdLS->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grdLS->setSelectionMode(QAbstractItemView::NoSelection);
     m_grdLS->setFocusPolicy(Qt::NoFocus);
-    m_grdLS->setGeometry(4, 100, 69 + 7 * 73 + 2, 12 * 19 + 2);
-    m_grdLS->setColumnWidth(0, 69);
+    m_grdLS->setGeometry(4, 100, kHeaderColumnWidth + 7 * kDataColumnWidth + 2, 12 * 19 + 2);
+    m_grdLS->setColumnWidth(0, kHeaderColumnWidth);
     for (int c = 1; c < calc::kSpreadColumns; ++c)
-        m_grdLS->setColumnWidth(c, 73);
+        m_grdLS->setColumnWidth(c, kDataColumnWidth);
     m_grdLS->setMouseTracking(true);
     m_grdLS->viewport()->installEventFilter(this);
 
@@ -156,9 +177,6 @@ QGroupBox* LoanSpreadPage::makeGroup(const char* name, std::span<const calc::Spr
     auto* group = new QGroupBox(this);
     group->setObjectName(QLatin1String(name));
     group->resize(164, 84);
-    QFont small = font();
-    small.setPointSizeF(small.pointSizeF() * 0.85);
-    group->setFont(small);
     auto* grid = new QGridLayout(group);
     grid->setContentsMargins(4, 2, 2, 2);
     grid->setSpacing(0);
@@ -167,6 +185,7 @@ QGroupBox* LoanSpreadPage::makeGroup(const char* name, std::span<const calc::Spr
         radio->setChecked(static_cast<int>(i) == chosen);
         grid->addWidget(radio, static_cast<int>(i) / 3, static_cast<int>(i) % 3);
     }
+    fitChoices(group, 3);
     return group;
 }
 
@@ -266,7 +285,9 @@ void LoanSpreadPage::showGrid(const calc::SpreadGrid& grid)
             m_model->setItem(r, c, item);
         }
     }
-    toolkit::fitTableFont(m_grdLS, font());
+    std::vector<int> widths(calc::kSpreadColumns, kDataColumnWidth);
+    widths.front() = kHeaderColumnWidth;
+    toolkit::fitTableFont(m_grdLS, font(), widths);
 }
 
 void LoanSpreadPage::CleanGrid()
@@ -343,6 +364,8 @@ bool LoanSpreadPage::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_grdLS->viewport() && event->type() == QEvent::MouseMove)
         m_host.showHint(QLatin1String(calc::LayoutOf(kind()).hint));
+    else if (watched == m_grdLS->viewport() && event->type() == QEvent::Leave)
+        m_host.showHint(QString());
     return CalculatorPage::eventFilter(watched, event);
 }
 

@@ -19,7 +19,7 @@ namespace {
 TNumEdit* money(QWidget* parent, const char* name, QRect geometry, double start)
 {
     TNumEdit* edit = newMoneyEdit(parent, name, geometry);
-    placeField(edit, geometry, widestMoneyText());
+    placeField(edit, geometry);
     edit->setValue(start);
     return edit;
 }
@@ -28,7 +28,7 @@ TFnpNumericEdit* number(QWidget* parent, const char* name, int decimals, QRect g
                         double start)
 {
     TFnpNumericEdit* edit = newNumberEdit(parent, name, decimals, geometry);
-    placeField(edit, geometry, {});
+    placeField(edit, geometry);
     edit->setAlignment(Qt::AlignCenter);
     edit->setValue(start);
     return edit;

@@ -30,7 +30,7 @@ public:
     virtual bool printingEnabled() const = 0;
     virtual void setResetEnabled(bool on) = 0;
 
-    // Shows the long part of a hint in the status line at once.
+    // Shows the long part of a hint in the status line at once; an empty one clears it.
     virtual void showHint(const QString& hint) = 0;
     // Back to the menu page, leaving the side strip and the Reset and Menu buttons alone.
     virtual void closeCalculators() = 0;

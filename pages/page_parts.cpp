@@ -58,11 +58,19 @@ int captionDistance(const QRect& label, const QRect& field)
     return -1;
 }
 
+// The caption as shown: a label with a buddy takes "&x" as a mnemonic and "&&" as "&".
 QString plainCaption(const QLabel* label)
 {
-    QString text = label->text();
-    text.remove(QLatin1Char('&'));
-    return text.simplified();
+    const QString text = label->text();
+    if (!label->buddy())
+        return text.simplified();
+    QString shown;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == QLatin1Char('&') && i + 1 < text.size())
+            ++i;
+        shown.append(text[i]);
+    }
+    return shown.simplified();
 }
 
 // The nearest captions above in the same column and to the left in the same row, at any
@@ -122,9 +130,12 @@ void nameFieldsByTheirLabels(QWidget* page)
                 field->setAccessibleName(name);
             continue;
         }
-        if (!best->buddy())
+        if (!best->buddy()) {
+            // A caption's "&" is text ("Principal & Interest"), never a mnemonic: a label
+            // with a buddy would underline the next letter instead of showing it.
+            best->setText(best->text().replace(QLatin1Char('&'), QStringLiteral("&&")));
             best->setBuddy(field);
-        else
+        } else
             field->setAccessibleName(plainCaption(best));
     }
 }

@@ -1,6 +1,8 @@
 #include "pages/registry.h"
 
+#include "pages/field_fit.h"
 #include "pages/page_parts.h"
+#include "toolkit/widgets.h"
 
 #include "pages/amortization_page.h"
 #include "pages/biweekly_page.h"
@@ -10,6 +12,8 @@
 #include "pages/quick_calculator_page.h"
 #include "pages/refinancing_page.h"
 #include "pages/rent_vs_buy_page.h"
+
+#include <QLineEdit>
 
 #include <algorithm>
 
@@ -107,6 +111,9 @@ CalculatorPage* createPage(const PageInfo& info, PageHost& host, QWidget* parent
     CalculatorPage* page = info.factory(host, parent);
     page->setObjectName(info.name);
     page->setProperty("helpContext", info.helpContext);
+    toolkit::applyDesignedLook(page);
+    for (QLineEdit* field : page->findChildren<QLineEdit*>())
+        keepTextWhole(field);
     nameFieldsByTheirLabels(page);
     return page;
 }

@@ -1,8 +1,7 @@
 #include "reports/formats.h"
 
+#include "core/rounding.h"
 #include "toolkit/money.h"
-
-#include <cmath>
 
 namespace qn::reports {
 
@@ -17,18 +16,12 @@ QString general(double value, int digits)
     return QString::number(value, 'g', digits);
 }
 
-double roundSignificant(double value, int digits)
-{
-    if (value == 0 || !std::isfinite(value))
-        return value;
-    const double magnitude = std::floor(std::log10(std::fabs(value)));
-    const double scale = std::pow(10.0, digits - 1 - magnitude);
-    return std::round(value * scale) / scale;
-}
-
 } // namespace
 
-QString FormatMoney(double value) { return toolkit::formatCurrency(roundSignificant(value, 10)); }
+QString FormatMoney(double value)
+{
+    return toolkit::formatCurrency(RoundToCoarser(value, 2, 10));
+}
 QString FormatNumber(double value) { return general(value, 15); }
 QString FormatRate(double value) { return FormatNumber(value) + QLatin1Char('%'); }
 QString FormatPercent3(double value) { return general(value, 3) + QLatin1Char('%'); }

@@ -518,19 +518,21 @@ Report goodFaith(const PageSnapshot& p)
         money("edtEccCMonthlyInsurance"));
     row(QStringLiteral("PMI (Private Mortgage Insurance)"), "lblPQPmi", money("edtEccCpmi"));
     row(QStringLiteral("Assocation Fee"), "lblPQAssociationFee", money("edtEccAssociationFee"));
-    b.add(caption(QStringLiteral("Your Calculated"), QRectF(660, top - 16, 150, 16),
-                  Qt::AlignHCenter, 9));
-    b.add(caption(QStringLiteral("Housing Ratio"), QRectF(660, top, 150, 16), Qt::AlignHCenter, 9));
-    b.add(label(QStringLiteral("lblPQHousingRatio"), FormatPercent3(v("edtEccCHousingRatio")),
-                QRectF(660, top + 16, 150, 18), Qt::AlignHCenter, 10));
+    // Each ratio on the line of the total it is reached with, under its two-line caption on
+    // the lines above; the debt ratio a column further right, clear of the housing ratio.
+    auto ratio = [&](double left, const char* what, const char* name, const char* field) {
+        b.add(caption(QStringLiteral("Your Calculated"), QRectF(left, top - 30, 150, 16),
+                      Qt::AlignHCenter, 9));
+        b.add(caption(QLatin1String(what), QRectF(left, top - 15, 150, 16), Qt::AlignHCenter,
+                      9));
+        b.add(label(QLatin1String(name), FormatPercent3(v(field)),
+                    QRectF(left, top + 2, 150, 18), Qt::AlignHCenter, 10));
+    };
+    ratio(660, "Housing Ratio", "lblPQHousingRatio", "edtEccCHousingRatio");
     row(QStringLiteral("MONTHLY PAYMENT"), "lblPQMonthlyPayment", money("edtEccCMonthlyPayment"),
         true, "single");
     row(QStringLiteral("Other Monthly Debt"), "lblPQMonthlyDebt", money("edtEccDebt"));
-    b.add(caption(QStringLiteral("Your Calculated"), QRectF(660, top - 16, 150, 16),
-                  Qt::AlignHCenter, 9));
-    b.add(caption(QStringLiteral("Debt Ratio"), QRectF(660, top, 150, 16), Qt::AlignHCenter, 9));
-    b.add(label(QStringLiteral("lblPQDebtRatio"), FormatPercent3(v("edtEccCDebtRatio")),
-                QRectF(660, top + 16, 150, 18), Qt::AlignHCenter, 10));
+    ratio(820, "Debt Ratio", "lblPQDebtRatio", "edtEccCDebtRatio");
     // The sums are the report's own, from the fields' values at the moment of printing.
     row(QStringLiteral("TOTAL MONTHLY DEBT"), "lblPQTotalDebt",
         FormatMoney(v("edtEccDebt") + v("edtEccCMonthlyPayment")), true, "double");
@@ -700,19 +702,25 @@ std::optional<Report> ReportFor(const PageSnapshot& page)
     return std::nullopt;
 }
 
+QString DocumentName(const QString& pageName)
+{
+    static const std::map<QString, QString> names = {
+        {QStringLiteral("LS"), QStringLiteral("Loan Spread Calculations")},
+        {QStringLiteral("Amort"), QStringLiteral("Amortization Schedule")},
+        {QStringLiteral("ECC"), QStringLiteral("Estimated Closing Costs")},
+        {QStringLiteral("RVB"), QStringLiteral("Rent vs. Buy Worksheet")},
+        {QStringLiteral("MQ"), QStringLiteral("Mortgage Qualifier")},
+        {QStringLiteral("BW"), QStringLiteral("Biweekly Mortgage Payments")},
+        {QStringLiteral("RC"), QStringLiteral("Refinancing")},
+    };
+    const auto it = names.find(pageName);
+    return it == names.end() ? QString() : it->second;
+}
+
 QString PreviewTitle(const QString& pageName)
 {
-    static const std::map<QString, QString> titles = {
-        {QStringLiteral("LS"), QStringLiteral("Preview of Loan Spread Calculations")},
-        {QStringLiteral("Amort"), QStringLiteral("Preview of Amortization Schedule")},
-        {QStringLiteral("ECC"), QStringLiteral("Preview of Estimated Closing Costs")},
-        {QStringLiteral("RVB"), QStringLiteral("Preview of Rent vs. Buy Worksheet")},
-        {QStringLiteral("MQ"), QStringLiteral("Preview of Mortgage Qualifier")},
-        {QStringLiteral("BW"), QStringLiteral("Preview of Biweekly Mortgage Payments")},
-        {QStringLiteral("RC"), QStringLiteral("Preview of Refinancing")},
-    };
-    const auto it = titles.find(pageName);
-    return it == titles.end() ? QString() : it->second;
+    const QString name = DocumentName(pageName);
+    return name.isEmpty() ? QString() : QStringLiteral("Preview of ") + name;
 }
 
 } // namespace qn::reports

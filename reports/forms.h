@@ -12,6 +12,9 @@ namespace qn::reports {
 // the good-faith estimate and the rent vs. buy worksheet. None for pages without a report.
 std::optional<Report> ReportFor(const pages::PageSnapshot& page);
 
+// What a page's report or table is called ("Amortization Schedule"): the name a saved copy is
+// offered under. Empty for pages without a report.
+QString DocumentName(const QString& pageName);
 // The preview window's title for a page's report ("Preview of Amortization Schedule").
 QString PreviewTitle(const QString& pageName);
 

@@ -4,14 +4,15 @@
 #include "toolkit/hints.h"
 #include "toolkit/message_box.h"
 #include "toolkit/product.h"
+#include "toolkit/save_dialog.h"
 
 #include <QApplication>
-#include <QFileDialog>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -24,19 +25,32 @@ namespace qn::reports {
 
 namespace {
 
+const QString kNoPrinterMessage = QStringLiteral(
+    "No printer is available.\n\nSet up a printer, or save the report with Save PDF.");
+
 // US Letter at 96 dots per inch, with half-inch margins.
 constexpr int kPageWidth = 816;
 constexpr int kPageHeight = 1056;
 constexpr int kMargin = 48;
 
-bool printOnSystemPrinter(const Report& report)
+// The system's default printer. Where there is none, or the job cannot start, the user is
+// told so; the preview stays open for Save PDF.
+bool printOnSystemPrinter(QWidget* parent, const Report& report)
 {
+    if (QPrinterInfo::availablePrinters().isEmpty()) {
+        toolkit::showMessage(parent, kNoPrinterMessage);
+        return false;
+    }
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(report.title);
     printer.setPageSize(QPageSize(QPageSize::Letter));
     const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
-    return paintReport(printer, report.layout(designPageHeight(area.size()),
-                                              QDateTime::currentDateTime()));
+    if (paintReport(printer, report.layout(designPageHeight(area.size()),
+                                           QDateTime::currentDateTime())))
+        return true;
+    toolkit::showMessage(parent, QStringLiteral("The report could not be sent to the printer ")
+                                     + printer.printerName() + QLatin1Char('.'));
+    return false;
 }
 
 } // namespace
@@ -50,7 +64,7 @@ QRect previewPrintableRect()
 
 TfrmPreview::TfrmPreview(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      m_print(printOnSystemPrinter)
+      m_print([this](const Report& report) { return printOnSystemPrinter(this, report); })
 {
     setObjectName(QStringLiteral("TfrmPreview"));
     setProperty("helpContext", 35);
@@ -116,8 +130,9 @@ TfrmPreview::TfrmPreview(QWidget* parent)
     connectGuarded(m_savePdf, &QPushButton::clicked, this, &TfrmPreview::bbSavePdfClick);
     connectGuarded(m_close, &QPushButton::clicked, this, &TfrmPreview::bbCloseClick);
     m_askPdfPath = [this] {
-        return QFileDialog::getSaveFileName(this, QStringLiteral("Save as PDF"), QString(),
-                                            QStringLiteral("PDF files (*.pdf)"));
+        return toolkit::askSaveFileName(this, QStringLiteral("Save as PDF"), m_documentName,
+                                        QStringLiteral("PDF files (*.pdf)"),
+                                        QStringLiteral("pdf"));
     };
 }
 

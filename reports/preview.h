@@ -24,9 +24,12 @@ public:
 
     // The report to show; its pages are laid out for US Letter.
     void setReport(const Report& report, const QDateTime& printedAt);
-    // What Print does with the pages; by default they go to the system's printer.
+    // What Print does with the pages; by default they go to the system's printer, or a
+    // message says there is none.
     void setPrintAction(std::function<bool(const Report&)> print);
     void setPdfPathAsker(std::function<QString()> ask);
+    // The name Save PDF offers, without its extension ("Amortization Schedule").
+    void setDocumentName(const QString& name) { m_documentName = name; }
 
     int currentPage() const { return m_page; }
     int pageCount() const { return static_cast<int>(m_pages.size()); }
@@ -68,6 +71,7 @@ private:
     ZoomMode m_mode = ZoomMode::Percent;
     std::function<bool(const Report&)> m_print;
     std::function<QString()> m_askPdfPath;
+    QString m_documentName;
 
     QLabel* m_label = nullptr;
     QPushButton* m_prev = nullptr;

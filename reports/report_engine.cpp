@@ -6,6 +6,7 @@
 #include <QLocale>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -110,6 +111,31 @@ std::vector<Page> Report::layout(double pageHeight, const QDateTime& printedAt) 
     return pages;
 }
 
+QFont textFont(const Item& item)
+{
+    QFont font(QStringLiteral("Liberation Sans"));
+    font.setPixelSize(qMax(1, qRound(item.fontHeight * kFontScale)));
+    font.setBold(item.bold);
+    return font;
+}
+
+int textFlags(const Item& item)
+{
+    return static_cast<int>(item.align | Qt::AlignVCenter) | Qt::TextDontClip
+           | Qt::TextWordWrap;
+}
+
+QRectF textExtent(const Item& item)
+{
+    const QFontMetricsF metrics(textFont(item));
+    const QRectF box = metrics.boundingRect(item.rect, textFlags(item), item.text);
+    if (box.height() > 1.5 * metrics.height())
+        return box;  // wrapped over several lines
+    // One line: where its glyphs are inked, from its baseline.
+    return metrics.tightBoundingRect(item.text)
+        .translated(box.left(), box.top() + metrics.ascent());
+}
+
 double designPageHeight(const QSizeF& printableSize)
 {
     return printableSize.height() / printableSize.width() * kBandWidth;
@@ -133,17 +159,11 @@ void paintPage(QPainter& painter, const Page& page)
                 if (item.chart)
                     toolkit::paintChart(painter, r, *item.chart);
                 break;
-            default: {
-                QFont font(QStringLiteral("Liberation Sans"));
-                font.setPixelSize(qMax(1, qRound(item.fontHeight * kFontScale)));
-                font.setBold(item.bold);
-                painter.setFont(font);
+            default:
+                painter.setFont(textFont(item));
                 painter.setPen(Qt::black);
-                painter.drawText(r, static_cast<int>(item.align | Qt::AlignVCenter)
-                                        | Qt::TextDontClip | Qt::TextWordWrap,
-                                 item.text);
+                painter.drawText(r, textFlags(item), item.text);
                 break;
-            }
             }
         }
     }

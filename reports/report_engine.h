@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QDateTime>
+#include <QFont>
 #include <QRectF>
 #include <QSizeF>
 #include <QString>
@@ -75,6 +76,12 @@ public:
     // pageHeight is the printable height in design units.
     std::vector<Page> layout(double pageHeight, const QDateTime& printedAt) const;
 };
+
+// How a text item is drawn: its font, its drawText flags, and where within its band its
+// text is inked (a wrapped text: the lines' box), in design units.
+QFont textFont(const Item& item);
+int textFlags(const Item& item);
+QRectF textExtent(const Item& item);
 
 // The printable area of the pages we print on, in design units: 1200 wide.
 double designPageHeight(const QSizeF& printableSize);

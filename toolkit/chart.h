@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QFont>
 #include <QPointF>
 #include <QRectF>
 #include <QString>
@@ -28,7 +29,26 @@ struct ChartData {
     bool moneyAxis = true;  // the y axis in the user's currency form, else plain numbers
 };
 
-void paintChart(QPainter& painter, const QRectF& area, const ChartData& chart);
+// Where a chart's parts go inside `area`: the plot, every text's box and every bar. The text,
+// in `font`'s family, is area.height() / 30 high, at least `minTextHeight` (both in the
+// painter's units); the plot takes what the texts leave, bars stay inside it, and axis
+// labels that would run into each other are left out.
+struct ChartLayout {
+    struct Text {
+        QRectF box;
+        QString text;
+        int flags = 0;  // Qt alignment flags
+    };
+    double textHeight = 0;
+    QRectF plot;
+    std::vector<Text> texts;  // title, axis labels, axis caption, legend captions
+    std::vector<QRectF> bars;
+};
+ChartLayout layOutChart(const QRectF& area, const ChartData& chart, const QFont& font,
+                        double minTextHeight = 0);
+
+void paintChart(QPainter& painter, const QRectF& area, const ChartData& chart,
+                double minTextHeight = 0);
 
 class ChartWidget : public QWidget {
     Q_OBJECT
@@ -36,6 +56,10 @@ public:
     explicit ChartWidget(QWidget* parent = nullptr);
     void setCharts(std::vector<ChartData> charts);  // stacked top to bottom
     const std::vector<ChartData>& charts() const { return m_charts; }
+    // Where each chart lies in the widget, and its text height: no smaller than the smallest
+    // legible font.
+    std::vector<QRectF> chartAreas() const;
+    double minTextHeight() const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

@@ -31,10 +31,7 @@ HintDisplay::HintDisplay(std::function<void(const QString&)> show, QObject* pare
     m_timer = new QTimer(this);
     m_timer->setSingleShot(true);
     m_timer->setInterval(500);
-    connect(m_timer, &QTimer::timeout, this, [this] {
-        if (m_show)
-            m_show(m_pending);
-    });
+    connect(m_timer, &QTimer::timeout, this, [this] { showNow(m_pending); });
     // Application-wide, so every control given a hint by setHint is served without wiring.
     QCoreApplication::instance()->installEventFilter(this);
 }
@@ -50,9 +47,14 @@ int HintDisplay::pauseMs() const { return m_timer->interval(); }
 void HintDisplay::showNow(const QString& hint)
 {
     m_timer->stop();
+    if (hint.isEmpty() && !m_showing)
+        return;  // nothing of ours to take away
+    m_showing = !hint.isEmpty();
     if (m_show)
         m_show(hint);
 }
+
+void HintDisplay::clear() { showNow(QString()); }
 
 bool HintDisplay::eventFilter(QObject* watched, QEvent* event)
 {
@@ -64,7 +66,7 @@ bool HintDisplay::eventFilter(QObject* watched, QEvent* event)
         }
     } else if (event->type() == QEvent::Leave) {
         if (watched->property(kHintProperty).isValid())
-            m_timer->stop();
+            clear();
     }
     return QObject::eventFilter(watched, event);
 }

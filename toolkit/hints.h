@@ -18,15 +18,19 @@ void setHint(QWidget* widget, const QString& hint);
 QString longHint(const QString& hint);
 
 // Watches every control that has a hint and, 500 ms after the mouse enters one, hands the
-// long part to `show`. One instance serves the whole application.
+// long part to `show`; when the mouse leaves it, an empty text. One instance serves the
+// whole application.
 class HintDisplay : public QObject {
     Q_OBJECT
 public:
     explicit HintDisplay(std::function<void(const QString&)> show, QObject* parent = nullptr);
     ~HintDisplay() override;
 
-    // Shows a hint at once, for controls that change their hint with the mouse position.
+    // Shows a hint at once, for controls that change their hint with the mouse position; an
+    // empty hint clears the one shown.
     void showNow(const QString& hint);
+    // Takes a shown hint away (the page it belonged to has gone).
+    void clear();
     int pauseMs() const;
 
 protected:
@@ -36,6 +40,7 @@ private:
     std::function<void(const QString&)> m_show;
     QTimer* m_timer = nullptr;
     QString m_pending;
+    bool m_showing = false;  // a hint, not the window's own text, is in the status line
 };
 
 } // namespace qn::toolkit

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 namespace qn::toolkit {
@@ -19,5 +20,12 @@ inline const QString kMakerHomeText = QStringLiteral("tillerode.example");
 // The product-information page the update check reads.
 inline const QString kMakerProductInfoPage =
     QStringLiteral("https://tillerode.example/quennary/product.html");
+
+// Names the running program "Quennary" for the platform (task bar, message boxes). No display
+// name is set: Qt would append it to every window's title ("Quennary, 1.0.02 — Quennary").
+inline void nameApplication()
+{
+    QCoreApplication::setApplicationName(QStringLiteral("Quennary"));
+}
 
 } // namespace qn::toolkit

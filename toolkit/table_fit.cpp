@@ -1,16 +1,17 @@
 #include "toolkit/table_fit.h"
 
+#include "toolkit/widgets.h"
+
 #include <QAbstractItemModel>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QTableView>
 
 #include <algorithm>
-#include <vector>
 
 namespace qn::toolkit {
 
-void fitTableFont(QTableView* view, const QFont& base)
+void fitTableFont(QTableView* view, const QFont& base, const std::vector<int>& widths)
 {
     const QAbstractItemModel* model = view->model();
     if (!model)
@@ -18,7 +19,8 @@ void fitTableFont(QTableView* view, const QFont& base)
     const int columns = model->columnCount();
     std::vector<QString> longest(static_cast<std::size_t>(columns));
     std::vector<QString> headings;
-    if (!view->horizontalHeader()->isHidden()) {
+    const QHeaderView* header = view->horizontalHeader();
+    if (!header->isHidden()) {
         for (int c = 0; c < columns; ++c)
             headings.push_back(model->headerData(c, Qt::Horizontal).toString());
     }
@@ -30,30 +32,46 @@ void fitTableFont(QTableView* view, const QFont& base)
                 text = cell;
         }
     }
+    auto designed = [&](int c) {
+        return static_cast<std::size_t>(c) < widths.size() ? widths[static_cast<std::size_t>(c)]
+                                                           : view->columnWidth(c);
+    };
     // Room for the cell's margins and grid line.
     constexpr int kPadding = 8;
-    qreal size = base.pointSizeF();
-    QFont font = base;
-    auto fits = [&] {
-        const QFontMetrics metrics(font);
+    auto needed = [&](const QFont& font, int c) {
+        const auto i = static_cast<std::size_t>(c);
+        int widest = QFontMetrics(font).horizontalAdvance(longest[i]);
+        if (i < headings.size()) {
+            QFont heading = font;
+            heading.setBold(header->highlightSections());  // the current column's heading
+            widest = std::max(widest, QFontMetrics(heading).horizontalAdvance(headings[i]));
+        }
+        return widest + kPadding;
+    };
+    auto fits = [&](const QFont& font) {
         for (int c = 0; c < columns; ++c) {
-            const auto i = static_cast<std::size_t>(c);
-            int widest = metrics.horizontalAdvance(longest[i]);
-            if (i < headings.size())
-                widest = std::max(widest, metrics.horizontalAdvance(headings[i]));
-            if (widest + kPadding > view->columnWidth(c))
+            if (needed(font, c) > designed(c))
                 return false;
         }
         return true;
     };
-    while (size > 5 && !fits()) {
+    QFont font = base;
+    qreal size = std::max(base.pointSizeF(), kSmallestPoint);
+    font.setPointSizeF(size);
+    while (size - 0.5 >= kSmallestPoint && !fits(font)) {
         size -= 0.5;
         font.setPointSizeF(size);
     }
+    for (int c = 0; c < columns; ++c)
+        view->setColumnWidth(c, std::max(designed(c), needed(font, c)));
     if (view->font() != font)
         view->setFont(font);
-    // A style sheet on the view would override a plain font on its header; say it in one.
-    const QString headerSheet = QStringLiteral("QHeaderView { font-size: %1pt; }").arg(size);
+    // A style sheet on the view would override a plain font on its header; say it in one,
+    // family and all (a size alone would be drawn in the application's family).
+    const QString headerSheet = QStringLiteral("QHeaderView { font-family: \"%1\"; "
+                                               "font-size: %2pt; }")
+                                    .arg(font.family())
+                                    .arg(size);
     if (view->horizontalHeader()->styleSheet() != headerSheet)
         view->horizontalHeader()->setStyleSheet(headerSheet);
 }

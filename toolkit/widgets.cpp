@@ -7,6 +7,42 @@
 
 namespace qn::toolkit {
 
+QPalette designedPalette()
+{
+    QPalette pal(QColor(240, 240, 240), Qt::white);  // button, window
+    for (const QPalette::ColorGroup group :
+         {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        const bool off = group == QPalette::Disabled;
+        const QColor text = off ? QColor(120, 120, 120) : QColor(Qt::black);
+        pal.setColor(group, QPalette::Window, Qt::white);
+        pal.setColor(group, QPalette::WindowText, text);
+        pal.setColor(group, QPalette::Base, Qt::white);
+        pal.setColor(group, QPalette::AlternateBase, QColor(245, 245, 245));
+        pal.setColor(group, QPalette::Text, text);
+        pal.setColor(group, QPalette::Button, QColor(240, 240, 240));
+        pal.setColor(group, QPalette::ButtonText, text);
+        pal.setColor(group, QPalette::BrightText, Qt::white);
+        pal.setColor(group, QPalette::PlaceholderText, QColor(120, 120, 120));
+        pal.setColor(group, QPalette::Highlight, QColor(0, 0, 128));
+        pal.setColor(group, QPalette::HighlightedText, Qt::white);
+        pal.setColor(group, QPalette::Link, QColor(0, 0, 255));
+        pal.setColor(group, QPalette::LinkVisited, QColor(128, 0, 128));
+    }
+    return pal;
+}
+
+void applyDesignedLook(QWidget* widget)
+{
+    widget->setPalette(designedPalette());
+    widget->setAutoFillBackground(true);
+    // A control under a style sheet takes the application's palette, not its parent's: it
+    // is given the palette itself.
+    for (QWidget* child : widget->findChildren<QWidget*>()) {
+        if (child->testAttribute(Qt::WA_StyleSheet))
+            child->setPalette(designedPalette());
+    }
+}
+
 void AngledLabel::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);

@@ -1,10 +1,21 @@
 #pragma once
 
 #include <QLabel>
+#include <QPalette>
 
 #include <functional>
 
 namespace qn::toolkit {
+
+// The smallest font size, in points, that text on the pages is drawn in: legible at any
+// scale. A figure wider than its room at this size scrolls instead of shrinking further.
+inline constexpr double kSmallestPoint = 7;
+
+// The light colours the calculator pages are designed in, whatever the desktop's theme: white
+// windows and inputs, black text, light grey buttons. Given to a page (or a white panel), it
+// reaches every control on it; the rest of the program follows the theme.
+QPalette designedPalette();
+void applyDesignedLook(QWidget* widget);
 
 // A label drawn at 90 degrees, read bottom to top, white on black: the side strip's name.
 class AngledLabel : public QLabel {

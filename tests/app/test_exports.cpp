@@ -7,6 +7,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
 #include <QProcess>
 #include <QTableView>
 #include <QTest>
@@ -29,6 +33,31 @@ int headless(const QStringList& args)
 }
 
 class Exports : public WindowFixture {};
+
+// Once a modal window of type W is up, hands it to `answer`.
+template <typename W>
+void whenShown(std::function<void(W*)> answer)
+{
+    QTimer::singleShot(20, [answer] {
+        if (auto* dialog = qobject_cast<W*>(QApplication::activeModalWidget()))
+            answer(dialog);
+        else
+            whenShown<W>(answer);
+    });
+}
+
+// In the save dialog: the name it offers, then "schedule" typed over it, then Save.
+QString typeScheduleInto(QFileDialog* dialog, const QString& folder)
+{
+    auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    const QString offered = name ? name->text() : QString();
+    dialog->setDirectory(folder);
+    if (name) {
+        name->setText(QStringLiteral("schedule"));
+        QTest::keyClick(name, Qt::Key_Return);
+    }
+    return offered;
+}
 
 TEST_F(Exports, ScheduleCsvAddsUpToTheLoan)
 {
@@ -65,6 +94,30 @@ TEST_F(Exports, SpreadCsvHasPlainNumbersAndPagesWithoutATableRefuse)
     EXPECT_EQ(headless({QStringLiteral("--settings"), settingsFile(), QStringLiteral("--page"),
                         QStringLiteral("BW"), QStringLiteral("--csv"), csv}),
               2);
+}
+
+// A name typed without an extension gets the filter's; the page names what is offered.
+TEST_F(Exports, SaveDialogsOfferThePagesNameAndAddTheExtension)
+{
+    m_window->show();
+    m_window->gotoChosenCalculator(QStringLiteral("Amort"));
+    const QString folder = m_dir.path();
+    QString offered;
+    whenShown<QFileDialog>([&](QFileDialog* d) { offered = typeScheduleInto(d, folder); });
+    m_window->mnuFileExportClick();
+    EXPECT_EQ(offered, QStringLiteral("Amortization Schedule.csv"));
+    EXPECT_TRUE(QFile::exists(m_dir.filePath(QStringLiteral("schedule.csv"))));
+
+    whenShown<QDialog>([&](QDialog* preview) {
+        whenShown<QFileDialog>([&, preview](QFileDialog* d) {
+            offered = typeScheduleInto(d, folder);
+            QTimer::singleShot(0, preview, &QDialog::reject);
+        });
+        preview->findChild<QPushButton*>(QStringLiteral("bbSavePdf"))->click();
+    });
+    m_window->Print();
+    EXPECT_EQ(offered, QStringLiteral("Amortization Schedule.pdf"));
+    EXPECT_TRUE(QFile::exists(m_dir.filePath(QStringLiteral("schedule.pdf"))));
 }
 
 TEST_F(Exports, ExportIsOfferedOnlyWhereThereIsATable)

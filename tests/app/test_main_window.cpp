@@ -10,6 +10,7 @@
 #include <QTimer>
 #include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
@@ -62,6 +63,17 @@ protected:
     }
 
 };
+
+// Qt appends an application display name, once one is set, to every window's title; the
+// program names itself without one, so the display name follows the name, whatever it is.
+TEST_F(MainWindowTest, WindowTitlesGetNothingAppended)
+{
+    const QString name = QCoreApplication::applicationName();
+    EXPECT_EQ(name, QStringLiteral("Quennary"));
+    QCoreApplication::setApplicationName(QStringLiteral("probe"));
+    EXPECT_EQ(QGuiApplication::applicationDisplayName(), QStringLiteral("probe"));
+    QCoreApplication::setApplicationName(name);
+}
 
 TEST_F(MainWindowTest, StartsOnTheMenuPageWithCalculatorCommandsOff)
 {
@@ -296,12 +308,20 @@ TEST_F(MainWindowTest, HintReachesTheStatusBarAfterThePause)
     QTest::qWait(600);
     EXPECT_EQ(status->text(), QStringLiteral("Exit Quennary"));
 
-    // Leaving before the pause ends shows nothing.
-    QCoreApplication::sendEvent(find<QPushButton>("btnHelp"), &enter);
+    // The hint goes with the mouse; leaving before the pause ends shows nothing.
     QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(exitButton, &leave);
+    EXPECT_EQ(status->text(), QString());
+    QCoreApplication::sendEvent(find<QPushButton>("btnHelp"), &enter);
     QCoreApplication::sendEvent(find<QPushButton>("btnHelp"), &leave);
     QTest::qWait(600);
-    EXPECT_EQ(status->text(), QStringLiteral("Exit Quennary"));
+    EXPECT_EQ(status->text(), QString());
+
+    // Nor does a hint outlive its page.
+    QCoreApplication::sendEvent(exitButton, &enter);
+    QTest::qWait(600);
+    m_window->gotoChosenCalculator(QStringLiteral("BW"));
+    EXPECT_EQ(status->text(), QString());
 }
 
 TEST_F(MainWindowTest, ExitButtonClosesAndSaves)

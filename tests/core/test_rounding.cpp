@@ -81,3 +81,27 @@ TEST(RoundToEighthPercentHalfDown, NearestEighthAndHalvesDown)
 }
 
 } // namespace
+
+// Money as the tables and reports show it: one rounding, to the coarser of the two units.
+TEST(RoundToCoarser, OneStepToTheCoarserUnit)
+{
+    struct Row {
+        double value;
+        int decimals, significant;
+        double shown;
+    };
+    const Row rows[] = {
+        {14223.585002, 2, 10, 14223.59},  // 10 digits first would give a half, then .58
+        {786.7004, 2, 10, 786.70},
+        {0.125, 2, 10, 0.13},             // a true half goes away from zero
+        {-0.125, 2, 10, -0.13},
+        {123456789.126, 2, 10, 123456789.1},
+        {123456789012.5, 0, 10, 123456789000},
+        {99999.95, 0, 10, 100000},
+        {1234.56, 2, 5, 1234.6},
+        {999.99999999999989, 2, 10, 1000},
+        {0, 2, 10, 0},
+    };
+    for (const Row& r : rows)
+        EXPECT_DOUBLE_EQ(RoundToCoarser(r.value, r.decimals, r.significant), r.shown) << r.value;
+}

@@ -50,6 +50,15 @@ TEST_F(SpreadPage, PaymentsAroundTheDefaults)
     EXPECT_TRUE(m_window->printingEnabled());
 }
 
+// 14,223.585002...: rounded to 10 digits first it would be a half, and then go to .58.
+TEST_F(SpreadPage, MoneyCellsAreRoundedOnceFromTheComputedValue)
+{
+    typeAndLeave(field("edtLoan"), QStringLiteral("1097055.72"));
+    typeAndLeave(field("edtInterest"), QStringLiteral("13.473"));
+    typeAndLeave(field("edtTerm"), QStringLiteral("180"));
+    EXPECT_EQ(cell(4, 6), QStringLiteral(" $14,223.59"));
+}
+
 TEST_F(SpreadPage, EachKindLaysItselfOutAndBuilds)
 {
     choose("rgCalculate", 1);

@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QLocale>
+#include <QPrinterInfo>
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
@@ -122,6 +123,7 @@ TEST(ReportFormats, AsTheReportsPrintThem)
     const FormatRow rows[] = {
         {4000, FormatMoney, "$4,000.00"},       {-1234.5, FormatMoney, "($1,234.50)"},
         {1234567890.126, FormatMoney, "$1,234,567,890.00"},  // ten significant digits
+        {14223.585002, FormatMoney, "$14,223.59"},  // rounded once, not via a half
         {360, FormatNumber, "360"},             {8.75, FormatNumber, "8.75"},
         {8.75, FormatRate, "8.75%"},            {20, FormatPercent3, "20%"},
         {33.333, FormatPercent3, "33.3%"},      {8.125, FormatPercent3, "8.13%"},
@@ -224,6 +226,24 @@ TEST_F(Preview, PrintHandsThePagesOnAndCloses)
     m_preview.findChild<QPushButton*>(QStringLiteral("bbPrint"))->click();
     EXPECT_EQ(printed, 1);
     EXPECT_FALSE(m_preview.isVisible());
+}
+
+// Without a printer, Print says so and leaves the preview open for Save PDF.
+TEST_F(Preview, PrintWithoutAPrinterSaysSo)
+{
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        GTEST_SKIP() << "this machine has a printer; nothing is printed on it";
+    QStringList shown;
+    const auto previous = qn::toolkit::setMessageInterceptor([&](const auto& request) {
+        shown.append(request.text);
+        return QMessageBox::Ok;
+    });
+    m_preview.findChild<QPushButton*>(QStringLiteral("bbPrint"))->click();
+    qn::toolkit::setMessageInterceptor(previous);
+    EXPECT_EQ(shown, QStringList{QStringLiteral(
+                         "No printer is available.\n\nSet up a printer, or save the report "
+                         "with Save PDF.")});
+    EXPECT_TRUE(m_preview.isVisible());
 }
 
 } // namespace

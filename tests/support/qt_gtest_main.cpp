@@ -1,4 +1,6 @@
 // Widget tests need a QApplication; force offscreen so a run never needs a display.
+#include "toolkit/product.h"
+
 #include <QApplication>
 
 #include <gtest/gtest.h>
@@ -10,7 +12,7 @@ int main(int argc, char** argv)
     // No test may start a browser or mail program; set once, before any test runs.
     qputenv("QUENNARY_NO_BROWSER", "1");
     QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Quennary"));
+    qn::toolkit::nameApplication();  // as the program does
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,6 +1,7 @@
 #include "toolkit/guarded.h"
 #include "toolkit/message_box.h"
 #include "toolkit/money.h"
+#include "toolkit/save_dialog.h"
 
 #include <QPushButton>
 
@@ -51,4 +52,17 @@ TEST(MessageSeam, InterceptorAnswersInsteadOfModalBox)
     EXPECT_EQ(showMessage(nullptr, QStringLiteral("Hello")), QMessageBox::Ok);
     EXPECT_EQ(text, QStringLiteral("Hello"));
     setMessageInterceptor(previous);
+}
+
+TEST(SaveDialog, AddsTheExtensionOnlyWhereTheNameHasNone)
+{
+    using qn::toolkit::withDefaultSuffix;
+    const char* rows[][2] = {{"folder/schedule", "folder/schedule.csv"},
+                             {"folder/schedule.csv", "folder/schedule.csv"},
+                             {"folder/schedule.txt", "folder/schedule.txt"},
+                             {"Rent vs. Buy Worksheet", "Rent vs. Buy Worksheet.csv"},
+                             {"", ""}};
+    for (const auto& [typed, saved] : rows)
+        EXPECT_EQ(withDefaultSuffix(QLatin1String(typed), QStringLiteral("csv")),
+                  QLatin1String(saved));
 }
