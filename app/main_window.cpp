@@ -18,7 +18,7 @@
 #include "toolkit/hints.h"
 #include "toolkit/message_box.h"
 #include "toolkit/product.h"
-#include "toolkit/table_text.h"
+#include "toolkit/safe_file.h"
 #include "toolkit/widgets.h"
 #include "update/update_center.h"
 #include "update/web_file_info.h"
@@ -81,6 +81,10 @@ TfrmMain::TfrmMain(const QString& settingsPath, QWidget* parent)
     setUpUpdates();
     HelpWindow::setHelpFile(m_helpFile);
     m_exitDraw = [] { return static_cast<int>(QRandomGenerator::global()->bounded(5)); };
+    m_askExportPath = [this] {
+        return QFileDialog::getSaveFileName(this, QStringLiteral("Export"), QString(),
+                                            QStringLiteral("CSV files (*.csv)"));
+    };
 
     QFont arial(QStringLiteral("Arial"));
     arial.setPointSize(8);
@@ -472,18 +476,21 @@ void TfrmMain::setUpUpdates()
     m_webFileInfo->endProgram = [] { QCoreApplication::exit(0); };
 }
 
+void TfrmMain::setExportPathAsker(std::function<QString()> ask)
+{
+    m_askExportPath = std::move(ask);
+}
+
 void TfrmMain::mnuFileExportClick()
 {
     CalculatorPage* page = currentPage();
     if (!page || !page->canExport())
         return;
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export"), QString(),
-                                                      QStringLiteral("CSV files (*.csv)"));
+    const QString path = m_askExportPath ? m_askExportPath() : QString();
     if (path.isEmpty())
         return;
-    if (!toolkit::WriteFileAtomically(path, page->csvText()))
-        qn::toolkit::showMessage(this, QStringLiteral("Unable to write to ")
-                                           + QDir::toNativeSeparators(path));
+    if (!toolkit::WriteFileSafely(path, page->csvText().toUtf8()))
+        qn::toolkit::showMessage(this, toolkit::UnableToWriteMessage(path));
 }
 
 void TfrmMain::Print()
