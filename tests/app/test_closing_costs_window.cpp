@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QTest>
 
+#include <tuple>
+
 #include <gtest/gtest.h>
 
 using qn::pages::NumericField;
@@ -108,6 +110,41 @@ TEST_F(PagesWindow, PanelDefaultsAreWrittenOnOkAndShownAfterARestart)
     click(ecc, "btnCalcClosing");
     EXPECT_EQ(field(ecc, "edtAF")->value(), 425);
     EXPECT_TRUE(takeMessages().isEmpty());
+}
+
+// A read-only settings file: each panel's OK and the exit say which file cannot be written,
+// the panel stays open to try again, and the file keeps every byte.
+TEST_F(PagesWindow, AReadOnlySettingsFileIsNamedAndKeptByPanelsAndExit)
+{
+    {
+        QFile file(settingsFile());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("[Ratios]\nHRatio=30\n");
+    }
+    ASSERT_TRUE(QFile::setPermissions(settingsFile(), QFile::ReadOwner | QFile::ReadOther));
+    const QString unable = QStringLiteral("Unable to write to ")
+                           + QDir::toNativeSeparators(settingsFile());
+    show();
+    m_window->gotoPage(ecc);
+    settle();
+    for (const auto& [open, ok, panel] :
+         {std::tuple{"btnCalcClosing", "btnClosePnlClosing", "pnlClosing"},
+          std::tuple{"btnCalcEscrows", "btnClosePnlEscrow", "pnlEscrow"}}) {
+        click(ecc, open);
+        click(ecc, ok);
+        EXPECT_EQ(takeMessages(), QStringList{unable}) << ok;
+        EXPECT_TRUE(m_window->page(ecc)->findChild<QWidget*>(QLatin1String(panel))->isVisible())
+            << panel;
+        // Given up on: the panel put away by hand, so the other one can open.
+        m_window->page(ecc)->findChild<QWidget*>(QLatin1String(panel))->hide();
+        for (const char* button : {"btnCalcClosing", "btnCalcEscrows"})
+            m_window->page(ecc)->findChild<QWidget*>(QLatin1String(button))->setEnabled(true);
+    }
+    m_window->close();
+    EXPECT_EQ(takeMessages(), QStringList{unable});
+    QFile file(settingsFile());
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), QByteArray("[Ratios]\nHRatio=30\n"));
 }
 
 // QUENNARY_SHOTS=<dir> saves the two pages and both panels as PNG files there.
