@@ -303,7 +303,11 @@ TEST_F(Updates, ClosingTheWaitWindowEndsTheRequest)
     silent.close = false;
     m_server.answer(QStringLiteral("/silent.html"), silent);
     const std::function<void(QWidget*)> closings[] = {
-        [](QWidget* w) { w->findChild<QPushButton*>(QStringLiteral("btnCancel"))->click(); },
+        [](QWidget* w) {
+            auto* cancel = w->findChild<QPushButton*>(QStringLiteral("btnCancel"));
+            ASSERT_NE(cancel, nullptr);
+            cancel->click();
+        },
         [](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); },
         [](QWidget* w) { w->close(); },
     };
