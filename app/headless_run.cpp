@@ -8,9 +8,10 @@
 #include "pages/page_snapshot.h"
 #include "pages/registry.h"
 #include "reports/forms.h"
+#include "reports/report_engine.h"
 #include "toolkit/guarded.h"
 #include "toolkit/message_box.h"
-#include "toolkit/table_text.h"
+#include "toolkit/safe_file.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -45,6 +46,8 @@ struct Request {
     QString pdf;  // the page's report is written there
     QString csv;  // the page's table is exported there
 };
+
+const QString kStdout = QStringLiteral("-");
 
 class UsageError {
 public:
@@ -127,6 +130,12 @@ Request parseArguments(const QStringList& args)
     }
     if (request.page.isEmpty())
         throw UsageError(QStringLiteral("--page needs a page name"));
+    // "-" is the standard output, which can carry one thing only.
+    const int toStdout = (request.csv == kStdout ? 1 : 0) + (request.pdf == kStdout ? 1 : 0)
+                         + (request.fields ? 1 : 0);
+    if (toStdout > 1)
+        throw UsageError(QStringLiteral("only one of --fields, --csv - and --pdf - can use "
+                                        "the standard output"));
     return request;
 }
 
@@ -200,6 +209,30 @@ void checkActions(QWidget* page, const std::vector<Action>& actions)
         }
         }
     }
+}
+
+// A button the user could not press now (hidden, or disabled) is refused, as a read-only
+// field is: a click on it would do what no user can.
+void checkPressable(const QAbstractButton* button, const QString& name)
+{
+    if (!button->isVisible())
+        throw UsageError(QStringLiteral("button '") + name + QStringLiteral("' is not shown now"));
+    if (!button->isEnabled())
+        throw UsageError(QStringLiteral("button '") + name
+                         + QStringLiteral("' cannot be pressed now"));
+}
+
+// The file, or the standard output for "-"; false when not all of it could be written.
+bool writeOut(const QString& target, const QByteArray& data)
+{
+    return target == kStdout ? toolkit::WriteStandardOutput(data)
+                             : toolkit::WriteFileSafely(target, data);
+}
+
+QString unableToWrite(const QString& target)
+{
+    return target == kStdout ? QStringLiteral("Unable to write to the standard output")
+                             : toolkit::UnableToWriteMessage(target);
 }
 
 void settle()
@@ -322,23 +355,30 @@ int runHeadless(const QStringList& args)
                     if (host.resetEnabled())
                         toolkit::runGuarded([page] { page->reset(); });
                 } else {
-                    page->findChild<QAbstractButton*>(action.name)->click();
+                    auto* button = page->findChild<QAbstractButton*>(action.name);
+                    checkPressable(button, action.name);
+                    button->click();
                 }
                 break;
-            case Action::Choose:
-                groupButtons(page, action.name).at(action.text.toInt())->click();
+            case Action::Choose: {
+                QAbstractButton* item = groupButtons(page, action.name).at(action.text.toInt());
+                checkPressable(item, action.name + u'=' + action.text);
+                item->click();
                 break;
+            }
             }
             settle();
         }
         failures.flush();
         if (!request.pdf.isEmpty()) {
             const auto report = reports::ReportFor(pages::takeSnapshot(info->name, page));
-            if (!report || !reports::writePdf(*report, request.pdf, QDateTime::currentDateTime()))
-                toolkit::showMessage(nullptr, QStringLiteral("Unable to write to ") + request.pdf);
+            const QByteArray pdf =
+                report ? reports::pdfBytes(*report, QDateTime::currentDateTime()) : QByteArray();
+            if (pdf.isEmpty() || !writeOut(request.pdf, pdf))
+                toolkit::showMessage(nullptr, unableToWrite(request.pdf));
         }
-        if (!request.csv.isEmpty() && !toolkit::WriteFileAtomically(request.csv, page->csvText()))
-            toolkit::showMessage(nullptr, QStringLiteral("Unable to write to ") + request.csv);
+        if (!request.csv.isEmpty() && !writeOut(request.csv, page->csvText().toUtf8()))
+            toolkit::showMessage(nullptr, unableToWrite(request.csv));
         if (request.fields)
             printLine(stdout, QString::fromUtf8(QJsonDocument(pages::toJson(pages::takeSnapshot(info->name, page)))
                                                     .toJson(QJsonDocument::Indented))

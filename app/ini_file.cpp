@@ -1,18 +1,10 @@
 #include "app/ini_file.h"
 
-#include <QDateTime>
-#include <QDir>
+#include "toolkit/safe_file.h"
+
 #include <QFile>
-#include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <array>
-#include <filesystem>
-#include <system_error>
-
-#ifdef Q_OS_UNIX
-#include <unistd.h>
-#endif
 
 namespace qn::app {
 
@@ -118,43 +110,27 @@ QByteArray bytesToUtf16(const QByteArray& bytes, bool bigEndian)
     return out;
 }
 
-#ifdef Q_OS_WIN
-std::filesystem::path nativePath(const QString& path)
-{
-    return std::filesystem::path(path.toStdWString());
-}
-#else
-std::filesystem::path nativePath(const QString& path)
-{
-    return std::filesystem::path(QFile::encodeName(path).toStdString());
-}
-#endif
-
-const QString kTempMiddle = QStringLiteral(".save-");
-const QString kTempSuffix = QStringLiteral(".tmp");
-
-// A save takes milliseconds; a temporary file this old belongs to no save still running
-// (another copy of the program may be saving at this very moment).
-constexpr qint64 kStaleSeconds = 60;
-
-void removeStaleTemporaries(const QDir& dir, const QString& target)
-{
-    const QFileInfoList entries = dir.entryInfoList(QDir::Files | QDir::Hidden | QDir::System);
-    const QDateTime now = QDateTime::currentDateTimeUtc();
-    for (const QFileInfo& entry : entries) {
-        if (!IniFile::isTemporaryName(entry.fileName(), target))
-            continue;
-        if (entry.lastModified().toUTC().secsTo(now) > kStaleSeconds)
-            QFile::remove(entry.absoluteFilePath());
-    }
-}
-
 } // namespace
 
-bool IniFile::isTemporaryName(const QString& fileName, const QString& target)
+std::optional<bool> IniFile::utf16WithoutMark(const QByteArray& content)
 {
-    return fileName.size() > target.size() + kTempMiddle.size() + kTempSuffix.size() &&
-           fileName.startsWith(target + kTempMiddle) && fileName.endsWith(kTempSuffix);
+    // The brackets, names and numbers of an initialization file are ASCII, whose UTF-16
+    // units have a NUL high byte, while text in UTF-8 or any 8-bit code page holds no NUL at
+    // all. A few units of other letters (in comments, say) may stand among them.
+    const qsizetype units = content.size() / 2;
+    if (units == 0 || content.size() % 2 != 0 || !content.contains('\0'))
+        return std::nullopt;
+    qsizetype evenNul = 0;
+    qsizetype oddNul = 0;
+    for (qsizetype i = 0; i < content.size(); i += 2) {
+        evenNul += content[i] == 0 ? 1 : 0;
+        oddNul += content[i + 1] == 0 ? 1 : 0;
+    }
+    if (oddNul * 4 >= units * 3 && evenNul * 8 <= units)
+        return false;
+    if (evenNul * 4 >= units * 3 && oddNul * 8 <= units)
+        return true;
+    return std::nullopt;
 }
 
 IniFile::Line IniFile::makeLine(QByteArray text, QByteArray eol)
@@ -183,15 +159,22 @@ void IniFile::load(const QString& path)
 {
     m_path = path;
     QFile file(path);
-    parse(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+    const bool opened = file.open(QIODevice::ReadOnly);
+    QByteArray content = opened ? file.readAll() : QByteArray();
+    const bool failed = opened ? file.error() != QFileDevice::NoError : file.exists();
+    parse(std::move(content));
+    m_unreadable = failed;
 }
 
 void IniFile::parse(QByteArray content)
 {
     m_lines.clear();
     m_encoding = Encoding::Plain;
+    m_bom = true;
+    m_unreadable = false;
     m_oddByte.clear();
     m_eol = QByteArrayLiteral("\n");
+    std::optional<bool> bareUtf16;  // big-endian
     if (content.startsWith(kUtf8Bom)) {
         m_encoding = Encoding::Utf8Bom;
         content.remove(0, kUtf8Bom.size());
@@ -199,9 +182,14 @@ void IniFile::parse(QByteArray content)
         const bool bigEndian = content.startsWith(kUtf16BeBom);
         m_encoding = bigEndian ? Encoding::Utf16Be : Encoding::Utf16Le;
         content.remove(0, 2);
+    } else if ((bareUtf16 = utf16WithoutMark(content))) {
+        m_encoding = *bareUtf16 ? Encoding::Utf16Be : Encoding::Utf16Le;
+        m_bom = false;
+    }
+    if (m_encoding == Encoding::Utf16Le || m_encoding == Encoding::Utf16Be) {
         if (content.size() % 2 != 0)
             m_oddByte = content.right(1);
-        content = utf16ToBytes(content, bigEndian);
+        content = utf16ToBytes(content, m_encoding == Encoding::Utf16Be);
     }
 
     // Lines end at "\r\n", "\n" or a lone "\r"; each keeps its own.
@@ -335,9 +323,9 @@ QByteArray IniFile::bytes() const
     case Encoding::Utf8Bom:
         return kUtf8Bom + content;
     case Encoding::Utf16Le:
-        return kUtf16LeBom + bytesToUtf16(content, false) + m_oddByte;
+        return (m_bom ? kUtf16LeBom : QByteArray()) + bytesToUtf16(content, false) + m_oddByte;
     case Encoding::Utf16Be:
-        return kUtf16BeBom + bytesToUtf16(content, true) + m_oddByte;
+        return (m_bom ? kUtf16BeBom : QByteArray()) + bytesToUtf16(content, true) + m_oddByte;
     }
     return content;
 }
@@ -349,37 +337,7 @@ bool IniFile::save() const
 
 bool IniFile::save(const QString& path) const
 {
-    // Through a link, the file it points to is replaced and the link stays.
-    const QFileInfo given(path);
-    const QFileInfo target(given.isSymLink() ? given.symLinkTarget() : path);
-    const QDir dir = target.absoluteDir();
-    removeStaleTemporaries(dir, target.fileName());
-
-    QTemporaryFile temp(dir.filePath(target.fileName() + kTempMiddle + QStringLiteral("XXXXXX") +
-                                     kTempSuffix));
-    if (!temp.open())
-        return false;
-    const QByteArray data = bytes();
-    if (temp.write(data) != data.size() || !temp.flush())
-        return false;
-#ifdef Q_OS_UNIX
-    // The new content must be on disk before the rename makes it the file.
-    if (::fsync(temp.handle()) != 0)
-        return false;
-#endif
-    const auto permissions = target.exists()
-                                 ? QFile::permissions(target.absoluteFilePath())
-                                 : QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser |
-                                       QFile::WriteUser | QFile::ReadGroup | QFile::ReadOther;
-    temp.setPermissions(permissions);
-    temp.close();
-    std::error_code error;
-    std::filesystem::rename(nativePath(temp.fileName()), nativePath(target.absoluteFilePath()),
-                            error);
-    if (error)
-        return false;  // the temporary file is removed with `temp`
-    temp.setAutoRemove(false);
-    return true;
+    return toolkit::WriteFileSafely(path, bytes());
 }
 
 } // namespace qn::app

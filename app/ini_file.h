@@ -11,12 +11,15 @@ namespace qn::app {
 // A Windows-style initialization file kept as its lines of bytes, so that a rewrite changes
 // only the values written: comments, blank lines, unknown sections and keys, their order,
 // bytes that are not UTF-8 and each line's own line end stay as they were. A UTF-8 or
-// UTF-16 byte-order mark is kept, and a UTF-16 file is written back as UTF-16.
+// UTF-16 byte-order mark is kept, and a UTF-16 file, with or without one, is written back
+// as UTF-16.
 // Section and key names compare without regard to (ASCII) letter case.
 class IniFile {
 public:
     // A missing or unreadable file reads as empty; nothing is created.
     void load(const QString& path);
+    // The file exists but could not be read (no permission, a folder).
+    bool unreadable() const { return m_unreadable; }
     // Takes the file's content as it would be read from disk (the path stays).
     void parse(QByteArray content);
 
@@ -36,16 +39,17 @@ public:
     // The whole file as it would be written, byte-order mark and encoding included.
     QByteArray bytes() const;
 
-    // Atomic replace of the file loaded (or of the path given) through a temporary file
-    // beside it; false when it cannot be written, in which case the old file is untouched.
-    // Temporary files that earlier, interrupted saves left behind are removed.
+    // Writes the file loaded (or the path given) by the rules of toolkit::SafeFile: replaced
+    // whole or not at all, through links, never when the file is read-only; false when it
+    // cannot be written, in which case the old file is untouched.
     bool save() const;
     bool save(const QString& path) const;
 
     const QString& path() const { return m_path; }
 
-    // Names of the temporary files a save writes: "<file name>.save-XXXXXX.tmp".
-    static bool isTemporaryName(const QString& fileName, const QString& target);
+    // Whether bytes without a byte-order mark are UTF-16, which shows in its NUL bytes:
+    // true big-endian, false little-endian, nullopt when they are no UTF-16.
+    static std::optional<bool> utf16WithoutMark(const QByteArray& content);
 
 private:
     enum class Kind { Other, Header, Key };
@@ -71,6 +75,8 @@ private:
     QString m_path;
     std::vector<Line> m_lines;
     Encoding m_encoding = Encoding::Plain;
+    bool m_bom = true;  // a UTF-16 file's byte-order mark
+    bool m_unreadable = false;
     QByteArray m_oddByte;  // a UTF-16 file's stray last byte, kept as it was
     QByteArray m_eol = QByteArrayLiteral("\n");
 };

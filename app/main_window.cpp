@@ -18,6 +18,7 @@
 #include "toolkit/hints.h"
 #include "toolkit/message_box.h"
 #include "toolkit/product.h"
+#include "toolkit/safe_file.h"
 #include "toolkit/save_dialog.h"
 #include "toolkit/table_text.h"
 #include "toolkit/widgets.h"
@@ -81,6 +82,11 @@ TfrmMain::TfrmMain(const QString& settingsPath, QWidget* parent)
     setUpUpdates();
     HelpWindow::setHelpFile(m_helpFile);
     m_exitDraw = [] { return static_cast<int>(QRandomGenerator::global()->bounded(5)); };
+    m_askExportPath = [this] {
+        return toolkit::askSaveFileName(
+            this, QStringLiteral("Export"), reports::DocumentName(currentPageName()),
+            QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"));
+    };
 
     QFont arial(QStringLiteral("Arial"));
     arial.setPointSize(8);
@@ -472,19 +478,21 @@ void TfrmMain::setUpUpdates()
     m_webFileInfo->endProgram = [] { QCoreApplication::exit(0); };
 }
 
+void TfrmMain::setExportPathAsker(std::function<QString()> ask)
+{
+    m_askExportPath = std::move(ask);
+}
+
 void TfrmMain::mnuFileExportClick()
 {
     CalculatorPage* page = currentPage();
     if (!page || !page->canExport())
         return;
-    const QString path = toolkit::askSaveFileName(
-        this, QStringLiteral("Export"), reports::DocumentName(currentPageName()),
-        QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"));
+    const QString path = m_askExportPath ? m_askExportPath() : QString();
     if (path.isEmpty())
         return;
-    if (!toolkit::WriteFileAtomically(path, page->csvText()))
-        qn::toolkit::showMessage(this, QStringLiteral("Unable to write to ")
-                                           + QDir::toNativeSeparators(path));
+    if (!toolkit::WriteFileSafely(path, page->csvText().toUtf8()))
+        qn::toolkit::showMessage(this, toolkit::UnableToWriteMessage(path));
 }
 
 void TfrmMain::Print()

@@ -73,6 +73,8 @@ public:
 
     // The exit dialog appears when the draw returns 0 (default: random 0..4).
     void setExitDraw(std::function<int()> draw);
+    // Where File > Export writes (default: the save dialog); empty: nothing is written.
+    void setExportPathAsker(std::function<QString()> ask);
     QString settingsPath() const { return m_settingsPath; }
     QString helpFile() const { return m_helpFile; }
     int helpContext() const;
@@ -122,6 +124,7 @@ private:
     SettingsValues m_settings;
     qn::TMortgage m_mortgage;
     std::function<int()> m_exitDraw;
+    std::function<QString()> m_askExportPath;
 
     QStackedWidget* m_notebook = nullptr;
     QLabel* m_calculatorName = nullptr;

@@ -3,6 +3,7 @@
 #include "app/ini_file.h"
 #include "core/errors.h"
 #include "core/numtext.h"
+#include "toolkit/safe_file.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -142,6 +143,10 @@ SettingsValues LoadSettings(const QString& path, const ConversionReporter& repor
 {
     IniFile file;
     file.load(path);
+    // Told before any value, which all take their defaults then.
+    if (file.unreadable() && report)
+        report(QStringLiteral("Unable to read ")
+               + QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
     return ReadSettings(file, report, mode);
 }
 
@@ -182,10 +187,8 @@ void writeEntry(IniFile& file, const Entry& entry, const SettingsValues& values)
 
 void saveOrThrow(const IniFile& file, const QString& path)
 {
-    if (!file.save()) {
-        const QString full = QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
-        throw qn::QnError("Unable to write to " + full.toStdString());
-    }
+    if (!file.save())
+        throw qn::EWriteError(toolkit::UnableToWriteMessage(path).toStdString());
 }
 
 } // namespace

@@ -18,16 +18,17 @@ using calc::SettingsValues;
 // shows control characters and bytes that are not UTF-8 as \xNN.
 using ConversionReporter = std::function<void(const QString& message)>;
 
-// Reads all 34 keys in file order. A missing file, section or key gives the default text.
-// The first faulty value is reported once; it and every later faulty key take their
+// Reads all 34 keys in file order. A missing file, section or key gives the default text;
+// a file that exists but cannot be read is reported ("Unable to read <path>") and gives the
+// defaults too. The first faulty value is reported once; it and every later faulty key take their
 // defaults, all other keys load normally.
 // Every: each faulty key is reported (the Preferences dialog lists them all).
 enum class ReportFaults { First, Every };
 SettingsValues LoadSettings(const QString& path, const ConversionReporter& report,
                             ReportFaults mode = ReportFaults::First);
 
-// Writes all 34 keys in file order, all or nothing. Throws qn::QnError with
-// "Unable to write to <path>" when the file cannot be written.
+// Writes all 34 keys in file order, all or nothing. Throws qn::EWriteError with
+// "Unable to write to <path>" when the file cannot be written (read-only included).
 void SaveSettings(const QString& path, const SettingsValues& values);
 
 // Writes only the named keys, all or nothing; the rest of the file is left as it is.

@@ -4,6 +4,7 @@
 #include "toolkit/message_box.h"
 
 #include <QApplication>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
 
@@ -54,6 +55,27 @@ void BM_CalcBW(benchmark::State& state)
         emit amount->exited();
 }
 BENCHMARK(BM_CalcBW)->Unit(benchmark::kMicrosecond);
+
+// Typing digits into a fixed-decimals field: the cost of a key must not grow with the number
+// typed before it (compare the time per item of the two sizes).
+void BM_TypeDigits(benchmark::State& state)
+{
+    QWidget window;
+    auto* field = new qn::pages::TFnpNumericEdit(&window);
+    field->setDecimals(0);
+    window.show();
+    const auto keys = state.range(0);
+    for (auto _ : state) {
+        field->setValue(0);
+        field->setCursorPosition(1);
+        for (qint64 i = 0; i < keys; ++i) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_9, Qt::NoModifier, QStringLiteral("9"));
+            QCoreApplication::sendEvent(field, &press);
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * keys);
+}
+BENCHMARK(BM_TypeDigits)->Arg(1000)->Arg(16000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

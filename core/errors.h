@@ -37,4 +37,11 @@ public:
     using QnError::QnError;
 };
 
+// A file that could not be written. what() is the whole message the user sees, naming the
+// file ("Unable to write to <path>").
+class EWriteError : public QnError {
+public:
+    using QnError::QnError;
+};
+
 } // namespace qn

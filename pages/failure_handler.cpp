@@ -18,6 +18,9 @@ FailureMessage describeFailure(std::exception_ptr failure)
     } catch (const qn::EInputError& error) {
         // A figure the page refuses: the message names the field to mend.
         return {QString::fromStdString(error.what()), false};
+    } catch (const qn::EWriteError& error) {
+        // The settings file a panel saves to: the message names the file.
+        return {QString::fromStdString(error.what()), false};
     } catch (...) {
     }
     return {kOtherMessage, false};

@@ -638,6 +638,10 @@ void TFnpNumericEdit::typeChar(QChar c)
             t[sign] = c;
             caret = sign + 1;
         } else {
+            // A full integer part takes no more digits, so no keystroke costs more than a
+            // text of that length.
+            if (point - sign >= kMaxIntegerDigits)
+                return;
             t.insert(caret, c);
             ++caret;
         }

@@ -106,10 +106,14 @@ private:
     bool m_autoSelect = true;
 };
 
-// Fixed-decimals field for rates, terms, counts and ratios: the value is its text.
+// Fixed-decimals field for rates, terms, counts and ratios: the value is its text. Typing
+// stops at kMaxIntegerDigits before the point (with the sign and the decimals on top).
 class TFnpNumericEdit : public NumericField {
     Q_OBJECT
 public:
+    // More than any rate, term or count needs, and as many as a double keeps exactly.
+    static constexpr int kMaxIntegerDigits = 15;
+
     explicit TFnpNumericEdit(QWidget* parent = nullptr);
 
     // Converts the text; a text that is no number throws qn::EConvertError.

@@ -21,7 +21,7 @@ public:
 
     virtual SettingsValues& settings() = 0;
     // Writes the named keys' current values to the settings file at once, leaving every other
-    // line alone; throws qn::QnError "Unable to write to <path>" when it cannot.
+    // line alone; throws qn::EWriteError "Unable to write to <path>" when it cannot.
     virtual void saveSettingsKeys(const QStringList& keys) = 0;
     virtual TMortgage& mortgage() = 0;
 

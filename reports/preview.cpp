@@ -4,6 +4,7 @@
 #include "toolkit/hints.h"
 #include "toolkit/message_box.h"
 #include "toolkit/product.h"
+#include "toolkit/safe_file.h"
 #include "toolkit/save_dialog.h"
 
 #include <QApplication>
@@ -331,7 +332,7 @@ void TfrmPreview::bbSavePdfClick()
     if (path.isEmpty())
         return;
     if (!writePdf(m_report, path, m_printedAt))
-        toolkit::showMessage(this, QStringLiteral("Unable to write to ") + path);
+        toolkit::showMessage(this, toolkit::UnableToWriteMessage(path));
 }
 
 void TfrmPreview::bbCloseClick() { close(); }

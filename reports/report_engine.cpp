@@ -1,7 +1,9 @@
 #include "reports/report_engine.h"
 
 #include "toolkit/chart.h"
+#include "toolkit/safe_file.h"
 
+#include <QBuffer>
 #include <QFont>
 #include <QLocale>
 #include <QPageLayout>
@@ -187,17 +189,31 @@ bool paintReport(QPagedPaintDevice& device, const std::vector<Page>& pages)
     return painter.end();
 }
 
+QByteArray pdfBytes(const Report& report, const QDateTime& printedAt)
+{
+    // Made in memory, so that the file is written in one checked piece.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setTitle(report.title);
+        pdf.setCreator(QStringLiteral("Quennary"));
+        pdf.setResolution(300);
+        pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
+                                      QMarginsF(12.7, 12.7, 12.7, 12.7),
+                                      QPageLayout::Millimeter));
+        const QRect area = pdf.pageLayout().paintRectPixels(pdf.resolution());
+        const auto pages = report.layout(designPageHeight(area.size()), printedAt);
+        if (!paintReport(pdf, pages))
+            return {};
+    }
+    return buffer.data();
+}
+
 bool writePdf(const Report& report, const QString& path, const QDateTime& printedAt)
 {
-    QPdfWriter pdf(path);
-    pdf.setTitle(report.title);
-    pdf.setCreator(QStringLiteral("Quennary"));
-    pdf.setResolution(300);
-    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                                  QMarginsF(12.7, 12.7, 12.7, 12.7), QPageLayout::Millimeter));
-    const QRect area = pdf.pageLayout().paintRectPixels(pdf.resolution());
-    const auto pages = report.layout(designPageHeight(area.size()), printedAt);
-    return paintReport(pdf, pages);
+    const QByteArray bytes = pdfBytes(report, printedAt);
+    return !bytes.isEmpty() && toolkit::WriteFileSafely(path, bytes);
 }
 
 } // namespace qn::reports

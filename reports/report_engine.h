@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QFont>
 #include <QRectF>
@@ -92,7 +93,11 @@ void paintPage(QPainter& painter, const Page& page);
 // Paints every page on a printer or PDF writer; returns false when the device cannot paint.
 bool paintReport(QPagedPaintDevice& device, const std::vector<Page>& pages);
 
-// Lays out and writes the report as a PDF file (US Letter); false when it cannot be written.
+// The report laid out as a PDF document (US Letter); empty when it cannot be painted.
+QByteArray pdfBytes(const Report& report, const QDateTime& printedAt);
+
+// Writes pdfBytes to a file through toolkit::SafeFile: an old file stays as it was unless
+// the whole new one could be written. False when it could not.
 bool writePdf(const Report& report, const QString& path, const QDateTime& printedAt);
 
 } // namespace qn::reports

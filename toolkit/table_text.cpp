@@ -1,7 +1,6 @@
 #include "toolkit/table_text.h"
 
 #include <QAbstractItemModel>
-#include <QSaveFile>
 #include <QStringList>
 
 #include <algorithm>
@@ -51,15 +50,6 @@ QString CsvLine(const QStringList& fields)
         out.append(field);
     }
     return out.join(u',');
-}
-
-bool WriteFileAtomically(const QString& path, const QString& text)
-{
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(text.toUtf8());
-    return file.commit();
 }
 
 } // namespace qn::toolkit

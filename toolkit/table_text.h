@@ -16,8 +16,4 @@ QString TableAsTsv(const QAbstractItemModel& model, const QModelIndexList& selec
 // One CSV line: fields quoted where they hold a comma, a quote or a line break.
 QString CsvLine(const QStringList& fields);
 
-// Writes text to a file under a temporary name and renames it when complete, so that a
-// failure never leaves half a file under the name asked for.
-bool WriteFileAtomically(const QString& path, const QString& text);
-
 } // namespace qn::toolkit

@@ -14,6 +14,10 @@ HttpClient::HttpClient(QObject* parent) : QObject(parent)
     m_timer->setSingleShot(true);
     connect(m_timer, &QTimer::timeout, this,
             [this] { complete(true, QStringLiteral("The server did not answer in time")); });
+    m_deadline = new QTimer(this);
+    m_deadline->setSingleShot(true);
+    connect(m_deadline, &QTimer::timeout, this,
+            [this] { complete(true, QStringLiteral("The server took too long to answer")); });
 }
 
 HttpClient::~HttpClient()
@@ -32,6 +36,11 @@ void HttpClient::setTimeout(int milliseconds)
     m_timeoutMs = milliseconds;
 }
 
+void HttpClient::setDeadline(int milliseconds)
+{
+    m_deadlineMs = milliseconds;
+}
+
 bool HttpClient::isRunning() const
 {
     return m_running;
@@ -42,6 +51,8 @@ void HttpClient::get(const QUrl& url, QIODevice* sink)
     abort();
     m_sink = sink;
     m_redirects = 0;
+    if (m_deadlineMs > 0)
+        m_deadline->start(m_deadlineMs);
     start(url);
 }
 
@@ -246,6 +257,7 @@ void HttpClient::complete(bool error, const QString& reason)
         return;
     m_running = false;
     m_timer->stop();
+    m_deadline->stop();
     if (m_parser && m_parser->state() != ResponseParser::State::Headers)
         m_status = m_parser->status();
     m_failed = error;

@@ -16,7 +16,8 @@ namespace qn::update {
 
 // A GET of one address at a time, asynchronous on the user-interface thread: HTTP/1.0 over
 // TCP, or over TLS for https, optionally through a proxy; "Location" redirects are
-// followed up to five times; 30 s without data ends the request.
+// followed up to five times; 30 s without data ends the request, and so does an overall
+// deadline when one is set, however steadily a server trickles its answer.
 class HttpClient : public QObject {
     Q_OBJECT
 public:
@@ -24,7 +25,10 @@ public:
     ~HttpClient() override;
 
     void setProxy(const QString& host, quint16 port);
+    // Time allowed without any data arriving.
     void setTimeout(int milliseconds);
+    // Time allowed for the whole request, redirects included, from get() on; 0: none.
+    void setDeadline(int milliseconds);
 
     // The body goes to `sink` when given, else into memory (at most 1 MiB, which no
     // product-information page comes near).
@@ -63,10 +67,12 @@ private:
     QString m_proxyHost;
     quint16 m_proxyPort = 80;
     int m_timeoutMs = 30000;
+    int m_deadlineMs = 0;
     QUrl m_url;
     QPointer<QIODevice> m_sink;
     QTcpSocket* m_socket = nullptr;
     QTimer* m_timer = nullptr;
+    QTimer* m_deadline = nullptr;
     std::unique_ptr<ResponseParser> m_parser;
     QByteArray m_body;
     StatusLine m_status;

@@ -12,6 +12,14 @@ QByteArray hostText(const QUrl& url)
     return host.contains(':') ? '[' + host + ']' : host;
 }
 
+// The Host header names the port too when it is not the scheme's own (RFC 9110, 7.2).
+QByteArray hostHeader(const QUrl& url)
+{
+    const int defaultPort = url.scheme().toLower() == u"https" ? 443 : 80;
+    const int port = url.port(defaultPort);
+    return port == defaultPort ? hostText(url) : hostText(url) + ':' + QByteArray::number(port);
+}
+
 bool isDigit(char c)
 {
     return c >= '0' && c <= '9';
@@ -32,7 +40,7 @@ QByteArray BuildRequest(const QUrl& url, bool viaProxy)
                             | QUrl::RemoveQuery)
                    .toEncoded()
                + path;
-    return "GET " + path + " HTTP/1.0\r\nHost: " + hostText(url) + "\r\n\r\n";
+    return "GET " + path + " HTTP/1.0\r\nHost: " + hostHeader(url) + "\r\n\r\n";
 }
 
 QByteArray BuildConnectRequest(const QUrl& url)

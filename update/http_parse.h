@@ -9,7 +9,8 @@
 
 namespace qn::update {
 
-// The request the program sends: an HTTP/1.0 GET with a Host header and nothing else.
+// The request the program sends: an HTTP/1.0 GET with a Host header and nothing else; the
+// header carries the port when the address names one that is not the scheme's default.
 QByteArray BuildRequest(const QUrl& url, bool viaProxy);
 
 // What opens a tunnel through a proxy for an https address: "CONNECT host:port HTTP/1.0".

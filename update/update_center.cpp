@@ -113,8 +113,9 @@ void TfrmUpdate::CheckUpdate()
     m_info.parentWindow = this;
     if (!m_info.GetInformation()) {
         QApplication::restoreOverrideCursor();
-        toolkit::showMessage(this,
-                             QStringLiteral("Get Info failed due to:\r\n") + m_info.lastError());
+        if (!m_info.cancelled())  // the user stopped it and knows
+            toolkit::showMessage(
+                this, QStringLiteral("Get Info failed due to:\r\n") + m_info.lastError());
         return;
     }
     m_status->setText(QStringLiteral("Update Information"));
@@ -143,6 +144,12 @@ void TfrmUpdate::RetrieveUpdate()
 void TfrmUpdate::CloseUpdateCenter()
 {
     close();
+}
+
+void TfrmUpdate::done(int result)
+{
+    m_info.abort();  // a window that is gone waits for nothing
+    QDialog::done(result);
 }
 
 }  // namespace qn::update

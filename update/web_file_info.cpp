@@ -1,6 +1,7 @@
 #include "update/web_file_info.h"
 
 #include "toolkit/message_box.h"
+#include "toolkit/safe_file.h"
 #include "update/http_client.h"
 
 #include <QApplication>
@@ -19,7 +20,6 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScreen>
-#include <QTemporaryFile>
 
 #include <openssl/evp.h>
 
@@ -58,11 +58,13 @@ void centreOnScreen(QWidget& window)
         window.move(screen->availableGeometry().center() - window.rect().center());
 }
 
-// A small modal window that stays up while requests run.
+// A small modal window that stays up while requests run. However it closes (Cancel, Escape,
+// the window's own close), `cancel` runs, which ends the request: nothing goes on unseen.
 class WaitWindow : public QDialog {
 public:
-    WaitWindow(QWidget* parent, const QString& text)
-        : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    WaitWindow(QWidget* parent, const QString& text, std::function<void()> cancel)
+        : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+          m_cancel(std::move(cancel))
     {
         setObjectName(QStringLiteral("frmWait"));
         setWindowTitle(QStringLiteral("Please Wait"));
@@ -71,11 +73,26 @@ public:
         auto* label = new QLabel(text, this);
         label->setObjectName(QStringLiteral("lblWait"));
         label->setAlignment(Qt::AlignCenter);
-        label->setGeometry(0, 0, 240, 100);
+        label->setGeometry(0, 0, 240, 64);
+        auto* button = new QPushButton(QStringLiteral("&Cancel"), this);
+        button->setObjectName(QStringLiteral("btnCancel"));
+        button->setGeometry(86, 66, 68, 22);
+        button->setCursor(Qt::ArrowCursor);
+        connect(button, &QPushButton::clicked, this, &QDialog::reject);
         setCursor(Qt::WaitCursor);
         centreOnScreen(*this);
         show();
     }
+
+    void reject() override
+    {
+        QDialog::reject();
+        if (m_cancel)
+            m_cancel();
+    }
+
+private:
+    std::function<void()> m_cancel;
 };
 
 const QStringList& saveFilters()
@@ -301,10 +318,23 @@ void TWebFileInfo::exceptionMessage(const QString& what)
         QMessageBox::Critical, QMessageBox::Ok, QStringLiteral("Exception"));
 }
 
+void TWebFileInfo::abort()
+{
+    if (!m_client->isRunning())
+        return;
+    m_cancelled = true;
+    m_client->abort();
+}
+
 bool TWebFileInfo::request(const QUrl& url, QIODevice* sink)
 {
+    m_cancelled = false;
     m_client->setProxy(m_proxyHost, m_proxyPort);
     m_client->setTimeout(timeoutMs);
+    m_client->setDeadline(pageDeadlineMs);
+    // A request started while this one waits (it cannot be, with the wait window modal, but
+    // if it were) ends this one, whose answer is then gone.
+    const int mine = ++m_generation;
     QEventLoop loop;
     const QMetaObject::Connection done =
         connect(m_client, &HttpClient::finished, &loop, &QEventLoop::quit);
@@ -312,6 +342,10 @@ bool TWebFileInfo::request(const QUrl& url, QIODevice* sink)
     if (m_client->isRunning())
         loop.exec();
     disconnect(done);
+    if (mine != m_generation) {
+        m_lastError = QStringLiteral("Cancelled");
+        return false;
+    }
     if (m_client->failed()) {
         m_lastError = m_client->errorText();
         return false;
@@ -362,8 +396,8 @@ bool TWebFileInfo::GetInformation()
     }
     m_lastError.clear();
     // The same wait window stays up while a redirect tag leads from page to page.
-    auto wait =
-        std::make_unique<WaitWindow>(parentWindow, QStringLiteral("Checking For Update..."));
+    auto wait = std::make_unique<WaitWindow>(parentWindow, QStringLiteral("Checking For Update..."),
+                                             [this] { abort(); });
     QUrl url(m_home);
     for (int hop = 0;; ++hop) {
         bool ok = false;
@@ -420,15 +454,16 @@ void TWebFileInfo::showReadMe(const QString& text)
 
 bool TWebFileInfo::download(const QString& target)
 {
-    // Written to a temporary name beside the target and renamed only once complete and
-    // verified, so that no partial or unverified file ever stands under the chosen name.
-    const QFileInfo where(target);
-    QTemporaryFile file(where.absolutePath() + u'/' + where.fileName()
-                        + QStringLiteral(".XXXXXX.part"));
-    if (!file.open()) {
-        m_lastError = file.errorString();
+    // Written to a temporary name beside the target and committed only once complete and
+    // verified, so that no partial or unverified file ever stands under the chosen name (a
+    // device or FIFO, written in place, could not wait for the check).
+    const QString notSaved = QStringLiteral("The download could not be saved as ") + target;
+    toolkit::SafeFile saved(target);
+    if (!saved.open() || saved.inPlace()) {
+        m_lastError = notSaved;
         return false;
     }
+    QFile& file = *saved.device();
     QDialog progress(parentWindow, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint);
     progress.setObjectName(QStringLiteral("frmProgress"));
     progress.setWindowTitle(QStringLiteral("Download Progress"));
@@ -464,13 +499,15 @@ bool TWebFileInfo::download(const QString& target)
         if (percent > bar->value())
             bar->setValue(static_cast<int>(percent));
     });
-    connect(cancel, &QPushButton::clicked, &progress, [&] {
-        m_cancelled = true;
-        m_client->abort();
-    });
+    // Cancel, Escape and closing the window all stop the download.
+    connect(cancel, &QPushButton::clicked, &progress, &QDialog::reject);
+    connect(&progress, &QDialog::rejected, this, [this] { abort(); });
     connect(m_client, &HttpClient::finished, &progress, [&progress] { progress.accept(); });
     m_client->setProxy(m_proxyHost, m_proxyPort);
+    // However long a download takes, it goes on as long as data arrives.
     m_client->setTimeout(timeoutMs);
+    m_client->setDeadline(0);
+    ++m_generation;
     m_client->get(m_pageUrl.resolved(QUrl(value(QStringLiteral("url")))), &file);
     if (m_client->isRunning()) {
         centreOnScreen(progress);
@@ -507,13 +544,10 @@ bool TWebFileInfo::download(const QString& target)
     }
     if (mapped)
         file.unmap(const_cast<uchar*>(mapped));
-    file.close();
-    QFile::remove(target);
-    if (!file.rename(target)) {
-        m_lastError = QStringLiteral("The download could not be saved as ") + target;
+    if (!saved.commit()) {
+        m_lastError = notSaved;
         return false;
     }
-    file.setAutoRemove(false);
     QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
                                       | QFile::ReadOther);
     return true;
@@ -547,8 +581,8 @@ bool TWebFileInfo::RetrieveUpdate()
                available + QStringLiteral("\rWould you like to view the ReadMe file?"),
                QStringLiteral("Update Available"))
                == QMessageBox::Yes) {
-        auto wait =
-            std::make_unique<WaitWindow>(parentWindow, QStringLiteral("Retrieving ReadMe..."));
+        auto wait = std::make_unique<WaitWindow>(
+            parentWindow, QStringLiteral("Retrieving ReadMe..."), [this] { abort(); });
         bool ok = false;
         try {
             ok = request(m_pageUrl.resolved(QUrl(readme)), nullptr);

@@ -79,6 +79,10 @@ public:
 
     bool GetInformation();
     bool RetrieveUpdate();
+    // Ends the request that runs, if any, as its Cancel would.
+    void abort();
+    // The last request ended by the user (Cancel, Escape, a window closed).
+    bool cancelled() const { return m_cancelled; }
     bool isActive() const { return m_active; }
     const QString& lastError() const { return m_lastError; }
     QString value(const QString& tag) const;  // "version", "date", "url", ...
@@ -93,7 +97,8 @@ public:
     std::function<bool(const QString& file, const QString& params)> startFile = StartDownloadedFile;
     std::function<void()> saveSettings;  // before the program gives way to the installer
     std::function<void()> endProgram;
-    int timeoutMs = 30000;
+    int timeoutMs = 30000;       // without data: a page, a read-me or a download ends
+    int pageDeadlineMs = 60000;  // in all: a page or a read-me ends, however it trickles
 
     static const QStringList& infoTags();
     static constexpr int kMaxPageRedirects = 5;
@@ -117,6 +122,7 @@ private:
     QString m_lastError;
     bool m_active = false;
     bool m_cancelled = false;
+    int m_generation = 0;  // of the requests started
 };
 
 }  // namespace qn::update

@@ -7,9 +7,12 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QPushButton>
 #include <QTest>
+
+#include <tuple>
 
 #include <gtest/gtest.h>
 
@@ -108,6 +111,58 @@ TEST_F(PagesWindow, PanelDefaultsAreWrittenOnOkAndShownAfterARestart)
     click(ecc, "btnCalcClosing");
     EXPECT_EQ(field(ecc, "edtAF")->value(), 425);
     EXPECT_TRUE(takeMessages().isEmpty());
+}
+
+// A settings file that cannot be written (read-only, or a folder in its place): each panel's
+// OK and the exit name the file, the panel stays open to try again, the file is kept.
+TEST_F(PagesWindow, AnUnwritableSettingsFileIsNamedAndKeptByPanelsAndExit)
+{
+    m_window->close();
+    const QString unable = QStringLiteral("Unable to write to ")
+                           + QDir::toNativeSeparators(settingsFile());
+    for (const bool readOnly : {true, false}) {
+        SCOPED_TRACE(readOnly ? "read-only" : "folder");
+        QFile::remove(settingsFile());
+        if (readOnly) {
+            QFile file(settingsFile());
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write("[Ratios]\nHRatio=30\n");
+            file.close();
+            ASSERT_TRUE(file.setPermissions(QFile::ReadOwner | QFile::ReadOther));
+        } else {
+            ASSERT_TRUE(QDir().mkpath(settingsFile()));
+        }
+        m_window.reset();  // its end unsets the failure handler: before the next one sets it
+        m_window = std::make_unique<qn::app::TfrmMain>(settingsFile());
+        m_window->setExitDraw([] { return 1; });
+        show();
+        takeMessages();  // a folder cannot be read either, and says so
+        m_window->gotoPage(ecc);
+        settle();
+        for (const auto& [open, ok, panel] :
+             {std::tuple{"btnCalcClosing", "btnClosePnlClosing", "pnlClosing"},
+              std::tuple{"btnCalcEscrows", "btnClosePnlEscrow", "pnlEscrow"}}) {
+            click(ecc, open);
+            click(ecc, ok);
+            EXPECT_EQ(takeMessages(), QStringList{unable}) << ok;
+            auto* shown = m_window->page(ecc)->findChild<QWidget*>(QLatin1String(panel));
+            EXPECT_TRUE(shown->isVisible()) << panel;
+            // Given up on: the panel put away by hand, so the other one can open.
+            shown->hide();
+            for (const char* button : {"btnCalcClosing", "btnCalcEscrows"})
+                m_window->page(ecc)->findChild<QWidget*>(QLatin1String(button))->setEnabled(true);
+        }
+        m_window->close();
+        EXPECT_EQ(takeMessages(), QStringList{unable});
+        QFile file(settingsFile());
+        if (readOnly) {
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+            EXPECT_EQ(file.readAll(), QByteArray("[Ratios]\nHRatio=30\n"));
+        } else {
+            EXPECT_TRUE(QFileInfo(settingsFile()).isDir());
+            QDir(settingsFile()).removeRecursively();
+        }
+    }
 }
 
 // QUENNARY_SHOTS=<dir> saves the two pages and both panels as PNG files there.

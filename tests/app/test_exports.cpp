@@ -1,7 +1,11 @@
 // The schedule and the loan spread table leave the program as CSV and as pasted text.
 #include "app/main_window.h"
 #include "pages/calculator_page.h"
+#include "pages/page_snapshot.h"
+#include "reports/forms.h"
+#include "reports/preview.h"
 #include "tests/support/window_fixture.h"
+#include "toolkit/safe_file.h"
 
 #include <QAction>
 #include <QApplication>
@@ -14,6 +18,16 @@
 #include <QProcess>
 #include <QTableView>
 #include <QTest>
+
+#include <csignal>
+#include <filesystem>
+#include <functional>
+#include <tuple>
+
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -31,6 +45,35 @@ int headless(const QStringList& args)
     EXPECT_TRUE(run.waitForFinished(20000));
     return run.exitCode();
 }
+
+void writeAll(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Makes every write to `path` fail halfway, as a full disk does, for as long as it lives.
+class FullDisk {
+public:
+    explicit FullDisk(const QString& path)
+    {
+        m_previous = qn::toolkit::SetWriteFault(
+            [path](qn::toolkit::WriteStep step, const QString& target) {
+                return step == qn::toolkit::WriteStep::Write && target == path;
+            });
+    }
+    ~FullDisk() { qn::toolkit::SetWriteFault(m_previous); }
+
+private:
+    qn::toolkit::WriteFault m_previous;
+};
 
 class Exports : public WindowFixture {};
 
@@ -118,6 +161,126 @@ TEST_F(Exports, SaveDialogsOfferThePagesNameAndAddTheExtension)
     m_window->Print();
     EXPECT_EQ(offered, QStringLiteral("Amortization Schedule.pdf"));
     EXPECT_TRUE(QFile::exists(m_dir.filePath(QStringLiteral("schedule.pdf"))));
+}
+
+// File > Export and the preview's Save PDF on a full disk: the message names the file, and
+// the file keeps its old content.
+TEST_F(Exports, AFailedWriteInTheWindowIsReportedAndKeepsTheOldFile)
+{
+    const QString target = m_dir.filePath(QStringLiteral("out"));
+    m_window->gotoChosenCalculator(QStringLiteral("Amort"));
+    m_window->setExportPathAsker([&] { return target; });
+    const std::function<void()> writers[] = {
+        [&] { m_window->mnuFileExportClick(); },
+        [&] {
+            const auto report = qn::reports::ReportFor(
+                qn::pages::takeSnapshot(QStringLiteral("Amort"), m_window->page(QStringLiteral("Amort"))));
+            ASSERT_TRUE(report);
+            qn::reports::TfrmPreview preview(m_window.get());
+            preview.setReport(*report, QDateTime::currentDateTime());
+            preview.setPdfPathAsker([&] { return target; });
+            preview.bbSavePdfClick();
+        },
+    };
+    for (const auto& write : writers) {
+        writeAll(target, "old");
+        {
+            FullDisk full(target);
+            write();
+        }
+        EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("Unable to write to ")
+                                              + QDir::toNativeSeparators(target)});
+        EXPECT_EQ(readAll(target), QByteArray("old"));
+        write();  // and with room on the disk
+        EXPECT_TRUE(takeMessages().isEmpty());
+        EXPECT_GT(readAll(target).size(), 1000);
+    }
+}
+
+// --csv and --pdf where the disk takes no more than 8 KB (a file-size limit, as a full disk
+// would, fails the write): the message on standard error, status 1, the old file kept whole.
+TEST(HeadlessExports, AFailedWriteIsReportedAndKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString target = dir.filePath(QStringLiteral("out"));
+    for (const char* option : {"--csv", "--pdf"}) {
+        SCOPED_TRACE(option);
+        writeAll(target, "old");
+        QProcess process;
+        process.setChildProcessModifier([] {
+            const rlimit limit{8192, 8192};
+            ::setrlimit(RLIMIT_FSIZE, &limit);
+            ::signal(SIGXFSZ, SIG_IGN);  // the write fails instead of ending the program
+        });
+        process.start(QStringLiteral(QUENNARY_EXE),
+                      {QStringLiteral("--settings"), dir.filePath(QStringLiteral("QNRY.INI")),
+                       QStringLiteral("--page"), QStringLiteral("Amort"), QLatin1String(option),
+                       target});
+        ASSERT_TRUE(process.waitForFinished(20000));
+        EXPECT_EQ(process.exitCode(), 1);
+        EXPECT_EQ(process.readAllStandardError(),
+                  "message: Unable to write to " + target.toUtf8() + "\n");
+        EXPECT_EQ(readAll(target), QByteArray("old"));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("out")});
+    }
+}
+
+// "-" is the standard output; a FIFO is written into and stays one; standard output carries
+// one thing only.
+TEST(HeadlessExports, StandardOutputAndFifos)
+{
+    QTemporaryDir dir;
+    auto run = [&](QStringList args, const QString& fifo = {}) {
+        args = QStringList{QStringLiteral("--settings"), dir.filePath(QStringLiteral("QNRY.INI")),
+                           QStringLiteral("--page"), QStringLiteral("Amort")}
+               + args;
+        QByteArray out;
+        const int reader = fifo.isEmpty()
+                               ? -1
+                               : ::open(QFile::encodeName(fifo).constData(), O_RDONLY | O_NONBLOCK);
+        QProcess process;
+        process.setWorkingDirectory(dir.path());
+        process.start(QStringLiteral(QUENNARY_EXE), args);
+        char buffer[4096];
+        while (!process.waitForFinished(5) && process.state() != QProcess::NotRunning) {
+            for (ssize_t n; reader >= 0 && (n = ::read(reader, buffer, sizeof buffer)) > 0;)
+                out.append(buffer, n);
+        }
+        for (ssize_t n; reader >= 0 && (n = ::read(reader, buffer, sizeof buffer)) > 0;)
+            out.append(buffer, n);
+        if (reader >= 0)
+            ::close(reader);
+        if (fifo.isEmpty())
+            out = process.readAllStandardOutput();
+        return std::tuple{process.exitCode(), out, process.readAllStandardError()};
+    };
+    auto [status, out, errors] = run({QStringLiteral("--csv"), QStringLiteral("-")});
+    EXPECT_EQ(status, 0) << errors.toStdString();
+    EXPECT_EQ(out.count('\n'), 361);
+    EXPECT_TRUE(out.startsWith("Payment,Principal,"));
+    std::tie(status, out, errors) = run({QStringLiteral("--pdf"), QStringLiteral("-")});
+    EXPECT_EQ(status, 0) << errors.toStdString();
+    EXPECT_TRUE(out.startsWith("%PDF-"));
+    EXPECT_TRUE(out.trimmed().endsWith("%%EOF"));
+
+    const QString fifo = dir.filePath(QStringLiteral("pipe"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+    std::tie(status, out, errors) = run({QStringLiteral("--csv"), fifo}, fifo);
+    EXPECT_EQ(status, 0) << errors.toStdString();
+    EXPECT_EQ(out.count('\n'), 361);
+    EXPECT_TRUE(std::filesystem::is_fifo(QFile::encodeName(fifo).toStdString()));
+
+    for (const QStringList& args :
+         {QStringList{QStringLiteral("--csv"), QStringLiteral("-"), QStringLiteral("--fields")},
+          QStringList{QStringLiteral("--pdf"), QStringLiteral("-"), QStringLiteral("--csv"),
+                      QStringLiteral("-")}}) {
+        std::tie(status, out, errors) = run(args);
+        EXPECT_EQ(status, 2);
+        EXPECT_TRUE(out.isEmpty());
+        EXPECT_EQ(errors.count('\n'), 1) << errors.toStdString();
+    }
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::System),
+              QStringList{QStringLiteral("pipe")});
 }
 
 TEST_F(Exports, ExportIsOfferedOnlyWhereThereIsATable)

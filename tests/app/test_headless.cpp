@@ -1,5 +1,6 @@
 // The headless page run through the real executable, as scripts use it.
 #include <QElapsedTimer>
+#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -153,6 +154,12 @@ TEST_F(HeadlessRun, UsageErrorsComputeNothing)
         {QStringLiteral("--page"), QStringLiteral("Amort"), QStringLiteral("--choose"),
          QStringLiteral("pnlAddExtra=7")},
         {QStringLiteral("--page"), QStringLiteral("BW"), QStringLiteral("--bogus")},
+        // Buttons no user could press now: a panel's closed, a disabled one.
+        {QStringLiteral("--page"), QStringLiteral("ECC"), QStringLiteral("--click"),
+         QStringLiteral("btnClosePnlEscrow")},
+        {QStringLiteral("--page"), QStringLiteral("ECC"), QStringLiteral("--click"),
+         QStringLiteral("btnCalcEscrows"), QStringLiteral("--click"),
+         QStringLiteral("btnCalcClosing")},
         {QStringLiteral("--page"), QStringLiteral("BW"), QStringLiteral("--set")},
     };
     for (const QStringList& args : cases) {
@@ -164,6 +171,7 @@ TEST_F(HeadlessRun, UsageErrorsComputeNothing)
         EXPECT_TRUE(r.json.isEmpty()) << "printed fields after a usage error";
         EXPECT_TRUE(r.errors.startsWith(QStringLiteral("usage error: ")));
         EXPECT_EQ(r.errors.count(u'\n'), 1) << r.errors.toStdString();
+        EXPECT_FALSE(QFile::exists(m_dir.filePath(QStringLiteral("QNRY.INI"))));
     }
 }
 

@@ -5,11 +5,14 @@
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QFile>
 #include <QLocale>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 using qn::app::FindSettingsFile;
 using qn::app::IniFile;
@@ -270,8 +273,10 @@ TEST_F(SettingsFile, ByteOrderMarksAndEncodingsAreKept)
 {
     const QByteArray body = QByteArray(kFirstSave).replace("Interest=8.75", "Interest=6.5") +
                             "; \xC3\xA9t\xC3\xA9 \xF0\x9F\x8F\xA0\n";
+    // Without a mark, UTF-16 shows itself by a NUL in every second byte.
     const QByteArray files[] = {"\xEF\xBB\xBF" + body, utf16(body, false), utf16(body, true),
-                                utf16(QByteArray(body).replace('\n', "\r\n"), false)};
+                                utf16(QByteArray(body).replace('\n', "\r\n"), false),
+                                utf16(body, false).mid(2), utf16(body, true).mid(2)};
     for (const QByteArray& file : files) {
         SCOPED_TRACE(file.left(4).toHex().toStdString());
         writeAll(path(), file);
@@ -381,4 +386,58 @@ TEST_F(SettingsFile, LeftoverTemporaryFilesAreRemoved)
     const QStringList names = QDir(m_dir.path()).entryList(QDir::Files);
     EXPECT_EQ(names.size(), 3) << names.join(u' ').toStdString();
     EXPECT_EQ(readAll(path()), QByteArray(kFirstSave));
+}
+
+// A file marked read-only is refused, even by a user whose rights would override the mark
+// (tests run as root): the save says so and leaves every byte and the mode as they were.
+TEST_F(SettingsFile, ReadOnlyFileIsNeverRewritten)
+{
+    writeAll(path(), "[LastValues]\nLoan=1\n");
+    ASSERT_TRUE(QFile::setPermissions(path(), QFile::ReadOwner | QFile::ReadGroup
+                                                  | QFile::ReadOther));
+    const auto readOnly = QFile::permissions(path());
+    const std::function<void()> saves[] = {
+        [this] { SaveSettings(path(), SettingsValues{}); },
+        [this] { qn::app::SaveSettingsKeys(path(), SettingsValues{}, {QStringLiteral("Loan")}); },
+    };
+    for (const auto& save : saves) {
+        try {
+            save();
+            ADD_FAILURE() << "no error";
+        } catch (const qn::EWriteError& error) {
+            EXPECT_EQ(QString::fromUtf8(error.what()),
+                      QStringLiteral("Unable to write to ") + QDir::toNativeSeparators(path()));
+        }
+        EXPECT_EQ(readAll(path()), QByteArray("[LastValues]\nLoan=1\n"));
+        EXPECT_EQ(QFile::permissions(path()), readOnly);
+    }
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files).size(), 1);
+}
+
+// QNRY.INI -> mid.ini -> real.ini: the save goes into the file the chain ends at, whether it
+// exists yet or not, and both links stay links.
+TEST_F(SettingsFile, ChainOfLinksSavesIntoItsLastFile)
+{
+    const QString mid = m_dir.filePath(QStringLiteral("mid.ini"));
+    const QString real = m_dir.filePath(QStringLiteral("real.ini"));
+    ASSERT_TRUE(QFile::link(QStringLiteral("mid.ini"), path()));
+    ASSERT_TRUE(QFile::link(QStringLiteral("real.ini"), mid));
+    for (const bool exists : {false, true}) {
+        if (exists)
+            writeAll(real, "[Ratios]\nHRatio=30\n");
+        SaveSettings(path(), SettingsValues{});
+        EXPECT_TRUE(QFileInfo(path()).isSymLink());
+        EXPECT_TRUE(QFileInfo(mid).isSymLink());
+        EXPECT_EQ(readAll(real).left(21), exists ? QByteArray("[Ratios]\nHRatio=28\nDR")
+                                                  : QByteArray(kFirstSave).left(21));
+    }
+}
+
+TEST_F(SettingsFile, AFileThatCannotBeReadIsNamed)
+{
+    ASSERT_TRUE(QDir().mkpath(path()));
+    const SettingsValues v = load();
+    EXPECT_EQ(m_messages, QStringList{QStringLiteral("Unable to read ")
+                                      + QDir::toNativeSeparators(path())});
+    EXPECT_EQ(v.Loan, 100000);
 }

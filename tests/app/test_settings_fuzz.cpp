@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <stdexcept>
 #include <vector>
 
@@ -135,13 +136,17 @@ QByteArray randomFile(Rng& rng)
         // Lone surrogates too: they must come back as they were.
         return toUtf16(content, true) +
                (rng.chance(0.3) ? QByteArray("\xD8\x01", 2) : QByteArray());
+    case 3:
+        return toUtf16(content, rng.chance(0.5)).mid(2);  // no mark: recognised or not
+
     default:
         return content;
     }
 }
 
-// A file as code units (bytes, or 16-bit units after a UTF-16 mark) split into lines that
-// keep their line ends; the mark itself comes first.
+// A file as code units (bytes, or 16-bit units after a UTF-16 mark or where the reader
+// recognises UTF-16 without one) split into lines that keep their line ends; the mark itself
+// comes first.
 struct Lines {
     std::vector<std::u16string> lines;
     std::u16string mark;
@@ -152,17 +157,21 @@ Lines splitLines(const QByteArray& file)
     Lines out;
     std::u16string units;
     const bool le = file.startsWith("\xFF\xFE"), be = file.startsWith("\xFE\xFF");
-    if (le || be) {
-        out.mark.assign(1, u'\xFEFF');
-        for (qsizetype i = 2; i + 1 < file.size(); i += 2) {
+    const bool utf8 = file.startsWith("\xEF\xBB\xBF");
+    const std::optional<bool> bare =
+        le || be || utf8 ? std::nullopt : IniFile::utf16WithoutMark(file);
+    if (le || be || bare) {
+        const bool big = bare ? *bare : be;
+        if (!bare)
+            out.mark.assign(1, u'\xFEFF');
+        for (qsizetype i = bare ? 0 : 2; i + 1 < file.size(); i += 2) {
             const auto a = static_cast<unsigned char>(file[i]);
             const auto b = static_cast<unsigned char>(file[i + 1]);
-            units += static_cast<char16_t>(be ? (a << 8 | b) : (b << 8 | a));
+            units += static_cast<char16_t>(big ? (a << 8 | b) : (b << 8 | a));
         }
         if (file.size() % 2 != 0)  // a stray last byte stays last, whatever is added
             out.mark += static_cast<char16_t>(0x100 + static_cast<unsigned char>(file.back()));
     } else {
-        const bool utf8 = file.startsWith("\xEF\xBB\xBF");
         if (utf8)
             out.mark.assign(1, u'\xFEFF');
         for (qsizetype i = utf8 ? 3 : 0; i < file.size(); ++i)

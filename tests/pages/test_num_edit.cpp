@@ -369,6 +369,41 @@ TEST_F(NumEditTest, FixedFieldPasteGoesThroughTheRules)
     EXPECT_EQ(w.field->text(), QStringLiteral("0.75"));
 }
 
+// However many digits arrive, typed or pasted, the integer part stops at 15 digits; the sign
+// and the decimals come on top, and digits right of the point still overwrite.
+TEST_F(NumEditTest, FixedFieldTakesFifteenIntegerDigits)
+{
+    struct Row {
+        int decimals;
+        double minValue;
+        QString keys;
+        bool paste;
+        QString text;
+    };
+    const QString fifteen(15, u'9');
+    const Row rows[] = {
+        {0, 0, QString(40, u'9'), false, fifteen},
+        {3, -1, QStringLiteral("-") + QString(40, u'9') + QStringLiteral(".123"), false,
+         QStringLiteral("-") + fifteen + QStringLiteral(".123")},
+        {2, 0, QString(16000, u'9'), true, fifteen + QStringLiteral(".00")},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.text.toStdString());
+        FieldWindow<TFnpNumericEdit> w;
+        w.field->setDecimals(r.decimals);
+        w.field->setMinValue(r.minValue);
+        w.enter();
+        w.field->setCursorPosition(0);
+        if (r.paste) {
+            QApplication::clipboard()->setText(r.keys);
+            QTest::keyClick(w.field, Qt::Key_V, Qt::ControlModifier);
+        } else {
+            QTest::keyClicks(w.field, r.keys);
+        }
+        EXPECT_EQ(w.field->text(), r.text);
+    }
+}
+
 TEST_F(NumEditTest, FixedFieldLeavingSignalsExitAndInvalidEntry)
 {
     FieldWindow<TFnpNumericEdit> w;

@@ -22,7 +22,8 @@
 namespace update_test {
 
 // A server of the test's own: each path answers with canned bytes, optionally in two parts
-// with a pause between them, or not at all.
+// with a pause between them, or the second part a byte at a time every `trickleMs`, or not
+// at all.
 
 struct Answer {
     Answer(QByteArray f, QByteArray r = {}, int pause = 0)
@@ -33,6 +34,7 @@ struct Answer {
     QByteArray rest;
     int pauseMs = 0;
     bool close = true;
+    int trickleMs = 0;
 };
 
 class TestServer : public QObject {
@@ -91,6 +93,20 @@ private:
             }
             const Answer a = it->second;
             socket->write(a.first);
+            if (a.trickleMs > 0) {
+                auto* timer = new QTimer(socket);
+                auto sent = std::make_shared<qsizetype>(0);
+                connect(timer, &QTimer::timeout, socket, [socket, timer, sent, a] {
+                    if (*sent < a.rest.size()) {
+                        socket->write(a.rest.mid((*sent)++, 1));
+                        return;
+                    }
+                    timer->stop();
+                    socket->disconnectFromHost();
+                });
+                timer->start(a.trickleMs);
+                return;
+            }
             auto finish = [socket, a] {
                 if (!a.rest.isEmpty())
                     socket->write(a.rest);

@@ -103,7 +103,8 @@ TEST_F(Updates, UpToDatePageIsReadOnceWithTheRequestOfThePart)
     EXPECT_EQ(m_info.value(QStringLiteral("date")), QStringLiteral("December 08, 2026"));
     ASSERT_EQ(m_server.requests.size(), 1);
     EXPECT_EQ(m_server.requests.front(),
-              QByteArray("GET /info.html HTTP/1.0\r\nHost: 127.0.0.1\r\n\r\n"));
+              "GET /info.html HTTP/1.0\r\nHost: 127.0.0.1:" + QByteArray::number(m_server.port())
+                  + "\r\n\r\n");
     EXPECT_TRUE(m_info.GetInformation());  // learned once for the run
     EXPECT_EQ(m_server.requests.size(), 1);
     EXPECT_FALSE(m_info.RetrieveUpdate());
@@ -266,6 +267,66 @@ TEST_F(Updates, BrokenAnswersEndInTheirErrorWithinTheTimeout)
     EXPECT_EQ(m_info.value(QStringLiteral("version")), QStringLiteral("1.1"));
 }
 
+// A page trickled a byte at a time never lets the time without data run out; its deadline
+// ends it. A download is no page: it goes on for as long as its data flows.
+TEST_F(Updates, APageEndsAtItsDeadlineADownloadGoesOnWhileItFlows)
+{
+    m_info.timeoutMs = 500;
+    m_info.pageDeadlineMs = 800;
+    Answer page("HTTP/1.0 200 OK\r\n\r\n", infoPage(QStringLiteral("1.0.03")));
+    page.trickleMs = 50;
+    m_server.answer(QStringLiteral("/slow.html"), page);
+    ASSERT_TRUE(m_info.setHomeURL(m_server.url(QStringLiteral("/slow.html"))));
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(m_info.GetInformation());
+    EXPECT_LT(clock.elapsed(), 1500);
+    EXPECT_EQ(m_info.lastError(), QStringLiteral("The server took too long to answer"));
+
+    const QByteArray installer(30, 'i');  // 1.5 s at a byte every 50 ms
+    serveUpdate(installer, signatureOf(installer));
+    Answer download("HTTP/1.0 200 OK\r\nContent-Length: 30\r\n\r\n", installer);
+    download.trickleMs = 50;
+    m_server.answer(QStringLiteral("/setup.bin"), download);
+    m_answers = {QMessageBox::Yes, QMessageBox::No};  // download, but install later
+    EXPECT_TRUE(m_info.RetrieveUpdate());
+    EXPECT_EQ(files(), QStringList{QStringLiteral("setup.bin")});
+    EXPECT_EQ(takeMessages().size(), 2);
+}
+
+// However the wait window goes (Cancel, Escape, closed), the request goes with it at once,
+// nothing is reported, and the next check runs on its own.
+TEST_F(Updates, ClosingTheWaitWindowEndsTheRequest)
+{
+    m_info.timeoutMs = 5000;
+    Answer silent("");
+    silent.close = false;
+    m_server.answer(QStringLiteral("/silent.html"), silent);
+    const std::function<void(QWidget*)> closings[] = {
+        [](QWidget* w) {
+            auto* cancel = w->findChild<QPushButton*>(QStringLiteral("btnCancel"));
+            ASSERT_NE(cancel, nullptr);
+            cancel->click();
+        },
+        [](QWidget* w) { QTest::keyClick(w, Qt::Key_Escape); },
+        [](QWidget* w) { w->close(); },
+    };
+    for (const auto& closing : closings) {
+        ASSERT_TRUE(m_info.setHomeURL(m_server.url(QStringLiteral("/silent.html"))));
+        whenModal(QStringLiteral("frmWait"), closing);
+        QElapsedTimer clock;
+        clock.start();
+        EXPECT_FALSE(m_info.GetInformation());
+        EXPECT_LT(clock.elapsed(), 1500);
+        EXPECT_TRUE(m_info.cancelled());
+    }
+    m_server.answer(QStringLiteral("/silent.html"),
+                    {TestServer::ok(infoPage(QStringLiteral("1.0.02")))});
+    EXPECT_TRUE(m_info.GetInformation());
+    EXPECT_FALSE(m_info.cancelled());
+    EXPECT_TRUE(takeMessages().isEmpty());
+}
+
 TEST_F(Updates, RedirectsStopAfterFive)
 {
     // By "Location": five hops are followed, a sixth is one too many.
@@ -345,6 +406,27 @@ TEST_F(Updates, ProgressAtHalfAndACancelledSlowDownloadLeavesNothing)
     EXPECT_TRUE(files().isEmpty());
     EXPECT_TRUE(m_events.isEmpty());
     // The user cancelled and knows it: only the question was asked.
+    EXPECT_EQ(takeMessages(), QStringList{kAvailable + QStringLiteral("Download the update?")});
+}
+
+TEST_F(Updates, EscapeOnTheProgressWindowStopsTheDownload)
+{
+    const QByteArray half(1000, 'a');
+    m_server.answer(QStringLiteral("/setup.bin"),
+                    {"HTTP/1.0 200 OK\r\nContent-Length: 2000\r\n\r\n" + half, half, 3000});
+    m_server.answer(QStringLiteral("/info.html"),
+                    {TestServer::ok(infoPage(QStringLiteral("1.0.03"),
+                                             m_server.url(QStringLiteral("/setup.bin")),
+                                             signatureOf(half + half)))});
+    ASSERT_TRUE(m_info.setHomeURL(m_server.url(QStringLiteral("/info.html"))));
+    m_answers = {QMessageBox::Yes};
+    whenModal(QStringLiteral("frmProgress"),
+              [](QWidget* progress) { QTest::keyClick(progress, Qt::Key_Escape); });
+    QElapsedTimer clock;
+    clock.start();
+    EXPECT_FALSE(m_info.RetrieveUpdate());
+    EXPECT_LT(clock.elapsed(), 2500);
+    EXPECT_TRUE(files().isEmpty());
     EXPECT_EQ(takeMessages(), QStringList{kAvailable + QStringLiteral("Download the update?")});
 }
 
@@ -553,6 +635,23 @@ TEST_F(Center, AFailingCheckRunsOnlyOnTheFirstActivation)
                            QStringLiteral("Get Info failed due to:\r\nNot Found")}));
     EXPECT_EQ(text(center, "lblVersion"), QStringLiteral("Status Unknown"));
     EXPECT_FALSE(retrieveShown(center));
+}
+
+TEST_F(Center, ClosingTheCenterEndsItsCheck)
+{
+    m_info.timeoutMs = 5000;
+    Answer silent("");
+    silent.close = false;
+    m_server.answer(QStringLiteral("/silent.html"), silent);
+    ASSERT_TRUE(m_info.setHomeURL(m_server.url(QStringLiteral("/silent.html"))));
+    TfrmUpdate center(m_info);
+    whenModal(QStringLiteral("frmWait"), [&](QWidget*) { center.close(); });
+    QElapsedTimer clock;
+    clock.start();
+    center.exec();
+    EXPECT_LT(clock.elapsed(), 1500);
+    EXPECT_TRUE(m_info.cancelled());
+    EXPECT_TRUE(takeMessages().isEmpty());
 }
 
 TEST_F(Center, RetrieveUpdateDownloadsFromTheWindow)
