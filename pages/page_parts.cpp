@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace qn::pages {
 
@@ -58,11 +59,10 @@ int captionDistance(const QRect& label, const QRect& field)
     return -1;
 }
 
-QString plainCaption(const QLabel* label)
+// A label's text as shown: an ampersand marks a mnemonic only in a label with a buddy.
+QString shownCaption(const QLabel* label)
 {
-    QString text = label->text();
-    text.remove(QLatin1Char('&'));
-    return text.simplified();
+    return label->buddy() ? pages::plainCaption(label->text()) : label->text().simplified();
 }
 
 // The nearest captions above in the same column and to the left in the same row, at any
@@ -75,7 +75,7 @@ QString tableCaption(const QWidget* field)
     for (const QLabel* label :
          field->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
         const QRect l = label->geometry();
-        if (plainCaption(label).isEmpty())
+        if (shownCaption(label).isEmpty())
             continue;
         if (l.left() < f.right() && l.right() > f.left() && l.bottom() <= f.top()
             && (!column || l.bottom() > column->geometry().bottom()))
@@ -86,13 +86,21 @@ QString tableCaption(const QWidget* field)
     }
     QStringList parts;
     if (column)
-        parts.append(plainCaption(column));
+        parts.append(shownCaption(column));
     if (row)
-        parts.append(plainCaption(row));
+        parts.append(shownCaption(row));
     return parts.join(QStringLiteral(", "));
 }
 
 } // namespace
+
+QString plainCaption(QString text)
+{
+    // A single ampersand marks the mnemonic; "&&" shows one.
+    static const QRegularExpression mnemonic(QStringLiteral("&(.)"));
+    text.replace(mnemonic, QStringLiteral("\\1"));
+    return text.simplified();
+}
 
 void nameFieldsByTheirLabels(QWidget* page)
 {
@@ -107,7 +115,7 @@ void nameFieldsByTheirLabels(QWidget* page)
         int bestDistance = 0;
         for (QLabel* label : field->parentWidget()->findChildren<QLabel*>(
                  Qt::FindDirectChildrenOnly)) {
-            if (plainCaption(label).isEmpty())
+            if (shownCaption(label).isEmpty())
                 continue;
             const int d = captionDistance(label->geometry(), field->geometry());
             if (d >= 0 && (!best || d < bestDistance)) {
@@ -122,10 +130,11 @@ void nameFieldsByTheirLabels(QWidget* page)
                 field->setAccessibleName(name);
             continue;
         }
-        if (!best->buddy())
+        // A buddy would turn the ampersand of "Principal & Interest" into a mnemonic.
+        if (!best->buddy() && !best->text().contains(QLatin1Char('&')))
             best->setBuddy(field);
         else
-            field->setAccessibleName(plainCaption(best));
+            field->setAccessibleName(shownCaption(best));
     }
 }
 

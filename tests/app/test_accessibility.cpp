@@ -89,4 +89,20 @@ TEST_F(Accessibility, FieldsAreNamedByTheirCaptions)
             << name;
 }
 
+// A label names its field without becoming its buddy when its text holds an ampersand: as a
+// buddy it would show "Principal & Interest" as a mnemonic, "Principal _Interest".
+TEST_F(Accessibility, AnAmpersandInACaptionIsShownAndSpoken)
+{
+    m_window->gotoChosenCalculator(QStringLiteral("ECC"));
+    QWidget* page = m_window->page(QStringLiteral("ECC"));
+    for (QLabel* label : page->findChildren<QLabel*>()) {
+        if (label->text().contains(u'&')) {
+            EXPECT_EQ(label->buddy(), nullptr) << label->text().toStdString();
+        }
+    }
+    EXPECT_EQ(accessibleName(page->findChild<QWidget*>(QStringLiteral("edtEccCPandI"))),
+              QStringLiteral("Principal & Interest"));
+    takeMessages();
+}
+
 } // namespace
