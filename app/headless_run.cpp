@@ -5,6 +5,7 @@
 #include "pages/calculator_page.h"
 #include "pages/failure_handler.h"
 #include "pages/num_edit.h"
+#include "pages/page_description.h"
 #include "pages/page_snapshot.h"
 #include "pages/registry.h"
 #include "reports/forms.h"
@@ -17,6 +18,7 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QElapsedTimer>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -43,6 +45,7 @@ struct Request {
     QString page;
     std::vector<Action> actions;
     bool fields = false;
+    bool describe = false;  // the page's (or every page's) declaration instead of a run
     QString pdf;  // the page's report is written there
     QString csv;  // the page's table is exported there
 };
@@ -124,9 +127,17 @@ Request parseArguments(const QStringList& args)
                 throw UsageError(QStringLiteral("--pdf needs a file name"));
         } else if (option == QStringLiteral("--fields") && !inlineValue) {
             request.fields = true;
+        } else if (option == QStringLiteral("--describe") && !inlineValue) {
+            request.describe = true;
         } else {
             throw UsageError(QStringLiteral("unknown option '") + args[i] + QStringLiteral("'"));
         }
+    }
+    if (request.describe) {
+        if (!request.actions.empty() || request.fields || !request.pdf.isEmpty()
+            || !request.csv.isEmpty())
+            throw UsageError(QStringLiteral("--describe takes only --page and --settings"));
+        return request;
     }
     if (request.page.isEmpty())
         throw UsageError(QStringLiteral("--page needs a page name"));
@@ -258,6 +269,45 @@ void typeInto(QLineEdit* field, const QString& text)
     settle();
 }
 
+// Prints {"pages": [...]}: each page's declaration (see describePage), entered as the menu
+// enters it.
+int describePages(const Request& request)
+{
+    bool messageShown = false;
+    const auto previous = toolkit::setMessageInterceptor([&](const toolkit::MessageRequest& m) {
+        messageShown = true;
+        printLine(stderr, QStringLiteral("message: ") + m.text);
+        return QMessageBox::Ok;
+    });
+    HeadlessHost host(request.settingsPath.isEmpty() ? DefaultSettingsPath()
+                                                     : request.settingsPath);
+    host.m_settings = LoadSettings(host.m_settingsPath, [](const QString& message) {
+        toolkit::showMessage(nullptr, message);
+    });
+    toolkit::setFailureHandler([&](std::exception_ptr) {
+        messageShown = true;
+        printLine(stderr, QStringLiteral("message: entering the page failed"));
+    });
+    QJsonArray pages;
+    for (const pages::PageInfo& info : pages::pageRegistry()) {
+        if (!info.factory || (!request.page.isEmpty() && info.name != request.page))
+            continue;
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        pages::CalculatorPage* page = pages::createPage(info, host, &window);
+        layout->addWidget(page);
+        window.show();
+        toolkit::runGuarded([page] { page->enter(); });
+        settle();
+        pages.append(pages::describePage(info, page));
+    }
+    toolkit::setFailureHandler({});
+    toolkit::setMessageInterceptor(previous);
+    const QJsonDocument document(QJsonObject{{QStringLiteral("pages"), pages}});
+    printLine(stdout, QString::fromUtf8(document.toJson(QJsonDocument::Indented)).trimmed());
+    return messageShown ? 1 : 0;
+}
+
 } // namespace
 
 bool isHeadlessRun(int argc, char** argv)
@@ -265,7 +315,8 @@ bool isHeadlessRun(int argc, char** argv)
     // Any option of a page run makes it one, so a run missing --page gets a usage error
     // rather than a window.
     for (int i = 1; i < argc; ++i) {
-        for (const char* option : {"--page", "--set", "--click", "--choose", "--fields", "--pdf", "--csv"}) {
+        for (const char* option : {"--page", "--set", "--click", "--choose", "--fields", "--pdf",
+                                   "--csv", "--describe"}) {
             const std::size_t n = std::strlen(option);
             if (std::strncmp(argv[i], option, n) == 0 && (argv[i][n] == 0 || argv[i][n] == '='))
                 return true;
@@ -280,6 +331,8 @@ int runHeadless(const QStringList& args)
     const pages::PageInfo* info = nullptr;
     try {
         request = parseArguments(args);
+        if (request.describe && request.page.isEmpty())
+            return describePages(request);
         info = pages::findPage(request.page);
         if (!info || !info->factory)
             throw UsageError(QStringLiteral("unknown page '") + request.page
@@ -291,6 +344,8 @@ int runHeadless(const QStringList& args)
         printLine(stderr, QStringLiteral("usage error: ") + error.reason());
         return 2;
     }
+    if (request.describe)
+        return describePages(request);
 
     bool messageShown = false;
     const auto previous = toolkit::setMessageInterceptor([&](const toolkit::MessageRequest& m) {

@@ -263,6 +263,7 @@ void TfrmMain::buildMenuPage(QWidget* page)
     left->addWidget(title);
     auto* text = new QTextEdit(page);
     text->setObjectName(QStringLiteral("memMenu"));
+    text->setAccessibleName(QStringLiteral("Introduction"));
     text->setReadOnly(true);
     text->setFrameShape(QFrame::NoFrame);
     text->setPlainText(QStringLiteral(

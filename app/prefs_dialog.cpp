@@ -106,6 +106,8 @@ TfrmPrefs::TfrmPrefs(QString settingsPath, SettingsValues& values, QWidget* pare
     buildEscrowsTab(tabs[2]);
     for (std::size_t i = 1; i < m_bindings.size(); ++i)
         setTabOrder(m_bindings[i - 1].field, m_bindings[i].field);
+    for (const Binding& b : m_bindings)
+        b.field->setAccessibleName(b.caption);  // else a group box's title names them all
 
     QPushButton* restore = pages::makeButton(this, "btnRestore", QStringLiteral(" Restore &Defaults"),
                                              QStringLiteral(" Click to restore defaults"),

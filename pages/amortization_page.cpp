@@ -227,8 +227,11 @@ void AmortizationPage::buildExtraPanel()
     m_edtExtraAmount = named(new QLineEdit(QStringLiteral("0.00"), p), "edtExtraAmount",
                              QRect(342, 20, 80, 20));
     // The goal: the level extra on every payment that clears the loan by a payment number.
-    named(new QLabel(QStringLiteral("Pay off by #"), p), "lblPayoffBy", QRect(292, 42, 52, 18));
+    QLabel* payoffBy = named(new QLabel(QStringLiteral("Pay off by #"), p), "lblPayoffBy",
+                             QRect(292, 42, 52, 18));
     m_edtPayoffBy = named(new QLineEdit(p), "edtPayoffBy", QRect(342, 40, 38, 20));
+    // Its label reaches into it, too close for naming by position.
+    m_edtPayoffBy->setAccessibleName(payoffBy->text());
     m_btnPayoffBy = named(new QPushButton(QStringLiteral("Find"), p), "btnPayoffBy",
                           QRect(382, 39, 42, 22));
     toolkit::setHint(m_btnPayoffBy,

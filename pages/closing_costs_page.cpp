@@ -240,6 +240,9 @@ void ClosingCostsPage::buildControls()
              m_edtEccCMonthlyPayment, m_edtEccCClosingCosts, m_edtEccCEscrows,
              m_edtEccCHousingRatio, m_edtEccCDebtRatio, m_edtEccCCashRequiredToClose})
         makeResult(field);
+    // The buttons beside these two name them; no label does.
+    m_edtEccCClosingCosts->setAccessibleName(m_btnCalcClosing->text());
+    m_edtEccCEscrows->setAccessibleName(m_btnCalcEscrows->text());
 
     const QIcon key = keyIcon();
     const QIcon padlock = padlockIcon();
@@ -343,6 +346,10 @@ void ClosingCostsPage::buildEscrowPanel()
         *line.count = number(p, line.countName, 0, QRect(124, y, 40, kRowHeight));
         QLabel* label = caption(p, QLatin1String(line.caption), QRect(170, y - 6, 108, 34));
         label->setWordWrap(true);
+        // "Real Estate Taxes / Months" names the amount and, with its unit, the count.
+        (*line.amount)->setAccessibleName(label->text().section(QStringLiteral(" / "), 0, 0));
+        (*line.count)->setAccessibleName(label->text().replace(QStringLiteral(" / "),
+                                                               QStringLiteral(", ")));
         makeResult(*line.amount);
         y += 42;
     }

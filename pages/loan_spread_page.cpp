@@ -167,6 +167,14 @@ LoanSpreadPage::LoanSpreadPage(PageHost& host, QWidget* parent) : CalculatorPage
     connectGuarded(copy, &QShortcut::activated, this, [this] {
         QApplication::clipboard()->setText(toolkit::TableAsTsv(*m_model, {}, false));
     });
+    // The layouts move the fields from row to row under the row captions; each field keeps
+    // its own caption ("PMT:") as its name, whichever row it is in.
+    for (const SpreadKind k : {SpreadKind::Payment, SpreadKind::LoanAmount, SpreadKind::Rate,
+                               SpreadKind::Term}) {
+        const calc::SpreadLayout& layout = calc::LayoutOf(k);
+        for (std::size_t i = 0; i < layout.rows.size(); ++i)
+            fieldOf(layout.rows[i])->setAccessibleName(QLatin1String(layout.rowCaptions[i]));
+    }
     applyLayout();
     CleanGrid();
 }

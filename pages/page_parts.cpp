@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 
 namespace qn::pages {
 
@@ -58,19 +59,10 @@ int captionDistance(const QRect& label, const QRect& field)
     return -1;
 }
 
-// The caption as shown: a label with a buddy takes "&x" as a mnemonic and "&&" as "&".
-QString plainCaption(const QLabel* label)
+// A label's text as shown: an ampersand marks a mnemonic only in a label with a buddy.
+QString shownCaption(const QLabel* label)
 {
-    const QString text = label->text();
-    if (!label->buddy())
-        return text.simplified();
-    QString shown;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i] == QLatin1Char('&') && i + 1 < text.size())
-            ++i;
-        shown.append(text[i]);
-    }
-    return shown.simplified();
+    return label->buddy() ? pages::plainCaption(label->text()) : label->text().simplified();
 }
 
 // The nearest captions above in the same column and to the left in the same row, at any
@@ -83,7 +75,7 @@ QString tableCaption(const QWidget* field)
     for (const QLabel* label :
          field->parentWidget()->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
         const QRect l = label->geometry();
-        if (plainCaption(label).isEmpty())
+        if (shownCaption(label).isEmpty())
             continue;
         if (l.left() < f.right() && l.right() > f.left() && l.bottom() <= f.top()
             && (!column || l.bottom() > column->geometry().bottom()))
@@ -94,13 +86,21 @@ QString tableCaption(const QWidget* field)
     }
     QStringList parts;
     if (column)
-        parts.append(plainCaption(column));
+        parts.append(shownCaption(column));
     if (row)
-        parts.append(plainCaption(row));
+        parts.append(shownCaption(row));
     return parts.join(QStringLiteral(", "));
 }
 
 } // namespace
+
+QString plainCaption(QString text)
+{
+    // A single ampersand marks the mnemonic; "&&" shows one.
+    static const QRegularExpression mnemonic(QStringLiteral("&(.)"));
+    text.replace(mnemonic, QStringLiteral("\\1"));
+    return text.simplified();
+}
 
 void nameFieldsByTheirLabels(QWidget* page)
 {
@@ -115,7 +115,7 @@ void nameFieldsByTheirLabels(QWidget* page)
         int bestDistance = 0;
         for (QLabel* label : field->parentWidget()->findChildren<QLabel*>(
                  Qt::FindDirectChildrenOnly)) {
-            if (plainCaption(label).isEmpty())
+            if (shownCaption(label).isEmpty())
                 continue;
             const int d = captionDistance(label->geometry(), field->geometry());
             if (d >= 0 && (!best || d < bestDistance)) {
@@ -136,7 +136,7 @@ void nameFieldsByTheirLabels(QWidget* page)
             best->setText(best->text().replace(QLatin1Char('&'), QStringLiteral("&&")));
             best->setBuddy(field);
         } else
-            field->setAccessibleName(plainCaption(best));
+            field->setAccessibleName(shownCaption(best));
     }
 }
 

@@ -31,6 +31,9 @@ namespace qn::pages {
 // already names another field, gives the field its accessible name).
 void nameFieldsByTheirLabels(QWidget* page);
 
+// A caption as a screen reader speaks it: without its mnemonic marks, blanks run together.
+QString plainCaption(QString text);
+
 } // namespace qn::pages
 
 namespace qn::toolkit {

@@ -54,9 +54,12 @@ void QuickCalculatorPage::buildControls()
     m_edtN->setObjectName(QStringLiteral("EdtN"));
     m_edtN->setDecimals(0);
     QLineEdit* fields[] = {m_edtLA, m_edtIR, m_edtPMT, m_edtN};
+    // Each field is named by the choice button above it, not by the instruction above them all.
+    const QPushButton* captions[] = {m_btnCalcLA, m_btnCalcIR, m_btnCalcPMT, m_btnCalcN};
     for (int i = 0; i < 4; ++i) {
         fields[i]->setFixedWidth(125);
         fields[i]->setGeometry(24 + 137 * i, 132, 125, 24);
+        fields[i]->setAccessibleName(plainCaption(captions[i]->text()));
     }
     for (TNumEdit* money : {m_edtLA, m_edtPMT}) {
         money->setNumericType(TNumEdit::ntCurrency);

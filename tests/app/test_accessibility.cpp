@@ -89,4 +89,14 @@ TEST_F(Accessibility, FieldsAreNamedByTheirCaptions)
             << name;
 }
 
+// A caption's ampersand is spoken as one: "Principal & Interest", not a mnemonic.
+TEST_F(Accessibility, AnAmpersandInACaptionIsSpoken)
+{
+    m_window->gotoChosenCalculator(QStringLiteral("ECC"));
+    QWidget* page = m_window->page(QStringLiteral("ECC"));
+    EXPECT_EQ(accessibleName(page->findChild<QWidget*>(QStringLiteral("edtEccCPandI"))),
+              QStringLiteral("Principal & Interest"));
+    takeMessages();
+}
+
 } // namespace

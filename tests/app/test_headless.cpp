@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace {
 
 struct RunResult {
@@ -161,6 +163,8 @@ TEST_F(HeadlessRun, UsageErrorsComputeNothing)
          QStringLiteral("btnCalcEscrows"), QStringLiteral("--click"),
          QStringLiteral("btnCalcClosing")},
         {QStringLiteral("--page"), QStringLiteral("BW"), QStringLiteral("--set")},
+        {QStringLiteral("--describe"), QStringLiteral("--page"), QStringLiteral("BW"),
+         QStringLiteral("--set"), QStringLiteral("edtMortgageAmount=1")},
     };
     for (const QStringList& args : cases) {
         SCOPED_TRACE(args.join(u' ').toStdString());
@@ -172,6 +176,42 @@ TEST_F(HeadlessRun, UsageErrorsComputeNothing)
         EXPECT_TRUE(r.errors.startsWith(QStringLiteral("usage error: ")));
         EXPECT_EQ(r.errors.count(u'\n'), 1) << r.errors.toStdString();
         EXPECT_FALSE(QFile::exists(m_dir.filePath(QStringLiteral("QNRY.INI"))));
+    }
+}
+
+// What the accessibility walk checks the running program against.
+TEST_F(HeadlessRun, DescribeDeclaresEveryPagesFieldsAndTabOrder)
+{
+    const RunResult r = run({QStringLiteral("--describe")});
+    EXPECT_EQ(r.status, 0) << r.errors.toStdString();
+    const QJsonArray pages = r.json.value(QStringLiteral("pages")).toArray();
+    ASSERT_EQ(pages.size(), 8);
+    const QJsonObject qc = pages.at(0).toObject();
+    EXPECT_EQ(qc.value(QStringLiteral("page")).toString(), QStringLiteral("QC"));
+    EXPECT_EQ(qc.value(QStringLiteral("menuItem")).toString(), QStringLiteral("Quick Calculator"));
+    const QStringList order = {QStringLiteral("btnCalcLA"), QStringLiteral("btnCalcIR"),
+                               QStringLiteral("btnCalcPMT"), QStringLiteral("btnCalcN"),
+                               QStringLiteral("edtLA"), QStringLiteral("EdtIR"),
+                               QStringLiteral("edtPMT"), QStringLiteral("EdtN"),
+                               QStringLiteral("BtnCalcQuickCalc")};
+    EXPECT_EQ(qc.value(QStringLiteral("tabOrder")).toVariant().toStringList(), order);
+    // Each entry field is named by the choice button above it.
+    const std::map<QString, std::pair<QString, QString>> expected = {
+        {QStringLiteral("edtLA"), {QStringLiteral("Loan Amount"), QStringLiteral("input")}},
+        {QStringLiteral("EdtIR"), {QStringLiteral("Interest Rate"), QStringLiteral("input")}},
+        {QStringLiteral("edtPMT"), {QStringLiteral("Payment Amount"), QStringLiteral("input")}},
+        {QStringLiteral("EdtN"), {QStringLiteral("Number Payments"), QStringLiteral("input")}},
+        {QStringLiteral("btnCalcIR"), {QStringLiteral("Interest Rate"), QStringLiteral("button")}},
+    };
+    for (const QJsonValue& value : qc.value(QStringLiteral("fields")).toArray()) {
+        const QJsonObject field = value.toObject();
+        const QString name = field.value(QStringLiteral("objectName")).toString();
+        EXPECT_FALSE(field.value(QStringLiteral("path")).toArray().isEmpty())
+            << name.toStdString();
+        if (const auto it = expected.find(name); it != expected.end()) {
+            EXPECT_EQ(field.value(QStringLiteral("caption")).toString(), it->second.first);
+            EXPECT_EQ(field.value(QStringLiteral("kind")).toString(), it->second.second);
+        }
     }
 }
 
