@@ -1,9 +1,7 @@
 #include "calculators/field_checks.h"
 
 #include "core/errors.h"
-#include "core/numtext.h"
-
-#include <cmath>
+#include "core/limits.h"
 
 namespace qn::calc {
 
@@ -14,16 +12,7 @@ void RefuseInput(const std::string& message)
 
 int RequireWhole(double value, double max, const std::string& caption)
 {
-    // Written so that NaN fails too.
-    if (!(value >= 0 && value <= max && value == std::trunc(value)))
-        RefuseInput(caption + " must be a whole number from 0 to " + FloatToStrG(max) + ".");
-    return static_cast<int>(value);
-}
-
-void RequireNotNegative(double value, const std::string& caption)
-{
-    if (!(value >= 0))
-        RefuseInput(caption + " cannot be negative.");
+    return CheckWhole(value, 0, static_cast<int>(max), caption);
 }
 
 } // namespace qn::calc

@@ -2,7 +2,9 @@
 #include "toolkit/message_box.h"
 #include "toolkit/money.h"
 
+#include <QApplication>
 #include <QPushButton>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -51,4 +53,24 @@ TEST(MessageSeam, InterceptorAnswersInsteadOfModalBox)
     EXPECT_EQ(showMessage(nullptr, QStringLiteral("Hello")), QMessageBox::Ok);
     EXPECT_EQ(text, QStringLiteral("Hello"));
     setMessageInterceptor(previous);
+}
+
+// The box shows the generic arithmetic message as its two paragraphs: a "\n\r" is where the
+// box wraps by itself, two of them part the paragraphs.
+TEST(MessageSeam, TheBoxShowsParagraphs)
+{
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                shown = box->text();
+                box->accept();
+            }
+    });
+    showMessage(nullptr, QStringLiteral("Valid results cannot be calculated using\n\rthe "
+                                        "variables you have entered.\n\r\n\rPlease try again "
+                                        "with reasonable values."));
+    EXPECT_EQ(shown, QStringLiteral("Valid results cannot be calculated using the variables "
+                                    "you have entered.\n\nPlease try again with reasonable "
+                                    "values."));
 }
