@@ -1,5 +1,7 @@
 #include "pages/registry.h"
 
+#include "toolkit/keyboard.h"
+
 #include "pages/page_parts.h"
 
 #include "pages/amortization_page.h"
@@ -108,6 +110,7 @@ CalculatorPage* createPage(const PageInfo& info, PageHost& host, QWidget* parent
     page->setObjectName(info.name);
     page->setProperty("helpContext", info.helpContext);
     nameFieldsByTheirLabels(page);
+    toolkit::pressButtonsWithEnter(page);
     return page;
 }
 
