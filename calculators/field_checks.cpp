@@ -15,4 +15,9 @@ int RequireWhole(double value, double max, const std::string& caption)
     return CheckWhole(value, 0, static_cast<int>(max), caption);
 }
 
+void RequireNotNegative(double value, const std::string& caption)
+{
+    CheckNotNegative(value, caption);
+}
+
 } // namespace qn::calc

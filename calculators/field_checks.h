@@ -11,6 +11,9 @@ namespace qn::calc {
 // A count or term: whole, from 0 to `max`. Returns it as an int.
 int RequireWhole(double value, double max, const std::string& caption);
 
+// An amount that may be 0 but not below.
+void RequireNotNegative(double value, const std::string& caption);
+
 // Throws the failure with `message`; for checks that need their own wording.
 [[noreturn]] void RefuseInput(const std::string& message);
 

@@ -25,10 +25,18 @@ int CheckYears(double value, const std::string& caption, int least)
     return CheckWhole(value, least, kMaxYears, caption);
 }
 
+double CheckNotNegative(double value, const std::string& caption)
+{
+    // Written so that NaN fails too.
+    if (!(value >= 0))
+        throw EInputError(caption + " cannot be negative.");
+    return value;
+}
+
 double CheckAmount(double value, const std::string& caption)
 {
     if (value < 0)
-        throw EInputError(caption + " cannot be negative.");
+        CheckNotNegative(value, caption);
     if (!(value <= kMaxAmount))
         throw EInputError(caption + " must be no larger than 999,999,999,999.99.");
     return value;

@@ -33,6 +33,9 @@ int CheckPaymentCount(double value, const std::string& caption, int least = 0);
 // A term in years: a whole number from `least` to kMaxYears.
 int CheckYears(double value, const std::string& caption, int least = 0);
 
+// Any figure that may be 0 but not below.
+double CheckNotNegative(double value, const std::string& caption);
+
 // A loan amount, payment, price, fee or income: from 0 to kMaxAmount.
 double CheckAmount(double value, const std::string& caption);
 
