@@ -258,9 +258,11 @@ void NumericField::focusSelected()
         select();
         return;
     }
-    // A message box has just closed; the window gets its focus back a moment later, and
-    // only then can the field that had it be left properly.
+    // A message box has just closed; the window gets its focus back a moment later (asked
+    // for here, as not every platform gives it by itself), and only then can the field that
+    // had it be left properly.
     new ActivationWatcher(window(), this, select);
+    window()->activateWindow();
 }
 
 bool NumericField::event(QEvent* event)

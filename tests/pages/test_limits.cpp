@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -174,6 +175,23 @@ TEST_F(Limits, ARefusedEntryGoesBackToWhatTheResultsStandOn)
         EXPECT_EQ(find<NumericField>(page, c.result)->text(), result);
         m_window->clickReset();
     }
+
+    // A real message box takes the activation from the window: the field gets the focus
+    // once the window is active again.
+    QWidget box;
+    const auto previous = qn::toolkit::setMessageInterceptor([&box](const auto&) {
+        box.show();
+        box.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&box));
+        box.hide();
+        return QMessageBox::Ok;
+    });
+    auto* days = find<NumericField>(QStringLiteral("ECC"), "edtIIDays");
+    find<QPushButton>(QStringLiteral("ECC"), "btnCalcEscrows")->click();
+    typeAndLeave(days, QStringLiteral("1530"));
+    EXPECT_TRUE(QTest::qWaitFor([days] { return days->hasFocus(); }));
+    EXPECT_EQ(days->selectedText(), QStringLiteral("15"));
+    qn::toolkit::setMessageInterceptor(previous);
 }
 
 // Figures that have no meaning, or that would only overflow, are refused naming the field and
