@@ -253,10 +253,14 @@ void settle()
 }
 
 // Types text as keystrokes into the field entered with Tab (which selects its text), then
-// leaves it.
+// leaves it. A field that has the focus already (a panel puts it there) is in the state Tab
+// would leave it in once its text is selected.
 void typeInto(QLineEdit* field, const QString& text)
 {
-    field->setFocus(Qt::TabFocusReason);
+    if (field->hasFocus())
+        field->selectAll();
+    else
+        field->setFocus(Qt::TabFocusReason);
     settle();
     for (const QChar c : text) {
         const int key = c.unicode() < 128 ? QChar(c).toUpper().unicode() : 0;

@@ -16,6 +16,7 @@
 #include "pages/registry.h"
 #include "toolkit/guarded.h"
 #include "toolkit/hints.h"
+#include "toolkit/keyboard.h"
 #include "toolkit/message_box.h"
 #include "toolkit/product.h"
 #include "toolkit/safe_file.h"
@@ -34,6 +35,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -137,6 +139,7 @@ TfrmMain::TfrmMain(const QString& settingsPath, QWidget* parent)
     buildMenus();
     buildToolBar(toolPanel);
     buildMenuPage(m_notebook->widget(0));
+    toolkit::pressButtonsWithEnter(this);
     EnableMnuCalcItems();
     setPrintingEnabled(false);
 
@@ -329,6 +332,7 @@ void TfrmMain::gotoChosenCalculator(const QString& target)
         m_btnMenu->setEnabled(false);
         m_notebook->setCurrentIndex(0);
         CloseCalculators();
+        giveMnemonicsTo(nullptr);
         return;
     }
     const pages::PageInfo* info = pages::findPage(target);
@@ -355,10 +359,32 @@ void TfrmMain::gotoChosenCalculator(const QString& target)
         m_btnMenu->setEnabled(row.menu == Button::Enabled);
     m_notebook->setCurrentIndex(index);
     m_hints->clear();  // a hint of the page left behind says nothing about this one
+    giveMnemonicsTo(calc);
     m_mnuFileExport->setEnabled(calc->canExport());
     if (target == QStringLiteral("QC"))
         m_notebook->setFocus();
     calc->enter();
+}
+
+void TfrmMain::giveMnemonicsTo(QWidget* page)
+{
+    // The page's own keys win: a menu title that shares one moves its mnemonic to another
+    // letter while the page is shown, and gets it back on the menu page.
+    QSet<QChar> taken;
+    if (page)
+        for (const toolkit::Mnemonic& m : toolkit::mnemonicsIn(page, false))
+            taken.insert(m.key);
+    for (QAction* menu : menuBar()->actions()) {
+        if (!m_menuTitles.contains(menu))
+            m_menuTitles.insert(menu, menu->text());
+        const QString title = m_menuTitles.value(menu);
+        const QChar key = toolkit::mnemonicKey(title);
+        const QString shown =
+            !key.isNull() && taken.contains(key) ? toolkit::withFreeMnemonic(title, taken) : title;
+        menu->setText(shown);
+        if (const QChar given = toolkit::mnemonicKey(shown); !given.isNull())
+            taken.insert(given);
+    }
 }
 
 void TfrmMain::gotoPage(const QString& name)

@@ -114,6 +114,7 @@ private:
     void buildMenus();
     void addCalculatorItems(QMenu* menu, const QString& prefix);
     void setCalcItemsEnabled(const QString& name, bool on);
+    void giveMnemonicsTo(QWidget* page);
     CalculatorPage* currentPage() const;
     void setUpUpdates();
     bool FormCloseQuery();
@@ -138,6 +139,7 @@ private:
     QMenu* m_popCalcs = nullptr;
     QHash<QString, CalculatorPage*> m_pages;
     QHash<QString, QList<QAction*>> m_calcItems;  // page name -> its three items
+    QHash<QAction*, QString> m_menuTitles;        // the menu bar's titles as built
 
     toolkit::HintDisplay* m_hints = nullptr;
     pages::FailureQueue* m_failures = nullptr;

@@ -14,8 +14,6 @@
 #include <QShowEvent>
 #include <QTabWidget>
 
-#include <cmath>
-
 namespace qn::app {
 
 using pages::NumericField;
@@ -116,7 +114,7 @@ TfrmPrefs::TfrmPrefs(QString settingsPath, SettingsValues& values, QWidget* pare
                                             QStringLiteral(" Click to cancel"),
                                             QRect(162, 272, 140, 25));
     QPushButton* save = pages::makeButton(
-        this, "btnSave", QStringLiteral(" Save and &Close"),
+        this, "btnSave", QStringLiteral(" &Save and Close"),
         QStringLiteral(" Click to save new values and close Preferences"),
         QRect(316, 272, 140, 25));
     using toolkit::connectGuarded;
@@ -295,12 +293,11 @@ bool TfrmPrefs::collect(SettingsValues& into)
         try {
             const double value = b.field->value();
             if (b.field == m_term) {
-                if (value != std::trunc(value))
-                    throw EInputError(b.caption.toStdString() + " must be a whole number.");
                 into.Term = CheckPaymentCount(value, b.caption.toStdString());
             } else {
-                if (b.caption == QStringLiteral("Loan Amount")
-                    || b.caption == QStringLiteral("Monthly Payment"))
+                // Every amount of money: loan, payment, fees, taxes; none may be negative.
+                const auto* money = qobject_cast<const TNumEdit*>(b.field);
+                if (money && money->numericType() == TNumEdit::ntCurrency)
                     CheckAmount(value, b.caption.toStdString());
                 into.*b.real = value;
             }

@@ -5,20 +5,19 @@
 #include "core/errors.h"
 #include "core/rounding.h"
 #include "core/finance.h"
+#include "core/limits.h"
 
 #include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <string>
+#include <utility>
 
 namespace qn::calc {
 
 namespace {
 
-constexpr double kMaxYears = 100;
-constexpr double kMaxCount = 1200;
-// The largest amount the money fields take and show unclipped.
-constexpr double kMaxAmount = 999999999999.99;
+constexpr double kMaxCount = kMaxPayments;
 
 // The percent field keeps three decimals, halves away from zero.
 double toPercentField(double percent)
@@ -41,26 +40,38 @@ Counts wholeCounts(const EccEscrowCounts& c)
             RequireWhole(c.pmiReserveMonths, kMaxCount, "PMI / Months")};
 }
 
-void RequireAmount(double value, const std::string& caption)
-{
-    RequireNotNegative(value, caption);
-    if (value > kMaxAmount)
-        RefuseInput(caption + " cannot be larger than 999,999,999,999.99.");
-}
-
 void checkInputs(const EccInputs& in, const EccLocks& locks)
 {
     if (!locks.purchasePrice && !locks.loanAmount)
         throw std::logic_error("purchase price and loan amount are both unlocked");
-    RequireWhole(in.termYears, kMaxYears, "Term (Years)");
+    CheckYears(in.termYears, "Term (Years)");
     if (locks.downPayment && !(in.downPaymentPercent >= 0 && in.downPaymentPercent < 100))
         RefuseInput("Down Payment Percent must be at least 0 and less than 100.");
     if (!locks.purchasePrice)
-        RequireAmount(in.purchasePrice, "Purchase Price");
+        CheckAmount(in.purchasePrice, "Purchase Price");
     if (!locks.downPayment)
-        RequireAmount(in.downPayment, "Down Payment Amount");
+        CheckAmount(in.downPayment, "Down Payment Amount");
     if (!locks.loanAmount)
-        RequireAmount(in.loanAmount, "Loan Amount");
+        CheckAmount(in.loanAmount, "Loan Amount");
+    CheckAmount(in.income, "Monthly Income");
+    CheckAmount(in.debt, "Monthly Debt");
+    CheckAmount(in.tax, "Real Estate Taxes (Annual Estimate)");
+    CheckAmount(in.insurance, "Homeowner's Insurance (Annual Estimate)");
+    CheckAmount(in.associationFee, "Association Fee (Monthly Estimate)");
+    const EccFees& f = in.fees;
+    const std::pair<double, const char*> fees[] = {
+        {f.appraisalFee, "Appraisal Fee"},
+        {f.creditReport, "Credit Report"},
+        {f.taxServiceFee, "Tax-related Service Fee"},
+        {f.lendersInspectionFee, "Lender's Inspection Fee"},
+        {f.titleInsurance, "Title Insurance"},
+        {f.titleSearch, "Title Search"},
+        {f.escrowClosingFee, "Escrow Closing Fee"},
+        {f.recordingFee, "Recording Fee"},
+        {f.otherFees, "Other Fees"},
+        {f.sellerPaid, "Seller Paid Costs"}};
+    for (const auto& [fee, caption] : fees)
+        CheckAmount(fee, caption);
     // With the loan computed from them, a down payment above the price would be a negative
     // loan.
     if (!locks.downPayment && locks.loanAmount && in.downPayment > in.purchasePrice)

@@ -37,6 +37,11 @@ int PayoffMonth(const TMortgage& loan)
     return loan.NumPayments;
 }
 
+int PayoffMonthWithoutExtras(const TMortgage& loan)
+{
+    return PayoffMonth(withoutExtras(loan));
+}
+
 ExtraSummary SummarizeExtras(const TMortgage& withExtras)
 {
     ExtraSummary s;

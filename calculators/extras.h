@@ -17,6 +17,9 @@ struct ExtraSummary {
 // none is (a loan whose payment rounds to nothing never clears).
 int PayoffMonth(const TMortgage& loan);
 
+// PayoffMonth of the same loan without its extra payments.
+int PayoffMonthWithoutExtras(const TMortgage& loan);
+
 ExtraSummary SummarizeExtras(const TMortgage& withExtras);
 
 // "Extra payments save $X of interest and repay the loan N payments sooner (month M)".

@@ -1,9 +1,7 @@
 #include "calculators/field_checks.h"
 
 #include "core/errors.h"
-#include "core/numtext.h"
-
-#include <cmath>
+#include "core/limits.h"
 
 namespace qn::calc {
 
@@ -14,22 +12,17 @@ void RefuseInput(const std::string& message)
 
 int RequireWhole(double value, double max, const std::string& caption)
 {
-    return RequireWholeBetween(value, 0, max, caption);
+    return CheckWhole(value, 0, static_cast<int>(max), caption);
 }
 
 int RequireWholeBetween(double value, double min, double max, const std::string& caption)
 {
-    // Written so that NaN fails too.
-    if (!(value >= min && value <= max && value == std::trunc(value)))
-        RefuseInput(caption + " must be a whole number from " + FloatToStrG(min) + " to " +
-                    FloatToStrG(max) + ".");
-    return static_cast<int>(value);
+    return CheckWhole(value, static_cast<int>(min), static_cast<int>(max), caption);
 }
 
 void RequireNotNegative(double value, const std::string& caption)
 {
-    if (!(value >= 0))
-        RefuseInput(caption + " cannot be negative.");
+    CheckNotNegative(value, caption);
 }
 
 } // namespace qn::calc

@@ -6,7 +6,7 @@ namespace qn::calc {
 
 // Checks of typed values that the arithmetic cannot use. Each failure throws
 // qn::EInputError whose what() is the complete message for the user, naming the field
-// by its caption.
+// by its caption. The limits and their wording are those of core/limits.
 
 // A count or term: whole, from 0 to `max`. Returns it as an int.
 int RequireWhole(double value, double max, const std::string& caption);

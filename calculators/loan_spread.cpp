@@ -1,8 +1,8 @@
 #include "calculators/loan_spread.h"
 
-#include "calculators/field_checks.h"
 #include "core/errors.h"
 #include "core/finance.h"
+#include "core/limits.h"
 #include "core/rounding.h"
 
 #include <charconv>
@@ -32,9 +32,6 @@ constexpr SpreadStep kPaymentSteps[] = {
     {"$75", 75, "$75"},    {"$100", 100, "$100"}, {"$125", 125, "$125"},
     {"$150", 150, "$150"}, {"$175", 175, "$175"}, {"$200", 200, "$200"},
 };
-
-// The largest count of monthly payments any page accepts.
-constexpr double kMaxMonths = 1200;
 
 // Appends the parts; GCC 12 warns falsely (-Wrestrict) on a literal + std::string.
 std::string concat(std::initializer_list<std::string_view> parts)
@@ -192,9 +189,7 @@ double takeStep(const SpreadInputs& in, StepGroup group, IncrementTexts& texts)
 
 int termOf(double term)
 {
-    if (!(term >= 0 && term <= kMaxMonths) || term != std::trunc(term))
-        RefuseInput("Months must be a whole number from 0 to 1200.");
-    return static_cast<int>(term);
+    return CheckPaymentCount(term, "Months");
 }
 
 // centre + k x step in extended precision, stored as a double.

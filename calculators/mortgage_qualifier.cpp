@@ -1,18 +1,13 @@
 #include "calculators/mortgage_qualifier.h"
 
-#include "calculators/field_checks.h"
 #include "core/finance.h"
+#include "core/limits.h"
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 namespace qn::calc {
-
-namespace {
-
-constexpr double kMaxYears = 100;
-
-} // namespace
 
 MqRatios MqRatiosToStore(const MqInputs& in)
 {
@@ -22,8 +17,22 @@ MqRatios MqRatiosToStore(const MqInputs& in)
 MqResults CalcMq(const MqInputs& in)
 {
     for (std::size_t row = 0; row < in.termYears.size(); ++row)
-        RequireWhole(in.termYears[row], kMaxYears,
-                     "Term in Years (row " + std::to_string(row + 1) + ")");
+        CheckYears(in.termYears[row], "Term in Years (row " + std::to_string(row + 1) + ")");
+    // Incomes and debts below 0 would only turn the ratios upside down.
+    const std::pair<double, const char*> amounts[] = {
+        {in.income1, "Monthly Income (Borrower)"},
+        {in.otherIncome1, "Other Monthly Income (Borrower)"},
+        {in.cards1, "Credit Card Minimums (Borrower)"},
+        {in.auto1, "Auto Loan Payment(s) (Borrower)"},
+        {in.notes1, "Student Loans, Other Notes (Borrower)"},
+        {in.income2, "Monthly Income (Co-Borrower)"},
+        {in.otherIncome2, "Other Monthly Income (Co-Borrower)"},
+        {in.cards2, "Credit Card Minimums (Co-Borrower)"},
+        {in.auto2, "Auto Loan Payment(s) (Co-Borrower)"},
+        {in.notes2, "Student Loans, Other Notes (Co-Borrower)"},
+        {in.downPayment, "Cash You have Available for Down Payment"}};
+    for (const auto& [amount, caption] : amounts)
+        CheckAmount(amount, caption);
 
     MqResults out;
     out.ratiosToStore = MqRatiosToStore(in);
@@ -53,7 +62,8 @@ MqResults CalcMq(const MqInputs& in)
 
 MqRateLadder MqRatesFollowingRate1(double rate1)
 {
-    return {rate1 - 0.25, rate1 - 0.5};
+    // A rate below 0 means nothing here.
+    return {std::max(0.0, rate1 - 0.25), std::max(0.0, rate1 - 0.5)};
 }
 
 } // namespace qn::calc

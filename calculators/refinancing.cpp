@@ -4,6 +4,7 @@
 #include "core/checked.h"
 #include "core/errors.h"
 #include "core/finance.h"
+#include "core/limits.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,19 +13,20 @@ namespace qn::calc {
 
 namespace {
 
-// A count of months from a field: whole, not negative, and no more than any loan may run.
-int monthsOf(double value, const char* caption)
+// A count of months from a field: whole, at least `least`, and no more than any loan may run.
+int monthsOf(double value, const char* caption, int least = 0)
 {
-    return RequireWhole(value, 1200, caption);
+    return CheckPaymentCount(value, caption, least);
 }
 
 } // namespace
 
 RefiResults CalcRefi(const RefiInputs& in)
 {
-    const int oldTerm = monthsOf(in.oldTerm, "Term in Months");
+    // A loan of no months has no payment to compare.
+    const int oldTerm = monthsOf(in.oldTerm, "Term in Months", 1);
     const int paymentsMade = monthsOf(in.oldPaymentsMade, "Payments Made");
-    const int newTerm = monthsOf(in.newTerm, "Term in Months");
+    const int newTerm = monthsOf(in.newTerm, "Term in Months", 1);
     const int sell = monthsOf(in.monthsUntilSell, "Months Until You Will Sell");
     if (paymentsMade > oldTerm)
         RefuseInput("Payments Made cannot be more than Term in Months.");

@@ -1,9 +1,9 @@
 #include "calculators/rent_vs_buy.h"
 
-#include "calculators/field_checks.h"
 #include "core/checked.h"
 #include "core/errors.h"
 #include "core/finance.h"
+#include "core/limits.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,21 +11,18 @@
 
 namespace qn::calc {
 
-namespace {
-
-int yearsOf(double value, const char* caption)
-{
-    if (!(value >= 1 && value <= 100) || value != std::trunc(value))
-        RefuseInput(std::string(caption) + " must be a whole number from 1 to 100.");
-    return static_cast<int>(value);
-}
-
-} // namespace
-
 RvbResults CalcRVB(const RvbInputs& in)
 {
-    const int years = yearsOf(in.years, "Years Before You Will Move");
-    const int loanYears = yearsOf(in.loanYears, "Term of Home Loan in Years");
+    const int years = CheckYears(in.years, "Years Before You Will Move", 1);
+    const int loanYears = CheckYears(in.loanYears, "Term of Home Loan in Years", 1);
+    // Shares of a value, and growth compounded year by year: far beyond 100 % they only
+    // overflow.
+    CheckPercent(in.rentIncrease, "Estimated Annual Rent Increase Percentage");
+    CheckPercent(in.estimatedReturn, "Estimated Annual Return if Invested (%)");
+    CheckPercent(in.incomeTax, "Personal Income Tax Rate (%)");
+    CheckPercent(in.propertyTax, "Annual Real Estate Tax Rate (%)");
+    CheckPercent(in.propertyAppreciation, "Property Appreciation Rate (%)");
+    CheckPercent(in.sellingCostPercent, "Estimated Selling Costs as % of House Value");
     const int months = 12 * years;
     const int loanMonths = 12 * loanYears;
 

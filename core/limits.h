@@ -10,22 +10,39 @@ namespace qn {
 inline constexpr int kMaxPayments = 1200;
 inline constexpr int kMaxYears = 100;
 inline constexpr double kMaxAmount = 999999999999.99;
+// A percentage of something (a tax, a cost) or a yearly growth rate compounded over up to
+// kMaxYears: beyond it the figures only overflow.
+inline constexpr double kMaxPercent = 100;
 
 // Largest amount whose cents the loan model keeps exactly: 9e15 cents is below both 2^53
 // (a double's whole numbers) and the 64-bit integers that hold them.
 inline constexpr double kMaxCentsAmount = 9.0e13;
 
 // Each check returns the value when it is acceptable and otherwise throws EInputError with
-// a message naming the field by its caption, for example
-// "Term in Months must be a whole number no larger than 1200.".
+// a message naming the field by its caption. Each rule has one wording:
+// "Term in Months must be a whole number from 0 to 1200.", "Loan Amount cannot be
+// negative.", "Loan Amount must be more than 0.", "Loan Amount must be no larger than
+// 999,999,999,999.99.", "Rent Increase must be from 0 to 100.".
 
-// A count of payments: a whole number from 0 to kMaxPayments.
-int CheckPaymentCount(double value, const std::string& caption);
+// A whole number from `least` to `most`.
+int CheckWhole(double value, int least, int most, const std::string& caption);
 
-// A term in years: a whole number from 0 to kMaxYears.
-int CheckYears(double value, const std::string& caption);
+// A count of payments: a whole number from `least` (0 or 1) to kMaxPayments.
+int CheckPaymentCount(double value, const std::string& caption, int least = 0);
 
-// A loan amount, payment or price: from 0 to kMaxAmount.
+// A term in years: a whole number from `least` to kMaxYears.
+int CheckYears(double value, const std::string& caption, int least = 0);
+
+// Any figure that may be 0 but not below.
+double CheckNotNegative(double value, const std::string& caption);
+
+// A loan amount, payment, price, fee or income: from 0 to kMaxAmount.
 double CheckAmount(double value, const std::string& caption);
+
+// An amount that must be more than 0, as a loan to be scheduled: up to kMaxAmount.
+double CheckPositiveAmount(double value, const std::string& caption);
+
+// A percentage from 0 to kMaxPercent.
+double CheckPercent(double value, const std::string& caption);
 
 } // namespace qn

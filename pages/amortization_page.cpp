@@ -18,8 +18,9 @@
 #include "toolkit/table_fit.h"
 #include "toolkit/table_text.h"
 
+#include <QAction>
 #include <QClipboard>
-#include <QShortcut>
+#include <QStyledItemDelegate>
 
 #include <QApplication>
 #include <QBrush>
@@ -47,6 +48,25 @@ const QString kExtraMessage = QStringLiteral(
     "Cannot calculate results of extra payments without new figures.\n\r\n\r"
     "Please use the edit boxes and radio buttons to\n\r"
     "indicate the amount of your extra payments.");
+
+// The clicked cell looks like the others, as the schedule has always shown it; a selection
+// of several cells, to be copied, is shaded.
+class ScheduleDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+protected:
+    void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override
+    {
+        QStyledItemDelegate::initStyleOption(option, index);
+        const auto* view = qobject_cast<const QAbstractItemView*>(option->widget);
+        if (!view || !(option->state & QStyle::State_Selected))
+            return;
+        const QItemSelection selection = view->selectionModel()->selection();
+        if (selection.size() == 1 && selection.front().width() * selection.front().height() == 1)
+            option->state &= ~QStyle::State_Selected;
+    }
+};
 
 template <typename W>
 W* named(W* widget, const char* name, QRect geometry)
@@ -169,10 +189,12 @@ void AmortizationPage::buildControls()
     m_grdAmortization->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_grdAmortization->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     m_grdAmortization->setFocusPolicy(Qt::ClickFocus);
-    m_grdAmortization->setSelectionMode(QAbstractItemView::SingleSelection);
+    // Cells are selected to be copied: Ctrl+A takes them all.
+    m_grdAmortization->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_grdAmortization->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_grdAmortization->setItemDelegate(new ScheduleDelegate(m_grdAmortization));
     m_grdAmortization->setStyleSheet(QStringLiteral(
-        "QTableView::item:selected { background: white; color: black; }"));
+        "QTableView::item:selected { background: rgb(204, 228, 247); color: black; }"));
     m_grdAmortization->verticalHeader()->setDefaultSectionSize(18);
     for (int c = 0; c < 7; ++c)
         m_grdAmortization->setColumnWidth(c, kWidths[static_cast<std::size_t>(c)]);
@@ -275,13 +297,28 @@ void AmortizationPage::connectHandlers()
     connectGuarded(m_btnRemove, &QPushButton::clicked, this, &P::btnRemoveClick);
     connectGuarded(m_btnCancel, &QPushButton::clicked, this, &P::CancelBtnClick);
     connectGuarded(m_btnPayoffBy, &QPushButton::clicked, this, &P::btnPayoffByClick);
-    // Ctrl+C on the grid: the selected cell, or the whole schedule, for a spreadsheet.
-    auto* copy = new QShortcut(QKeySequence::Copy, m_grdAmortization, nullptr, nullptr,
-                               Qt::WidgetShortcut);
-    connectGuarded(copy, &QShortcut::activated, this, [this] {
+    // For a spreadsheet: Ctrl+C copies the selected cells (the whole schedule when none
+    // is), and the grid's menu also copies the whole schedule with its headings.
+    auto action = [this](const QString& caption, QKeySequence keys) {
+        auto* a = new QAction(caption, m_grdAmortization);
+        a->setShortcut(keys);
+        a->setShortcutContext(Qt::WidgetShortcut);
+        m_grdAmortization->addAction(a);
+        return a;
+    };
+    QAction* copy = action(QStringLiteral("&Copy"), QKeySequence::Copy);
+    QAction* copyTable = action(QStringLiteral("Copy &Table"), {});
+    QAction* selectAll = action(QStringLiteral("Select &All"), QKeySequence::SelectAll);
+    m_grdAmortization->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connectGuarded(copy, &QAction::triggered, this, [this] {
         QApplication::clipboard()->setText(toolkit::TableAsTsv(
             *m_model, m_grdAmortization->selectionModel()->selectedIndexes(), true));
     });
+    connectGuarded(copyTable, &QAction::triggered, this, [this] {
+        QApplication::clipboard()->setText(toolkit::TableAsTsv(*m_model, {}, true));
+    });
+    connectGuarded(selectAll, &QAction::triggered, m_grdAmortization,
+                   [this] { m_grdAmortization->selectAll(); });
 }
 
 
@@ -331,14 +368,17 @@ void AmortizationPage::CalcAmortization()
 {
     // Figures the schedule cannot be built from are refused, naming the field, before
     // anything changes: ten million payments would be ten million rows.
-    const double amount = CheckAmount(m_edtMortAmt->value(), "Loan Amount");
-    const int months = CheckPaymentCount(m_edtNumPmts->value(), "Term in Months");
+    const double amount =
+        checkedValue(m_edtMortAmt, [](double v) { return CheckAmount(v, "Loan Amount"); });
+    const int months = checkedValue(
+        m_edtNumPmts, [](double v) { return CheckPaymentCount(v, "Term in Months"); });
     const double rate = m_edtIRate->value();
     m_btnAddExtra->setEnabled(true);
     m_host.setResetEnabled(true);
     m_host.setPrintingEnabled(true);
     m_host.mortgage().Setup(months, amount, rate / 100, 12);
     ShowSchedule();
+    acceptEntries();
 }
 
 void AmortizationPage::ShowSchedule()
@@ -448,6 +488,19 @@ void AmortizationPage::btnRecalcExtraClick()
     if (result == ExtraResult::OutOfRange)
         toolkit::showMessage(this, kExtraMessage);
     ShowSchedule();
+    // An extra is dropped from every payment that owes less than it: one larger than the
+    // balance everywhere it was asked for changes nothing, which the user must hear.
+    if (result == ExtraResult::Applied && *amount > 0 && !m_rbOnePmt->isChecked()) {
+        double applied = 0;
+        for (const TPayment& row : mortgage.Payments)
+            applied += row.ExtraPrincipal;
+        if (applied == 0)
+            toolkit::showMessage(
+                this, QStringLiteral("An extra payment of %1 is more than the loan owes at "
+                                     "the payments chosen, so none was added.\n\n"
+                                     "Please enter a smaller amount.")
+                          .arg(toolkit::formatCurrency(*amount, 2)));
+    }
 }
 
 void AmortizationPage::btnRemoveClick()
@@ -493,6 +546,14 @@ void AmortizationPage::btnPayoffByClick()
     } catch (const std::invalid_argument&) {
         return;  // already reported, nothing changed
     }
+    const int payoff = calc::PayoffMonthWithoutExtras(mortgage);
+    if (target >= payoff) {
+        toolkit::showMessage(this, QStringLiteral("No extra payment is needed: the loan is "
+                                                  "repaid by payment %1.")
+                                       .arg(payoff));
+        return;
+    }
+    CheckWhole(target, 1, mortgage.NumPayments, "Pay off by #");
     const auto extra = calc::LevelExtraForPayoff(mortgage, target);
     if (!extra) {
         toolkit::showMessage(this, QStringLiteral("No level extra payment repays the loan by "

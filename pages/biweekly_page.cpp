@@ -123,8 +123,10 @@ void BiweeklyPage::reset()
 void BiweeklyPage::CalcBW()
 {
     m_host.setPrintingEnabled(true);
-    const double amount = CheckAmount(m_edtMortgageAmount->value(), "Loan Amount");
-    const int months = CheckPaymentCount(m_edtMortgagePeriods->value(), "Number of Payments");
+    // Without a loan or payments there is nothing to pay twice a month.
+    const double amount = CheckPositiveAmount(m_edtMortgageAmount->value(), "Loan Amount");
+    const int months =
+        CheckPaymentCount(m_edtMortgagePeriods->value(), "Number of Payments", 1);
     const double percent = m_edtMortgageInterest->value();
 
     TMortgage& mortgage = m_host.mortgage();

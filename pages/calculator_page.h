@@ -27,6 +27,10 @@ public:
     virtual QString csvText() const { return {}; }
 
 protected:
+    // After a computation on a button: every field's entry is now what the results stand
+    // on (see NumericField::acceptEntry).
+    void acceptEntries();
+
     PageHost& m_host;
 };
 

@@ -2,6 +2,7 @@
 
 #include "core/errors.h"
 #include "pages/calculator_page.h"
+#include "pages/num_edit.h"
 #include "toolkit/guarded.h"
 #include "toolkit/message_box.h"
 
@@ -32,9 +33,35 @@ FailureQueue::FailureQueue(QWidget* messageParent, std::function<CalculatorPage*
 {
 }
 
+namespace {
+
+NumericField* refusedField(std::exception_ptr failure)
+{
+    try {
+        std::rethrow_exception(failure);
+    } catch (const RefusedEntry& refusal) {
+        return refusal.field();
+    } catch (const qn::EInputError&) {
+        // The entry just made, when there is one; a field left unchanged is not what the
+        // refusal is about (a figure the program put elsewhere may be), and sending the
+        // focus back to it would only refuse again on the next field left.
+        NumericField* left = NumericField::beingLeft();
+        return left && left->entryChanged() ? left : nullptr;
+    } catch (...) {
+    }
+    return nullptr;
+}
+
+} // namespace
+
 void FailureQueue::report(std::exception_ptr failure)
 {
-    m_pending.push_back({failure, m_currentPage ? m_currentPage() : nullptr});
+    NumericField* refused = refusedField(failure);
+    // The accepted figure was shown before, so putting it back cannot fail; the guard only
+    // keeps any failure from unwinding into Qt.
+    if (refused)
+        toolkit::runGuarded([refused] { refused->restoreEntry(); });
+    m_pending.push_back({failure, m_currentPage ? m_currentPage() : nullptr, refused});
     if (!m_flushQueued) {
         m_flushQueued = true;
         QTimer::singleShot(0, this, [this] { flush(); });
@@ -52,6 +79,8 @@ void FailureQueue::flush()
         m_pending.erase(m_pending.begin());
         const FailureMessage message = describeFailure(pending.failure);
         toolkit::showMessage(m_messageParent, message.text);
+        if (pending.refused)
+            pending.refused->focusSelected();
         if (message.arithmetic && pending.page) {
             CalculatorPage* page = pending.page;
             toolkit::runGuarded([page] { page->recoverFromArithmeticFailure(); });

@@ -13,6 +13,7 @@ class QWidget;
 namespace qn::pages {
 
 class CalculatorPage;
+class NumericField;
 
 // The message a failure that escaped a handler gets, and whether it was arithmetic.
 struct FailureMessage {
@@ -29,6 +30,9 @@ inline const QString kOtherMessage = QStringLiteral("An unidentified error has o
 // The application-wide failure handler's queue: a failure is recorded with the page that was
 // current, and its message shown on a queued call, never in the middle of a focus change.
 // After an arithmetic failure only that page recovers: the others' fields are hidden.
+// A refused entry (qn::EInputError) concerns the field named by RefusedEntry, else the
+// field being left if it was changed: it gets back its accepted entry at once, so nothing
+// computes with the refused figure, and the focus with its text selected after the message.
 class FailureQueue : public QObject {
     Q_OBJECT
 public:
@@ -43,6 +47,7 @@ private:
     struct Pending {
         std::exception_ptr failure;
         QPointer<CalculatorPage> page;
+        QPointer<NumericField> refused;
     };
 
     QWidget* m_messageParent;

@@ -23,6 +23,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <cmath>
+
 namespace qn::pages {
 
 using calc::SpreadField;
@@ -267,10 +269,35 @@ void LoanSpreadPage::applyLayout()
 
 void LoanSpreadPage::rgCalculateClick()
 {
+    const calc::SpreadGrid previous = m_lastGrid;
     applyLayout();
+    if (previous.kind != kind())
+        takeCentreOf(previous);
     CleanGrid();
     ChooseLoanSpreadCalculator();
     fieldOf(calc::LayoutOf(kind()).focus)->setFocus();
+}
+
+void LoanSpreadPage::takeCentreOf(const calc::SpreadGrid& previous)
+{
+    // The field the previous table computed is shown now; it starts from what that table
+    // gave for the typed figures, not from a figure typed before them.
+    const calc::SpreadCell& centre =
+        previous.at(calc::kSpreadCentreColumn, calc::kSpreadCentreRow);
+    NumericField* field = fieldOf(calc::LayoutOf(previous.kind).hiddenField);
+    switch (centre.format) {
+    case calc::CellFormat::MoneyCents:
+    case calc::CellFormat::MoneyWhole:
+    case calc::CellFormat::RateCell:
+        field->setValue(centre.value);
+        break;
+    case calc::CellFormat::MonthsCell:
+        // The payments it takes: a part payment is a payment too.
+        field->setValue(std::ceil(centre.value - 1e-6));
+        break;
+    default:
+        break;  // no figure: a placeholder, "n/a" or "never"
+    }
 }
 
 void LoanSpreadPage::showGrid(const calc::SpreadGrid& grid)

@@ -45,6 +45,8 @@ private:
     calc::SpreadInputs inputs() const;
     void showGrid(const calc::SpreadGrid& grid);
     void applyLayout();
+    // After a change of kind: the field the previous kind computed takes its centre cell.
+    void takeCentreOf(const calc::SpreadGrid& previous);
 
     NumericField* m_edtLoan = nullptr;
     NumericField* m_edtPayment = nullptr;

@@ -12,6 +12,7 @@
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
+#include <QMetaMethod>
 #include <QPalette>
 #include <QStyle>
 #include <QTimer>
@@ -19,7 +20,9 @@
 #include <algorithm>
 #include <cmath>
 #include <exception>
+#include <functional>
 #include <string>
+#include <utility>
 
 namespace qn::pages {
 
@@ -179,6 +182,101 @@ NumericField::NumericField(QWidget* parent) : QLineEdit(parent)
     connect(this, &QLineEdit::textChanged, this, &NumericField::fitText);
 }
 
+namespace {
+
+NumericField* g_beingLeft = nullptr;
+
+// Runs `then` once, after the watched window has been activated and Qt has given the
+// focus back.
+class ActivationWatcher : public QObject {
+public:
+    ActivationWatcher(QWidget* window, QObject* owner, std::function<void()> then)
+        : QObject(owner), m_then(std::move(then))
+    {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowActivate) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, parent(), m_then);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> m_then;
+};
+
+} // namespace
+
+NumericField* NumericField::beingLeft() { return g_beingLeft; }
+
+bool NumericField::computesOnLeave() const
+{
+    return isSignalConnected(QMetaMethod::fromSignal(&NumericField::exited));
+}
+
+bool NumericField::wholeTextSelected() const
+{
+    return hasSelectedText() && selectedText().size() == text().size();
+}
+
+bool NumericField::isExcursion(Qt::FocusReason reason)
+{
+    return reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason ||
+           reason == Qt::MenuBarFocusReason;
+}
+
+bool NumericField::entrySelects(Qt::FocusReason reason) const
+{
+    if (reason == Qt::MouseFocusReason)
+        return false;
+    return !isExcursion(reason) || !m_entered;
+}
+
+void NumericField::leave()
+{
+    const unsigned long failures = toolkit::failuresReported();
+    NumericField* const outer = std::exchange(g_beingLeft, this);
+    emit exited();
+    g_beingLeft = outer;
+    if (toolkit::failuresReported() == failures && computesOnLeave())
+        acceptEntry();
+}
+
+void NumericField::focusSelected()
+{
+    auto select = [this] {
+        setFocus(Qt::OtherFocusReason);
+        selectAll();
+    };
+    if (window()->isActiveWindow()) {
+        select();
+        return;
+    }
+    // A message box has just closed; the window gets its focus back a moment later (asked
+    // for here, as not every platform gives it by itself), and only then can the field that
+    // had it be left properly.
+    new ActivationWatcher(window(), this, select);
+    window()->activateWindow();
+}
+
+bool NumericField::event(QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if ((key == Qt::Key_Return || key == Qt::Key_Enter) && computesOnLeave()) {
+            toolkit::runGuarded([this] { commitAsLeaving(); });
+            return true;
+        }
+    }
+    return QLineEdit::event(event);
+}
+
 void NumericField::resizeEvent(QResizeEvent* event)
 {
     QLineEdit::resizeEvent(event);
@@ -232,14 +330,21 @@ void TNumEdit::setValue(double value)
     // Beyond this the display cannot round to its decimals (and would print "inf").
     if (std::fabs(value) * std::pow(10.0, m_decimals) >= 9.0e18)
         throw EMathError("Floating point overflow");
-    if (value == m_value)
+    if (value == m_value) {
+        m_accepted = value;
         return;
+    }
     if (m_validate && (value < m_min || value > m_max)) {
         showRangeMessage();
         return;
     }
     storeValue(value);
+    m_accepted = value;
 }
+
+void TNumEdit::acceptEntry() { m_accepted = m_value; }
+
+void TNumEdit::restoreEntry() { setValue(m_accepted); }
 
 void TNumEdit::storeValue(double value)
 {
@@ -252,7 +357,7 @@ void TNumEdit::storeValue(double value)
 
 void TNumEdit::redraw()
 {
-    if (hasFocus())
+    if (m_entered)
         showEditText();
     else
         setText(displayText());
@@ -305,6 +410,7 @@ void TNumEdit::setMinimum(double min)
     m_min = min;
     if (m_value < min)
         storeValue(min);
+    m_accepted = m_value;
 }
 double TNumEdit::maximum() const { return m_max; }
 void TNumEdit::setMaximum(double max)
@@ -312,6 +418,7 @@ void TNumEdit::setMaximum(double max)
     m_max = max;
     if (m_value > max)
         storeValue(max);
+    m_accepted = m_value;
 }
 bool TNumEdit::autoSelect() const { return m_autoSelect; }
 void TNumEdit::setAutoSelect(bool on) { m_autoSelect = on; }
@@ -365,8 +472,11 @@ void TNumEdit::showEditText()
 {
     // The limit is for typing; the figure the field holds is always shown whole.
     const QString text = editText();
+    const bool whole = wholeTextSelected();
     setMaxLength(std::max<int>(editLimit(), static_cast<int>(text.size())));
     setText(text);
+    if (whole)
+        selectAll();
 }
 
 int TNumEdit::editLimit() const
@@ -383,14 +493,17 @@ int TNumEdit::editLimit() const
 
 void TNumEdit::focusInEvent(QFocusEvent* event)
 {
+    const bool select = m_autoSelect && entrySelects(event->reason());
+    const bool fresh = !m_entered;
+    m_entered = true;
     QLineEdit::focusInEvent(event);
-    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    showEditText();
-    if (m_autoSelect)
-        QTimer::singleShot(0, this, [this] {
-            if (hasFocus())
-                selectAll();
-        });
+    // Back from a menu or another window, the text being typed stays as it is.
+    if (fresh) {
+        setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        showEditText();
+    }
+    if (select)
+        selectAll();
 }
 
 double TNumEdit::parseEditText() const
@@ -413,30 +526,45 @@ double TNumEdit::parseEditText() const
     return v;
 }
 
-void TNumEdit::focusOutEvent(QFocusEvent* event)
+bool TNumEdit::takeEditText()
 {
-    QLineEdit::focusOutEvent(event);
-    // A context menu or another window taking over does not leave the field.
-    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
-        return;
-    setMaxLength(32767);
     try {
         const double v = parseEditText();
         if (m_validate && (v < m_min || v > m_max)) {
             showRangeMessage();
             selectAll();
             QTimer::singleShot(0, this, [this] { setFocus(Qt::OtherFocusReason); });
-            return;
+            return false;
         }
-        setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         storeValue(v);
-        setText(displayText());
     } catch (...) {
-        setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        setText(displayText());
         toolkit::reportFailure(std::current_exception());
     }
-    emit exited();
+    return true;
+}
+
+void TNumEdit::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    // A context menu or another window taking over does not leave the field.
+    if (isExcursion(event->reason()))
+        return;
+    setMaxLength(32767);
+    if (!takeEditText())
+        return;
+    m_entered = false;
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setText(displayText());
+    leave();
+}
+
+void TNumEdit::commitAsLeaving()
+{
+    if (!takeEditText())
+        return;
+    leave();
+    showEditText();
+    selectAll();
 }
 
 void TNumEdit::keyPressEvent(QKeyEvent* event)
@@ -497,6 +625,7 @@ TFnpNumericEdit::TFnpNumericEdit(QWidget* parent) : NumericField(parent)
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     connect(this, &QLineEdit::textChanged, this, &TFnpNumericEdit::changed);
     setText(formatValue(0));
+    m_acceptedText = text();
 }
 
 QString TFnpNumericEdit::formatValue(double value) const
@@ -524,8 +653,21 @@ void TFnpNumericEdit::setValue(double value)
 {
     requireFinite(value);
     const QString t = formatValue(value);
-    if (t != text())
+    if (t != text()) {
+        const bool whole = wholeTextSelected();
         setText(t);
+        if (whole)
+            selectAll();
+    }
+    m_acceptedText = t;
+}
+
+void TFnpNumericEdit::acceptEntry() { m_acceptedText = text(); }
+
+void TFnpNumericEdit::restoreEntry()
+{
+    if (text() != m_acceptedText)
+        setText(m_acceptedText);
 }
 
 int TFnpNumericEdit::decimals() const { return m_decimals; }
@@ -709,11 +851,26 @@ void TFnpNumericEdit::keyPressEvent(QKeyEvent* event)
         typeChar(c);
 }
 
+void TFnpNumericEdit::focusInEvent(QFocusEvent* event)
+{
+    const bool select = entrySelects(event->reason());
+    m_entered = true;
+    QLineEdit::focusInEvent(event);
+    if (select)
+        selectAll();
+}
+
 void TFnpNumericEdit::focusOutEvent(QFocusEvent* event)
 {
     QLineEdit::focusOutEvent(event);
-    if (event->reason() == Qt::PopupFocusReason || event->reason() == Qt::ActiveWindowFocusReason)
+    if (isExcursion(event->reason()))
         return;
+    m_entered = false;
+    signalLeaving();
+}
+
+void TFnpNumericEdit::signalLeaving()
+{
     toolkit::runGuarded([this] {
         if (m_minValue != m_maxValue) {
             const double v = value();
@@ -721,7 +878,13 @@ void TFnpNumericEdit::focusOutEvent(QFocusEvent* event)
                 emit invalidEntry();
         }
     });
-    emit exited();
+    leave();
+}
+
+void TFnpNumericEdit::commitAsLeaving()
+{
+    signalLeaving();
+    selectAll();
 }
 
 TNumEdit* newMoneyEdit(QWidget* parent, const char* name, QRect geometry)

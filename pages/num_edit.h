@@ -1,7 +1,10 @@
 #pragma once
 
+#include "core/errors.h"
+
 #include <QFont>
 #include <QLineEdit>
+#include <QPointer>
 #include <QRect>
 #include <QString>
 
@@ -23,7 +26,24 @@ public:
     explicit NumericField(QWidget* parent = nullptr);
     virtual double value() const = 0;
     // A value that is not finite throws qn::EMathError and leaves the field as it was.
+    // A value the program sets is one the page's results may stand on: it is accepted.
     virtual void setValue(double value) = 0;
+
+    // The accepted entry is the figure the page's results were computed from; a refused
+    // entry gets it back (the failure handler calls restoreEntry, then focusSelected).
+    // Besides setValue, leaving the field accepts it when the page computes on leaving
+    // and nothing failed; pages that compute on a button accept after computing.
+    virtual void acceptEntry() = 0;
+    virtual void restoreEntry() = 0;
+    // The field holds something other than its accepted entry.
+    virtual bool entryChanged() const = 0;
+    // The focus in the field with its whole text selected, ready to be typed over; once
+    // the window is active again when a message box has just closed.
+    void focusSelected();
+    // Whether leaving the field computes its page (something listens to exited()).
+    bool computesOnLeave() const;
+    // The field whose leaving is being handled, if any: a refusal then concerns it.
+    static NumericField* beingLeft();
 
 signals:
     // Raised on every focus loss, changed or not: the pages' "leaving a field".
@@ -31,12 +51,31 @@ signals:
 
 protected:
     static void requireFinite(double value);
+    // A figure the program puts into a field whose text is all selected stays selected.
+    bool wholeTextSelected() const;
+    // A menu or another window taking the focus for a while neither leaves nor enters.
+    static bool isExcursion(Qt::FocusReason reason);
+    // Whether entering for this reason selects the whole text, so that typing replaces it:
+    // the keyboard and the program do; a click places the caret; coming back from a menu
+    // or another window to a field being edited leaves it as it was.
+    bool entrySelects(Qt::FocusReason reason) const;
+    // Leaving the field: exited(), then the entry is accepted unless a failure was
+    // reported meanwhile.
+    void leave();
+    // Enter on a page that computes on leaving: the same as leaving, the focus staying.
+    virtual void commitAsLeaving() = 0;
+    bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:
     void fitText();
 
+protected:
+    // Between really entering the field and really leaving it.
+    bool m_entered = false;
+
+private:
     std::optional<QFont> m_baseFont;
     bool m_fitting = false;
 };
@@ -75,6 +114,10 @@ public:
     // The text shown without focus for the current value and settings.
     QString displayText() const;
 
+    void acceptEntry() override;
+    void restoreEntry() override;
+    bool entryChanged() const override { return m_value != m_accepted; }
+
 signals:
     void valueChanged(double value);
 
@@ -82,8 +125,11 @@ protected:
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void commitAsLeaving() override;
 
 private:
+    // The typed text becomes the value, as on leaving; false when Validate refuses it.
+    bool takeEditText();
     void storeValue(double value);
     void redraw();
     void showRangeMessage();
@@ -104,6 +150,7 @@ private:
     double m_min = 0;
     double m_max = 0;
     bool m_autoSelect = true;
+    double m_accepted = 0;
 };
 
 // Fixed-decimals field for rates, terms, counts and ratios: the value is its text. Typing
@@ -127,15 +174,22 @@ public:
     double maxValue() const;
     void setMaxValue(double v);
 
+    void acceptEntry() override;
+    void restoreEntry() override;
+    bool entryChanged() const override { return text() != m_acceptedText; }
+
 signals:
     void changed();        // every change of the text (OnChange)
     void invalidEntry();   // left with a value outside MinValue..MaxValue
 
 protected:
+    void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void commitAsLeaving() override;
 
 private:
+    void signalLeaving();
     QString formatValue(double value) const;
     qsizetype pointPos(const QString& t) const;
     int removeAt(QString& t, qsizetype index, bool forward) const;
@@ -145,7 +199,36 @@ private:
     int m_decimals = 2;
     double m_minValue = 0;
     double m_maxValue = 0;
+    QString m_acceptedText;
 };
+
+// A figure refused by a check of core/limits, reported against its field so that the
+// failure handler can put the field back.
+class RefusedEntry : public EInputError {
+public:
+    RefusedEntry(const EInputError& refusal, NumericField* field)
+        : EInputError(refusal), m_field(field)
+    {
+    }
+    NumericField* field() const { return m_field; }
+
+private:
+    QPointer<NumericField> m_field;
+};
+
+// check(field->value()), for the checks a page runs on a button: a refusal names the field.
+// checkedValue(m_edtN, [](double v) { return CheckPaymentCount(v, "Number of Payments"); })
+template <typename Check>
+auto checkedValue(NumericField* field, Check check) -> decltype(check(0.0))
+{
+    try {
+        return check(field->value());
+    } catch (const RefusedEntry&) {
+        throw;
+    } catch (const EInputError& refusal) {
+        throw RefusedEntry(refusal, field);
+    }
+}
 
 // The pages' money field (2 decimals, 12 digits, mask "#,##0", rounding on, no validation)
 // and fixed-decimals field, named and placed.

@@ -14,6 +14,14 @@ namespace qn::pages {
 
 using calc::Unknown;
 
+namespace {
+
+const QString kNegativeRateMessage = QStringLiteral(
+    "The payments do not repay the loan at any positive interest rate, so the rate that "
+    "balances them is negative.");
+
+} // namespace
+
 
 QuickCalculatorPage::QuickCalculatorPage(PageHost& host, QWidget* parent)
     : CalculatorPage(host, parent)
@@ -152,13 +160,13 @@ void QuickCalculatorPage::btnCalcQuickCalcClick()
     if (!m_unknown)
         return;
     // The inputs the choice leaves to the user must be figures the page can compute with;
-    // a refusal names the field and keeps what was typed.
+    // a refusal names the field, which gets back what the last result was computed from.
     if (*m_unknown != Unknown::LoanAmount)
-        CheckAmount(m_edtLA->value(), "Loan Amount");
+        checkedValue(m_edtLA, [](double v) { return CheckAmount(v, "Loan Amount"); });
     if (*m_unknown != Unknown::Payment)
-        CheckAmount(m_edtPMT->value(), "Payment Amount");
+        checkedValue(m_edtPMT, [](double v) { return CheckAmount(v, "Payment Amount"); });
     if (*m_unknown != Unknown::NumPayments)
-        CheckPaymentCount(m_edtN->value(), "Number of Payments");
+        checkedValue(m_edtN, [](double v) { return CheckPaymentCount(v, "Number of Payments"); });
     calc::QuickResult result;
     try {
         result = calc::SolveQuick(*m_unknown, m_edtLA->value(), m_edtIR->value(),
@@ -178,6 +186,10 @@ void QuickCalculatorPage::btnCalcQuickCalcClick()
         return;
     }
     applyFieldLook(fieldOf(*m_unknown), FieldLook::Result);
+    acceptEntries();
+    // The negative rate is the exact answer; it is shown, and said what it means.
+    if (*m_unknown == Unknown::InterestRate && *result.value < 0)
+        toolkit::showMessage(this, kNegativeRateMessage);
 }
 
 void QuickCalculatorPage::failed()

@@ -215,6 +215,7 @@ void RefinancingPage::CalcRefi()
         *targets[i] = m_inputs[i]->value();
     CheckAmount(in.oldLoan, "Current Balance");
     CheckAmount(in.newLoan, "New Balance");
+    CheckAmount(in.closingCosts, "Closing Costs");
     const calc::RefiResults r = calc::CalcRefi(in);
     field("edtOldPaymentsRemaining")->setValue(r.oldPaymentsRemaining);
     field("edtOldPayment")->setValue(r.oldPayment);
@@ -249,7 +250,7 @@ void RefinancingPage::CalcClosingCosts()
                          &items.titleInsuranceFee, &items.appraisalFee,   &items.inspections,
                          &items.localFees,      &items.otherFees,         &items.prepaymentPenalty};
     for (std::size_t i = 0; i < m_items.size(); ++i)
-        *targets[i] = m_items[i]->value();
+        *targets[i] = CheckAmount(m_items[i]->value(), kItems[i].caption);
     const double total = calc::CalcClosingCosts(items);
     field("edtClosingFees")->setValue(total);
     field("edtRefiClosingCosts")->setValue(total);

@@ -1,6 +1,7 @@
 #include "pages/registry.h"
 
 #include "pages/field_fit.h"
+#include "toolkit/keyboard.h"
 #include "pages/page_parts.h"
 #include "toolkit/widgets.h"
 
@@ -115,6 +116,7 @@ CalculatorPage* createPage(const PageInfo& info, PageHost& host, QWidget* parent
     for (QLineEdit* field : page->findChildren<QLineEdit*>())
         keepTextWhole(field);
     nameFieldsByTheirLabels(page);
+    toolkit::pressButtonsWithEnter(page);
     return page;
 }
 

@@ -8,7 +8,10 @@ FailureHandler& handlerSlot()
     static FailureHandler handler;
     return handler;
 }
+unsigned long g_failures = 0;
 } // namespace
+
+unsigned long failuresReported() { return g_failures; }
 
 void setFailureHandler(FailureHandler handler)
 {
@@ -17,6 +20,7 @@ void setFailureHandler(FailureHandler handler)
 
 void reportFailure(std::exception_ptr failure)
 {
+    ++g_failures;
     // Without an installed handler a failure must still not escape into Qt.
     if (auto& handler = handlerSlot())
         handler(failure);

@@ -15,6 +15,9 @@ using FailureHandler = std::function<void(std::exception_ptr)>;
 
 void setFailureHandler(FailureHandler handler);
 void reportFailure(std::exception_ptr failure);
+// How many failures have been reported so far, so a caller can tell whether the handlers
+// it ran failed.
+unsigned long failuresReported();
 
 template <typename Fn>
 void runGuarded(Fn&& fn)

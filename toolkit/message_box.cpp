@@ -1,6 +1,7 @@
 #include "toolkit/message_box.h"
 
 #include <QGuiApplication>
+#include <QStringList>
 
 namespace qn::toolkit {
 
@@ -17,6 +18,14 @@ MessageInterceptor setMessageInterceptor(MessageInterceptor interceptor)
     return std::exchange(interceptorSlot(), std::move(interceptor));
 }
 
+QString messageBoxText(const QString& text)
+{
+    QStringList paragraphs = text.split(QStringLiteral("\n\r\n\r"));
+    for (QString& paragraph : paragraphs)
+        paragraph.replace(QStringLiteral("\n\r"), QStringLiteral(" "));
+    return paragraphs.join(QStringLiteral("\n\n"));
+}
+
 QMessageBox::StandardButton showMessage(QWidget* parent, const QString& text,
                                         QMessageBox::Icon icon,
                                         QMessageBox::StandardButtons buttons,
@@ -26,7 +35,7 @@ QMessageBox::StandardButton showMessage(QWidget* parent, const QString& text,
     if (auto& interceptor = interceptorSlot())
         return interceptor(request);
     QMessageBox box(icon, title.isEmpty() ? QGuiApplication::applicationDisplayName() : title,
-                    text, buttons, parent);
+                    messageBoxText(text), buttons, parent);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 

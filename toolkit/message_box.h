@@ -24,6 +24,10 @@ using MessageInterceptor = std::function<QMessageBox::StandardButton(const Messa
 // Installs (or, with an empty function, removes) the interceptor; returns the previous one.
 MessageInterceptor setMessageInterceptor(MessageInterceptor interceptor);
 
+// The text a message box shows: the program's messages break lines with "\n\r" where the
+// box wraps by itself, and mark a paragraph with two of them.
+QString messageBoxText(const QString& text);
+
 QMessageBox::StandardButton showMessage(QWidget* parent, const QString& text,
                                         QMessageBox::Icon icon = QMessageBox::Information,
                                         QMessageBox::StandardButtons buttons = QMessageBox::Ok,

@@ -109,7 +109,7 @@ TEST_F(HeadlessRun, TenMillionPaymentsAreRefusedAtOnce)
     EXPECT_LT(timer.elapsed(), 2000);  // the whole process, start-up included
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.errors.trimmed(),
-              QStringLiteral("message: Term in Months must be a whole number no larger than "
+              QStringLiteral("message: Term in Months must be a whole number from 0 to "
                              "1200."));
     const QJsonArray grid = r.json.value(QStringLiteral("grids"))
                                 .toObject()

@@ -121,6 +121,32 @@ TEST_F(HeadlessEcc, ResetThenUnlockingTheDownPaymentGivesNoMessage)
               QStringLiteral("$112,000.00"));
 }
 
+// The escrow panel puts the focus into Days itself: --set types over it as after Tab, and a
+// refused count goes back to the figure the escrows were computed from.
+TEST_F(HeadlessEcc, TheEscrowPanelsDaysAreTypedOver)
+{
+    struct Case {
+        const char* days;
+        int status;
+        const char* shown;
+        const char* prepaid;  // 7 % a year on $121,600 a day
+    };
+    // OK keeps the count as the default for the next run.
+    const Case cases[] = {{"1530", 1, "15", "$349.81"}, {"21", 0, "21", "$489.73"}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.days);
+        const QJsonObject fields =
+            run({QStringLiteral("--click"), QStringLiteral("btnCalcEscrows"),
+                 QStringLiteral("--set"), QStringLiteral("edtIIDays=") + QLatin1String(c.days),
+                 QStringLiteral("--click"), QStringLiteral("btnClosePnlEscrow")},
+                c.status)
+                .value(QStringLiteral("fields"))
+                .toObject();
+        EXPECT_EQ(fields.value(QStringLiteral("edtIIDays")).toString(), QLatin1String(c.shown));
+        EXPECT_EQ(fields.value(QStringLiteral("edtII")).toString(), QLatin1String(c.prepaid));
+    }
+}
+
 TEST_F(HeadlessEcc, ALockedAmountCannotBeTyped)
 {
     run({QStringLiteral("--set"), QStringLiteral("edtEccCLoanAmount=1")}, 2);

@@ -127,7 +127,8 @@ TEST_F(PrefsTest, AFractionalTermIsRefusedBeforeAnythingIsCopiedOrWritten)
     field(dialog.get(), "edtP_TermInMonths")->setValue(360.5);
     click(dialog.get(), "btnSave");
     EXPECT_EQ(takeMessages(),
-              QStringList{QStringLiteral("Term in Months must be a whole number.")});
+              QStringList{QStringLiteral(
+                  "Term in Months must be a whole number from 0 to 1200.")});
     EXPECT_EQ(fileBytes(), before);
     EXPECT_EQ(m_window->settings().Loan, 100000);  // not copied half way
     EXPECT_TRUE(dialog->isVisible());

@@ -354,9 +354,9 @@ INSTANTIATE_TEST_SUITE_P(
                     "Loan Amount cannot be negative."},
         // The widest amount the fields show is 999,999,999,999.99; a cent more is refused.
         RefusedCase{"priceTooLarge", locks(false, true, true), 20, 30, 1e12, 0, 0, 15, 2,
-                    "Purchase Price cannot be larger than 999,999,999,999.99."},
+                    "Purchase Price must be no larger than 999,999,999,999.99."},
         RefusedCase{"loanTooLarge", locks(true, false, false), 20, 30, 0, 0, 1e12, 15, 2,
-                    "Loan Amount cannot be larger than 999,999,999,999.99."},
+                    "Loan Amount must be no larger than 999,999,999,999.99."},
         RefusedCase{"downPaymentAbovePrice", locks(false, false, true), 20, 30, 1000, 1000.01, 0,
                     15, 2, "Down Payment Amount cannot be larger than the Purchase Price."},
         RefusedCase{"daysFraction", kAll, 20, 30, 0, 0, 0, 15.5, 2,

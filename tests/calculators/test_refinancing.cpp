@@ -84,20 +84,22 @@ TEST(Refinancing, SameRateBalanceAndTermSavesOnlyMinusTheClosingCosts)
     EXPECT_NEAR(r.totalSaved, -1234.5, 1e-6);
 }
 
-TEST(Refinancing, ZeroRateAndZeroTerm)
+// A term of 0 is refused (see RefiRefused); at a zero rate both loans repay evenly.
+TEST(Refinancing, ZeroRates)
 {
     RefiInputs in;
     in.oldInterestRate = 0;
     in.oldTerm = 100;
-    in.newTerm = 0;
+    in.newInterestRate = 0;
+    in.newTerm = 200;
     in.monthsUntilSell = 50;
     const RefiResults r = CalcRefi(in);
     EXPECT_DOUBLE_EQ(r.oldPayment, 1000);
     EXPECT_DOUBLE_EQ(r.oldEquity, 50000);
-    EXPECT_EQ(r.newPayment, 0);
-    EXPECT_EQ(r.newEquity, 0);
-    EXPECT_EQ(r.newMonthsCompared, 0);
-    EXPECT_DOUBLE_EQ(r.totalPaymentSaved, 50000);
+    EXPECT_DOUBLE_EQ(r.newPayment, 500);
+    EXPECT_DOUBLE_EQ(r.newEquity, 25000);
+    EXPECT_EQ(r.newMonthsCompared, 50);
+    EXPECT_DOUBLE_EQ(r.totalPaymentSaved, 25000);
 }
 
 struct RefusedCase {
@@ -132,9 +134,13 @@ INSTANTIATE_TEST_SUITE_P(
         RefusedCase{"fractionalMade", 360, 12.5, 240, 240,
                     "Payments Made must be a whole number from 0 to 1200."},
         RefusedCase{"fractionalOldTerm", 359.9, 0, 240, 240,
-                    "Term in Months must be a whole number from 0 to 1200."},
+                    "Term in Months must be a whole number from 1 to 1200."},
         RefusedCase{"hugeNewTerm", 360, 0, 1e9, 240,
-                    "Term in Months must be a whole number from 0 to 1200."},
+                    "Term in Months must be a whole number from 1 to 1200."},
+        RefusedCase{"noOldTerm", 0, 0, 240, 240,
+                    "Term in Months must be a whole number from 1 to 1200."},
+        RefusedCase{"noNewTerm", 360, 0, 0, 240,
+                    "Term in Months must be a whole number from 1 to 1200."},
         RefusedCase{"negativeSale", 360, 0, 240, -1,
                     "Months Until You Will Sell must be a whole number from 0 to 1200."},
         RefusedCase{"fractionalSale", 360, 0, 240, 24.5,

@@ -53,10 +53,10 @@ TEST(Limits, PaymentCounts)
         {"zero", 0, nullptr},
         {"one", 1, nullptr},
         {"limit", 1200, nullptr},
-        {"justAbove", 1201, " must be a whole number no larger than 1200."},
-        {"tenMillion", 10000000, " must be a whole number no larger than 1200."},
-        {"intMax", 2147483647, " must be a whole number no larger than 1200."},
-        {"infinite", kInf, " must be a whole number no larger than 1200."},
+        {"justAbove", 1201, " must be a whole number from 0 to 1200."},
+        {"tenMillion", 10000000, " must be a whole number from 0 to 1200."},
+        {"intMax", 2147483647, " must be a whole number from 0 to 1200."},
+        {"infinite", kInf, " must be a whole number from 0 to 1200."},
         {"fraction", 12.5, " must be a whole number from 0 to 1200."},
         {"negative", -1, " must be a whole number from 0 to 1200."},
         {"minusInfinite", -kInf, " must be a whole number from 0 to 1200."},
@@ -71,8 +71,8 @@ TEST(Limits, Years)
     const LimitCase cases[] = {
         {"zero", 0, nullptr},
         {"limit", 100, nullptr},
-        {"justAbove", 101, " must be a whole number no larger than 100."},
-        {"huge", 2147483647, " must be a whole number no larger than 100."},
+        {"justAbove", 101, " must be a whole number from 0 to 100."},
+        {"huge", 2147483647, " must be a whole number from 0 to 100."},
         {"fraction", 2.5, " must be a whole number from 0 to 100."},
         {"negative", -3, " must be a whole number from 0 to 100."},
     };
@@ -95,6 +95,39 @@ TEST(Limits, Amounts)
     };
     for (const LimitCase& c : cases)
         expectCheck(c, CheckAmount, "Loan Amount");
+}
+
+double countFromOne(double value, const std::string& caption)
+{
+    return CheckPaymentCount(value, caption, 1);
+}
+
+// Where 0 has no meaning: a loan to schedule, a count of payments; and percentages.
+TEST(Limits, PositiveFiguresAndPercentages)
+{
+    const LimitCase amounts[] = {
+        {"cents", 0.01, nullptr},
+        {"zero", 0, " must be more than 0."},
+        {"negative", -1, " cannot be negative."},
+        {"trillion", 1e12, " must be no larger than 999,999,999,999.99."},
+    };
+    for (const LimitCase& c : amounts)
+        expectCheck(c, CheckPositiveAmount, "Loan Amount");
+    const LimitCase counts[] = {
+        {"one", 1, nullptr},
+        {"zero", 0, " must be a whole number from 1 to 1200."},
+    };
+    for (const LimitCase& c : counts)
+        expectCheck(c, countFromOne, "Number of Payments");
+    const LimitCase percents[] = {
+        {"zero", 0, nullptr},
+        {"limit", 100, nullptr},
+        {"tooLarge", 999999, " must be from 0 to 100."},
+        {"negative", -0.5, " must be from 0 to 100."},
+        {"notANumber", std::nan(""), " must be from 0 to 100."},
+    };
+    for (const LimitCase& c : percents)
+        expectCheck(c, CheckPercent, "Rent Increase");
 }
 
 // Amounts up to the limit keep their cents in the loan model's integers.

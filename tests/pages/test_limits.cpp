@@ -4,8 +4,11 @@
 #include "pages/num_edit.h"
 #include "tests/support/page_fixture.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QToolButton>
 
 using qn::pages::NumericField;
 using qn::pages::TNumEdit;
@@ -30,10 +33,10 @@ TEST_F(Limits, AmortizationRefusesWithoutBuildingASchedule)
 {
     const QString amort = QStringLiteral("Amort");
     const Refusal cases[] = {
-        {"edtNumPmts", "10000000", "Term in Months must be a whole number no larger than 1200."},
+        {"edtNumPmts", "10000000", "Term in Months must be a whole number from 0 to 1200."},
         {"edtNumPmts", "2147483647",
-         "Term in Months must be a whole number no larger than 1200."},
-        {"edtNumPmts", "1201", "Term in Months must be a whole number no larger than 1200."},
+         "Term in Months must be a whole number from 0 to 1200."},
+        {"edtNumPmts", "1201", "Term in Months must be a whole number from 0 to 1200."},
         {"edtMortAmt", "-5", "Loan Amount cannot be negative."},
     };
     for (const Refusal& c : cases) {
@@ -77,7 +80,7 @@ TEST_F(Limits, BiweeklyRefusesAndKeepsItsResults)
     ASSERT_DOUBLE_EQ(payment->value(), 786.70);
     const Refusal cases[] = {
         {"edtMortgagePeriods", "10000000",
-         "Number of Payments must be a whole number no larger than 1200."},
+         "Number of Payments must be a whole number from 1 to 1200."},
         {"edtMortgageAmount", "-100000", "Loan Amount cannot be negative."},
     };
     for (const Refusal& c : cases) {
@@ -106,7 +109,9 @@ TEST_F(Limits, QuickCalculatorNamesTheFieldAndKeepsTheInputs)
     type(qc, "edtPMT", QStringLiteral("786.70"));
     find<QPushButton>(qc, "BtnCalcQuickCalc")->click();
     EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("Loan Amount cannot be negative.")});
-    EXPECT_DOUBLE_EQ(find<TNumEdit>(qc, "edtLA")->value(), -100000);
+    // The refused field is back at what the page stood on; the others keep what was typed.
+    EXPECT_DOUBLE_EQ(find<TNumEdit>(qc, "edtLA")->value(), 0);
+    EXPECT_DOUBLE_EQ(find<TNumEdit>(qc, "edtPMT")->value(), 786.70);
 
     find<QPushButton>(qc, "btnCalcPMT")->click();
     settle();
@@ -116,7 +121,113 @@ TEST_F(Limits, QuickCalculatorNamesTheFieldAndKeepsTheInputs)
     find<QPushButton>(qc, "BtnCalcQuickCalc")->click();
     EXPECT_EQ(takeMessages(),
               QStringList{QStringLiteral(
-                  "Number of Payments must be a whole number no larger than 1200.")});
+                  "Number of Payments must be a whole number from 0 to 1200.")});
+}
+
+// A refused entry goes back to the figure the results were computed from, selected, with the
+// focus in it, on the pages that compute on leaving a field and on those with a button.
+TEST_F(Limits, ARefusedEntryGoesBackToWhatTheResultsStandOn)
+{
+    struct Case {
+        const char* page;
+        const char* click;     // a button first, or null
+        const char* prepare;   // a field typed and left first, or null
+        const char* field;
+        const char* typed;
+        const char* calculate; // the button that computes, or null: leaving does
+        const char* message;
+        const char* result;    // a result that must not change
+    };
+    const Case cases[] = {
+        {"BW", nullptr, nullptr, "edtMortgagePeriods", "0", nullptr,
+         "Number of Payments must be a whole number from 1 to 1200.", "edtMortgagePayments"},
+        {"Amort", nullptr, nullptr, "edtNumPmts", "5000", "btnCalculate",
+         "Term in Months must be a whole number from 0 to 1200.", "edtAmortPayment"},
+        {"ECC", "btnUnlockLoanAmount", "edtEccCLoanAmount", "edtEccDownPaymentPercent", "100",
+         nullptr, "Down Payment Percent must be at least 0 and less than 100.", "edtEccCPandI"},
+        {"ECC", "btnCalcEscrows", nullptr, "edtIIDays", "1530", nullptr,
+         "Prepaid Interest / Days must be a whole number from 0 to 1200.", "edtII"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.field);
+        const QString page = QLatin1String(c.page);
+        m_window->gotoPage(page);
+        settle();
+        if (c.click)
+            find<QAbstractButton>(page, c.click)->click();
+        if (c.prepare)
+            type(page, c.prepare, QStringLiteral("150000"));
+        settle();
+        auto* field = find<NumericField>(page, c.field);
+        field->setFocus(Qt::TabFocusReason);  // leaving the field before computes
+        settle();
+        const QString before = field->text();
+        const QString result = find<NumericField>(page, c.result)->text();
+        QTest::keyClicks(field, QLatin1String(c.typed));
+        if (c.calculate)
+            find<QPushButton>(page, c.calculate)->click();
+        else
+            leave();
+        EXPECT_EQ(takeMessages(), QStringList{QLatin1String(c.message)});
+        EXPECT_EQ(field->text(), before);
+        EXPECT_TRUE(field->hasFocus());
+        EXPECT_EQ(field->selectedText(), field->text());
+        EXPECT_EQ(find<NumericField>(page, c.result)->text(), result);
+        m_window->clickReset();
+    }
+
+    // A real message box takes the activation from the window: the field gets the focus
+    // once the window is active again.
+    QWidget box;
+    const auto previous = qn::toolkit::setMessageInterceptor([&box](const auto&) {
+        box.show();
+        box.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&box));
+        box.hide();
+        return QMessageBox::Ok;
+    });
+    auto* days = find<NumericField>(QStringLiteral("ECC"), "edtIIDays");
+    find<QPushButton>(QStringLiteral("ECC"), "btnCalcEscrows")->click();
+    typeAndLeave(days, QStringLiteral("1530"));
+    EXPECT_TRUE(QTest::qWaitFor([days] { return days->hasFocus(); }));
+    EXPECT_EQ(days->selectedText(), QStringLiteral("15"));
+    qn::toolkit::setMessageInterceptor(previous);
+}
+
+// Figures that have no meaning, or that would only overflow, are refused naming the field and
+// what it takes, on every page and panel, instead of the general arithmetic message or a
+// plainly wrong result.
+TEST_F(Limits, FiguresWithoutMeaningNameTheirField)
+{
+    struct Case {
+        const char* page;
+        const char* click;  // the panel's button first, or null
+        const char* field;
+        const char* typed;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"BW", nullptr, "edtMortgageAmount", "0", "Loan Amount must be more than 0."},
+        {"RVB", nullptr, "edtRVBRentIncrease", "999999",
+         "Estimated Annual Rent Increase Percentage must be from 0 to 100."},
+        {"RC", nullptr, "edtNewTerm", "0", "Term in Months must be a whole number from 1 to 1200."},
+        {"RC", nullptr, "edtRefiClosingCosts", "-1", "Closing Costs cannot be negative."},
+        {"RC", "btnCalcFees", "edtCreditCheck", "-1", "Credit Check cannot be negative."},
+        {"MQ", nullptr, "edtCards1", "-5000",
+         "Credit Card Minimums (Borrower) cannot be negative."},
+        {"ECC", nullptr, "edtEccDebt", "-450", "Monthly Debt cannot be negative."},
+        {"ECC", "btnCalcClosing", "edtAF", "-1", "Appraisal Fee cannot be negative."},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.field);
+        const QString page = QLatin1String(c.page);
+        m_window->gotoPage(page);
+        settle();
+        if (c.click)
+            find<QPushButton>(page, c.click)->click();
+        type(page, c.field, QLatin1String(c.typed));
+        EXPECT_EQ(takeMessages(), QStringList{QLatin1String(c.message)});
+    }
 }
 
 } // namespace

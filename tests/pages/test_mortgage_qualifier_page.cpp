@@ -75,6 +75,19 @@ TEST_F(MqPageTest, RateOneLeadsTheLadderAtEveryKeystroke)
     EXPECT_EQ(text("edtMQir3"), QStringLiteral("7.500"));
 }
 
+// The derived rates stop at 0: a rate below it means nothing.
+TEST_F(MqPageTest, TheLadderStopsAtZero)
+{
+    type("edtMQir1", QStringLiteral("0.3"));
+    EXPECT_EQ(text("edtMQir2"), QStringLiteral("0.050"));
+    EXPECT_EQ(text("edtMQir3"), QStringLiteral("0.000"));
+    type("edtMQir1", QStringLiteral("0"));
+    EXPECT_EQ(text("edtMQir2"), QStringLiteral("0.000"));
+    leave();
+    EXPECT_DOUBLE_EQ(value("edtMQLoan3"), 950.0 * 180);
+    EXPECT_TRUE(takeMessages().isEmpty());
+}
+
 TEST_F(MqPageTest, ZeroRateSpreadsThePaymentOverTheMonths)
 {
     type("edtMQir2", QStringLiteral("0"));

@@ -497,6 +497,56 @@ TEST_F(NumEditTest, FixedDecimalsKeysReplaceTheSelectionButThePointOnlyCancelsIt
     }
 }
 
+// Whenever a field gets the focus other than by a click (Tab, Alt+letter, the program moving
+// it after a choice or a panel), its whole text is selected and typing replaces the figure.
+// A click places the caret; coming back from another window keeps what was being typed.
+TEST_F(NumEditTest, EveryEntryButAClickSelectsTheText)
+{
+    for (const Qt::FocusReason reason :
+         {Qt::OtherFocusReason, Qt::ShortcutFocusReason, Qt::BacktabFocusReason}) {
+        SCOPED_TRACE(reason);
+        FieldWindow<TFnpNumericEdit> fixed;
+        fixed.field->setDecimals(3);
+        fixed.field->setValue(7);
+        fixed.leave();
+        fixed.field->setFocus(reason);
+        QTest::keyClicks(fixed.field, QStringLiteral("6.5"));
+        EXPECT_EQ(fixed.field->text(), QStringLiteral("6.500"));
+
+        FieldWindow<TNumEdit> money;
+        money.field->setValue(15);
+        money.leave();
+        money.field->setFocus(reason);
+        QTest::keyClicks(money.field, QStringLiteral("30"));
+        money.leave();
+        EXPECT_DOUBLE_EQ(money.field->value(), 30);
+    }
+    auto clicked = [](auto& w) {
+        w.leave();
+        QTest::mouseClick(w.field, Qt::LeftButton, {}, QPoint(w.field->width() - 4, 8));
+        return w.field->hasSelectedText();
+    };
+    FieldWindow<TFnpNumericEdit> fixed;
+    EXPECT_FALSE(clicked(fixed));
+    FieldWindow<TNumEdit> money;
+    EXPECT_FALSE(clicked(money));
+
+    money.field->setValue(15);
+    money.leave();
+    money.field->setFocus(Qt::TabFocusReason);
+    QTest::keyClicks(money.field, QStringLiteral("12"));
+    QWidget elsewhere;
+    elsewhere.show();
+    elsewhere.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&elsewhere));
+    money.window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&money.window));
+    ASSERT_TRUE(money.field->hasFocus());
+    QTest::keyClicks(money.field, QStringLiteral("3"));
+    money.leave();
+    EXPECT_DOUBLE_EQ(money.field->value(), 123);
+}
+
 TEST_F(NumEditTest, NonFiniteValuesAreArithmeticFailures)
 {
     TNumEdit money;

@@ -106,6 +106,38 @@ TEST_F(PagesTest, QuickCalculatorTypedPayment)
     EXPECT_TRUE(takeMessages().isEmpty());
 }
 
+// Alt+L moves the focus to the rate on its own; what is typed then replaces the 0.000.
+TEST_F(PagesTest, QuickCalculatorTypingAfterAChoiceReplacesTheField)
+{
+    m_window->gotoPage(qc);
+    settle();
+    QTest::keyClick(m_window->windowHandle(), Qt::Key_L, Qt::AltModifier);
+    auto* rate = find<TFnpNumericEdit>(qc, "EdtIR");
+    ASSERT_TRUE(QTest::qWaitFor([rate] { return rate->hasFocus(); }));  // an animated click
+    QTest::keyClicks(rate, QStringLiteral("6.5"));
+    EXPECT_EQ(rate->text(), QStringLiteral("6.500"));
+}
+
+// A rate below 0 is the exact answer for payments that repay less than the loan: shown,
+// and said.
+TEST_F(PagesTest, QuickCalculatorShowsANegativeRateAndSaysWhy)
+{
+    m_window->gotoPage(qc);
+    settle();
+    click("btnCalcIR");
+    find<TNumEdit>(qc, "edtLA")->setValue(100000);
+    find<TNumEdit>(qc, "edtPMT")->setValue(200);
+    find<TFnpNumericEdit>(qc, "EdtN")->setValue(360);
+    click("BtnCalcQuickCalc");
+    EXPECT_EQ(takeMessages(),
+              QStringList{QStringLiteral("The payments do not repay the loan at any positive "
+                                         "interest rate, so the rate that balances them is "
+                                         "negative.")});
+    auto* rate = find<TFnpNumericEdit>(qc, "EdtIR");
+    EXPECT_LT(rate->value(), 0);
+    EXPECT_TRUE(rate->isEnabled());
+}
+
 TEST_F(PagesTest, QuickCalculatorZeroPaymentFailsAndResets)
 {
     m_window->gotoPage(qc);
@@ -264,6 +296,41 @@ TEST_F(AmortTest, ZeroPaymentsResetsThePage)
     EXPECT_TRUE(messages.front().startsWith(QStringLiteral("Valid results cannot")));
     EXPECT_EQ(find<TFnpNumericEdit>(amort, "edtNumPmts")->value(), 360);
     EXPECT_TRUE(page->cellText(1, 0).isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+// Each extra that cannot do what was asked says so truly: one larger than the loan changes
+// nothing, a payoff by or after the last payment needs no extra, and a payment number below
+// 1 is outside the schedule.
+TEST_F(AmortTest, ExtrasThatCannotHelpSayWhy)
+{
+    enterAmort();
+    press("btnAddExtraPayments");
+    press("rbAllPmts");
+    find<QLineEdit>(amort, "edtExtraAmount")->setText(QStringLiteral("999999999999"));
+    press("btnAddExtra");
+    EXPECT_EQ(takeMessages(),
+              QStringList{QStringLiteral("An extra payment of $999,999,999,999.00 is more than "
+                                         "the loan owes at the payments chosen, so none was "
+                                         "added.\n\nPlease enter a smaller amount.")});
+    const struct {
+        const char* target;
+        const char* message;
+    } payoffs[] = {
+        {"361", "No extra payment is needed: the loan is repaid by payment 360."},
+        {"360", "No extra payment is needed: the loan is repaid by payment 360."},
+        {"0", "Pay off by # must be a whole number from 1 to 360."},
+        {"-5", "Pay off by # must be a whole number from 1 to 360."},
+    };
+    for (const auto& p : payoffs) {
+        SCOPED_TRACE(p.target);
+        find<QLineEdit>(amort, "edtPayoffBy")->setText(QLatin1String(p.target));
+        press("btnPayoffBy");
+        EXPECT_EQ(takeMessages(), QStringList{QLatin1String(p.message)});
+    }
 }
 
 } // namespace

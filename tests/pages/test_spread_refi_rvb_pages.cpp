@@ -87,6 +87,23 @@ TEST_F(SpreadPage, EachKindLaysItselfOutAndBuilds)
     EXPECT_TRUE(takeMessages().isEmpty());
 }
 
+// The field a new kind shows starts from the old table's centre: the payment for the loan
+// just typed, not the payment the page started with (which made every rate negative).
+TEST_F(SpreadPage, ANewKindTakesTheCentreOfTheOldTable)
+{
+    typeAndLeave(field("edtLoan"), QStringLiteral("200000"));
+    ASSERT_EQ(cell(4, 6), QStringLiteral(" $1,573.40"));
+    choose("rgCalculate", 2);
+    EXPECT_EQ(field("edtPayment")->text(), QStringLiteral("$1,573.40"));
+    EXPECT_EQ(cell(4, 6), QStringLiteral(" 8.750%"));
+    choose("rgCalculate", 3);  // the rate was typed, not computed: it stays
+    EXPECT_EQ(field("edtInterest")->text(), QStringLiteral("8.750"));
+    EXPECT_EQ(cell(4, 6), QStringLiteral(" 360.00"));
+    choose("rgCalculate", 0);
+    EXPECT_EQ(field("edtTerm")->text(), QStringLiteral("360"));
+    EXPECT_TRUE(takeMessages().isEmpty());
+}
+
 TEST_F(SpreadPage, StepsAndNegativeRows)
 {
     choose("rgInterest", 0);

@@ -70,9 +70,12 @@ public:
 
     qn::pages::CalculatorPage* page(const QString& name) const { return m_pages.value(name); }
 
-    // The shell's Reset button: the current page's reset, when the button is enabled.
+    // The shell's Reset button: the current page's reset, when the button is enabled. The
+    // button takes the focus when clicked, so a field that has it is left first.
     void clickReset()
     {
+        if (QWidget* focused = QApplication::focusWidget())
+            focused->clearFocus();
         if (m_reset && m_current)
             qn::toolkit::runGuarded([this] { m_current->reset(); });
     }

@@ -3,7 +3,9 @@
 #include "toolkit/money.h"
 #include "toolkit/save_dialog.h"
 
+#include <QApplication>
 #include <QPushButton>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -65,4 +67,24 @@ TEST(SaveDialog, AddsTheExtensionOnlyWhereTheNameHasNone)
     for (const auto& [typed, saved] : rows)
         EXPECT_EQ(withDefaultSuffix(QLatin1String(typed), QStringLiteral("csv")),
                   QLatin1String(saved));
+}
+
+// The box shows the generic arithmetic message as its two paragraphs: a "\n\r" is where the
+// box wraps by itself, two of them part the paragraphs.
+TEST(MessageSeam, TheBoxShowsParagraphs)
+{
+    QString shown;
+    QTimer::singleShot(0, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (auto* box = qobject_cast<QMessageBox*>(w); box && box->isVisible()) {
+                shown = box->text();
+                box->accept();
+            }
+    });
+    showMessage(nullptr, QStringLiteral("Valid results cannot be calculated using\n\rthe "
+                                        "variables you have entered.\n\r\n\rPlease try again "
+                                        "with reasonable values."));
+    EXPECT_EQ(shown, QStringLiteral("Valid results cannot be calculated using the variables "
+                                    "you have entered.\n\nPlease try again with reasonable "
+                                    "values."));
 }
