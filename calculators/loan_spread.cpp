@@ -3,9 +3,9 @@
 #include "core/errors.h"
 #include "core/finance.h"
 #include "core/limits.h"
+#include "core/numtext.h"
 #include "core/rounding.h"
 
-#include <charconv>
 #include <cmath>
 #include <initializer_list>
 #include <stdexcept>
@@ -199,56 +199,6 @@ double spreadValue(double centre, int k, double step)
                                static_cast<long double>(k) * step);
 }
 
-std::string fixedText(double value, int decimals)
-{
-    char buf[400];
-    const auto end =
-        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, decimals).ptr;
-    std::string text(buf, end);
-    // A value that rounds to zero shows no sign.
-    if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos)
-        text.erase(0, 1);
-    return text;
-}
-
-// A nonzero finite value rounded to `digits` significant digits: its digits without
-// trailing zeros, and the decimal exponent of the first one.
-struct Significant {
-    std::string digits;
-    int exponent = 0;
-};
-
-Significant significantOf(double value, int digits)
-{
-    char buf[64];
-    const auto end = std::to_chars(buf, buf + sizeof buf, std::fabs(value),
-                                   std::chars_format::scientific, digits - 1)
-                         .ptr;
-    const std::string_view text(buf, static_cast<std::size_t>(end - buf));
-    const auto e = text.find('e');
-    Significant s;
-    for (const char c : text.substr(0, e))
-        if (c != '.')
-            s.digits += c;
-    while (s.digits.size() > 1 && s.digits.back() == '0')
-        s.digits.pop_back();
-    const char* first = text.data() + e + 1;
-    if (*first == '+')
-        ++first;
-    std::from_chars(first, end, s.exponent);
-    return s;
-}
-
-// Rounded to `digits` significant digits or to `decimals` decimals, whichever keeps fewer
-// digits, and written with exactly `decimals` decimals.
-std::string fixedSignificantText(double value, int digits, int decimals)
-{
-    if (value != 0 && std::isfinite(value) &&
-        digits - 1 - significantOf(value, digits).exponent < decimals)
-        value = RoundSignificant(value, digits);
-    return fixedText(value, decimals);
-}
-
 std::string placeholderDollars(int thousands)
 {
     return concat({" $", std::to_string(thousands), ",000"});
@@ -282,13 +232,13 @@ SpreadGrid CleanGrid(SpreadKind kind)
     for (int i = 0; i < kSpreadRows - 1; ++i) {
         const auto row = static_cast<std::size_t>(i + 1);
         grid.cells[row][0] = textCell(kind == SpreadKind::LoanAmount
-                                          ? concat({" ", fixedText(4.5 + 0.5 * i, 2), "%"})
+                                          ? concat({" ", FixedText(4.5 + 0.5 * i, 2), "%"})
                                           : placeholderDollars(95 + i));
     }
     for (int i = 0; i < kSpreadColumns - 1; ++i) {
         const auto column = static_cast<std::size_t>(i + 1);
         grid.cells[0][column] = textCell(kind == SpreadKind::Payment
-                                             ? fixedText(5.5 + 0.5 * i, 2) + "%"
+                                             ? FixedText(5.5 + 0.5 * i, 2) + "%"
                                              : concat({"$", std::to_string(650 + 50 * i), ".00"}));
     }
     return grid;
@@ -375,64 +325,23 @@ SpreadInputs RestoredSpreadInputs(const SpreadInputs& current)
     return restored;
 }
 
-double RoundSignificant(double value, int digits)
-{
-    if (value == 0 || !std::isfinite(value) || digits < 1)
-        return value;
-    // Through decimal text, so the result is the double nearest the rounded decimal.
-    char buf[64];
-    const auto end =
-        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1).ptr;
-    double rounded = value;
-    std::from_chars(buf, end, rounded);
-    return rounded;
-}
-
 std::string RateHeaderText(double percent)
 {
-    constexpr int digits = 5;
-    std::string general;
-    if (percent == 0 || !std::isfinite(percent)) {
-        general.push_back('0');
-    } else {
-        const Significant s = significantOf(percent, digits);
-        const std::string& mantissa = s.digits;
-        const int exponent = s.exponent;
-        if (percent < 0)
-            general.push_back('-');
-        if (exponent >= -5 && exponent < digits) {
-            if (exponent < 0) {
-                general += "0.";
-                general.append(static_cast<std::size_t>(-exponent - 1), '0');
-                general += mantissa;
-            } else {
-                const auto whole = static_cast<std::size_t>(exponent + 1);
-                if (mantissa.size() <= whole)
-                    general += concat({mantissa, std::string(whole - mantissa.size(), '0')});
-                else
-                    general += concat({mantissa.substr(0, whole), ".", mantissa.substr(whole)});
-            }
-        } else {
-            general += mantissa.substr(0, 1);
-            if (mantissa.size() > 1)
-                general += concat({".", mantissa.substr(1)});
-            const std::string power = std::to_string(std::abs(exponent));
-            general += exponent < 0 ? "E-" : "E+";
-            general.append(power.size() < 3 ? 3 - power.size() : 0, '0');
-            general += power;
-        }
-    }
+    // Halves to even, like every other figure of the table.
+    const std::string general = std::isfinite(percent)
+                                    ? GeneralText(percent, 5, ExponentForm::Padded, Halves::ToEven)
+                                    : "0";
     return concat({"  ", general, "%"});
 }
 
 std::string RateCellText(double percent)
 {
-    return concat({" ", fixedSignificantText(percent, 5, 3), "%"});
+    return concat({" ", FixedSignificantText(percent, 5, 3), "%"});
 }
 
 std::string MonthsCellText(double months)
 {
-    return concat({" ", fixedSignificantText(months, 5, 2)});
+    return concat({" ", FixedSignificantText(months, 5, 2)});
 }
 
 std::string SpreadCellText(const SpreadCell& cell, const MoneyFormatter& money)

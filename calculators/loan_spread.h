@@ -115,8 +115,7 @@ using MoneyFormatter = std::function<std::string(double value, int decimals)>;
 
 std::string SpreadCellText(const SpreadCell& cell, const MoneyFormatter& money);
 
-// The locale-free formats of the table.
-double RoundSignificant(double value, int digits);
+// The locale-free formats of the table (core/numtext writes them).
 std::string RateHeaderText(double percent); // "  8.125%"
 std::string RateCellText(double percent);   // " 11.148%"
 std::string MonthsCellText(double months);  // " 498.23"

@@ -3,9 +3,9 @@
 #include "core/errors.h"
 #include "core/finance.h"
 #include "core/limits.h"
+#include "core/numtext.h"
 
 #include <algorithm>
-#include <charconv>
 #include <cmath>
 
 namespace qn {
@@ -233,38 +233,22 @@ void TMortgage::ClearSmallExtras(double amount)
 
 std::array<std::string, 7> FormatPaymentRow(const TPayment& row)
 {
-    // to_chars, not printf: the grid reads these texts back with "." as decimal point,
-    // whatever locale the application has set.
-    auto rightAligned = [](const char* first, const char* last, std::size_t width) {
-        std::string text(first, last);
+    // Plain texts, not printf: the grid reads these back with "." as decimal point, whatever
+    // locale the application has set.
+    auto rightAligned = [](std::string text, std::size_t width) {
         if (text.size() < width)
             text.insert(0, width - text.size(), ' ');
         return text.substr(0, 15);
     };
-    auto fixed = [&](double value) {
-        if (std::fabs(value) < 0.005)
-            value = 0;  // no "-0.00"
-        char buf[400];
-        const auto result =
-            std::to_chars(buf, buf + sizeof buf, value, std::chars_format::fixed, 2);
-        return rightAligned(buf, result.ptr, 12);
-    };
-    char number[16];
-    const auto result = std::to_chars(number, number + sizeof number, row.Number);
-    return {rightAligned(number, result.ptr, 5), fixed(row.Principal), fixed(row.Interest),
-            fixed(row.PrincipalToDate), fixed(row.InterestToDate), fixed(row.ExtraPrincipal),
-            fixed(row.Balance)};
+    auto fixed = [&](double value) { return rightAligned(FixedText(value, 2), 12); };
+    return {rightAligned(std::to_string(row.Number), 5), fixed(row.Principal),
+            fixed(row.Interest), fixed(row.PrincipalToDate), fixed(row.InterestToDate),
+            fixed(row.ExtraPrincipal), fixed(row.Balance)};
 }
 
 std::string FormatPaymentRate(const TPayment& row)
 {
-    double percent = row.Rate * 100;
-    if (std::fabs(percent) < 0.0005)
-        percent = 0;  // no "-0.000"
-    char buf[400];
-    const auto result =
-        std::to_chars(buf, buf + sizeof buf, percent, std::chars_format::fixed, 3);
-    return ' ' + std::string(buf, result.ptr) + '%';
+    return ' ' + FixedText(row.Rate * 100, 3) + '%';
 }
 
 } // namespace qn

@@ -87,4 +87,17 @@ double RoundToCoarser(double value, int decimals, int significant)
     return static_cast<double>(rounded);
 }
 
+double RoundSignificant(double value, int digits)
+{
+    if (value == 0 || !std::isfinite(value) || digits < 1)
+        return value;
+    // Through decimal text, so the result is the double nearest the rounded decimal.
+    char buf[64];
+    const auto end =
+        std::to_chars(buf, buf + sizeof buf, value, std::chars_format::scientific, digits - 1).ptr;
+    double rounded = value;
+    std::from_chars(buf, end, rounded);
+    return rounded;
+}
+
 } // namespace qn

@@ -37,4 +37,8 @@ double RoundToEighthPercentHalfDown(double rate);
 // Rounding first to the digits and then to the places could land on a half and go wrong.
 double RoundToCoarser(double value, int decimals, int significant);
 
+// To `digits` significant digits: the double nearest the decimal that to_chars rounds the
+// value to (exact halves to even), so 1234.56 to 5 digits is 1234.6.
+double RoundSignificant(double value, int digits);
+
 } // namespace qn

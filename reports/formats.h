@@ -16,6 +16,9 @@ QString FormatRate(double value);
 // Shortest general form with at most 3 (5) significant digits, followed by "%".
 QString FormatPercent3(double value);
 QString FormatPercent5(double value);
+// Shortest general form with at most `digits` significant digits ("1.23e+05" beyond them);
+// "." and no grouping, whatever the locale, like the program's other number texts.
+QString FormatGeneral(double value, int digits);
 // Shortest general form with at most 4 significant digits.
 QString FormatGeneral4(double value);
 

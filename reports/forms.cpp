@@ -537,10 +537,7 @@ Report goodFaith(const PageSnapshot& p)
     row(QStringLiteral("TOTAL MONTHLY DEBT"), "lblPQTotalDebt",
         FormatMoney(v("edtEccDebt") + v("edtEccCMonthlyPayment")), true, "double");
     top += 8;
-    auto points = [&](const char* field) {
-        const double value = v(field);
-        return value == 0 ? QStringLiteral("0") : QString::number(value, 'g', 3);
-    };
+    auto points = [&](const char* field) { return FormatGeneral(v(field), 3); };
     b.add(label(QStringLiteral("lblPQOFee"),
                 QStringLiteral("Origination Fee  ") + points("edtEccOriginationPoints")
                     + QLatin1Char('%'),

@@ -1,5 +1,6 @@
 #include "toolkit/chart.h"
 
+#include "core/numtext.h"
 #include "toolkit/money.h"
 #include "toolkit/widgets.h"
 
@@ -34,6 +35,12 @@ double niceStep(double span)
 } // namespace
 
 namespace {
+
+// An axis figure other than money: at most 6 significant digits.
+QString axisNumber(double value)
+{
+    return QString::fromStdString(GeneralText(value, 6, ExponentForm::Printf));
+}
 
 struct Range {
     double minX = 0, maxX = 1, minY = 0, maxY = 1, step = 1;
@@ -97,7 +104,7 @@ ChartLayout layOutChart(const QRectF& area, const ChartData& chart, const QFont&
     const double line = metrics.height();
     const Range r = rangeOf(chart);
     auto yText = [&](double v) {
-        return chart.moneyAxis ? formatCurrency(v, 0) : QString::number(v, 'g', 6);
+        return chart.moneyAxis ? formatCurrency(v, 0) : axisNumber(v);
     };
     double labelWidth = 0;
     for (double y = r.minY; y <= r.maxY + r.step / 2; y += r.step)
@@ -138,7 +145,7 @@ ChartLayout layOutChart(const QRectF& area, const ChartData& chart, const QFont&
     const double xStep = niceStep(r.maxX - r.minX);
     double lastRight = -1e300;
     for (double x = std::ceil(r.minX / xStep) * xStep; x <= r.maxX + xStep / 1000; x += xStep) {
-        const QString text = QString::number(x, 'g', 6);
+        const QString text = axisNumber(x);
         const double width = metrics.horizontalAdvance(text) + t / 2;
         const double centre = toScreen({x, r.minY}).x();
         QRectF box(centre - width / 2, plot.bottom() + t / 2, width, line);

@@ -12,6 +12,32 @@ QLocale moneyLocale()
     return user;
 }
 
+QChar moneyDecimalPoint()
+{
+    const QString s = moneyLocale().decimalPoint();
+    return s.isEmpty() ? QLatin1Char('.') : s.at(0);
+}
+
+QChar moneyGroupSeparator()
+{
+    const QString s = moneyLocale().groupSeparator();
+    return s.isEmpty() ? QLatin1Char(',') : s.at(0);
+}
+
+Separators moneySeparators()
+{
+    return {QString(moneyGroupSeparator()).toStdString(),
+            QString(moneyDecimalPoint()).toStdString()};
+}
+
+QString formatLocaleFixed(double value, int decimals, bool grouped)
+{
+    QLocale locale = moneyLocale();
+    locale.setNumberOptions(grouped ? QLocale::DefaultNumberOptions
+                                    : QLocale::OmitGroupSeparator);
+    return locale.toString(value, 'f', decimals);
+}
+
 QString formatCurrency(double value, int decimals)
 {
     return formatCurrency(value, decimals, moneyLocale());

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "core/numtext.h"
+
+#include <QChar>
 #include <QLocale>
 #include <QString>
 
@@ -10,6 +13,16 @@ namespace qn::toolkit {
 // The locale money is shown in: the user's, or United States formats when the user's is
 // C/POSIX (which has no currency symbol).
 QLocale moneyLocale();
+
+// The money locale's decimal point and group separator (their first character; "." and ","
+// where the locale has none), and the same as a picture of core/numtext applies them.
+QChar moneyDecimalPoint();
+QChar moneyGroupSeparator();
+Separators moneySeparators();
+
+// `decimals` fixed decimals in the money locale's digits, decimal point and minus sign, with
+// or without its grouping: 1234.5 with 2 is "1234.50" or "1,234.50" in the United States.
+QString formatLocaleFixed(double value, int decimals, bool grouped);
 
 // The one money formatter: currency sign, grouping and the locale's negative form, with
 // `decimals` decimals; United States negatives in parentheses. -0.00 shows as 0.00.

@@ -106,3 +106,70 @@ TEST(WholeFromValue, FractionsAreConversionFailures)
     EXPECT_THROW(WholeFromValue(-1.7976931348623157e308), EConvertError);  // not 0
     EXPECT_THROW(WholeFromValue(std::nan("")), EConvertError);
 }
+
+// The texts of the fields, tables and reports; each row names the rule it pins.
+TEST(NumberTexts, FixedGeneralAndSignificant)
+{
+    struct Row {
+        std::string text, expected;
+    };
+    using F = ExponentForm;
+    const Row rows[] = {
+        {FixedText(-0.001, 2), "0.00"},  // no "-0.00"
+        {FixedText(0.125, 2), "0.12"},   // to_chars: an exact half to even
+        {FixedText(-1234.5, 1), "-1234.5"},
+        {FixedHalfAwayText(1.005, 2), "1.01"},  // as typed, though the double is below
+        {FixedHalfAwayText(0.125, 2), "0.13"},
+        {FixedHalfAwayText(-0.004, 2), "0.00"},
+        {FixedHalfAwayText(-2.5, 0), "-3"},
+        {FixedHalfAwayText(9.9999999, 3), "10.000"},
+        {GeneralText(8.125, 3, F::Printf), "8.13"},  // a true half away from zero
+        {GeneralText(1.005, 3, F::Printf), "1"},     // the double is below the half
+        {GeneralText(123456, 3, F::Printf), "1.23e+05"},
+        {GeneralText(0.0001, 15, F::Printf), "0.0001"},
+        {GeneralText(0.00001, 15, F::Printf), "1e-05"},
+        {GeneralText(99999.5, 5, F::Printf), "1e+05"},
+        {GeneralText(-0.0, 4, F::Printf), "0"},
+        {GeneralText(123456, 5, F::Padded, Halves::ToEven), "1.2346E+005"},
+        {GeneralText(0.000001, 5, F::Padded, Halves::ToEven), "1E-006"},
+        {GeneralText(0.00001, 5, F::Padded, Halves::ToEven), "0.00001"},
+        {GeneralText(12344.5, 5, F::Padded, Halves::ToEven), "12344"},
+        {GeneralText(1.5e20, 15, F::Short), "1.5E20"},
+        {FixedSignificantText(123.4567, 5, 3), "123.460"},
+        {FixedSignificantText(11.14849, 5, 3), "11.148"},
+        {FixedSignificantText(-0.0004, 5, 3), "0.000"},
+    };
+    for (const Row& r : rows)
+        EXPECT_EQ(r.text, r.expected);
+}
+
+TEST(PictureText, SectionsPlaceholdersAndSeparators)
+{
+    struct Row {
+        double value;
+        const char *positive, *negative, *zero;
+        bool german;  // "." groups, "," is the decimal point
+        const char* expected;
+    };
+    const Row rows[] = {
+        {1234567.891, "#,##0", "", "", false, "1,234,568"},
+        {1234567.891, "#,##0.00", "", "", true, "1.234.567,89"},
+        {0.5, "#,##0.##", "", "", false, "0.5"},
+        {0.5, "#.##", "", "", false, ".5"},  // no required integer digit
+        {1.005, "0.00", "", "", false, "1.01"},
+        {7, "000", "", "", false, "007"},
+        {-12.5, "#,##0.0", "", "", false, "-12.5"},
+        {-0.004, "0.00", "", "", false, "0.00"},  // no sign on what shows as zero
+        {-12.5, "#,##0.0", "(#,##0.0)", "", false, "(12.5)"},
+        {0, "#,##0", "", "nil", false, "nil"},
+        {42, "$ #,##0 total", "", "", false, "$ 42 total"},
+        {42, "none", "", "", false, "none"},  // a section without placeholders is its text
+    };
+    for (const Row& r : rows) {
+        const Separators separators =
+            r.german ? Separators{".", ","} : Separators{",", "."};
+        EXPECT_EQ(PictureText(r.value, Picture{r.positive, r.negative, r.zero}, separators),
+                  r.expected)
+            << r.value;
+    }
+}

@@ -105,3 +105,9 @@ TEST(RoundToCoarser, OneStepToTheCoarserUnit)
     for (const Row& r : rows)
         EXPECT_DOUBLE_EQ(RoundToCoarser(r.value, r.decimals, r.significant), r.shown) << r.value;
 }
+
+TEST(RoundSignificant, ToTheNearestDecimalOfThatManyDigits)
+{
+    EXPECT_DOUBLE_EQ(RoundSignificant(1234.56, 5), 1234.6);
+    EXPECT_DOUBLE_EQ(RoundSignificant(-99999.95, 5), -100000);
+}
