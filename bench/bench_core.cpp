@@ -10,7 +10,7 @@ namespace {
 
 void BM_MonthlyPayment(benchmark::State& state)
 {
-    double rate = 8.75 / 1200;
+    double rate = qn::MonthlyRate(8.75);
     for (auto _ : state) {
         benchmark::DoNotOptimize(rate);
         benchmark::DoNotOptimize(qn::MonthlyPayment(360, rate, 100000));
@@ -20,7 +20,7 @@ BENCHMARK(BM_MonthlyPayment);
 
 void BM_PeriodicPayment(benchmark::State& state)
 {
-    double rate = 8.75 / 1200;
+    double rate = qn::MonthlyRate(8.75);
     for (auto _ : state) {
         benchmark::DoNotOptimize(rate);
         benchmark::DoNotOptimize(qn::PeriodicPayment(360, 100000, rate));
@@ -41,7 +41,7 @@ BENCHMARK(BM_LoanAmountForPayment);
 void BM_SolveInterestRate(benchmark::State& state)
 {
     const int months = static_cast<int>(state.range(0));
-    double payment = qn::MonthlyPayment(months, 8.75 / 1200, 100000);
+    double payment = qn::MonthlyPayment(months, qn::MonthlyRate(8.75), 100000);
     for (auto _ : state) {
         benchmark::DoNotOptimize(payment);
         benchmark::DoNotOptimize(qn::SolveInterestRate(months, 100000, payment));

@@ -1,8 +1,8 @@
 #include "calculators/adjustable_rate.h"
 
 #include "calculators/extras.h"
-#include "calculators/field_checks.h"
 #include "core/errors.h"
+#include "core/limits.h"
 #include "core/numtext.h"
 
 #include <algorithm>
@@ -10,60 +10,27 @@
 
 namespace qn::calc {
 
-namespace {
-
-std::string trimmed(const std::string& text)
-{
-    const auto first = text.find_first_not_of(" \t");
-    if (first == std::string::npos)
-        return {};
-    const auto last = text.find_last_not_of(" \t");
-    return text.substr(first, last - first + 1);
-}
-
-} // namespace
-
 std::vector<double> ParseIndexList(const std::string& text)
 {
-    const std::string caption = kArmIndexListCaption;
-    std::vector<double> values;
-    std::istringstream items(text);
-    std::string item;
-    while (std::getline(items, item, ';')) {
-        item = trimmed(item);
-        if (item.empty())
-            continue;
-        std::string number = item;
-        std::replace(number.begin(), number.end(), ',', '.');
-        try {
-            values.push_back(StrToFloat(number));
-        } catch (const EConvertError&) {
-            RefuseInput(caption + ": \"" + item + "\" is not a number.");
-        }
-    }
-    if (values.empty())
-        RefuseInput(caption + " needs at least one index value, the values separated by \";\".");
-    return values;
+    return CheckNumberList(text, kArmIndexListCaption, "index value");
 }
 
 TAdjustableRate ArmTermsFromFields(const ArmFields& in, int numPayments,
                                    double startRatePercent)
 {
-    const double term = std::max(1, numPayments);
     TAdjustableRate t;
-    t.FixedMonths = RequireWholeBetween(in.fixedMonths, 1, term, kArmFixedMonthsCaption);
-    t.AdjustEvery = RequireWholeBetween(in.adjustEvery, 1, term, kArmAdjustEveryCaption);
-    RequireNotNegative(in.margin, kArmMarginCaption);
-    RequireNotNegative(in.firstCap, kArmFirstCapCaption);
-    RequireNotNegative(in.periodicCap, kArmPeriodicCapCaption);
-    RequireNotNegative(in.lifetimeCap, kArmLifetimeCapCaption);
+    const int term = std::max(1, numPayments);
+    t.FixedMonths = CheckWhole(in.fixedMonths, 1, term, kArmFixedMonthsCaption);
+    t.AdjustEvery = CheckWhole(in.adjustEvery, 1, term, kArmAdjustEveryCaption);
+    CheckNotNegative(in.margin, kArmMarginCaption);
+    CheckNotNegative(in.firstCap, kArmFirstCapCaption);
+    CheckNotNegative(in.periodicCap, kArmPeriodicCapCaption);
+    CheckNotNegative(in.lifetimeCap, kArmLifetimeCapCaption);
     const double floor = in.floor.value_or(in.margin);
-    RequireNotNegative(floor, kArmFloorCaption);
+    CheckNotNegative(floor, kArmFloorCaption);
     const double ceiling = startRatePercent + in.lifetimeCap;
-    if (floor > ceiling)
-        RefuseInput(std::string(kArmFloorCaption) +
-                    " cannot be higher than the Interest Rate plus the Lifetime Cap (" +
-                    FloatToStrG(ceiling) + ").");
+    CheckNotAbove(floor, ceiling, Measure::Rate, kArmFloorCaption,
+                  "the Interest Rate plus the Lifetime Cap (" + FloatToStrG(ceiling) + ")");
     t.Path = in.path;
     if (in.path == TIndexPath::Typed) {
         for (double value : ParseIndexList(in.indexList))

@@ -2,6 +2,7 @@
 
 #include "calculators/extras.h"
 #include "core/checked.h"
+#include "core/limits.h"
 
 #include <cmath>
 
@@ -53,8 +54,9 @@ std::vector<Point> BiweeklyBalanceByMonth(double amount, double annualPercent, d
     std::vector<Point> points{{0, amount}};
     const double rate = annualPercent / 100 / 26;
     double balance = amount;
-    // 1200 months of payments at most, as for any loan of the program.
-    for (int k = 1; k <= 2600 && balance > 0.005; ++k) {
+    // No longer than any loan of the program runs, at 26 payments a year.
+    constexpr int kMaxBiweeklyPayments = kMaxPayments * 26 / 12;
+    for (int k = 1; k <= kMaxBiweeklyPayments && balance > 0.005; ++k) {
         const double interest = balance * rate;
         if (halfPayment <= interest)
             break;  // never repaid: the chart stops where the loan stops falling

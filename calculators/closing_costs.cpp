@@ -1,6 +1,5 @@
 #include "calculators/closing_costs.h"
 
-#include "calculators/field_checks.h"
 #include "core/checked.h"
 #include "core/errors.h"
 #include "core/rounding.h"
@@ -17,8 +16,6 @@ namespace qn::calc {
 
 namespace {
 
-constexpr double kMaxCount = kMaxPayments;
-
 // The percent field keeps three decimals, halves away from zero.
 double toPercentField(double percent)
 {
@@ -31,13 +28,13 @@ struct Counts {
 
 Counts wholeCounts(const EccEscrowCounts& c)
 {
-    return {RequireWhole(c.interimInterestDays, kMaxCount, "Prepaid Interest / Days"),
-            RequireWhole(c.propertyTaxMonths, kMaxCount, "Real Estate Taxes / Months"),
-            RequireWhole(c.homeownersFirstYearMonths, kMaxCount,
-                         "Homeowner's Insurance (First Year) / Months"),
-            RequireWhole(c.homeownersRenewalMonths, kMaxCount,
-                         "Homeowner's Insurance (Renewal) / Months"),
-            RequireWhole(c.pmiReserveMonths, kMaxCount, "PMI / Months")};
+    return {CheckPaymentCount(c.interimInterestDays, "Prepaid Interest / Days"),
+            CheckPaymentCount(c.propertyTaxMonths, "Real Estate Taxes / Months"),
+            CheckPaymentCount(c.homeownersFirstYearMonths,
+                              "Homeowner's Insurance (First Year) / Months"),
+            CheckPaymentCount(c.homeownersRenewalMonths,
+                              "Homeowner's Insurance (Renewal) / Months"),
+            CheckPaymentCount(c.pmiReserveMonths, "PMI / Months")};
 }
 
 void checkInputs(const EccInputs& in, const EccLocks& locks)
@@ -45,8 +42,8 @@ void checkInputs(const EccInputs& in, const EccLocks& locks)
     if (!locks.purchasePrice && !locks.loanAmount)
         throw std::logic_error("purchase price and loan amount are both unlocked");
     CheckYears(in.termYears, "Term (Years)");
-    if (locks.downPayment && !(in.downPaymentPercent >= 0 && in.downPaymentPercent < 100))
-        RefuseInput("Down Payment Percent must be at least 0 and less than 100.");
+    if (locks.downPayment)
+        CheckPercentBelowWhole(in.downPaymentPercent, "Down Payment Percent");
     if (!locks.purchasePrice)
         CheckAmount(in.purchasePrice, "Purchase Price");
     if (!locks.downPayment)
@@ -74,8 +71,9 @@ void checkInputs(const EccInputs& in, const EccLocks& locks)
         CheckAmount(fee, caption);
     // With the loan computed from them, a down payment above the price would be a negative
     // loan.
-    if (!locks.downPayment && locks.loanAmount && in.downPayment > in.purchasePrice)
-        RefuseInput("Down Payment Amount cannot be larger than the Purchase Price.");
+    if (!locks.downPayment && locks.loanAmount)
+        CheckNotAbove(in.downPayment, in.purchasePrice, Measure::Amount, "Down Payment Amount",
+                      "the Purchase Price");
     wholeCounts(in.counts);
 }
 
@@ -244,7 +242,7 @@ EccResults CalcEcc(const EccInputs& in, const EccLocks& locks)
         pmiRate = DeterminePMIPremium(100 - percent, years, in.pmi);
     }
 
-    out.pAndI = MonthlyPayment(months, in.interestRate / 1200, a.loan);
+    out.pAndI = MonthlyPayment(months, MonthlyRate(in.interestRate), a.loan);
     out.monthlyPmi = Finite(pmiRate * a.loan / 12);
     out.totalMonthlyPayment = Finite(out.monthlyTax + out.monthlyInsurance + in.associationFee +
                                      out.monthlyPmi + out.pAndI);

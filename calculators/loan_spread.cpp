@@ -57,7 +57,7 @@ using CellFormula = SpreadCell (*)(double row, double column, int term, double r
 
 SpreadCell paymentCell(double loan, double rate, int term, double)
 {
-    return valueCell(CellFormat::MoneyCents, MonthlyPayment(term, rate / 1200, loan));
+    return valueCell(CellFormat::MoneyCents, MonthlyPayment(term, MonthlyRate(rate), loan));
 }
 
 SpreadCell loanAmountCell(double payment, double rate, int term, double)

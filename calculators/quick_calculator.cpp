@@ -46,7 +46,7 @@ QuickResult SolveQuick(Unknown unknown, double loan, double rate, double pay, do
     case Unknown::Payment: {
         const int months = monthsFrom(std::nearbyint(n));
         result.value = rate == 0 ? Divide(loan, months)
-                                 : Finite(MonthlyPayment(months, rate / 1200, loan));
+                                 : Finite(MonthlyPayment(months, MonthlyRate(rate), loan));
         break;
     }
     case Unknown::NumPayments: {

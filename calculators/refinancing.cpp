@@ -1,6 +1,5 @@
 #include "calculators/refinancing.h"
 
-#include "calculators/field_checks.h"
 #include "core/checked.h"
 #include "core/errors.h"
 #include "core/finance.h"
@@ -28,13 +27,12 @@ RefiResults CalcRefi(const RefiInputs& in)
     const int paymentsMade = monthsOf(in.oldPaymentsMade, "Payments Made");
     const int newTerm = monthsOf(in.newTerm, "Term in Months", 1);
     const int sell = monthsOf(in.monthsUntilSell, "Months Until You Will Sell");
-    if (paymentsMade > oldTerm)
-        RefuseInput("Payments Made cannot be more than Term in Months.");
+    CheckNotAbove(paymentsMade, oldTerm, Measure::Count, "Payments Made", "Term in Months");
 
     RefiResults r;
     r.oldPaymentsRemaining = oldTerm - paymentsMade;
-    r.oldPayment = MonthlyPayment(r.oldPaymentsRemaining, in.oldInterestRate / 1200, in.oldLoan);
-    r.newPayment = MonthlyPayment(newTerm, in.newInterestRate / 1200, in.newLoan);
+    r.oldPayment = MonthlyPayment(r.oldPaymentsRemaining, MonthlyRate(in.oldInterestRate), in.oldLoan);
+    r.newPayment = MonthlyPayment(newTerm, MonthlyRate(in.newInterestRate), in.newLoan);
 
     // Each loan counts only the months it is still paid before the sale.
     r.oldMonthsCompared = std::min(sell, r.oldPaymentsRemaining);
@@ -58,8 +56,8 @@ std::vector<double> RefiNetSavingsByMonth(const RefiInputs& in)
 {
     const RefiResults r = CalcRefi(in);  // checks the inputs and gives both payments
     const int months = std::max(r.oldMonthsCompared, r.newMonthsCompared);
-    const double oldRate = in.oldInterestRate / 1200;
-    const double newRate = in.newInterestRate / 1200;
+    const double oldRate = MonthlyRate(in.oldInterestRate);
+    const double newRate = MonthlyRate(in.newInterestRate);
     double oldBalance = in.oldLoan;
     double newBalance = in.newLoan;
     double oldEquity = 0;

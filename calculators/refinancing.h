@@ -39,7 +39,7 @@ inline constexpr const char* kRefiSavedText =
     "your new loan will have saved you money as indicated below.";
 
 // Both loans are compared over the months until the sale, each over at most its own
-// remaining payments. Counts must be whole numbers from 0 to 1200 and the payments made no
+// remaining payments. Counts must be whole numbers from 0 to kMaxPayments and the payments made no
 // more than the term, else qn::EInputError with the user's message; arithmetic failures
 // throw qn::EMathError.
 RefiResults CalcRefi(const RefiInputs& in);

@@ -1,6 +1,7 @@
 #include "calculators/truth_in_lending.h"
 
 #include "core/checked.h"
+#include "core/finance.h"
 #include "core/rounding.h"
 
 #include <algorithm>
@@ -108,7 +109,7 @@ std::optional<double> ActuarialApr(double amountFinanced, const std::vector<doub
         if (step <= 1e-13 * std::fabs(i) || step <= 1e-17 || high - low <= 1e-17)
             break;
     }
-    return Finite(1200 * i);
+    return Finite(kAnnualPercentPerMonthlyRate * i);
 }
 
 LendingInputs LendingInputsOf(const EccInputs& in, const EccResults& r)
@@ -140,7 +141,7 @@ LendingFigures ComputeLendingFigures(const LendingInputs& in)
     LendingFigures f;
     const double loan = in.loanAmount;
     const int n = 12 * std::max(0, in.termYears);
-    const double c = in.interestRate / 1200;
+    const double c = MonthlyRate(in.interestRate);
 
     f.prepaidFinanceCharges =
         Finite(in.originationFee + in.discountFee + in.taxServiceFee + in.lendersInspectionFee +

@@ -127,7 +127,7 @@ double LoanAmountForPayment(int months, double annualPercent, double payment)
         mathFailure("Invalid floating point operation");
     if (annualPercent == 0)
         return finiteResult(Real(months) * payment);
-    const Real r = static_cast<double>(annualPercent / 1200);
+    const Real r = MonthlyRate(annualPercent);
     return finiteResult(Real(payment) * annuityFactor(months, r));
 }
 
@@ -184,16 +184,16 @@ double SolveInterestRate(int months, double amount, double payment)
         if (step <= 1e-19L * std::fabs(u) || hi - lo <= 1e-19L * std::fabs(u))
             break;
     }
-    const double percent = finiteResult(std::expm1(u) * 1200);
+    const double percent = finiteResult(std::expm1(u) * kAnnualPercentPerMonthlyRate);
     // A rate that rounds to -100 % a month cannot be used again by any loan formula.
-    if (percent <= -1200)
+    if (percent <= -kAnnualPercentPerMonthlyRate)
         mathFailure("Invalid floating point operation");
     return percent;
 }
 
 std::optional<double> MonthsToPayOff(double annualPercent, double payment, double amount)
 {
-    const Real r = static_cast<double>(annualPercent / 1200);
+    const Real r = MonthlyRate(annualPercent);
     if (amount == 0)
         return 0.0;
     if (payment <= 0 && amount > 0)
@@ -209,7 +209,7 @@ std::optional<double> MonthsToPayOff(double annualPercent, double payment, doubl
 
 double LoanAmountForYears(double payment, double annualPercent, double years)
 {
-    const Real r = static_cast<double>(annualPercent / 1200);
+    const Real r = MonthlyRate(annualPercent);
     const Real n = Real(years) * 12;
     return finiteResult(Real(payment) * annuityFactor(n, r));
 }
@@ -220,7 +220,7 @@ double PrincipalRepaid(int months, double balance, double annualPercent, double 
         return 0;
     // Month by month the principal part grows by (1 + r) from the first month's, so the
     // walk sums a geometric series.
-    const Real r = static_cast<double>(annualPercent / 1200);
+    const Real r = MonthlyRate(annualPercent);
     const Real first = payment - r * balance;
     return finiteResult(first * geometricSum(r, months));
 }

@@ -10,6 +10,13 @@ namespace qn {
 // (division by zero, log of a non-positive number, non-finite result) throw EMathError,
 // as does a negative number of months or periods. Every function takes constant time.
 
+// An annual percentage and the fraction per month it stands for: 12 months of 100 %.
+inline constexpr double kAnnualPercentPerMonthlyRate = 1200;
+constexpr double MonthlyRate(double annualPercent)
+{
+    return annualPercent / kAnnualPercentPerMonthlyRate;
+}
+
 // Level payment per month; 0 when months is 0.
 double MonthlyPayment(int months, double ratePerMonth, double amount);
 

@@ -1,6 +1,7 @@
 #include "pages/num_edit.h"
 
 #include "core/errors.h"
+#include "core/limits.h"
 #include "core/numtext.h"
 #include "core/rounding.h"
 #include "toolkit/guarded.h"
@@ -84,10 +85,7 @@ void TNumEdit::redraw()
 
 void TNumEdit::showRangeMessage()
 {
-    const QString text = QStringLiteral("Value must be between ") +
-                         QString::fromStdString(FloatToStrG(m_min)) + QStringLiteral(" and ") +
-                         QString::fromStdString(FloatToStrG(m_max));
-    toolkit::showMessage(this, text.left(80));
+    toolkit::showMessage(this, QString::fromStdString(FieldRangeMessage(m_min, m_max)).left(80));
 }
 
 TNumEdit::NumericType TNumEdit::numericType() const { return m_type; }
