@@ -37,6 +37,13 @@ public:
     using QnError::QnError;
 };
 
+// A name looked up that is not there, such as a field a report form asks a page's snapshot
+// for: a fault of the program, never of what the user typed.
+class ENameError : public QnError {
+public:
+    using QnError::QnError;
+};
+
 // A file that could not be written. what() is the whole message the user sees, naming the
 // file ("Unable to write to <path>").
 class EWriteError : public QnError {

@@ -1,5 +1,6 @@
 #include "pages/page_snapshot.h"
 
+#include "core/errors.h"
 #include "pages/num_edit.h"
 
 #include <QAbstractItemModel>
@@ -23,28 +24,44 @@ bool ownName(const QObject* object)
 
 } // namespace
 
+namespace {
+
+template <typename Map>
+const typename Map::mapped_type& lookUp(const Map& map, const QString& page,
+                                        const QString& name, const char* what)
+{
+    const auto it = map.find(name);
+    if (it == map.end())
+        throw ENameError("page " + page.toStdString() + " has no " + what + " "
+                         + name.toStdString());
+    return it->second;
+}
+
+} // namespace
+
 QString PageSnapshot::field(const QString& name) const
 {
-    const auto it = fields.find(name);
-    return it == fields.end() ? QString() : it->second;
+    return lookUp(fields, page, name, "field");
 }
 
 QString PageSnapshot::label(const QString& name) const
 {
-    const auto it = labels.find(name);
-    return it == labels.end() ? QString() : it->second;
+    return lookUp(labels, page, name, "label");
 }
 
 double PageSnapshot::value(const QString& name) const
 {
-    const auto it = values.find(name);
-    return it == values.end() || !it->second ? 0.0 : *it->second;
+    return lookUp(values, page, name, "numeric field").value_or(0.0);
 }
 
 int PageSnapshot::choice(const QString& name) const
 {
-    const auto it = choices.find(name);
-    return it == choices.end() ? -1 : it->second;
+    return lookUp(choices, page, name, "group");
+}
+
+const std::vector<QStringList>& PageSnapshot::grid(const QString& name) const
+{
+    return lookUp(grids, page, name, "grid");
 }
 
 PageSnapshot takeSnapshot(const QString& pageName, const QWidget* page)

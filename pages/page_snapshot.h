@@ -25,11 +25,14 @@ struct PageSnapshot {
     std::map<QString, int> choices;  // each named group of radio buttons: the item chosen
     std::vector<toolkit::ChartData> charts;  // the page's charts, as it would draw them
 
+    // A name the page does not have throws qn::ENameError: a renamed field must not print
+    // as $0.00.
     QString field(const QString& name) const;
     QString label(const QString& name) const;
     // The value of a numeric field, 0 when it holds no number.
     double value(const QString& name) const;
-    int choice(const QString& name) const;  // -1 when none
+    int choice(const QString& name) const;  // -1 when no item is chosen
+    const std::vector<QStringList>& grid(const QString& name) const;
 };
 
 PageSnapshot takeSnapshot(const QString& pageName, const QWidget* page);

@@ -3,9 +3,24 @@
 #include "pages/page_snapshot.h"
 #include "reports/report_engine.h"
 
+#include <QString>
+
 #include <optional>
+#include <vector>
 
 namespace qn::reports {
+
+// One row per page that prints: what a saved copy of its report is called and the form
+// that lays the report out from a snapshot of the page.
+struct ReportInfo {
+    QString page;          // the page registry's name: "Amort", ...
+    QString documentName;  // "Amortization Schedule"
+    Report (*form)(const pages::PageSnapshot& page) = nullptr;
+};
+
+// Every report, in no particular order.
+const std::vector<ReportInfo>& reportRegistry();
+const ReportInfo* findReport(const QString& pageName);
 
 // The report a page prints, filled from what the page shows: the amortization schedule,
 // the loan spread chart, the calculations of the qualifier, biweekly and refinancing pages,

@@ -2,6 +2,8 @@
 #include "reports/forms.h"
 #include "reports/preview.h"
 #include "reports/report_engine.h"
+#include "core/errors.h"
+#include "pages/registry.h"
 #include "tests/support/message_fixture.h"
 
 #include <QLabel>
@@ -116,6 +118,29 @@ struct FormatRow {
     QString (*format)(double);
     const char* text;
 };
+
+// A page that turns printing on must have a form, and a form belongs to a page (the schedule
+// turns printing on once it has rows).
+TEST(ReportRegistry, EveryPrintingPageHasAForm)
+{
+    for (const qn::pages::PageInfo& page : qn::pages::pageRegistry()) {
+        const ReportInfo* report = findReport(page.name);
+        EXPECT_TRUE(!page.navigation.printing || (report && report->form))
+            << page.name.toStdString();
+    }
+    for (const ReportInfo& report : reportRegistry())
+        EXPECT_NE(qn::pages::findPage(report.page), nullptr) << report.page.toStdString();
+}
+
+// A name the page does not have is a fault of the form, not a blank or $0.00 on paper.
+TEST(ReportRegistry, AFormAskingForAMissingNameFails)
+{
+    for (const ReportInfo& report : reportRegistry()) {
+        qn::pages::PageSnapshot empty;
+        empty.page = report.page;
+        EXPECT_THROW(report.form(empty), qn::ENameError) << report.page.toStdString();
+    }
+}
 
 TEST(ReportFormats, AsTheReportsPrintThem)
 {

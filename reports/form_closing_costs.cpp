@@ -1,0 +1,141 @@
+// The good-faith estimate of the closing-cost page.
+#include "reports/form_parts.h"
+
+#include "reports/formats.h"
+
+#include <utility>
+
+namespace qn::reports {
+
+using namespace parts;
+using pages::PageSnapshot;
+
+Report ClosingCostsForm(const PageSnapshot& p)
+{
+    Band b;
+    b.height = 860;
+    const char* advice[] = {"These results reflect an estimate of the costs ",
+                            "you are likely to incur at or prior to the closing ",
+                            "of your loan.  This is only an estimate.  The ",
+                            "specific estimated fees listed may include ",
+                            "items you will not be required to pay.  Also, ",
+                            "you may be required to pay items which are ",
+                            "not listed in this generic estimate.",
+                            "",
+                            "In other words, expect your actual charges to ",
+                            "vary.",
+                            "",
+                            "The REAL ESTATE SETTLEMENT ",
+                            "PROCEDURES ACT contains detailed ",
+                            "guidelines regarding the information you must ",
+                            "receive when you purchase real estate.",
+                            "",
+                            "Also, specific information about your rights is ",
+                            "provided in the HUD Special Information ",
+                            "Booklet which you must receive at closing."};
+    for (int i = 0; i < 19; ++i)
+        b.add(caption(QLatin1String(advice[i]), QRectF(kLeft, 6 + 16 * i, 232, 16),
+                      Qt::AlignLeft, 8));
+
+    auto v = [&](const char* field) { return p.value(QLatin1String(field)); };
+    auto money = [&](const char* field) { return FormatMoney(v(field)); };
+    double top = 4;
+    auto row = [&](const QString& text, const char* name, const QString& value, bool bold = false,
+                   const char* rule = nullptr) {
+        if (rule && QLatin1String(rule) == QLatin1String("single"))
+            b.add(line(top, 300, 650));
+        if (rule && QLatin1String(rule) == QLatin1String("double")) {
+            b.add(line(top, 300, 650));
+            b.add(line(top + 3, 300, 650));
+        }
+        b.add(caption(text, QRectF(232, top + 2, 255, 18), Qt::AlignRight, 9, bold));
+        b.add(label(QLatin1String(name), value, QRectF(526, top + 2, 120, 18), Qt::AlignRight, 10,
+                    bold));
+        top += 21;
+    };
+    row(QStringLiteral("Monthly Income"), "lblPQIncome", money("edtEccIncome"));
+    row(QStringLiteral("PURCHASE PRICE"), "lblPQPurchasePrice", money("edtEccCPurchasePrice"), true);
+    b.add(label(QStringLiteral("lblPQDownPaymentPercent"), FormatPercent3(v("edtEccDownPaymentPercent")),
+                QRectF(488, top + 2, 36, 18), Qt::AlignRight, 10));
+    row(QStringLiteral("Down Payment"), "lblPQDownPayment", money("edtEccCDownPayment"));
+    row(QStringLiteral("LOAN AMOUNT"), "lblPQLoanAmount", money("edtEccCLoanAmount"), true, "single");
+    row(QStringLiteral("Interest Rate"), "lblPQInterest", FormatPercent5(v("edtEccInterest")));
+    row(QStringLiteral("Term"), "lblPQTerm", FormatNumber(v("edtEccTerm")));
+    row(QStringLiteral("Principal & Interest"), "lblPQPandI", money("edtEccCPandI"));
+    row(QStringLiteral("Real Estate Taxes"), "lblPQMonthlyTax", money("edtEccCMonthlyTax"));
+    row(QStringLiteral("Homeowner's Insurance"), "lblPQMonthlyInsurance",
+        money("edtEccCMonthlyInsurance"));
+    row(QStringLiteral("PMI (Private Mortgage Insurance)"), "lblPQPmi", money("edtEccCpmi"));
+    row(QStringLiteral("Assocation Fee"), "lblPQAssociationFee", money("edtEccAssociationFee"));
+    // Each ratio on the line of the total it is reached with, under its two-line caption on
+    // the lines above; the debt ratio a column further right, clear of the housing ratio.
+    auto ratio = [&](double left, const char* what, const char* name, const char* field) {
+        b.add(caption(QStringLiteral("Your Calculated"), QRectF(left, top - 30, 150, 16),
+                      Qt::AlignHCenter, 9));
+        b.add(caption(QLatin1String(what), QRectF(left, top - 15, 150, 16), Qt::AlignHCenter,
+                      9));
+        b.add(label(QLatin1String(name), FormatPercent3(v(field)),
+                    QRectF(left, top + 2, 150, 18), Qt::AlignHCenter, 10));
+    };
+    ratio(660, "Housing Ratio", "lblPQHousingRatio", "edtEccCHousingRatio");
+    row(QStringLiteral("MONTHLY PAYMENT"), "lblPQMonthlyPayment", money("edtEccCMonthlyPayment"),
+        true, "single");
+    row(QStringLiteral("Other Monthly Debt"), "lblPQMonthlyDebt", money("edtEccDebt"));
+    ratio(820, "Debt Ratio", "lblPQDebtRatio", "edtEccCDebtRatio");
+    // The sums are the report's own, from the fields' values at the moment of printing.
+    row(QStringLiteral("TOTAL MONTHLY DEBT"), "lblPQTotalDebt",
+        FormatMoney(v("edtEccDebt") + v("edtEccCMonthlyPayment")), true, "double");
+    top += 8;
+    auto points = [&](const char* field) { return FormatGeneral(v(field), 3); };
+    b.add(label(QStringLiteral("lblPQOFee"),
+                QStringLiteral("Origination Fee  ") + points("edtEccOriginationPoints")
+                    + QLatin1Char('%'),
+                QRectF(232, top + 2, 255, 18), Qt::AlignRight, 9));
+    b.add(label(QStringLiteral("lblPQOriginationFee"), money("edtOriginationFee"),
+                QRectF(526, top + 2, 120, 18), Qt::AlignRight, 10));
+    top += 21;
+    b.add(label(QStringLiteral("lblPQPoints"),
+                QStringLiteral("Discount Points  ") + points("edtEccDiscountPoints")
+                    + QLatin1Char('%'),
+                QRectF(232, top + 2, 255, 18), Qt::AlignRight, 9));
+    b.add(label(QStringLiteral("lblPQDiscountPoints"), money("edtLOF"),
+                QRectF(526, top + 2, 120, 18), Qt::AlignRight, 10));
+    top += 21;
+    row(QStringLiteral("Appraisal Fee"), "lblPQAppraisalFee", money("edtAF"));
+    row(QStringLiteral("Credit Report Fee"), "lblPQCreditReportFee", money("edtCR"));
+    row(QStringLiteral("Tax-related Service Fee"), "lblPQUnderwritingFee", money("edtTSF"));
+    row(QStringLiteral("Lender's Inspection Fee"), "lblPQAttorneyFee", money("edtLPF"));
+    row(QStringLiteral("Title Insurance"), "lblPQTitleInsurance", money("edtTIF"));
+    row(QStringLiteral("Title Search"), "lblPQMortgageRecordingFee", money("edtTS"));
+    row(QStringLiteral("Escrow / Closing Fee"), "lblPQTransferTax", money("edtSTT"));
+    row(QStringLiteral("Recording Fee"), "lblPQCertifiedPlotPlan", money("edtRF"));
+    row(QStringLiteral("PMI"), "lblPQPMIFirstMonth", money("edtEccCpmi"));
+    row(QStringLiteral("Other Fees"), "lblPQOther", money("edtOF"));
+    row(QStringLiteral("ESTIMATED CLOSING COSTS"), "lblPQClosingCosts", money("edtEccCClosingCosts"),
+        true, "single");
+    top += 8;
+    row(QStringLiteral("Prepaid Interest"), "lblPQPrepaidInterest", money("edtII"));
+    row(QStringLiteral("Real Estate Taxes"), "lblPQRealEstateTaxes", money("edtPTI"));
+    row(QStringLiteral("Homeowner's Insurance (First Year)"), "lblPQHomeownersInsurance",
+        money("edtHOIP"));
+    row(QStringLiteral("Homeowner's Insurance (Renewal)"), "lblPQInsuranceRenewal", money("edtHOII"));
+    row(QStringLiteral("PMI"), "lblPQPMIRenewal", money("edtPMII"));
+    row(QStringLiteral("ESTIMATED ESCROWS"), "lblPQEstimatedEscrows", money("edtEccCEscrows"), true,
+        "single");
+    top += 8;
+    row(QStringLiteral("Estimated Down Payment"), "lblPQDP", money("edtEccCDownPayment"));
+    row(QStringLiteral("Estimated Closing Costs"), "lblPQCC", money("edtEccCClosingCosts"));
+    row(QStringLiteral("Estimated Escrows"), "lblPQEE", money("edtEccCEscrows"));
+    const long double funds = static_cast<long double>(v("edtEccCDownPayment"))
+                              + v("edtEccCClosingCosts") + v("edtEccCEscrows");
+    row(QStringLiteral("TOTAL FUNDS TO CLOSE"), "lblTotalFundsToClose",
+        FormatMoney(static_cast<double>(funds)), true, "single");
+    row(QStringLiteral("(Minus) Seller Paid Costs"), "lblSellerPaidCosts", money("edtSellerPaid"));
+    row(QStringLiteral("TOTAL BUYER PAID FUNDS TO CLOSE"), "lblBuyerPaidTotal",
+        FormatMoney(static_cast<double>(funds - v("edtSellerPaid"))), true, "double");
+    b.height = top + 10;
+    return onePage(QStringLiteral("of Estimated Closing Costs"),
+                   QStringLiteral("Estimated Closing Costs"), std::move(b), 105, 27);
+}
+
+} // namespace qn::reports

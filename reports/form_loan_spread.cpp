@@ -1,0 +1,87 @@
+// The loan spread chart: the grid's twelve rows, boxed.
+#include "reports/form_parts.h"
+
+#include "reports/formats.h"
+
+#include <algorithm>
+#include <array>
+#include <memory>
+#include <utility>
+#include <vector>
+
+namespace qn::reports {
+
+using namespace parts;
+using pages::PageSnapshot;
+
+Report LoanSpreadForm(const PageSnapshot& page)
+{
+    Report r;
+    r.title = QStringLiteral("of Results");
+    const int kind = std::max(0, page.choice(QStringLiteral("rgCalculate")));
+    const char* titles[] = {"Chart of Monthly Payments", "Chart of Loan Amounts",
+                            "Chart of Interest Rates", "Chart of Terms in Months"};
+    r.titleBand = TitleBand(QLatin1String(titles[std::min(kind, 3)]), 120, 44);
+    r.titleBand.add(line(116));
+    r.pageFooter = FooterBand(false);
+
+    auto increment = [&](const char* name) {
+        const QString text = page.label(QLatin1String(name));
+        return text.isEmpty() ? QStringLiteral(" ") : text;
+    };
+    const QString loan = FormatMoney(page.value(QStringLiteral("edtLoan")));
+    const QString payment = FormatMoney(page.value(QStringLiteral("edtPayment")));
+    const QString rate = FormatNumber(page.value(QStringLiteral("edtInterest"))) + QLatin1Char('%');
+    const QString term =
+        FormatNumber(page.value(QStringLiteral("edtTerm"))) + QStringLiteral(" months");
+    const QString loanX = QStringLiteral("Loan Amounts incremented by ") + increment("LoanIncrementText");
+    const QString rateX =
+        QStringLiteral("Interest Rates incremented by ") + increment("RateIncrementText");
+    const QString payX =
+        QStringLiteral("Payment Amounts incremented by ") + increment("PaymentIncrementText");
+    struct Row {
+        QString x, y;
+        std::array<std::pair<const char*, QString>, 3> pairs;
+    };
+    const Row rows[] = {
+        {loanX, rateX, {{{"Loan Amount:", loan}, {"Interest Rate:", rate}, {"Term:", term}}}},
+        {payX, rateX, {{{"Term:", term}, {"Interest Rate:", rate}, {"Payment:", payment}}}},
+        {loanX, payX, {{{"Loan Amount:", loan}, {"Payment:", payment}, {"Term:", term}}}},
+        {loanX, payX, {{{"Loan Amount:", loan}, {"Interest Rate:", rate}, {"Payment:", payment}}}},
+    };
+    const Row& row = rows[std::min(kind, 3)];
+    Band& h = r.pageHeader;
+    h.height = 76;
+    const double lefts[] = {136, 392, 611};
+    for (int i = 0; i < 3; ++i) {
+        h.add(caption(QLatin1String(row.pairs[i].first), QRectF(lefts[i] - 130, 4, 126, 20),
+                      Qt::AlignRight));
+        h.add(label(QStringLiteral("lblValue%1").arg(i + 1), row.pairs[i].second,
+                    QRectF(lefts[i], 4, 170, 20), Qt::AlignLeft, 11, true));
+    }
+    h.add(line(30));
+    h.add(label(QStringLiteral("lblX"), row.x, QRectF(kLeft, 40, 555, 20), Qt::AlignHCenter));
+    h.add(label(QStringLiteral("lblY"), row.y, QRectF(600, 40, 555, 20), Qt::AlignHCenter));
+
+    r.detail.height = 24;
+    const double boxes[] = {45, 136, 222, 308, 394, 480, 566, 652};
+    for (int c = 0; c < 8; ++c) {
+        r.detail.add(box(QRectF(boxes[c], 0, 86, 22)));
+        r.detail.add(label(QStringLiteral("lblColumn%1").arg(c + 1), {},
+                           QRectF(boxes[c] + 2, 0, 82, 22), Qt::AlignHCenter));
+    }
+    auto grid = std::make_shared<std::vector<QStringList>>(page.grid(QStringLiteral("grdLS")));
+    auto chartRow = std::make_shared<std::size_t>(0);
+    r.needData = [grid, chartRow](Band& detail) {
+        if (*chartRow >= grid->size())
+            return false;
+        const QStringList& cells = (*grid)[*chartRow];
+        for (int c = 0; c < 8; ++c)
+            detail.set(QStringLiteral("lblColumn%1").arg(c + 1), cells.value(c));
+        ++*chartRow;
+        return true;
+    };
+    return r;
+}
+
+} // namespace qn::reports

@@ -1,0 +1,136 @@
+#include "reports/form_parts.h"
+
+#include "toolkit/chart.h"
+#include "toolkit/product.h"
+
+#include <memory>
+#include <utility>
+
+namespace qn::reports {
+
+namespace {
+
+using Kind = Item::Kind;
+
+const QString kNote1 = QStringLiteral(
+    "NOTE:  While effort was made to ensure the accuracy of these calculations, there is NO "
+    "WARRANTY, expressed or implied, for the accuracy or");
+const QString kNote2 = QStringLiteral(
+    "applicability of this information to your particular financial situation.  Please "
+    "consult your own qualified advisor before making financial decisions.");
+
+} // namespace
+
+namespace parts {
+
+Item label(const QString& name, const QString& text, QRectF rect, Qt::Alignment align,
+           double font, bool bold)
+{
+    Item item;
+    item.kind = Kind::Label;
+    item.rect = rect;
+    item.name = name;
+    item.text = text;
+    item.align = align;
+    item.fontHeight = font;
+    item.bold = bold;
+    return item;
+}
+
+Item caption(const QString& text, QRectF rect, Qt::Alignment align, double font, bool bold)
+{
+    return label({}, text, rect, align, font, bold);
+}
+
+Item line(double top, double left, double right)
+{
+    Item item;
+    item.kind = Kind::Line;
+    item.rect = QRectF(left, top, right - left, 0);
+    return item;
+}
+
+Item box(QRectF rect)
+{
+    Item item;
+    item.kind = Kind::Box;
+    item.rect = rect;
+    return item;
+}
+
+void stacked(Band& band, const QStringList& lines, double left, double width, double bottom,
+             double font)
+{
+    const double step = font + 4;
+    double top = bottom - step * static_cast<double>(lines.size());
+    for (const QString& text : lines) {
+        band.add(caption(text, QRectF(left, top, width, step), Qt::AlignHCenter, font, true));
+        top += step;
+    }
+}
+
+void addCharts(Band& band, const pages::PageSnapshot& page, double height)
+{
+    for (const toolkit::ChartData& data : page.charts) {
+        Item item;
+        item.kind = Kind::Chart;
+        item.rect = QRectF(kLeft, band.height + 10, 1110, height);
+        item.chart = std::make_shared<const toolkit::ChartData>(data);
+        band.add(item);
+        band.height += height + 20;
+    }
+}
+
+Report onePage(const QString& jobTitle, const QString& title, Band content, double titleHeight,
+               double titleTop)
+{
+    Report r;
+    r.title = jobTitle;
+    r.titleBand = TitleBand(title, titleHeight, titleTop);
+    r.pageHeader = std::move(content);
+    r.pageFooter = FooterBand(false);
+    return r;
+}
+
+} // namespace parts
+
+using namespace parts;
+
+Band TitleBand(const QString& title, double height, double top)
+{
+    Band b;
+    b.height = height;
+    b.add(label(QStringLiteral("lblTitle"), title, QRectF(kLeft, top, 1110, 36), Qt::AlignLeft, 27,
+                true));
+    return b;
+}
+
+Band FooterBand(bool pageNumbers)
+{
+    Band b;
+    b.height = 75;
+    b.add(line(4));
+    b.add(label(QStringLiteral("lblApplicationTitle"), toolkit::kProductCaption,
+                QRectF(kLeft, 10, 300, 18)));
+    Item printed;
+    printed.kind = Kind::DateTime;
+    printed.rect = QRectF(pageNumbers ? 330 : 400, 10, 400, 18);
+    printed.text = QStringLiteral("Printed at ");
+    printed.align = Qt::AlignHCenter;
+    b.add(printed);
+    if (pageNumbers) {
+        Item page;
+        page.kind = Kind::PageNumber;
+        page.rect = QRectF(740, 10, 100, 18);
+        page.text = QStringLiteral("Page ");
+        page.align = Qt::AlignHCenter;
+        b.add(page);
+    }
+    b.add(label(QStringLiteral("lblURL"), toolkit::kMakerHomePage, QRectF(855, 10, 300, 18),
+                Qt::AlignRight));
+    b.add(caption(kNote1, QRectF(kLeft, 36, 1110, 16), Qt::AlignLeft, 8));
+    b.add(caption(kNote2, QRectF(kLeft, 52, 1110, 16), Qt::AlignLeft, 8));
+    return b;
+}
+
+} // namespace qn::reports
