@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/version.h"
+
 #include <QCoreApplication>
 #include <QString>
 
@@ -7,8 +9,8 @@ namespace qn::toolkit {
 
 // The version and the maker's addresses, named once for the window caption, the about box,
 // the reports and the update check.
-inline const QString kVersionText = QStringLiteral("1.0.02");
-inline const QString kProductCaption = QStringLiteral("Quennary, 1.0.02");
+inline const QString kVersionText = QStringLiteral(QUENNARY_VERSION);
+inline const QString kProductCaption = QStringLiteral("Quennary, " QUENNARY_VERSION);
 inline const QString kMakerHomePage = QStringLiteral("https://tillerode.example/");
 inline const QString kMakerFreewarePage = QStringLiteral("https://tillerode.example/freeware");
 inline const QString kMakerSuggestionPage =
@@ -22,7 +24,7 @@ inline const QString kMakerProductInfoPage =
     QStringLiteral("https://tillerode.example/quennary/product.html");
 
 // Names the running program "Quennary" for the platform (task bar, message boxes). No display
-// name is set: Qt would append it to every window's title ("Quennary, 1.0.02 — Quennary").
+// name is set: Qt would append it to every window's title ("Quennary, <version> — Quennary").
 inline void nameApplication()
 {
     QCoreApplication::setApplicationName(QStringLiteral("Quennary"));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "toolkit/product.h"
+
 #include <QByteArray>
 #include <QDate>
 #include <QObject>
@@ -69,7 +71,7 @@ public:
     explicit TWebFileInfo(QObject* parent = nullptr);
     ~TWebFileInfo() override;
 
-    QString CurrentVersion = QStringLiteral("1.0.02");
+    QString CurrentVersion = toolkit::kVersionText;
     QStringList InfoTags = infoTags();  // the tags read; all empty: nothing can be learned
 
     // Accepts an http or https address (any letter case); a new one forgets what was learned.
