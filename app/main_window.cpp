@@ -5,6 +5,7 @@
 #include "app/dialog_util.h"
 #include "app/disclaimer.h"
 #include "app/help_window.h"
+#include "app/menu_page.h"
 #include "app/ini_file.h"
 #include "app/prefs_dialog.h"
 #include "core/errors.h"
@@ -30,13 +31,10 @@
 #include <QCoreApplication>
 #include <QDialog>
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
@@ -45,23 +43,10 @@
 #include <QShortcut>
 #include <QStackedWidget>
 #include <QStatusBar>
-#include <QStyle>
-#include <QTextEdit>
 #include <QTimer>
 #include <QVBoxLayout>
 
 namespace qn::app {
-
-namespace {
-
-QIcon toolIcon(const QStyle* style, const QString& resource, QStyle::StandardPixmap fallback)
-{
-    if (QFile::exists(resource))
-        return QIcon(resource);
-    return style->standardIcon(fallback);
-}
-
-} // namespace
 
 TfrmMain::TfrmMain(const QString& settingsPath, QWidget* parent)
     : QMainWindow(parent), m_settingsPath(settingsPath)
@@ -114,10 +99,11 @@ TfrmMain::TfrmMain(const QString& settingsPath, QWidget* parent)
     m_notebook = new QStackedWidget(central);
     m_notebook->setObjectName(QStringLiteral("nbkMain"));
     body->addWidget(m_notebook, 1);
-    QStringList slotNames = {pages::kMenuPageName};
-    for (const pages::PageInfo& info : pages::pageRegistry())
-        slotNames.append(info.name);
-    for (const QString& name : slotNames) {
+    auto* menuPage = new MenuPage(m_notebook);
+    m_notebook->addWidget(menuPage);
+    // The calculator pages are made when first entered, each into its slot.
+    for (const pages::PageInfo& info : pages::pageRegistry()) {
+        const QString& name = info.name;
         auto* slot = new QWidget(m_notebook);
         slot->setObjectName(QStringLiteral("slot") + name);
         auto* layout = new QVBoxLayout(slot);
@@ -138,7 +124,8 @@ TfrmMain::TfrmMain(const QString& settingsPath, QWidget* parent)
 
     buildMenus();
     buildToolBar(toolPanel);
-    buildMenuPage(m_notebook->widget(0));
+    menuPage->fill([this] { MnuHelpAboutClick(); },
+                   [this](const QString& page) { gotoChosenCalculator(page); });
     toolkit::pressButtonsWithEnter(this);
     EnableMnuCalcItems();
     setPrintingEnabled(false);
@@ -179,122 +166,6 @@ void TfrmMain::setResetEnabled(bool on) { m_btnReset->setEnabled(on); }
 void TfrmMain::showHint(const QString& hint) { m_hints->showNow(toolkit::longHint(hint)); }
 
 QPushButton* TfrmMain::resetButton() const { return m_btnReset; }
-
-void TfrmMain::buildToolBar(QWidget* panel)
-{
-    auto* row = new QHBoxLayout(panel);
-    row->setContentsMargins(2, 2, 2, 2);
-    row->setSpacing(2);
-    const QStyle* st = style();
-    auto button = [&](const char* name, const QString& caption, const QString& hint) {
-        auto* b = new QPushButton(caption, panel);
-        b->setObjectName(QLatin1String(name));
-        toolkit::setHint(b, hint);
-        row->addWidget(b);
-        return b;
-    };
-    auto picture = [&](const char* name, const char* icon, QStyle::StandardPixmap fallback,
-                       const QString& hint) {
-        QPushButton* b = button(name, QString(), hint);
-        b->setAccessibleName(hint);  // a picture says nothing to a screen reader
-        b->setIcon(toolIcon(st, QStringLiteral(":/quennary/") + QLatin1String(icon)
-                                    + QStringLiteral(".svg"), fallback));
-        return b;
-    };
-    m_btnMenu =
-        button("btnMenu", QStringLiteral(" Menu"), QStringLiteral("Go to Calculator Menu"));
-    m_btnPrint = picture("btnPrint", "print", QStyle::SP_DialogSaveButton,
-                         QStringLiteral("Print this page"));
-    m_btnReset = picture("btnReset", "reset", QStyle::SP_BrowserReload,
-                         QStringLiteral("Reset this calculator to default values"));
-    QPushButton* update = picture("btnUpdate", "update", QStyle::SP_ArrowDown,
-                                  QStringLiteral("Check for update ..."));
-    QPushButton* prefs = picture("btnPrefs", "prefs", QStyle::SP_FileDialogDetailedView,
-                                 QStringLiteral("Click to set preferences"));
-    QPushButton* help = picture("btnHelp", "help", QStyle::SP_DialogHelpButton,
-                                QStringLiteral("Click for Help"));
-    QPushButton* calcs = button("btnCalculators", QStringLiteral("Calculator Menu"),
-                                QStringLiteral("Click to display Calculator menu."));
-    QPushButton* exitButton = picture("btnExit", "exit", QStyle::SP_DialogCloseButton,
-                                      QStringLiteral("Exit Quennary"));
-    row->addStretch(1);
-    m_btnMenu->setEnabled(false);
-    m_btnPrint->setEnabled(false);
-    m_btnReset->setEnabled(false);
-    calcs->setMenu(m_popCalcs);
-
-    using qn::toolkit::connectGuarded;
-    connectGuarded(m_btnMenu, &QPushButton::clicked, this,
-                   [this] { gotoChosenCalculator(QStringLiteral("btnMenu")); });
-    connectGuarded(m_btnPrint, &QPushButton::clicked, this, &TfrmMain::Print);
-    connectGuarded(m_btnReset, &QPushButton::clicked, this, &TfrmMain::Reset);
-    connectGuarded(update, &QPushButton::clicked, this, &TfrmMain::ShowUpdate);
-    connectGuarded(prefs, &QPushButton::clicked, this, &TfrmMain::mnuPreferencesSetValuesClick);
-    connectGuarded(help, &QPushButton::clicked, this, &TfrmMain::btnHelpClick);
-    connectGuarded(exitButton, &QPushButton::clicked, this, &TfrmMain::MnuFileExitClick);
-}
-
-void TfrmMain::buildMenuPage(QWidget* page)
-{
-    page->setObjectName(QStringLiteral("Menu"));
-    auto* grid = new QHBoxLayout;
-    auto* left = new QVBoxLayout;
-    auto* pic = new toolkit::ClickablePicture(page);
-    pic->setObjectName(QStringLiteral("imgMenu"));
-    pic->setAccessibleName(QStringLiteral("About Quennary"));
-    pic->setFixedSize(160, 120);
-    const QString picture = QStringLiteral(":/quennary/house.svg");
-    if (QFile::exists(picture)) {
-        pic->setPixmap(QIcon(picture).pixmap(pic->size()));
-    } else {
-        QPixmap placeholder(pic->size());
-        placeholder.fill(QColor(0, 64, 128));
-        QPainter painter(&placeholder);
-        painter.setPen(Qt::white);
-        painter.drawText(placeholder.rect(), Qt::AlignCenter, QStringLiteral("Quennary"));
-        pic->setPixmap(placeholder);
-    }
-    qn::toolkit::connectGuarded(pic, &toolkit::ClickablePicture::clicked, this,
-                                &TfrmMain::MnuHelpAboutClick);
-    left->addWidget(pic);
-    auto* title = new QLabel(QStringLiteral("Quennary"), page);
-    title->setObjectName(QStringLiteral("lblTitle"));
-    QFont big = title->font();
-    big.setPointSize(18);
-    big.setBold(true);
-    title->setFont(big);
-    left->addWidget(title);
-    auto* text = new QTextEdit(page);
-    text->setObjectName(QStringLiteral("memMenu"));
-    text->setAccessibleName(QStringLiteral("Introduction"));
-    text->setReadOnly(true);
-    text->setFrameShape(QFrame::NoFrame);
-    text->setPlainText(QStringLiteral(
-        "This suite of real estate calculators is designed \nto help you better estimate the "
-        "effects of the \nfinancial subtleties involved in a real estate \ntransaction.\n\n"
-        "Please consult your own qualified financial \nadvisor before making financial "
-        "decisions."));
-    left->addWidget(text, 1);
-    grid->addLayout(left, 1);
-
-    auto* right = new QVBoxLayout;
-    for (const pages::PageInfo* info : pages::pagesInButtonOrder()) {
-        auto* b = new QPushButton(info->buttonCaption, page);
-        b->setObjectName(info->buttonName);
-        b->setStyleSheet(QStringLiteral("text-align: left"));
-        toolkit::setHint(b, info->buttonHint);
-        const QString target = info->name;
-        b->setEnabled(calculatorAvailable(target));
-        qn::toolkit::connectGuarded(b, &QPushButton::clicked, this,
-                                    [this, target] { gotoChosenCalculator(target); });
-        right->addWidget(b);
-    }
-    right->addStretch(1);
-    grid->addLayout(right, 1);
-    static_cast<QVBoxLayout*>(page->layout())->addLayout(grid);
-    // White like the calculator pages; the frame around them follows the desktop theme.
-    toolkit::applyDesignedLook(page);
-}
 
 bool TfrmMain::calculatorAvailable(const QString& name) const
 {

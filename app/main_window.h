@@ -10,6 +10,7 @@
 
 #include <exception>
 #include <functional>
+#include <vector>
 
 class QAction;
 class QDialog;
@@ -35,6 +36,8 @@ struct PageInfo;
 namespace qn::app {
 
 using pages::CalculatorPage;
+enum class Command;
+struct MenuRow;
 
 class TfrmMain : public QMainWindow, public pages::PageHost {
     Q_OBJECT
@@ -110,9 +113,10 @@ protected:
 
 private:
     void buildToolBar(QWidget* panel);
-    void buildMenuPage(QWidget* page);
     void buildMenus();
+    void addMenuRows(QMenu* menu, const std::vector<MenuRow>& rows);
     void addCalculatorItems(QMenu* menu, const QString& prefix);
+    void runCommand(Command command);
     void setCalcItemsEnabled(const QString& name, bool on);
     void giveMnemonicsTo(QWidget* page);
     CalculatorPage* currentPage() const;
