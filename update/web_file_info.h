@@ -1,9 +1,11 @@
 #pragma once
 
 #include "toolkit/product.h"
+#include "update/info_page.h"
+#include "update/signature.h"
+#include "update/update_dialogs.h"
 
 #include <QByteArray>
-#include <QDate>
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -13,55 +15,12 @@
 
 #include <functional>
 #include <map>
-#include <optional>
 
-class QDialog;
 class QIODevice;
 
 namespace qn::update {
 
 class HttpClient;
-
-// The product-information page: the values of "META HTTP-EQUIV" tags named in `tags`.
-// The tag name is matched exactly, "CONTENT=" in upper case; the first META of a line
-// counts, and a later line with the same name replaces an earlier one.
-std::map<QString, QString> ReadInfoTags(const QString& page, const QStringList& tags);
-
-// "July 13, 1999": a month name (its first three letters in any case), a two-digit day
-// before the first comma, a blank and a four-digit year at the end.
-std::optional<QDate> ParseInfoDate(const QString& text);
-
-// Whether `server` is a newer version than `current`, compared part by part at the dots,
-// each part as a whole number (not a number counts as 0; a missing part too).
-bool IsNewerVersion(const QString& current, const QString& server);
-
-// Whether `signature` (64 bytes) is the Ed25519 signature of `data` under `publicKey`
-// (32 bytes). OpenSSL 3 does the check.
-bool VerifyEd25519(const QByteArray& data, const QByteArray& signature,
-                   const QByteArray& publicKey);
-
-// The signature tag's text, in hex or base64, as bytes; empty when it is neither.
-QByteArray DecodeSignature(const QString& text);
-
-// The key our releases are signed with (scripts/sign-release.sh); its private half is kept
-// outside the repository.
-QByteArray ReleasePublicKey();
-
-// The progress window's count: "524,288 of 1,048,576 bytes received."; without an
-// announced length (total < 0) only what arrived.
-QString ProgressText(qint64 received, qint64 total);
-
-// The save dialog's filters, in order: "Application (*.EXE)", "Zipped File (*.ZIP)",
-// "All Files (*.*)". A chosen name without an extension gets ".EXE" under the first and
-// ".ZIP" under the second.
-QString WithFilterExtension(const QString& path, int filterIndex);
-
-// Asks where to save the download (the platform's save dialog); empty when cancelled.
-QString AskDownloadName(QWidget* parent, const QString& proposed);
-
-// Opens the downloaded file with its run parameters: started when executable, else given
-// to the platform's handler.
-bool StartDownloadedFile(const QString& file, const QString& params);
 
 // The update component: reads the maker's product-information page, compares versions,
 // downloads a newer installer, checks its signature and starts it.
@@ -111,7 +70,6 @@ private:
     bool request(const QUrl& url, QIODevice* sink);
     bool fetchPage(const QUrl& url);
     bool download(const QString& target);
-    void showReadMe(const QString& text);
     void exceptionMessage(const QString& what);
 
     QString m_home;
