@@ -16,7 +16,6 @@
 #include <QAccessible>
 #include <QAbstractButton>
 #include <QApplication>
-#include <QDir>
 #include <QFontInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -408,88 +407,6 @@ TEST(DarkTheme, PagesKeepTheirColoursAndTheRestStaysLegible)
         EXPECT_EQ(illegible(&disclaimer), QStringList());
     }
     QApplication::setPalette(before);
-}
-
-// Pictures of the main window for a person to look at: QUENNARY_SHOTS=<folder> saves them
-// (again with QT_SCALE_FACTOR=2, or under a dark desktop theme); otherwise skipped.
-TEST_F(Legibility, Screenshots)
-{
-    const QString folder = qEnvironmentVariable("QUENNARY_SHOTS");
-    if (folder.isEmpty())
-        GTEST_SKIP() << "set QUENNARY_SHOTS to a folder to save the pictures";
-    QDir().mkpath(folder);
-    const QString suffix = QStringLiteral("-x") + qEnvironmentVariable("QT_SCALE_FACTOR", "1")
-                           + QStringLiteral(".png");
-    auto save = [&](QWidget* w, const QString& name) {
-        settle();
-        EXPECT_TRUE(w->grab().save(QDir(folder).filePath(name + suffix)));
-    };
-    auto click = [&](const char* page, const char* button) {
-        find<QAbstractButton>(page, button)->click();
-        settle();
-    };
-    m_window->gotoPage(QStringLiteral("Menu"));
-    save(m_window.get(), QStringLiteral("menu"));
-    for (const char* name : {"QC", "ECC", "MQ", "BW", "RC", "LS", "Amort", "RVB"}) {
-        enter(name);
-        const QString page = QLatin1String(name);
-        if (page != QStringLiteral("QC") && page != QStringLiteral("Amort")) {
-            m_window->page(page)->findChild<QLineEdit*>()->setFocus();
-            settle();
-            m_window->setFocus();  // leaving a field computes these pages
-        }
-        save(m_window.get(), page);
-    }
-    enter("Amort");
-    auto* grid = find<QTableView>("Amort", "grdAmortization");
-    grid->scrollToBottom();
-    save(m_window.get(), QStringLiteral("Amort-end"));
-    grid->setCurrentIndex(grid->model()->index(3, 3));
-    click("Amort", "btnAddExtraPayments");
-    save(m_window.get(), QStringLiteral("Amort-extra"));
-    click("Amort", "btnChart");
-    save(m_window.get(), QStringLiteral("Amort-chart"));
-    click("Amort", "btnChart");
-    click("Amort", "btnCancel");
-    find<qn::pages::TNumEdit>("Amort", "edtMortAmt")->setValue(999999999999.99);
-    click("Amort", "btnCalculate");
-    save(m_window.get(), QStringLiteral("Amort-huge"));
-
-    enter("ECC");
-    click("ECC", "btnCalcClosing");
-    save(m_window.get(), QStringLiteral("ECC-closing"));
-    click("ECC", "btnClosePnlClosing");
-    click("ECC", "btnCalcEscrows");
-    save(m_window.get(), QStringLiteral("ECC-escrows"));
-    click("ECC", "btnClosePnlEscrow");
-
-    enter("RC");
-    click("RC", "btnCalcFees");
-    save(m_window.get(), QStringLiteral("RC-fees"));
-    click("RC", "btnCloseClosingCosts");
-
-    enter("MQ");
-    find<qn::pages::TNumEdit>("MQ", "edtIncome1")->setValue(999999999999.99);
-    save(m_window.get(), QStringLiteral("MQ-huge"));
-    enter("LS");
-    find<qn::pages::TNumEdit>("LS", "edtLoan")->setValue(999999999999.99);
-    find<qn::pages::TNumEdit>("LS", "edtLoan")->setFocus();
-    settle();
-    m_window->setFocus();
-    save(m_window.get(), QStringLiteral("LS-huge"));
-    for (const char* name : {"BW", "RC", "RVB"}) {
-        enter(name);
-        m_window->page(QLatin1String(name))->findChild<QLineEdit*>()->setFocus();
-        settle();
-        m_window->setFocus();
-        click(name, "btnChart");
-        save(m_window.get(), QStringLiteral("chart-") + QLatin1String(name));
-    }
-
-    qn::app::TfrmDisclaim disclaimer(m_window.get());
-    disclaimer.show();
-    save(&disclaimer, QStringLiteral("disclaimer"));
-    takeMessages();
 }
 
 } // namespace
