@@ -8,116 +8,42 @@
 
 namespace {
 
-void BM_MonthlyPayment(benchmark::State& state)
+// Times one call on an input the optimiser must not see through.
+template <typename Call>
+void BM_Call(benchmark::State& state, double input, Call call)
 {
-    double rate = qn::MonthlyRate(8.75);
     for (auto _ : state) {
-        benchmark::DoNotOptimize(rate);
-        benchmark::DoNotOptimize(qn::MonthlyPayment(360, rate, 100000));
+        benchmark::DoNotOptimize(input);
+        benchmark::DoNotOptimize(call(input));
     }
 }
-BENCHMARK(BM_MonthlyPayment);
 
-void BM_PeriodicPayment(benchmark::State& state)
-{
-    double rate = qn::MonthlyRate(8.75);
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(rate);
-        benchmark::DoNotOptimize(qn::PeriodicPayment(360, 100000, rate));
-    }
-}
-BENCHMARK(BM_PeriodicPayment);
+const double kRate = qn::MonthlyRate(8.75);
+const double kPayment = 786.70;
 
-void BM_LoanAmountForPayment(benchmark::State& state)
-{
-    double payment = 786.70;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(payment);
-        benchmark::DoNotOptimize(qn::LoanAmountForPayment(360, 8.75, payment));
-    }
-}
-BENCHMARK(BM_LoanAmountForPayment);
-
-void BM_SolveInterestRate(benchmark::State& state)
-{
-    const int months = static_cast<int>(state.range(0));
-    double payment = qn::MonthlyPayment(months, qn::MonthlyRate(8.75), 100000);
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(payment);
-        benchmark::DoNotOptimize(qn::SolveInterestRate(months, 100000, payment));
-    }
-}
-BENCHMARK(BM_SolveInterestRate)->Arg(12)->Arg(360);
-
-void BM_MonthsToPayOff(benchmark::State& state)
-{
-    double payment = 786.70;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(payment);
-        benchmark::DoNotOptimize(qn::MonthsToPayOff(8.75, payment, 100000));
-    }
-}
-BENCHMARK(BM_MonthsToPayOff);
-
-void BM_LoanAmountForYears(benchmark::State& state)
-{
-    double payment = 786.70;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(payment);
-        benchmark::DoNotOptimize(qn::LoanAmountForYears(payment, 8.75, 30));
-    }
-}
-BENCHMARK(BM_LoanAmountForYears);
-
-void BM_PrincipalRepaid(benchmark::State& state)
-{
-    double payment = 786.70;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(payment);
-        benchmark::DoNotOptimize(qn::PrincipalRepaid(12, 100000, 8.75, payment));
-    }
-}
-BENCHMARK(BM_PrincipalRepaid);
-
-void BM_TotalRent(benchmark::State& state)
-{
-    double rent = 950;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(rent);
-        benchmark::DoNotOptimize(qn::TotalRent(rent, 3.5, 5));
-    }
-}
-BENCHMARK(BM_TotalRent);
-
-void BM_GrowthSum(benchmark::State& state)
-{
-    double base = 100000;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(base);
-        benchmark::DoNotOptimize(qn::GrowthSum(base, 7, 5));
-    }
-}
-BENCHMARK(BM_GrowthSum);
-
-void BM_CompoundedValue(benchmark::State& state)
-{
-    double principal = 5000;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(principal);
-        benchmark::DoNotOptimize(qn::CompoundedValue("Monthly", principal, 4.5, 60, 0));
-    }
-}
-BENCHMARK(BM_CompoundedValue);
-
-void BM_FloatToStrG(benchmark::State& state)
-{
-    double value = 786.7;
-    for (auto _ : state) {
-        benchmark::DoNotOptimize(value);
-        benchmark::DoNotOptimize(qn::FloatToStrG(value));
-    }
-}
-BENCHMARK(BM_FloatToStrG);
+BENCHMARK_CAPTURE(BM_Call, MonthlyPayment, kRate,
+                  [](double r) { return qn::MonthlyPayment(360, r, 100000); });
+BENCHMARK_CAPTURE(BM_Call, PeriodicPayment, kRate,
+                  [](double r) { return qn::PeriodicPayment(360, 100000, r); });
+BENCHMARK_CAPTURE(BM_Call, LoanAmountForPayment, kPayment,
+                  [](double p) { return qn::LoanAmountForPayment(360, 8.75, p); });
+BENCHMARK_CAPTURE(BM_Call, SolveInterestRate12, qn::MonthlyPayment(12, kRate, 100000),
+                  [](double p) { return qn::SolveInterestRate(12, 100000, p); });
+BENCHMARK_CAPTURE(BM_Call, SolveInterestRate360, qn::MonthlyPayment(360, kRate, 100000),
+                  [](double p) { return qn::SolveInterestRate(360, 100000, p); });
+BENCHMARK_CAPTURE(BM_Call, MonthsToPayOff, kPayment,
+                  [](double p) { return qn::MonthsToPayOff(8.75, p, 100000); });
+BENCHMARK_CAPTURE(BM_Call, LoanAmountForYears, kPayment,
+                  [](double p) { return qn::LoanAmountForYears(p, 8.75, 30); });
+BENCHMARK_CAPTURE(BM_Call, PrincipalRepaid, kPayment,
+                  [](double p) { return qn::PrincipalRepaid(12, 100000, 8.75, p); });
+BENCHMARK_CAPTURE(BM_Call, TotalRent, 950, [](double rent) { return qn::TotalRent(rent, 3.5, 5); });
+BENCHMARK_CAPTURE(BM_Call, GrowthSum, 100000,
+                  [](double base) { return qn::GrowthSum(base, 7, 5); });
+BENCHMARK_CAPTURE(BM_Call, CompoundedValue, 5000, [](double principal) {
+    return qn::CompoundedValue("Monthly", principal, 4.5, 60, 0);
+});
+BENCHMARK_CAPTURE(BM_Call, FloatToStrG, 786.7, [](double v) { return qn::FloatToStrG(v); });
 
 void BM_StrToFloat(benchmark::State& state)
 {

@@ -1,29 +1,29 @@
+// The pages in the real main window, offscreen: entering a page, recomputing it with all its
+// field updates, building schedules, rebuilding the loan spread table, and typing.
 #include "bench/shell.h"
+#include "calculators/extras.h"
 #include "pages/num_edit.h"
-#include "pages/amortization_page.h"
-#include "toolkit/message_box.h"
 
-#include <QApplication>
+#include <QGroupBox>
 #include <QKeyEvent>
 #include <QPushButton>
-#include <QTemporaryDir>
+#include <QRadioButton>
+#include <QToolButton>
 
 #include <benchmark/benchmark.h>
-
-#include <memory>
-
-using qn::app::TfrmMain;
 
 namespace {
 
 using bench::find;
 using bench::shell;
+using qn::pages::NumericField;
 
-void BM_EnterAmortization(benchmark::State& state)
+// Entering a page from the menu page, as the menu does; going back is not timed.
+void BM_Enter(benchmark::State& state, const char* page)
 {
-    TfrmMain& w = *shell().window;
+    qn::app::TfrmMain& w = *shell().window;
     for (auto _ : state) {
-        w.gotoPage(QStringLiteral("Amort"));
+        w.gotoPage(QLatin1String(page));
         QCoreApplication::processEvents();
         state.PauseTiming();
         w.gotoPage(QStringLiteral("Menu"));
@@ -31,30 +31,80 @@ void BM_EnterAmortization(benchmark::State& state)
         state.ResumeTiming();
     }
 }
-BENCHMARK(BM_EnterAmortization)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Enter, Amortization, "Amort")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(BM_Enter, ClosingCosts, "ECC")->Unit(benchmark::kMillisecond);
 
-void BM_Schedule600(benchmark::State& state)
+// Leaving a field recomputes its page; the field holds two figures in turn, so that every
+// result field is rewritten each time.
+void BM_Leave(benchmark::State& state, const char* page, const char* field, double a, double b)
 {
-    TfrmMain& w = *shell().window;
-    w.gotoPage(QStringLiteral("Amort"));
-    find<qn::pages::TFnpNumericEdit>(QStringLiteral("Amort"), "edtNumPmts")->setValue(600);
+    shell().window->gotoPage(QLatin1String(page));
+    auto* edit = find<NumericField>(QLatin1String(page), field);
+    bool first = false;
+    for (auto _ : state) {
+        edit->setValue((first = !first) ? a : b);
+        emit edit->exited();
+    }
+}
+BENCHMARK_CAPTURE(BM_Leave, Qualifier, "MQ", "edtIncome1", 4001, 4002)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Leave, Biweekly, "BW", "edtMortgageAmount", 100000, 100000)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Leave, Refinancing, "RC", "edtMonthsUntilSell", 240, 200)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_Leave, RentVsBuy, "RVB", "edtRVBMonthlyRent", 1000, 950)
+    ->Unit(benchmark::kMicrosecond);
+
+// Every line of both closing-cost panels is computed on each recomputation, whatever is
+// open; the argument picks the lock state: 0 all locked, 1 the down payment typed with the
+// loan.
+void BM_LeaveClosingCosts(benchmark::State& state)
+{
+    const QString ecc = QStringLiteral("ECC");
+    shell().window->gotoPage(ecc);
+    if (state.range(0) == 1) {
+        find<QToolButton>(ecc, "btnUnlockLoanAmount")->click();
+        find<QToolButton>(ecc, "btnUnlockDownPayment")->click();
+    }
+    BM_Leave(state, "ECC", "edtEccInterest", 7.125, 7);
+    shell().window->Reset();
+}
+BENCHMARK(BM_LeaveClosingCosts)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
+
+// Calculate on the schedule page: the schedule, grid, summary and both chart series.
+void BM_Schedule(benchmark::State& state)
+{
+    shell().window->gotoPage(QStringLiteral("Amort"));
+    find<qn::pages::TFnpNumericEdit>(QStringLiteral("Amort"), "edtNumPmts")
+        ->setValue(static_cast<double>(state.range(0)));
     auto* calculate = find<QPushButton>(QStringLiteral("Amort"), "btnCalculate");
     for (auto _ : state) {
         calculate->click();
         QCoreApplication::processEvents();
     }
 }
-BENCHMARK(BM_Schedule600)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Schedule)->Arg(360)->Arg(600)->Unit(benchmark::kMillisecond);
 
-void BM_CalcBW(benchmark::State& state)
+void BM_PayoffGoal(benchmark::State& state)
 {
-    TfrmMain& w = *shell().window;
-    w.gotoPage(QStringLiteral("BW"));
-    auto* amount = find<qn::pages::TNumEdit>(QStringLiteral("BW"), "edtMortgageAmount");
+    const qn::TMortgage loan(360, 100000, 0.0875, 12);
     for (auto _ : state)
-        emit amount->exited();
+        benchmark::DoNotOptimize(qn::calc::LevelExtraForPayoff(loan, 180));
 }
-BENCHMARK(BM_CalcBW)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PayoffGoal)->Unit(benchmark::kMillisecond);
+
+void BM_RebuildSpread(benchmark::State& state)
+{
+    shell().window->gotoPage(QStringLiteral("LS"));
+    find<QGroupBox>(QStringLiteral("LS"), "rgCalculate")
+        ->findChildren<QRadioButton*>()
+        .at(static_cast<int>(state.range(0)))
+        ->click();
+    auto* term = find<NumericField>(QStringLiteral("LS"), "edtTerm");
+    for (auto _ : state)
+        emit term->exited();  // leaving a field rebuilds the whole table
+}
+BENCHMARK(BM_RebuildSpread)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
 
 // Typing digits into a fixed-decimals field: the cost of a key must not grow with the number
 // typed before it (compare the time per item of the two sizes).

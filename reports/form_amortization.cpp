@@ -1,41 +1,32 @@
 // The amortization schedule, one line per schedule row.
 #include "reports/form_parts.h"
 
-#include "reports/formats.h"
-
-#include <array>
-#include <memory>
-#include <utility>
-#include <vector>
-
 namespace qn::reports {
 
 using namespace parts;
-using pages::PageSnapshot;
 
 Report AmortizationForm(const PageSnapshot& page)
 {
-    Report r;
-    r.title = QStringLiteral("of Amortization Schedule");
-    r.titleBand = TitleBand(QStringLiteral("Loan Amortization Schedule"));
+    const Figures f(page);
+    Report r = framed(QStringLiteral("of Amortization Schedule"),
+                      QStringLiteral("Loan Amortization Schedule"), true);
     addCharts(r.titleBand, page, 380);  // the first page shows the loan's course
-    r.pageFooter = FooterBand(true);
     Band& h = r.pageHeader;
     h.height = 88;
-    const std::array<std::pair<const char*, const char*>, 4> pairs = {{
-        {"Loan Amount:", "edtMortAmt"},
-        {"Interest Rate:", "edtIRate"},
-        {"Number of Payments:", "edtNumPmts"},
-        {"Payment Amount:", "edtAmortPayment"},
-    }};
+    struct Pair {
+        const char *caption, *field;
+        double width, valueWidth;
+    };
+    const Pair pairs[] = {{"Loan Amount:", "edtMortAmt", 120, 150},
+                          {"Interest Rate:", "edtIRate", 100, 70},
+                          {"Number of Payments:", "edtNumPmts", 160, 60},
+                          {"Payment Amount:", "edtAmortPayment", 140, 110}};
     double x = kLeft;
-    const double widths[] = {120, 100, 160, 140};
-    const double valueWidths[] = {150, 70, 60, 110};
-    for (std::size_t i = 0; i < pairs.size(); ++i) {
-        h.add(caption(QLatin1String(pairs[i].first), QRectF(x, 4, widths[i], 20)));
-        h.add(label(QLatin1String(pairs[i].second), page.field(QLatin1String(pairs[i].second)),
-                    QRectF(x + widths[i], 2, valueWidths[i], 22), Qt::AlignLeft, 13, true));
-        x += widths[i] + valueWidths[i];
+    for (const Pair& p : pairs) {
+        h.add(caption(QLatin1String(p.caption), QRectF(x, 4, p.width, 20)));
+        h.add(label(QLatin1String(p.field), f.text(p.field),
+                    QRectF(x + p.width, 2, p.valueWidth, 22), Qt::AlignLeft, 13, true));
+        x += p.width + p.valueWidth;
     }
     h.add(line(30));
     const char* columns[] = {"Payment Number", "Principal", "Interest", "Principal Paid To Date",
@@ -45,25 +36,15 @@ Report AmortizationForm(const PageSnapshot& page)
                       Qt::AlignHCenter, 11, true));
     h.add(line(82));
 
-    const char* names[] = {"LblPaymentNumber", "LblPrincipal",      "LblInterest", "LblPrincipalSoFar",
-                           "LblInterestSoFar", "LblExtraPrincipal", "LblBalance"};
+    const QStringList names = {QStringLiteral("LblPaymentNumber"), QStringLiteral("LblPrincipal"),
+                               QStringLiteral("LblInterest"), QStringLiteral("LblPrincipalSoFar"),
+                               QStringLiteral("LblInterestSoFar"),
+                               QStringLiteral("LblExtraPrincipal"), QStringLiteral("LblBalance")};
     r.detail.height = 16;
     for (int c = 0; c < 7; ++c)
-        r.detail.add(label(QLatin1String(names[c]), {}, QRectF(kLeft + 158.5 * c, 0, 140, 16),
-                           Qt::AlignRight));
-    auto grid =
-        std::make_shared<std::vector<QStringList>>(page.grid(QStringLiteral("grdAmortization")));
-    auto row = std::make_shared<std::size_t>(1);  // row 0 is the grid's heading row
-    r.needData = [grid, row, names](Band& detail) {
-        // A grid with only empty rows (before the first schedule) prints no lines.
-        if (*row >= grid->size() || (*grid)[*row].value(0).isEmpty())
-            return false;
-        const QStringList& cells = (*grid)[*row];
-        for (int c = 0; c < 7; ++c)
-            detail.set(QLatin1String(names[c]), cells.value(c));
-        ++*row;
-        return true;
-    };
+        r.detail.add(label(names[c], {}, QRectF(kLeft + 158.5 * c, 0, 140, 16), Qt::AlignRight));
+    // Row 0 is the grid's heading row.
+    linesFromGrid(r, page.grid(QStringLiteral("grdAmortization")), 1, names, true);
     return r;
 }
 

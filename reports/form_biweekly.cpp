@@ -1,7 +1,5 @@
-// The biweekly page's calculations.
+// The biweekly page's calculations: four blocks of three figures.
 #include "reports/form_parts.h"
-
-#include "reports/formats.h"
 
 #include <array>
 #include <utility>
@@ -9,51 +7,39 @@
 namespace qn::reports {
 
 using namespace parts;
-using pages::PageSnapshot;
 
-namespace {
-
-Band bwBand(const PageSnapshot& p)
+Report BiweeklyForm(const PageSnapshot& page)
 {
-    Band b;
-    b.height = 560;
+    const Figures f(page);
     struct Block {
         const char* heading;
-        std::array<QStringList, 3> captions;
+        std::array<const char*, 3> captions;
         std::array<std::pair<const char*, QString>, 3> values;
     };
-    auto money = [&](const char* field) { return FormatMoney(p.value(QLatin1String(field))); };
-    auto g4 = [&](const char* field) { return FormatGeneral4(p.value(QLatin1String(field))); };
     const Block blocks[] = {
         {"Your Mortgage Variables",
-         {{{QStringLiteral("Loan Amount")},
-           {QStringLiteral("Interest Rate")},
-           {QStringLiteral("Number of"), QStringLiteral("Payments")}}},
-         {{{"lblLA", money("edtMortgageAmount")},
-           {"lblIR", FormatNumber(p.value(QStringLiteral("edtMortgageInterest")))},
-           {"lblNP", FormatNumber(p.value(QStringLiteral("edtMortgagePeriods")))}}}},
+         {"Loan Amount", "Interest Rate", "Number of|Payments"},
+         {{{"lblLA", f.money("edtMortgageAmount")},
+           {"lblIR", f.number("edtMortgageInterest")},
+           {"lblNP", f.number("edtMortgagePeriods")}}}},
         {"Your Monthly Payment Information",
-         {{{QStringLiteral("Monthly Payment")},
-           {QStringLiteral("Total Paid")},
-           {QStringLiteral("Interest"), QStringLiteral("Paid")}}},
-         {{{"lblMP", money("edtMortgagePayments")},
-           {"lblTP", money("edtMortgageTotalPaid")},
-           {"lblIP", money("edtMortgageCostOfLoan")}}}},
+         {"Monthly Payment", "Total Paid", "Interest|Paid"},
+         {{{"lblMP", f.money("edtMortgagePayments")},
+           {"lblTP", f.money("edtMortgageTotalPaid")},
+           {"lblIP", f.money("edtMortgageCostOfLoan")}}}},
         {"Your Biweekly Payment Information",
-         {{{QStringLiteral("Biweekly"), QStringLiteral("Payment Amount")},
-           {QStringLiteral("Total Paid")},
-           {QStringLiteral("Interest"), QStringLiteral("Paid")}}},
-         {{{"lblBWP", money("edtMortgageHalfPayments")},
-           {"lblBWTP", money("edtMortgageHalfTotalPaid")},
-           {"lblBWIP", money("edtMortgageHalfCostOfLoan")}}}},
+         {"Biweekly|Payment Amount", "Total Paid", "Interest|Paid"},
+         {{{"lblBWP", f.money("edtMortgageHalfPayments")},
+           {"lblBWTP", f.money("edtMortgageHalfTotalPaid")},
+           {"lblBWIP", f.money("edtMortgageHalfCostOfLoan")}}}},
         {"Your Savings in Time and Interest by Making Biweekly Payments",
-         {{{QStringLiteral("Months Saved")},
-           {QStringLiteral("Years Saved")},
-           {QStringLiteral("Interest"), QStringLiteral("Saved")}}},
-         {{{"lblMonths", g4("edtTimeSavedMonths")},
-           {"lblYears", g4("edtTimeSavedYears")},
-           {"lblInterest", money("edtInterestSaved")}}}},
+         {"Months Saved", "Years Saved", "Interest|Saved"},
+         {{{"lblMonths", f.general4("edtTimeSavedMonths")},
+           {"lblYears", f.general4("edtTimeSavedYears")},
+           {"lblInterest", f.money("edtInterestSaved")}}}},
     };
+    Band b;
+    b.height = 560;
     const double cols[] = {150, 475, 800};
     for (int i = 0; i < 4; ++i) {
         const double top = 130.0 * i;
@@ -65,17 +51,9 @@ Band bwBand(const PageSnapshot& p)
                         QRectF(cols[c], top + 80, 250, 22), Qt::AlignHCenter, 11));
         }
     }
-    return b;
-}
-
-} // namespace
-
-Report BiweeklyForm(const PageSnapshot& page)
-{
-    Band band = bwBand(page);
-    addCharts(band, page, 420);
+    addCharts(b, page, 420);
     return onePage(QStringLiteral("of Calculations"), QStringLiteral("Biweekly Mortgage Payments"),
-                   std::move(band));
+                   std::move(b));
 }
 
 } // namespace qn::reports

@@ -1,14 +1,11 @@
 // The good-faith estimate of the closing-cost page.
 #include "reports/form_parts.h"
 
-#include "reports/formats.h"
-
 #include <utility>
 
 namespace qn::reports {
 
 using namespace parts;
-using pages::PageSnapshot;
 
 Report ClosingCostsForm(const PageSnapshot& p)
 {
@@ -86,21 +83,20 @@ Report ClosingCostsForm(const PageSnapshot& p)
     row(QStringLiteral("TOTAL MONTHLY DEBT"), "lblPQTotalDebt",
         FormatMoney(v("edtEccDebt") + v("edtEccCMonthlyPayment")), true, "double");
     top += 8;
-    auto points = [&](const char* field) { return FormatGeneral(v(field), 3); };
-    b.add(label(QStringLiteral("lblPQOFee"),
-                QStringLiteral("Origination Fee  ") + points("edtEccOriginationPoints")
-                    + QLatin1Char('%'),
-                QRectF(232, top + 2, 255, 18), Qt::AlignRight, 9));
-    b.add(label(QStringLiteral("lblPQOriginationFee"), money("edtOriginationFee"),
-                QRectF(526, top + 2, 120, 18), Qt::AlignRight, 10));
-    top += 21;
-    b.add(label(QStringLiteral("lblPQPoints"),
-                QStringLiteral("Discount Points  ") + points("edtEccDiscountPoints")
-                    + QLatin1Char('%'),
-                QRectF(232, top + 2, 255, 18), Qt::AlignRight, 9));
-    b.add(label(QStringLiteral("lblPQDiscountPoints"), money("edtLOF"),
-                QRectF(526, top + 2, 120, 18), Qt::AlignRight, 10));
-    top += 21;
+    // The points in percent, beside the fees they come to.
+    const char* points[][4] = {
+        {"lblPQOFee", "Origination Fee  ", "edtEccOriginationPoints", "edtOriginationFee"},
+        {"lblPQPoints", "Discount Points  ", "edtEccDiscountPoints", "edtLOF"}};
+    const char* feeNames[] = {"lblPQOriginationFee", "lblPQDiscountPoints"};
+    for (int i = 0; i < 2; ++i) {
+        b.add(label(QLatin1String(points[i][0]),
+                    QLatin1String(points[i][1]) + FormatGeneral(v(points[i][2]), 3)
+                        + QLatin1Char('%'),
+                    QRectF(232, top + 2, 255, 18), Qt::AlignRight, 9));
+        b.add(label(QLatin1String(feeNames[i]), money(points[i][3]),
+                    QRectF(526, top + 2, 120, 18), Qt::AlignRight, 10));
+        top += 21;
+    }
     row(QStringLiteral("Appraisal Fee"), "lblPQAppraisalFee", money("edtAF"));
     row(QStringLiteral("Credit Report Fee"), "lblPQCreditReportFee", money("edtCR"));
     row(QStringLiteral("Tax-related Service Fee"), "lblPQUnderwritingFee", money("edtTSF"));

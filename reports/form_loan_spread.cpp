@@ -1,39 +1,31 @@
 // The loan spread chart: the grid's twelve rows, boxed.
 #include "reports/form_parts.h"
 
-#include "reports/formats.h"
-
 #include <algorithm>
 #include <array>
-#include <memory>
 #include <utility>
-#include <vector>
 
 namespace qn::reports {
 
 using namespace parts;
-using pages::PageSnapshot;
 
 Report LoanSpreadForm(const PageSnapshot& page)
 {
-    Report r;
-    r.title = QStringLiteral("of Results");
-    const int kind = std::max(0, page.choice(QStringLiteral("rgCalculate")));
+    const Figures f(page);
+    const int kind = std::min(std::max(0, page.choice(QStringLiteral("rgCalculate"))), 3);
     const char* titles[] = {"Chart of Monthly Payments", "Chart of Loan Amounts",
                             "Chart of Interest Rates", "Chart of Terms in Months"};
-    r.titleBand = TitleBand(QLatin1String(titles[std::min(kind, 3)]), 120, 44);
+    Report r = framed(QStringLiteral("of Results"), QLatin1String(titles[kind]), false, 120, 44);
     r.titleBand.add(line(116));
-    r.pageFooter = FooterBand(false);
 
     auto increment = [&](const char* name) {
-        const QString text = page.label(QLatin1String(name));
+        const QString text = f.label(name);
         return text.isEmpty() ? QStringLiteral(" ") : text;
     };
-    const QString loan = FormatMoney(page.value(QStringLiteral("edtLoan")));
-    const QString payment = FormatMoney(page.value(QStringLiteral("edtPayment")));
-    const QString rate = FormatNumber(page.value(QStringLiteral("edtInterest"))) + QLatin1Char('%');
-    const QString term =
-        FormatNumber(page.value(QStringLiteral("edtTerm"))) + QStringLiteral(" months");
+    const QString loan = f.money("edtLoan");
+    const QString payment = f.money("edtPayment");
+    const QString rate = f.number("edtInterest") + QLatin1Char('%');
+    const QString term = f.number("edtTerm") + QStringLiteral(" months");
     const QString loanX = QStringLiteral("Loan Amounts incremented by ") + increment("LoanIncrementText");
     const QString rateX =
         QStringLiteral("Interest Rates incremented by ") + increment("RateIncrementText");
@@ -49,7 +41,7 @@ Report LoanSpreadForm(const PageSnapshot& page)
         {loanX, payX, {{{"Loan Amount:", loan}, {"Payment:", payment}, {"Term:", term}}}},
         {loanX, payX, {{{"Loan Amount:", loan}, {"Interest Rate:", rate}, {"Payment:", payment}}}},
     };
-    const Row& row = rows[std::min(kind, 3)];
+    const Row& row = rows[kind];
     Band& h = r.pageHeader;
     h.height = 76;
     const double lefts[] = {136, 392, 611};
@@ -70,17 +62,10 @@ Report LoanSpreadForm(const PageSnapshot& page)
         r.detail.add(label(QStringLiteral("lblColumn%1").arg(c + 1), {},
                            QRectF(boxes[c] + 2, 0, 82, 22), Qt::AlignHCenter));
     }
-    auto grid = std::make_shared<std::vector<QStringList>>(page.grid(QStringLiteral("grdLS")));
-    auto chartRow = std::make_shared<std::size_t>(0);
-    r.needData = [grid, chartRow](Band& detail) {
-        if (*chartRow >= grid->size())
-            return false;
-        const QStringList& cells = (*grid)[*chartRow];
-        for (int c = 0; c < 8; ++c)
-            detail.set(QStringLiteral("lblColumn%1").arg(c + 1), cells.value(c));
-        ++*chartRow;
-        return true;
-    };
+    QStringList names;
+    for (int c = 0; c < 8; ++c)
+        names.append(QStringLiteral("lblColumn%1").arg(c + 1));
+    linesFromGrid(r, page.grid(QStringLiteral("grdLS")), 0, names, false);
     return r;
 }
 

@@ -3,6 +3,8 @@
 #include "toolkit/chart.h"
 #include "toolkit/product.h"
 
+#include <QStringList>
+
 #include <memory>
 #include <utility>
 
@@ -58,12 +60,13 @@ Item box(QRectF rect)
     return item;
 }
 
-void stacked(Band& band, const QStringList& lines, double left, double width, double bottom,
+void stacked(Band& band, const char* lines, double left, double width, double bottom,
              double font)
 {
+    const QStringList texts = QString::fromUtf8(lines).split(QLatin1Char('|'));
     const double step = font + 4;
-    double top = bottom - step * static_cast<double>(lines.size());
-    for (const QString& text : lines) {
+    double top = bottom - step * static_cast<double>(texts.size());
+    for (const QString& text : texts) {
         band.add(caption(text, QRectF(left, top, width, step), Qt::AlignHCenter, font, true));
         top += step;
     }
@@ -81,15 +84,38 @@ void addCharts(Band& band, const pages::PageSnapshot& page, double height)
     }
 }
 
-Report onePage(const QString& jobTitle, const QString& title, Band content, double titleHeight,
-               double titleTop)
+Report framed(const QString& jobTitle, const QString& title, bool pageNumbers,
+              double titleHeight, double titleTop)
 {
     Report r;
     r.title = jobTitle;
     r.titleBand = TitleBand(title, titleHeight, titleTop);
-    r.pageHeader = std::move(content);
-    r.pageFooter = FooterBand(false);
+    r.pageFooter = FooterBand(pageNumbers);
     return r;
+}
+
+Report onePage(const QString& jobTitle, const QString& title, Band content, double titleHeight,
+               double titleTop)
+{
+    Report r = framed(jobTitle, title, false, titleHeight, titleTop);
+    r.pageHeader = std::move(content);
+    return r;
+}
+
+void linesFromGrid(Report& report, const std::vector<QStringList>& rows, std::size_t first,
+                   const QStringList& names, bool stopAtEmpty)
+{
+    auto grid = std::make_shared<const std::vector<QStringList>>(rows);
+    auto next = std::make_shared<std::size_t>(first);
+    report.needData = [grid, next, names, stopAtEmpty](Band& detail) {
+        if (*next >= grid->size() || (stopAtEmpty && (*grid)[*next].value(0).isEmpty()))
+            return false;
+        const QStringList& cells = (*grid)[*next];
+        for (qsizetype c = 0; c < names.size(); ++c)
+            detail.set(names[c], cells.value(c));
+        ++*next;
+        return true;
+    };
 }
 
 } // namespace parts

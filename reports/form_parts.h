@@ -1,10 +1,14 @@
 #pragma once
 
 #include "pages/page_snapshot.h"
+#include "reports/formats.h"
 #include "reports/forms.h"
 #include "reports/report_engine.h"
 
+#include <QString>
 #include <QStringList>
+
+#include <vector>
 
 // What the report forms share, and the forms themselves: one file each, form_<page>.cpp.
 
@@ -24,19 +28,51 @@ Item caption(const QString& text, QRectF rect, Qt::Alignment align = Qt::AlignLe
 Item line(double top, double left = kLeft, double right = kRight);
 Item box(QRectF rect);
 
-// Centred stacked headings ("Monthly" / "Income") over a column.
-void stacked(Band& band, const QStringList& lines, double left, double width, double bottom,
+// Centred stacked headings over a column, the lines separated by '|' ("Monthly|Income").
+void stacked(Band& band, const char* lines, double left, double width, double bottom,
              double font = 13);
+
+// A page's figures as the forms print them, each by its field's name.
+class Figures {
+public:
+    explicit Figures(const pages::PageSnapshot& page) : m_page(page) {}
+    double value(const QString& field) const { return m_page.value(field); }
+    double value(const char* field) const { return value(QLatin1String(field)); }
+    QString text(const char* field) const { return m_page.field(QLatin1String(field)); }
+    QString label(const char* name) const { return m_page.label(QLatin1String(name)); }
+    QString money(const char* field) const { return FormatMoney(value(field)); }
+    QString number(const char* field) const { return FormatNumber(value(field)); }
+    QString rate(const char* field) const { return FormatRate(value(field)); }
+    QString percent3(const char* field) const { return FormatPercent3(value(field)); }
+    QString percent5(const char* field) const { return FormatPercent5(value(field)); }
+    QString general4(const char* field) const { return FormatGeneral4(value(field)); }
+
+private:
+    const pages::PageSnapshot& m_page;
+};
 
 // The page's charts under what a band already holds, the band grown to take them: the same
 // charts the page draws, painted by the same code.
 void addCharts(Band& band, const pages::PageSnapshot& page, double height);
 
+// A report with its print job's name, its title band and the footer (with page numbers or
+// without).
+Report framed(const QString& jobTitle, const QString& title, bool pageNumbers,
+              double titleHeight = 120, double titleTop = 43);
+
 // A single-page report: everything in one band, lines placed from the top.
 Report onePage(const QString& jobTitle, const QString& title, Band content,
                double titleHeight = 120, double titleTop = 43);
 
+// The report's detail lines from a grid's rows, from `first` on: cell c of a row goes into
+// the detail label `names[c]`. With `stopAtEmpty` a row whose first cell is empty ends them
+// (a schedule before its first computation has only empty rows).
+void linesFromGrid(Report& report, const std::vector<QStringList>& rows, std::size_t first,
+                   const QStringList& names, bool stopAtEmpty);
+
 } // namespace parts
+
+using pages::PageSnapshot;
 
 // The forms, each filled from a snapshot of its page.
 Report AmortizationForm(const pages::PageSnapshot& page);

@@ -1,25 +1,18 @@
 // The refinancing page's calculations.
 #include "reports/form_parts.h"
 
-#include "reports/formats.h"
-
 #include <array>
 #include <utility>
 
 namespace qn::reports {
 
 using namespace parts;
-using pages::PageSnapshot;
 
-namespace {
-
-Band refiBand(const PageSnapshot& p)
+Report RefinancingForm(const PageSnapshot& page)
 {
+    const Figures f(page);
     Band b;
     b.height = 620;
-    auto money = [&](const char* field) { return FormatMoney(p.value(QLatin1String(field))); };
-    auto number = [&](const char* field) { return FormatNumber(p.value(QLatin1String(field))); };
-    auto rate = [&](const char* field) { return FormatRate(p.value(QLatin1String(field))); };
     struct Column {
         const char* caption;
         const char* name;
@@ -36,35 +29,36 @@ Band refiBand(const PageSnapshot& p)
         }
     };
     block(0, "Original Loan",
-          {{{"Current Balance", "qrEdtOldLoan", money("edtOldLoan")},
-            {"Term in Months", "qrEdtOldTerm", number("edtOldTerm")},
-            {"Interest Rate", "qrEdtOldInterestRate", rate("edtOldInterestRate")},
-            {"Payments Made", "qrEdtOldPaymentsMade", number("edtOldPaymentsMade")},
-            {"Payment", "qrEdtOldPayment", money("edtOldPayment")}}});
+          {{{"Current Balance", "qrEdtOldLoan", f.money("edtOldLoan")},
+            {"Term in Months", "qrEdtOldTerm", f.number("edtOldTerm")},
+            {"Interest Rate", "qrEdtOldInterestRate", f.rate("edtOldInterestRate")},
+            {"Payments Made", "qrEdtOldPaymentsMade", f.number("edtOldPaymentsMade")},
+            {"Payment", "qrEdtOldPayment", f.money("edtOldPayment")}}});
     block(100, "New Loan",
-          {{{"New Balance", "qrEdtNewLoan", money("edtNewLoan")},
-            {"Term in Months", "qrEdtNewTerm", number("edtNewTerm")},
-            {"Interest Rate", "qrEdtNewInterestRate", rate("edtNewInterestRate")},
-            {"Closing Costs", "qrEdtRefiClosingCosts", money("edtRefiClosingCosts")},
-            {"Payment", "qrEdtNewPayment", money("edtNewPayment")}}});
+          {{{"New Balance", "qrEdtNewLoan", f.money("edtNewLoan")},
+            {"Term in Months", "qrEdtNewTerm", f.number("edtNewTerm")},
+            {"Interest Rate", "qrEdtNewInterestRate", f.rate("edtNewInterestRate")},
+            {"Closing Costs", "qrEdtRefiClosingCosts", f.money("edtRefiClosingCosts")},
+            {"Payment", "qrEdtNewPayment", f.money("edtNewPayment")}}});
     b.add(caption(QStringLiteral("Savings from Refinancing"), QRectF(kLeft, 200, 1110, 26),
                   Qt::AlignLeft, 16, true));
     b.add(label(QStringLiteral("qrlblWhenYouSell"),
-                p.label(QStringLiteral("lblSell"))
+                f.label("lblSell")
                     + QStringLiteral(" your new loan will save you money as indicated below."),
                 QRectF(kLeft, 232, 1110, 22), Qt::AlignHCenter, 12));
     const std::array<Column, 8> lines = {{
         {"Payments Remaining on Original Loan", "qrEdtOldPaymentsRemaining",
-         number("edtOldPaymentsRemaining")},
-        {"Months Until You Plan To Sell", "qrEdtMonthsUntilSell", number("edtMonthsUntilSell")},
-        {"Monthly Payment Savings", "qrEdtPaymentSaved", money("edtPaymentSaved")},
-        {"Total Monthly Payment Savings", "qrEdtTotalPaymentSaved", money("edtTotalPaymentSaved")},
-        {"Equity in Old Loan", "qrEdtOldReduction", money("edtOldEquity")},
-        {"Equity in New Loan", "qrEdtNewReduction", money("edtNewEquity")},
-        {"Total Equity Savings", "qrEdtReductionSavings", money("edtEquitySavings")},
-        {"TOTAL SAVED", "qrEdtTotalSaved", money("edtTotalSaved")},
+         f.number("edtOldPaymentsRemaining")},
+        {"Months Until You Plan To Sell", "qrEdtMonthsUntilSell", f.number("edtMonthsUntilSell")},
+        {"Monthly Payment Savings", "qrEdtPaymentSaved", f.money("edtPaymentSaved")},
+        {"Total Monthly Payment Savings", "qrEdtTotalPaymentSaved",
+         f.money("edtTotalPaymentSaved")},
+        {"Equity in Old Loan", "qrEdtOldReduction", f.money("edtOldEquity")},
+        {"Equity in New Loan", "qrEdtNewReduction", f.money("edtNewEquity")},
+        {"Total Equity Savings", "qrEdtReductionSavings", f.money("edtEquitySavings")},
+        {"TOTAL SAVED", "qrEdtTotalSaved", f.money("edtTotalSaved")},
     }};
-    const QString breakEven = p.label(QStringLiteral("lblBreakEven"));
+    const QString breakEven = f.label("lblBreakEven");
     if (!breakEven.isEmpty())
         b.add(label(QStringLiteral("qrlblBreakEven"), breakEven, QRectF(kLeft, 500, 1110, 22),
                     Qt::AlignHCenter, 12, true));
@@ -75,17 +69,9 @@ Band refiBand(const PageSnapshot& p)
         b.add(label(QLatin1String(lines[i].name), lines[i].value, QRectF(640, top, 220, 22),
                     Qt::AlignRight, 12));
     }
-    return b;
-}
-
-} // namespace
-
-Report RefinancingForm(const PageSnapshot& page)
-{
-    Band band = refiBand(page);
-    addCharts(band, page, 380);
+    addCharts(b, page, 380);
     return onePage(QStringLiteral("of Calculations"), QStringLiteral("Refinancing"),
-                   std::move(band));
+                   std::move(b));
 }
 
 } // namespace qn::reports

@@ -1,14 +1,11 @@
 // The rent vs. buy worksheet: twenty caption/value lines.
 #include "reports/form_parts.h"
 
-#include "reports/formats.h"
-
 #include <utility>
 
 namespace qn::reports {
 
 using namespace parts;
-using pages::PageSnapshot;
 
 Report RentVsBuyForm(const PageSnapshot& p)
 {
