@@ -15,16 +15,9 @@ TAboutBox::TAboutBox(QWidget* parent)
     setWindowTitle(QStringLiteral("About ..."));
     setFixedSize(363, 264);
     auto* panel = detail::whitePanel(this, QRect(8, 8, 347, 214));
-    panel->setObjectName(QStringLiteral("Panel1"));
-    detail::picture(panel, QStringLiteral(":/quennary/house.svg"), QRect(8, 8, 64, 64))
-        ->setObjectName(QStringLiteral("ProgramIcon"));
-    auto* name = new QLabel(QStringLiteral("Quennary"), panel);
-    name->setObjectName(QStringLiteral("ProductName"));
-    QFont f = name->font();
-    f.setPointSize(16);
-    f.setBold(true);
-    name->setFont(f);
-    name->setGeometry(88, 8, 200, 28);
+    detail::picture(panel, "ProgramIcon", QStringLiteral(":/quennary/house.svg"),
+                    QRect(8, 8, 64, 64));
+    detail::productName(panel, "ProductName", 16)->setGeometry(88, 8, 200, 28);
     auto addLabel = [panel](const char* obj, const QString& text, QRect r) {
         auto* l = new QLabel(text, panel);
         l->setObjectName(QLatin1String(obj));
@@ -35,8 +28,8 @@ TAboutBox::TAboutBox(QWidget* parent)
     addLabel("lblVersion", QString(), QRect(176, 40, 120, 16));
     addLabel("Copyright", QStringLiteral("Compile Date:"), QRect(88, 58, 80, 16));
     addLabel("lblDate", QString(), QRect(176, 58, 120, 16));
-    detail::picture(panel, QStringLiteral(":/quennary/maker.svg"), QRect(8, 90, 64, 64))
-        ->setObjectName(QStringLiteral("Image1"));
+    detail::picture(panel, "Image1", QStringLiteral(":/quennary/maker.svg"),
+                    QRect(8, 90, 64, 64));
     auto* about = addLabel(
         "Comments",
         QStringLiteral("Tillerode Software is a small company that writes friendly, "

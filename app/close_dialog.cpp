@@ -16,9 +16,8 @@ TfrmClose::TfrmClose(QWidget* parent)
     setWindowTitle(QStringLiteral("Thanks from Tillerode Software!"));
     setFixedSize(373, 209);
     auto* panel = detail::whitePanel(this, QRect(8, 8, 357, 160));
-    panel->setObjectName(QStringLiteral("Panel1"));
-    detail::picture(panel, QStringLiteral(":/quennary/house.svg"), QRect(10, 10, 64, 64))
-        ->setObjectName(QStringLiteral("Image1"));
+    detail::picture(panel, "Image1", QStringLiteral(":/quennary/house.svg"),
+                    QRect(10, 10, 64, 64));
     auto* text = new QLabel(
         QStringLiteral("We appreciate and value the information we receive from people who use "
                        "our products and then take time to share their thoughts about them.  "

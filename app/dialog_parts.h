@@ -12,6 +12,7 @@ namespace qn::app::detail {
 inline QFrame* whitePanel(QWidget* parent, const QRect& geometry)
 {
     auto* panel = new QFrame(parent);
+    panel->setObjectName(QStringLiteral("Panel1"));
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     // White with black text under any theme, like the pages.
     toolkit::applyDesignedLook(panel);
@@ -19,13 +20,27 @@ inline QFrame* whitePanel(QWidget* parent, const QRect& geometry)
     return panel;
 }
 
-inline QLabel* picture(QWidget* parent, const QString& resource, const QRect& geometry)
+inline QLabel* picture(QWidget* parent, const char* name, const QString& resource,
+                       const QRect& geometry)
 {
     initResources();
     auto* label = new QLabel(parent);
+    label->setObjectName(QLatin1String(name));
     label->setPixmap(QPixmap(resource).scaled(geometry.size(), Qt::KeepAspectRatio,
                                               Qt::SmoothTransformation));
     label->setGeometry(geometry);
+    return label;
+}
+
+// The program's name in bold, as the splash, the about box and the menu page show it.
+inline QLabel* productName(QWidget* parent, const char* name, int pointSize)
+{
+    auto* label = new QLabel(QStringLiteral("Quennary"), parent);
+    label->setObjectName(QLatin1String(name));
+    QFont font = label->font();
+    font.setPointSize(pointSize);
+    font.setBold(true);
+    label->setFont(font);
     return label;
 }
 

@@ -19,7 +19,6 @@ TfrmDisclaim::TfrmDisclaim(QWidget* parent)
     constexpr int kWidth = 224;
     constexpr int kTextWidth = 196;
     auto* panel = detail::whitePanel(this, QRect(8, 8, kWidth - 16, 0));
-    panel->setObjectName(QStringLiteral("Panel1"));
     const QString texts[] = {
         QStringLiteral("NOTE:  While effort was made to ensure the accuracy of these "
                        "calculations,"),

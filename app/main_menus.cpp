@@ -233,9 +233,9 @@ void TfrmMain::addMenuRows(QMenu* menu, const std::vector<MenuRow>& rows)
         case MenuRow::Kind::Item: {
             QAction* action = menu->addAction(QString::fromUtf8(row.caption));
             action->setObjectName(QLatin1String(row.name));
-            if (row.command != C::None)
+            if (const Command command = row.command; command != C::None)
                 qn::toolkit::connectGuarded(action, &QAction::triggered, this,
-                                            [this, command = row.command] { runCommand(command); });
+                                            [this, command] { runCommand(command); });
             break;
         }
         }

@@ -1,5 +1,6 @@
 #include "app/menu_page.h"
 
+#include "app/dialog_parts.h"
 #include "pages/registry.h"
 #include "toolkit/guarded.h"
 #include "toolkit/hints.h"
@@ -8,7 +9,6 @@
 #include <QFile>
 #include <QHBoxLayout>
 #include <QIcon>
-#include <QLabel>
 #include <QPainter>
 #include <QPushButton>
 #include <QTextEdit>
@@ -48,13 +48,7 @@ void MenuPage::fill(std::function<void()> showAbout,
     toolkit::connectGuarded(pic, &toolkit::ClickablePicture::clicked, this,
                             std::move(showAbout));
     left->addWidget(pic);
-    auto* title = new QLabel(QStringLiteral("Quennary"), this);
-    title->setObjectName(QStringLiteral("lblTitle"));
-    QFont big = title->font();
-    big.setPointSize(18);
-    big.setBold(true);
-    title->setFont(big);
-    left->addWidget(title);
+    left->addWidget(detail::productName(this, "lblTitle", 18));
     auto* text = new QTextEdit(this);
     text->setObjectName(QStringLiteral("memMenu"));
     text->setAccessibleName(QStringLiteral("Introduction"));

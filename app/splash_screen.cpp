@@ -15,16 +15,9 @@ TSplashScreen::TSplashScreen(QWidget* parent)
     setObjectName(QStringLiteral("TSplashScreen"));
     setFixedSize(344, 126);
     auto* panel = detail::whitePanel(this, QRect(0, 0, 344, 126));
-    panel->setObjectName(QStringLiteral("Panel1"));
-    detail::picture(panel, QStringLiteral(":/quennary/house.svg"), QRect(16, 13, 100, 100))
-        ->setObjectName(QStringLiteral("Image1"));
-    auto* name = new QLabel(QStringLiteral("Quennary"), panel);
-    name->setObjectName(QStringLiteral("lblName"));
-    QFont f = name->font();
-    f.setPointSize(24);
-    f.setBold(true);
-    name->setFont(f);
-    name->setGeometry(124, 30, 208, 44);
+    detail::picture(panel, "Image1", QStringLiteral(":/quennary/house.svg"),
+                    QRect(16, 13, 100, 100));
+    detail::productName(panel, "lblName", 24)->setGeometry(124, 30, 208, 44);
     auto* bar = new QFrame(panel);
     bar->setObjectName(QStringLiteral("Shape1"));
     bar->setAutoFillBackground(true);

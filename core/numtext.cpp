@@ -342,32 +342,27 @@ double StrToFloat(std::string_view text)
     while (end > i && isBlank(text[end - 1]))
         --end;
     const std::size_t start = i;
-    if (i < end && (text[i] == '+' || text[i] == '-'))
-        ++i;
-    std::size_t mantissaDigits = 0;
-    while (i < end && std::isdigit(static_cast<unsigned char>(text[i]))) {
-        ++i;
-        ++mantissaDigits;
-    }
-    if (i < end && text[i] == '.') {
-        ++i;
-        while (i < end && std::isdigit(static_cast<unsigned char>(text[i]))) {
+    // Each skips what it reads and says how many it read.
+    auto digits = [&] {
+        const std::size_t from = i;
+        while (i < end && std::isdigit(static_cast<unsigned char>(text[i])))
             ++i;
-            ++mantissaDigits;
-        }
-    }
+        return i - from;
+    };
+    auto optional = [&](char a, char b) {
+        const bool there = i < end && (text[i] == a || text[i] == b);
+        i += there ? 1 : 0;
+        return there;
+    };
+    optional('+', '-');
+    std::size_t mantissaDigits = digits();
+    if (optional('.', '.'))
+        mantissaDigits += digits();
     if (mantissaDigits == 0)
         badFloat(text);
-    if (i < end && (text[i] == 'E' || text[i] == 'e')) {
-        ++i;
-        if (i < end && (text[i] == '+' || text[i] == '-'))
-            ++i;
-        std::size_t expDigits = 0;
-        while (i < end && std::isdigit(static_cast<unsigned char>(text[i]))) {
-            ++i;
-            ++expDigits;
-        }
-        if (expDigits == 0)
+    if (optional('E', 'e')) {
+        optional('+', '-');
+        if (digits() == 0)
             badFloat(text);
     }
     if (i != end)

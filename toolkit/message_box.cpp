@@ -1,21 +1,15 @@
 #include "toolkit/message_box.h"
 
+#include "toolkit/seam.h"
+
 #include <QGuiApplication>
 #include <QStringList>
 
 namespace qn::toolkit {
 
-namespace {
-MessageInterceptor& interceptorSlot()
-{
-    static MessageInterceptor interceptor;
-    return interceptor;
-}
-} // namespace
-
 MessageInterceptor setMessageInterceptor(MessageInterceptor interceptor)
 {
-    return std::exchange(interceptorSlot(), std::move(interceptor));
+    return replaceSeam(std::move(interceptor));
 }
 
 QString messageBoxText(const QString& text)
@@ -32,7 +26,7 @@ QMessageBox::StandardButton showMessage(QWidget* parent, const QString& text,
                                         const QString& title)
 {
     const MessageRequest request{parent, text, icon, buttons, title};
-    if (auto& interceptor = interceptorSlot())
+    if (auto& interceptor = seam<MessageInterceptor>())
         return interceptor(request);
     QMessageBox box(icon, title.isEmpty() ? QGuiApplication::applicationDisplayName() : title,
                     messageBoxText(text), buttons, parent);

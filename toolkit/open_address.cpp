@@ -1,5 +1,7 @@
 #include "toolkit/open_address.h"
 
+#include "toolkit/seam.h"
+
 #include <QDesktopServices>
 #include <QUrl>
 
@@ -7,23 +9,15 @@
 
 namespace qn::toolkit {
 
-namespace {
-AddressOpener& opener()
-{
-    static AddressOpener current;
-    return current;
-}
-} // namespace
-
 AddressOpener setAddressOpener(AddressOpener replacement)
 {
-    return std::exchange(opener(), std::move(replacement));
+    return replaceSeam(std::move(replacement));
 }
 
 void openAddress(const QString& address)
 {
-    if (opener()) {
-        opener()(address);
+    if (const AddressOpener& opener = seam<AddressOpener>()) {
+        opener(address);
         return;
     }
     if (qEnvironmentVariableIsSet("QUENNARY_NO_BROWSER"))

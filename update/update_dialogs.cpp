@@ -30,7 +30,30 @@ const QStringList& saveFilters()
     return filters;
 }
 
+// The windows' &Cancel button: it rejects its window.
+void addCancelButton(QDialog* window, const QRect& geometry)
+{
+    auto* button = new QPushButton(QStringLiteral("&Cancel"), window);
+    button->setObjectName(QStringLiteral("btnCancel"));
+    button->setGeometry(geometry);
+    button->setCursor(Qt::ArrowCursor);
+    QObject::connect(button, &QPushButton::clicked, window, &QDialog::reject);
+}
+
+QLabel* centredLabel(QWidget* parent, const QString& text, const QRect& geometry)
+{
+    auto* label = new QLabel(text, parent);
+    label->setAlignment(Qt::AlignCenter);
+    label->setGeometry(geometry);
+    return label;
+}
+
 }  // namespace
+
+void Warn(QWidget* parent, const QString& text, const QString& title)
+{
+    toolkit::showMessage(parent, text, QMessageBox::Warning, QMessageBox::Ok, title);
+}
 
 QMessageBox::StandardButton AskYesNo(QWidget* parent, const QString& text, const QString& title)
 {
@@ -52,15 +75,8 @@ WaitWindow::WaitWindow(QWidget* parent, const QString& text, std::function<void(
     setWindowTitle(QStringLiteral("Please Wait"));
     setWindowModality(Qt::ApplicationModal);
     setFixedSize(240, 100);
-    auto* label = new QLabel(text, this);
-    label->setObjectName(QStringLiteral("lblWait"));
-    label->setAlignment(Qt::AlignCenter);
-    label->setGeometry(0, 0, 240, 64);
-    auto* button = new QPushButton(QStringLiteral("&Cancel"), this);
-    button->setObjectName(QStringLiteral("btnCancel"));
-    button->setGeometry(86, 66, 68, 22);
-    button->setCursor(Qt::ArrowCursor);
-    connect(button, &QPushButton::clicked, this, &QDialog::reject);
+    centredLabel(this, text, QRect(0, 0, 240, 64))->setObjectName(QStringLiteral("lblWait"));
+    addCancelButton(this, QRect(86, 66, 68, 22));
     setCursor(Qt::WaitCursor);
     CentreOnScreen(*this);
     show();
@@ -80,23 +96,16 @@ ProgressWindow::ProgressWindow(QWidget* parent)
     setWindowTitle(QStringLiteral("Download Progress"));
     setFixedSize(272, 123);
     setCursor(Qt::WaitCursor);
-    auto* title = new QLabel(QStringLiteral("Downloading Update"), this);
-    title->setAlignment(Qt::AlignCenter);
-    title->setGeometry(0, 8, 272, 18);
+    centredLabel(this, QStringLiteral("Downloading Update"), QRect(0, 8, 272, 18));
     m_bar = new QProgressBar(this);
     m_bar->setObjectName(QStringLiteral("pbProgress"));
     m_bar->setRange(0, 100);
     m_bar->setValue(0);
     m_bar->setGeometry(36, 32, 200, 14);
     m_bar->setTextVisible(false);  // 14 pixels leave no room for it; the count is below
-    m_count = new QLabel(this);
+    m_count = centredLabel(this, QString(), QRect(0, 54, 272, 18));
     m_count->setObjectName(QStringLiteral("lblProgress"));
-    m_count->setAlignment(Qt::AlignCenter);
-    m_count->setGeometry(0, 54, 272, 18);
-    auto* cancel = new QPushButton(QStringLiteral("&Cancel"), this);
-    cancel->setObjectName(QStringLiteral("btnCancel"));
-    cancel->setGeometry(102, 90, 68, 22);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    addCancelButton(this, QRect(102, 90, 68, 22));
 }
 
 void ProgressWindow::showProgress(qint64 received, qint64 total)

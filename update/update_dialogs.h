@@ -13,6 +13,9 @@ namespace qn::update {
 
 // The windows and questions of the update flow.
 
+// A warning in the program's message box, with OK.
+void Warn(QWidget* parent, const QString& text, const QString& title);
+
 // A Yes/No question in the program's message box.
 QMessageBox::StandardButton AskYesNo(QWidget* parent, const QString& text, const QString& title);
 

@@ -16,6 +16,14 @@ namespace {
 
 const QString kTitle = QStringLiteral("Quennary");
 
+// "<what>\rError: "<error>."", or "Error unknown." without one.
+QString withError(const QString& what, const QString& error)
+{
+    if (error.isEmpty())
+        return what + QStringLiteral("\rError unknown.");
+    return what + QStringLiteral("\rError: \"") + error + QStringLiteral(".\"");
+}
+
 }  // namespace
 
 const QStringList& TWebFileInfo::infoTags()
@@ -129,20 +137,18 @@ bool TWebFileInfo::GetInformation()
     if (m_active)
         return true;
     if (m_home.isEmpty()) {
-        toolkit::showMessage(parentWindow,
-                             QStringLiteral("Can not retrieve version information\rbecause no "
-                                            "home url was provided."),
-                             QMessageBox::Warning, QMessageBox::Ok,
-                             QStringLiteral("Missing Home URL"));
+        Warn(parentWindow,
+             QStringLiteral("Can not retrieve version information\rbecause no home url was "
+                            "provided."),
+             QStringLiteral("Missing Home URL"));
         return false;
     }
     if (std::all_of(InfoTags.begin(), InfoTags.end(),
                     [](const QString& t) { return t.isEmpty(); })) {
-        toolkit::showMessage(parentWindow,
-                             QStringLiteral("Can not retrieve version information\rbecause no "
-                                            "tag information was provided."),
-                             QMessageBox::Warning, QMessageBox::Ok,
-                             QStringLiteral("Missing Tag Information"));
+        Warn(parentWindow,
+             QStringLiteral("Can not retrieve version information\rbecause no tag information "
+                            "was provided."),
+             QStringLiteral("Missing Tag Information"));
         return false;
     }
     m_lastError.clear();
@@ -253,14 +259,10 @@ bool TWebFileInfo::download(const QString& target)
 bool TWebFileInfo::RetrieveUpdate()
 {
     if (!GetInformation()) {
-        toolkit::showMessage(
-            parentWindow,
-            m_lastError.isEmpty() ? QStringLiteral("Could not retrieve version information from "
-                                                   "the Internet.\rError unknown.")
-                                  : QStringLiteral("Could not retrieve version information from "
-                                                   "the Internet.\rError: \"")
-                                        + m_lastError + QStringLiteral(".\""),
-            QMessageBox::Warning, QMessageBox::Ok, QStringLiteral("Connection Error"));
+        Warn(parentWindow,
+             withError(QStringLiteral("Could not retrieve version information from the Internet."),
+                       m_lastError),
+             QStringLiteral("Connection Error"));
         return false;
     }
     const QString server = value(QStringLiteral("version"));
@@ -312,14 +314,9 @@ bool TWebFileInfo::RetrieveUpdate()
         return false;
     }
     if (!done) {
-        toolkit::showMessage(
-            parentWindow,
-            m_lastError.isEmpty()
-                ? QStringLiteral("Error occurred while downloading update.\rError "
-                                 "unknown.")
-                : QStringLiteral("Error occurred while downloading update.\rError: \"")
-                      + m_lastError + QStringLiteral(".\""),
-            QMessageBox::Warning, QMessageBox::Ok, QStringLiteral("Download Error"));
+        Warn(parentWindow,
+             withError(QStringLiteral("Error occurred while downloading update."), m_lastError),
+             QStringLiteral("Download Error"));
         return false;
     }
     if (AskYesNo(parentWindow,
