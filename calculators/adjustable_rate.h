@@ -27,11 +27,11 @@ struct ArmFields {
     TIndexPath path = TIndexPath::Flat;
     double index = 0;      // today's index: the flat and rising paths
     double indexStep = 0;  // the rising path: added at each change
-    std::string indexList; // the typed path: one value per change, separated by ";"
+    std::string indexList{}; // the typed path: one value per change, separated by ";"
     double firstCap = 0;
     double periodicCap = 0;
     double lifetimeCap = 0;
-    std::optional<double> floor;  // none (an empty field): the margin
+    std::optional<double> floor{};  // none (an empty field): the margin
 };
 
 // The fields checked against the loan's number of payments and its start rate in percent,

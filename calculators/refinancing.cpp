@@ -99,19 +99,18 @@ std::optional<int> BreakEvenMonth(const std::vector<double>& net)
 
 RefiResults RefiResetResults()
 {
-    RefiResults r;
-    r.oldPaymentsRemaining = 360;
-    r.oldPayment = 786.70;
-    r.newPayment = 790.38;
-    r.paymentSaved = -3.68;
-    r.totalPaymentSaved = -882.14;
-    r.oldEquity = 37228.05;
-    r.newEquity = 100000.00;
-    r.equitySavings = 62771.95;
-    r.totalSaved = 61889.81;
-    r.oldMonthsCompared = 240;
-    r.newMonthsCompared = 240;
-    return r;
+    return {.oldPaymentsRemaining = 360,
+            .oldPayment = 786.70,
+            .newPayment = 790.38,
+            .paymentSaved = -3.68,
+            .totalPaymentSaved = -882.14,
+            .oldEquity = 37228.05,
+            .newEquity = 100000.00,
+            .equitySavings = 62771.95,
+            .totalSaved = 61889.81,
+            .oldMonthsCompared = 240,
+            .newMonthsCompared = 240,
+            .sellText = {}};
 }
 
 double CalcClosingCosts(const RefiClosingItems& items)

@@ -84,13 +84,8 @@ TEST_F(SettingsFile, FirstSaveWritesAllKeysInFileOrder)
 
 TEST_F(SettingsFile, RoundTripKeepsEveryValue)
 {
-    SettingsValues in;
-    in.Loan = 123456.78;
-    in.Interest = 6.125;
-    in.Term = 180;
-    in.Pmip158085 = 0.000001;
-    in.HRatio = 33;
-    in.HomeownersRenewalMonths = 4;
+    const SettingsValues in{.Loan = 123456.78, .Interest = 6.125, .Term = 180,
+                            .Pmip158085 = 0.000001, .HRatio = 33, .HomeownersRenewalMonths = 4};
     SaveSettings(path(), in);
     const SettingsValues out = load();
     EXPECT_TRUE(m_messages.isEmpty());

@@ -1,4 +1,5 @@
 #include "calculators/closing_costs.h"
+#include "tests/support/refusal.h"
 
 #include "core/errors.h"
 
@@ -33,6 +34,18 @@ EccLocks locks(bool price, bool downPayment, bool loan)
 
 // Expected figures worked out by hand from the formulas (P&I from the level-payment
 // equation, daily interest on a 365-day year), to the cent.
+EccInputs typedInputs(double percent, double termYears, double price, double downPayment,
+                      double loan)
+{
+    auto in = formInputs();
+    in.downPaymentPercent = percent;
+    in.termYears = termYears;
+    in.purchasePrice = price;
+    in.downPayment = downPayment;
+    in.loanAmount = loan;
+    return in;
+}
+
 struct EccCase {
     const char* name;
     EccLocks locks;
@@ -46,13 +59,9 @@ class EccByLockState : public ::testing::TestWithParam<EccCase> {};
 TEST_P(EccByLockState, ComputesEveryResult)
 {
     const EccCase& c = GetParam();
-    auto in = formInputs();
-    in.downPaymentPercent = c.percent;
-    in.termYears = c.termYears;
-    in.purchasePrice = c.typedPrice;
-    in.downPayment = c.typedDownPayment;
-    in.loanAmount = c.typedLoan;
-    const auto r = CalcEcc(in, c.locks);
+    const auto r = CalcEcc(
+        typedInputs(c.percent, c.termYears, c.typedPrice, c.typedDownPayment, c.typedLoan),
+        c.locks);
 
     // Only computed (locked) amounts are written, except the price kept while the down
     // payment alone is typed.
@@ -318,20 +327,10 @@ class EccRefusesInput : public ::testing::TestWithParam<RefusedCase> {};
 TEST_P(EccRefusesInput, WithTheMessage)
 {
     const RefusedCase& c = GetParam();
-    auto in = formInputs();
-    in.downPaymentPercent = c.percent;
-    in.termYears = c.termYears;
-    in.purchasePrice = c.price;
-    in.downPayment = c.downPayment;
-    in.loanAmount = c.loan;
+    auto in = typedInputs(c.percent, c.termYears, c.price, c.downPayment, c.loan);
     in.counts.interimInterestDays = c.days;
     in.counts.homeownersRenewalMonths = c.renewalMonths;
-    try {
-        CalcEcc(in, c.locks);
-        ADD_FAILURE() << "accepted";
-    } catch (const qn::EInputError& e) {
-        EXPECT_STREQ(e.what(), c.message);
-    }
+    EXPECT_EQ(refusal([&] { CalcEcc(in, c.locks); }), c.message);
 }
 
 const EccLocks kAll{};

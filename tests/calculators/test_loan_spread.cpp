@@ -1,4 +1,5 @@
 #include "calculators/loan_spread.h"
+#include "tests/support/refusal.h"
 
 #include "core/errors.h"
 
@@ -237,12 +238,9 @@ TEST(LoanSpread, TermMustBeAWholeNumberOfMonths)
     for (const double term : {360.5, -1.0, 1201.0, 1e12}) {
         SpreadInputs in = inputs(SpreadKind::Rate);
         in.term = term;
-        try {
-            BuildSpread(in, {});
-            ADD_FAILURE() << term;
-        } catch (const qn::EInputError& e) {
-            EXPECT_STREQ(e.what(), "Months must be a whole number from 0 to 1200.");
-        }
+        EXPECT_EQ(refusal([&] { BuildSpread(in, {}); }),
+                  "Months must be a whole number from 0 to 1200.")
+            << term;
     }
 }
 

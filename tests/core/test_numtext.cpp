@@ -1,4 +1,5 @@
 #include "core/errors.h"
+#include "tests/support/refusal.h"
 #include "core/numtext.h"
 
 #include <gtest/gtest.h>
@@ -10,6 +11,14 @@
 #include <string>
 
 using namespace qn;
+
+// "'<text>' is not a valid <kind> value", built without a literal + std::string, on which
+// GCC 12 warns falsely (-Wrestrict).
+static std::string notValid(const char* text, const char* kind)
+{
+    return std::string(1, '\'').append(text).append("' is not a valid ").append(kind).append(
+        " value");
+}
 
 TEST(FloatToStrG, ShortestGeneralText)
 {
@@ -72,12 +81,8 @@ TEST(StrToFloat, AcceptsPlainNumbersOnly)
     for (const char* bad : {"", " ", "100,000", "$100000", "1.2.3", "12.5x", "E5", "1E", "-",
                             "inf", "-INF", "nan", "NaN", "infinity", "1e309", "-2E308",
                             "1e-400", "0x10", "8,75", "1 000"}) {
-        try {
-            StrToFloat(bad);
-            ADD_FAILURE() << "accepted '" << bad << "'";
-        } catch (const EConvertError& e) {
-            EXPECT_EQ(e.what(), "'" + std::string(bad) + "' is not a valid floating point value");
-        }
+        EXPECT_EQ(refusal<EConvertError>([&] { StrToFloat(bad); }),
+                  notValid(bad, "floating point"));
     }
 }
 
@@ -88,12 +93,7 @@ TEST(StrToInt, AcceptsSignAndDigitsOnly)
     EXPECT_EQ(StrToInt("+7"), 7);
     EXPECT_EQ(StrToInt("2147483647"), 2147483647);
     for (const char* bad : {"", "360.0", " 360", "1e3", "2147483648", "abc"}) {
-        try {
-            StrToInt(bad);
-            ADD_FAILURE() << "accepted '" << bad << "'";
-        } catch (const EConvertError& e) {
-            EXPECT_EQ(e.what(), "'" + std::string(bad) + "' is not a valid integer value");
-        }
+        EXPECT_EQ(refusal<EConvertError>([&] { StrToInt(bad); }), notValid(bad, "integer"));
     }
 }
 
