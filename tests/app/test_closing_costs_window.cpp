@@ -4,6 +4,7 @@
 #include "pages/calculator_page.h"
 #include "pages/num_edit.h"
 #include "tests/support/window_fixture.h"
+#include "tests/support/files.h"
 
 #include <QApplication>
 #include <QDir>
@@ -124,11 +125,8 @@ TEST_F(PagesWindow, AnUnwritableSettingsFileIsNamedAndKeptByPanelsAndExit)
         SCOPED_TRACE(readOnly ? "read-only" : "folder");
         QFile::remove(settingsFile());
         if (readOnly) {
-            QFile file(settingsFile());
-            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-            file.write("[Ratios]\nHRatio=30\n");
-            file.close();
-            ASSERT_TRUE(file.setPermissions(QFile::ReadOwner | QFile::ReadOther));
+            writeAll(settingsFile(), "[Ratios]\nHRatio=30\n");
+            ASSERT_TRUE(QFile::setPermissions(settingsFile(), QFile::ReadOwner | QFile::ReadOther));
         } else {
             ASSERT_TRUE(QDir().mkpath(settingsFile()));
         }
@@ -154,10 +152,8 @@ TEST_F(PagesWindow, AnUnwritableSettingsFileIsNamedAndKeptByPanelsAndExit)
         }
         m_window->close();
         EXPECT_EQ(takeMessages(), QStringList{unable});
-        QFile file(settingsFile());
         if (readOnly) {
-            ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-            EXPECT_EQ(file.readAll(), QByteArray("[Ratios]\nHRatio=30\n"));
+            EXPECT_EQ(readAll(settingsFile()), QByteArray("[Ratios]\nHRatio=30\n"));
         } else {
             EXPECT_TRUE(QFileInfo(settingsFile()).isDir());
             QDir(settingsFile()).removeRecursively();

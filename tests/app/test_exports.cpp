@@ -6,6 +6,7 @@
 #include "reports/preview.h"
 #include "tests/support/window_fixture.h"
 #include "toolkit/safe_file.h"
+#include "tests/support/files.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,9 +34,8 @@ namespace {
 
 QStringList readLines(const QString& path)
 {
-    QFile file(path);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-    return QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    EXPECT_TRUE(QFile::exists(path)) << path.toStdString();
+    return QString::fromUtf8(readAll(path)).split(u'\n', Qt::SkipEmptyParts);
 }
 
 int headless(const QStringList& args)
@@ -44,19 +44,6 @@ int headless(const QStringList& args)
     run.start(QStringLiteral(QUENNARY_EXE), args);
     EXPECT_TRUE(run.waitForFinished(20000));
     return run.exitCode();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 // Makes every write to `path` fail halfway, as a full disk does, for as long as it lives.

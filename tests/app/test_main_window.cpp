@@ -5,6 +5,7 @@
 #include "toolkit/guarded.h"
 #include "toolkit/message_box.h"
 #include "tests/support/window_fixture.h"
+#include "tests/support/files.h"
 
 #include <QAction>
 #include <QTimer>
@@ -335,10 +336,7 @@ TEST_F(MainWindowTest, ExitButtonClosesAndSaves)
 TEST_F(MainWindowTest, BadSettingsValueIsReportedOnceTheLoopRuns)
 {
     const QString path = m_dir.filePath(QStringLiteral("bad.ini"));
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Text));
-    file.write("[LastValues]\nLoan=abc\n");
-    file.close();
+    writeAll(path, "[LastValues]\nLoan=abc\n");
     TfrmMain window(path);
     EXPECT_TRUE(m_messages.isEmpty());
     EXPECT_EQ(takeMessages(),

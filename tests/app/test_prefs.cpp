@@ -3,6 +3,7 @@
 #include "pages/calculator_page.h"
 #include "pages/num_edit.h"
 #include "tests/support/window_fixture.h"
+#include "tests/support/files.h"
 
 #include <QApplication>
 #include <QFile>
@@ -18,18 +19,8 @@ namespace {
 
 class PrefsTest : public WindowFixture {
 protected:
-    void writeFile(const QByteArray& content)
-    {
-        QFile file(settingsFile());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
-
-    QByteArray fileBytes() const
-    {
-        QFile file(settingsFile());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-    }
+    void writeFile(const QByteArray& content) { writeAll(settingsFile(), content); }
+    QByteArray fileBytes() const { return readAll(settingsFile()); }
 
     // A dialog over the window's settings file and values, shown as the menu shows it.
     std::unique_ptr<TfrmPrefs> open()

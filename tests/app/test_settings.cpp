@@ -1,6 +1,7 @@
 #include "app/ini_file.h"
 #include "app/settings_values.h"
 #include "core/errors.h"
+#include "tests/support/files.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -21,21 +22,6 @@ using qn::app::SaveSettings;
 using qn::app::SettingsValues;
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return file.readAll();
-}
-
-void writeAll(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 class SettingsFile : public ::testing::Test {
 protected:

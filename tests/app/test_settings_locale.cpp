@@ -6,6 +6,7 @@
 #include "core/errors.h"
 #include "core/mortgage.h"
 #include "core/numtext.h"
+#include "tests/support/files.h"
 
 #include <QFile>
 #include <QLocale>
@@ -97,11 +98,7 @@ TEST_F(CommaLocale, SettingsRoundTripIsByteIdentical)
 {
     // The C library now reads "8.75" as 8: exactly what must not reach the settings.
     EXPECT_EQ(std::strtod("8.75", nullptr), 8);
-    {
-        QFile file(path());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(kFile);
-    }
+    writeAll(path(), kFile);
     QStringList messages;
     const SettingsValues v = LoadSettings(path(), [&](const QString& m) { messages << m; });
     EXPECT_TRUE(messages.isEmpty()) << messages.join(u'\n').toStdString();
@@ -110,9 +107,7 @@ TEST_F(CommaLocale, SettingsRoundTripIsByteIdentical)
     EXPECT_EQ(v.HRatio, 28.5);
     EXPECT_EQ(v.AssociationFee, 1.5e-6);
     SaveSettings(path(), v);
-    QFile file(path());
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll().toStdString(), kFile);
+    EXPECT_EQ(readAll(path()).toStdString(), kFile);
 }
 
 TEST_F(CommaLocale, NumberAndScheduleTextsUseAPoint)

@@ -6,6 +6,7 @@
 #include "toolkit/product.h"
 #include "update/update_center.h"
 #include "update/web_file_info.h"
+#include "tests/support/files.h"
 
 #include <QFile>
 #include <QLabel>
@@ -34,12 +35,7 @@ protected:
         });
     }
 
-    void writeSettings(const QByteArray& text)
-    {
-        QFile file(settingsFile());
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-        file.write(text);
-    }
+    void writeSettings(const QByteArray& text) { writeAll(settingsFile(), text); }
 
     TestServer m_server;
 };
@@ -121,9 +117,7 @@ TEST_F(UpdateWindowTest, InstallingSavesTheRunsSettingsFirst)
     info.askSavePath = [&](const QString& proposed) { return downloads.filePath(proposed); };
     QByteArray settingsAtStart;
     info.startFile = [&](const QString&, const QString&) {
-        QFile file(settingsFile());
-        if (file.open(QIODevice::ReadOnly))
-            settingsAtStart = file.readAll();
+        settingsAtStart = readAll(settingsFile());
         return true;
     };
     int ended = 0;

@@ -1,6 +1,7 @@
 // The one writer of the program's files: a failure at any step leaves the old file as it was,
 // and a target that is no regular file is written in place rather than replaced.
 #include "toolkit/safe_file.h"
+#include "tests/support/files.h"
 
 #include <QDir>
 #include <QFile>
@@ -19,12 +20,6 @@ using qn::toolkit::WriteFileSafely;
 using qn::toolkit::WriteStep;
 
 namespace {
-
-QByteArray readAll(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 class SafeFileTest : public ::testing::Test {
 protected:
