@@ -78,16 +78,10 @@ BENCHMARK(BM_MortgageExtraFrom360);
 // the payment, so this is the costliest schedule the page rebuilds on Calculate.
 void BM_AdjustableSetup360(benchmark::State& state)
 {
-    qn::TAdjustableRate terms;
-    terms.FixedMonths = 60;
-    terms.AdjustEvery = 5;
-    terms.Margin = 0.0275;
-    terms.Path = qn::TIndexPath::Rising;
-    terms.Index = 0.04;
-    terms.IndexStep = 0.00125;
-    terms.FirstCap = 0.02;
-    terms.PeriodicCap = 0.01;
-    terms.LifetimeCap = 0.06;
+    const qn::TAdjustableRate terms{.FixedMonths = 60, .AdjustEvery = 5, .Margin = 0.0275,
+                                    .Path = qn::TIndexPath::Rising, .Index = 0.04,
+                                    .IndexStep = 0.00125, .FirstCap = 0.02, .PeriodicCap = 0.01,
+                                    .LifetimeCap = 0.06};
     qn::TMortgage loan;
     double amount = 300000;
     for (auto _ : state) {

@@ -40,11 +40,11 @@ struct TAdjustableRate {
     TIndexPath Path = TIndexPath::Flat;
     double Index = 0;
     double IndexStep = 0;
-    std::vector<double> IndexList;
+    std::vector<double> IndexList{};
     double FirstCap = 0;     // largest move at the first change
     double PeriodicCap = 0;  // largest move at each later change
     double LifetimeCap = 0;  // the rate never exceeds the start rate plus this
-    std::optional<double> Floor;  // none: the margin; never below 0 either way
+    std::optional<double> Floor{};  // none: the margin; never below 0 either way
 };
 
 // One stretch of the schedule at one rate and level payment: from FirstPayment up to the

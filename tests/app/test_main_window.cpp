@@ -24,6 +24,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <memory>
 #include <stdexcept>
 
@@ -246,23 +248,27 @@ TEST_F(MainWindowTest, FailuresRaisedTogetherAreEachShown)
     EXPECT_EQ(takeMessages(), (QStringList{kMathMessage, kOtherMessage}));
 }
 
-TEST_F(MainWindowTest, ArithmeticFailureElsewhereLeavesTheAmortizationsPageAlone)
+// An arithmetic failure on another page, or another failure on the schedule page itself,
+// resets nothing.
+TEST_F(MainWindowTest, FailuresThatLeaveTheAmortizationsPageAlone)
 {
-    m_window->gotoChosenCalculator(QStringLiteral("Amort"));
-    m_window->gotoChosenCalculator(QStringLiteral("QC"));
-    QSignalSpy resets(m_window->resetButton(), &QPushButton::clicked);
-    failOnClick([] { throw qn::EMathError("overflow"); });
-    EXPECT_EQ(takeMessages(), QStringList{kMathMessage});
-    EXPECT_EQ(resets.count(), 0);
-}
-
-TEST_F(MainWindowTest, NonArithmeticFailureOnAmortizationsResetsNothing)
-{
-    m_window->gotoChosenCalculator(QStringLiteral("Amort"));
-    QSignalSpy resets(m_window->resetButton(), &QPushButton::clicked);
-    failOnClick([] { throw qn::EConvertError("bad"); });
-    EXPECT_EQ(takeMessages(), QStringList{kOtherMessage});
-    EXPECT_EQ(resets.count(), 0);
+    struct Row {
+        const char* onPage;
+        std::function<void()> thrower;
+        QString message;
+    };
+    const Row rows[] = {
+        {"QC", [] { throw qn::EMathError("overflow"); }, kMathMessage},
+        {"Amort", [] { throw qn::EConvertError("bad"); }, kOtherMessage},
+    };
+    for (const Row& r : rows) {
+        m_window->gotoChosenCalculator(QStringLiteral("Amort"));
+        m_window->gotoChosenCalculator(QLatin1String(r.onPage));
+        QSignalSpy resets(m_window->resetButton(), &QPushButton::clicked);
+        failOnClick(r.thrower);
+        EXPECT_EQ(takeMessages(), QStringList{r.message}) << r.onPage;
+        EXPECT_EQ(resets.count(), 0) << r.onPage;
+    }
 }
 
 TEST_F(MainWindowTest, ClosingWritesAllSettings)

@@ -63,14 +63,9 @@ TEST(LevelExtra, TheAnswerReachesTheTargetAndNoLess)
 // month 60, before the first change).
 TEST(ExtraSummary, AdjustableRateAgainstItselfWithoutExtras)
 {
-    qn::TAdjustableRate terms;
-    terms.FixedMonths = 60;
-    terms.AdjustEvery = 6;
-    terms.Margin = 0.0275;
-    terms.Index = 0.06;
-    terms.FirstCap = 0.02;
-    terms.PeriodicCap = 0.01;
-    terms.LifetimeCap = 0.05;
+    const qn::TAdjustableRate terms{.FixedMonths = 60, .AdjustEvery = 6, .Margin = 0.0275,
+                                    .Index = 0.06, .FirstCap = 0.02, .PeriodicCap = 0.01,
+                                    .LifetimeCap = 0.05};
     qn::TMortgage loan;
     loan.Setup(360, 300000, 0.06, 12, terms);
     const qn::TMortgage plain = loan;

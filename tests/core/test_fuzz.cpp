@@ -9,8 +9,11 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <functional>
+#include <optional>
 #include <sstream>
 #include <stdexcept>
+#include <string>
 
 using namespace qn;
 using fuzz::Rng;
@@ -102,6 +105,21 @@ bool expectInt(const std::string& text, int& value)
     return true;
 }
 
+// A parse of a text the grammar accepts (`valid`) or not: a refusal must be a conversion
+// failure, an acceptance of a valid text must give the value expected; `wrong` says what
+// came instead (nothing: the value expected).
+void acceptsExactly(bool valid, const std::function<std::optional<std::string>()>& wrong)
+{
+    try {
+        const std::optional<std::string> instead = wrong();
+        if (!valid || instead)
+            throw std::logic_error("accepted" + instead.value_or(std::string()));
+    } catch (const EConvertError&) {
+        if (valid)
+            throw std::logic_error("refused");
+    }
+}
+
 } // namespace
 
 TEST(Fuzz, StrToFloatAcceptsExactlyTheGrammar)
@@ -113,14 +131,12 @@ TEST(Fuzz, StrToFloatAcceptsExactlyTheGrammar)
             [&] {
                 double expected = 0;
                 const bool valid = expectFloat(text, expected);
-                try {
+                acceptsExactly(valid, [&]() -> std::optional<std::string> {
                     const double got = StrToFloat(text);
-                    if (!valid || !(got == expected))
-                        throw std::logic_error("accepted as " + FloatToStrG(got));
-                } catch (const EConvertError&) {
-                    if (valid)
-                        throw std::logic_error("refused");
-                }
+                    if (got == expected)
+                        return std::nullopt;
+                    return " as " + FloatToStrG(got);
+                });
             },
             [&] { return "StrToFloat('" + text + "')"; });
     }
@@ -138,13 +154,11 @@ TEST(Fuzz, StrToIntAcceptsExactlyTheGrammar)
             [&] {
                 int expected = 0;
                 const bool valid = expectInt(text, expected);
-                try {
-                    if (StrToInt(text) != expected || !valid)
-                        throw std::logic_error("accepted");
-                } catch (const EConvertError&) {
-                    if (valid)
-                        throw std::logic_error("refused");
-                }
+                acceptsExactly(valid, [&]() -> std::optional<std::string> {
+                    if (StrToInt(text) == expected)
+                        return std::nullopt;
+                    return std::string();
+                });
             },
             [&] { return "StrToInt('" + text + "')"; });
     }
