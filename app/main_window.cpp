@@ -80,9 +80,7 @@ TfrmMain::TfrmMain(const QString& settingsPath, QWidget* parent)
     setFont(arial);
 
     auto* central = new QWidget(this);
-    auto* outer = new QVBoxLayout(central);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
+    auto* outer = toolkit::borderlessColumn(central, 0);
     auto* toolPanel = new QWidget(central);
     toolPanel->setObjectName(QStringLiteral("pnlToolBar"));
     toolPanel->setFixedHeight(33);
@@ -106,8 +104,7 @@ TfrmMain::TfrmMain(const QString& settingsPath, QWidget* parent)
         const QString& name = info.name;
         auto* slot = new QWidget(m_notebook);
         slot->setObjectName(QStringLiteral("slot") + name);
-        auto* layout = new QVBoxLayout(slot);
-        layout->setContentsMargins(0, 0, 0, 0);
+        toolkit::borderlessColumn(slot);
         m_notebook->addWidget(slot);
     }
     setCentralWidget(central);

@@ -21,8 +21,7 @@ namespace qn::app {
 MenuPage::MenuPage(QWidget* parent) : QWidget(parent)
 {
     setObjectName(pages::kMenuPageName);
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
+    toolkit::borderlessColumn(this);
 }
 
 void MenuPage::fill(std::function<void()> showAbout,

@@ -28,15 +28,8 @@ namespace parts {
 Item label(const QString& name, const QString& text, QRectF rect, Qt::Alignment align,
            double font, bool bold)
 {
-    Item item;
-    item.kind = Kind::Label;
-    item.rect = rect;
-    item.name = name;
-    item.text = text;
-    item.align = align;
-    item.fontHeight = font;
-    item.bold = bold;
-    return item;
+    return {.kind = Kind::Label, .rect = rect, .name = name, .text = text, .align = align,
+            .fontHeight = font, .bold = bold};
 }
 
 Item caption(const QString& text, QRectF rect, Qt::Alignment align, double font, bool bold)
@@ -46,18 +39,12 @@ Item caption(const QString& text, QRectF rect, Qt::Alignment align, double font,
 
 Item line(double top, double left, double right)
 {
-    Item item;
-    item.kind = Kind::Line;
-    item.rect = QRectF(left, top, right - left, 0);
-    return item;
+    return {.kind = Kind::Line, .rect = QRectF(left, top, right - left, 0)};
 }
 
 Item box(QRectF rect)
 {
-    Item item;
-    item.kind = Kind::Box;
-    item.rect = rect;
-    return item;
+    return {.kind = Kind::Box, .rect = rect};
 }
 
 void stacked(Band& band, const char* lines, double left, double width, double bottom,

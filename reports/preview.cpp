@@ -6,6 +6,7 @@
 #include "toolkit/product.h"
 #include "toolkit/safe_file.h"
 #include "toolkit/save_dialog.h"
+#include "toolkit/widgets.h"
 
 #include <QApplication>
 #include <QHBoxLayout>
@@ -70,9 +71,7 @@ TfrmPreview::TfrmPreview(QWidget* parent)
     setObjectName(QStringLiteral("TfrmPreview"));
     setProperty("helpContext", 35);
     resize(900, 700);
-    auto* outer = new QVBoxLayout(this);
-    outer->setContentsMargins(0, 0, 0, 0);
-    outer->setSpacing(0);
+    auto* outer = toolkit::borderlessColumn(this, 0);
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setFixedHeight(30);

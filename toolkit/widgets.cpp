@@ -7,6 +7,15 @@
 
 namespace qn::toolkit {
 
+QVBoxLayout* borderlessColumn(QWidget* widget, int spacing)
+{
+    auto* column = new QVBoxLayout(widget);
+    column->setContentsMargins(0, 0, 0, 0);
+    if (spacing >= 0)
+        column->setSpacing(spacing);
+    return column;
+}
+
 QPalette designedPalette()
 {
     QPalette pal(QColor(240, 240, 240), Qt::white);  // button, window

@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPalette>
+#include <QVBoxLayout>
 
 #include <functional>
 
@@ -16,6 +17,10 @@ inline constexpr double kSmallestPoint = 7;
 // reaches every control on it; the rest of the program follows the theme.
 QPalette designedPalette();
 void applyDesignedLook(QWidget* widget);
+
+// A column layout of the widget's own, without margins; its parts `spacing` apart (-1: the
+// style's spacing).
+QVBoxLayout* borderlessColumn(QWidget* widget, int spacing = -1);
 
 // A label drawn at 90 degrees, read bottom to top, white on black: the side strip's name.
 class AngledLabel : public QLabel {

@@ -30,12 +30,9 @@ class RefiExamples : public ::testing::TestWithParam<RefiCase> {};
 TEST_P(RefiExamples, ComparesBothLoansOverTheirOwnMonths)
 {
     const RefiCase& c = GetParam();
-    RefiInputs in;
-    in.oldPaymentsMade = c.paymentsMade;
-    in.newTerm = c.newTerm;
-    in.closingCosts = c.closingCosts;
-    in.monthsUntilSell = c.monthsUntilSell;
-    const RefiResults r = CalcRefi(in);
+    const RefiResults r =
+        CalcRefi({.oldPaymentsMade = c.paymentsMade, .newTerm = c.newTerm,
+                  .closingCosts = c.closingCosts, .monthsUntilSell = c.monthsUntilSell});
     EXPECT_EQ(r.oldMonthsCompared, c.oldCompared);
     EXPECT_EQ(r.newMonthsCompared, c.newCompared);
     EXPECT_EQ(r.sellText, c.headline);
@@ -109,11 +106,8 @@ class RefiRefused : public ::testing::TestWithParam<RefusedCase> {};
 TEST_P(RefiRefused, NamesTheField)
 {
     const RefusedCase& c = GetParam();
-    RefiInputs in;
-    in.oldTerm = c.oldTerm;
-    in.oldPaymentsMade = c.paymentsMade;
-    in.newTerm = c.newTerm;
-    in.monthsUntilSell = c.monthsUntilSell;
+    const RefiInputs in{.oldTerm = c.oldTerm, .oldPaymentsMade = c.paymentsMade,
+                        .newTerm = c.newTerm, .monthsUntilSell = c.monthsUntilSell};
     EXPECT_EQ(refusal([&] { CalcRefi(in); }), c.message);
 }
 
