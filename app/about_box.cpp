@@ -9,11 +9,9 @@
 namespace qn::app {
 
 TAboutBox::TAboutBox(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : QDialog(parent, toolkit::kTitleBarOnly)
 {
-    setObjectName(QStringLiteral("TAboutBox"));
-    setWindowTitle(QStringLiteral("About ..."));
-    setFixedSize(363, 264);
+    toolkit::nameWindow(this, "TAboutBox", QStringLiteral("About ..."), QSize(363, 264));
     auto* panel = detail::whitePanel(this, QRect(8, 8, 347, 214));
     detail::picture(panel, "ProgramIcon", QStringLiteral(":/quennary/house.svg"),
                     QRect(8, 8, 64, 64));

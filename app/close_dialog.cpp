@@ -4,17 +4,17 @@
 #include "app/dialog_parts.h"
 #include "toolkit/open_address.h"
 #include "toolkit/product.h"
+#include "toolkit/widgets.h"
 
 #include <QPushButton>
 
 namespace qn::app {
 
 TfrmClose::TfrmClose(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : QDialog(parent, toolkit::kTitleBarOnly)
 {
-    setObjectName(QStringLiteral("TfrmClose"));
-    setWindowTitle(QStringLiteral("Thanks from Tillerode Software!"));
-    setFixedSize(373, 209);
+    toolkit::nameWindow(this, "TfrmClose", QStringLiteral("Thanks from Tillerode Software!"),
+                        QSize(373, 209));
     auto* panel = detail::whitePanel(this, QRect(8, 8, 357, 160));
     detail::picture(panel, "Image1", QStringLiteral(":/quennary/house.svg"),
                     QRect(10, 10, 64, 64));

@@ -7,6 +7,13 @@
 
 namespace qn::toolkit {
 
+void nameWindow(QWidget* window, const char* name, const QString& title, QSize size)
+{
+    window->setObjectName(QLatin1String(name));
+    window->setWindowTitle(title);
+    window->setFixedSize(size);
+}
+
 QVBoxLayout* borderlessColumn(QWidget* widget, int spacing)
 {
     auto* column = new QVBoxLayout(widget);

@@ -18,6 +18,13 @@ inline constexpr double kSmallestPoint = 7;
 QPalette designedPalette();
 void applyDesignedLook(QWidget* widget);
 
+// The frame of the program's small windows: a title bar without buttons.
+inline constexpr Qt::WindowFlags kTitleBarOnly =
+    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+
+// Names a window of a fixed size and gives it its title.
+void nameWindow(QWidget* window, const char* name, const QString& title, QSize size);
+
 // A column layout of the widget's own, without margins; its parts `spacing` apart (-1: the
 // style's spacing).
 QVBoxLayout* borderlessColumn(QWidget* widget, int spacing = -1);

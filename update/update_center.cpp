@@ -4,6 +4,7 @@
 #include "toolkit/hints.h"
 #include "toolkit/message_box.h"
 #include "toolkit/product.h"
+#include "toolkit/widgets.h"
 #include "update/web_file_info.h"
 
 #include <QApplication>
@@ -35,11 +36,10 @@ void colour(QLabel* l, const QColor& c)
 }  // namespace
 
 TfrmUpdate::TfrmUpdate(TWebFileInfo& info, QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint), m_info(info)
+    : QDialog(parent, toolkit::kTitleBarOnly), m_info(info)
 {
-    setObjectName(QStringLiteral("TfrmUpdate"));
-    setWindowTitle(QStringLiteral("Tillerode Software Update Center"));
-    setFixedSize(411, 223);
+    toolkit::nameWindow(this, "TfrmUpdate", QStringLiteral("Tillerode Software Update Center"),
+                        QSize(411, 223));
     auto* panel = new QFrame(this);
     panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     panel->setAutoFillBackground(true);

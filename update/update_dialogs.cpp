@@ -1,6 +1,7 @@
 #include "update/update_dialogs.h"
 
 #include "toolkit/message_box.h"
+#include "toolkit/widgets.h"
 
 #include <QDesktopServices>
 #include <QFileDialog>
@@ -68,7 +69,7 @@ void CentreOnScreen(QWidget& window)
 }
 
 WaitWindow::WaitWindow(QWidget* parent, const QString& text, std::function<void()> cancel)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
+    : QDialog(parent, toolkit::kTitleBarOnly),
       m_cancel(std::move(cancel))
 {
     setObjectName(QStringLiteral("frmWait"));
@@ -90,11 +91,9 @@ void WaitWindow::reject()
 }
 
 ProgressWindow::ProgressWindow(QWidget* parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint)
+    : QDialog(parent, toolkit::kTitleBarOnly)
 {
-    setObjectName(QStringLiteral("frmProgress"));
-    setWindowTitle(QStringLiteral("Download Progress"));
-    setFixedSize(272, 123);
+    toolkit::nameWindow(this, "frmProgress", QStringLiteral("Download Progress"), QSize(272, 123));
     setCursor(Qt::WaitCursor);
     centredLabel(this, QStringLiteral("Downloading Update"), QRect(0, 8, 272, 18));
     m_bar = new QProgressBar(this);
