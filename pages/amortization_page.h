@@ -72,6 +72,7 @@ private slots:
     void ResetMortgage();
 
 private:
+    void computeFromInputs() override { CalcAmortization(); }
     void buildControls();
     void buildExtraPanel();
     void layOut();

@@ -5,9 +5,6 @@
 
 namespace qn::pages {
 
-class TNumEdit;
-class TFnpNumericEdit;
-
 class BiweeklyPage : public CalculatorPage {
     Q_OBJECT
 public:
@@ -22,20 +19,8 @@ private slots:
 private:
     void buildControls();
     void connectHandlers();
-    void loadStartingValues();
+    void computeFromInputs() override { CalcBW(); }
 
-    TNumEdit* m_edtMortgageAmount = nullptr;
-    TFnpNumericEdit* m_edtMortgageInterest = nullptr;
-    TFnpNumericEdit* m_edtMortgagePeriods = nullptr;
-    TNumEdit* m_edtMortgagePayments = nullptr;
-    TNumEdit* m_edtMortgageTotalPaid = nullptr;
-    TNumEdit* m_edtMortgageCostOfLoan = nullptr;
-    TNumEdit* m_edtMortgageHalfPayments = nullptr;
-    TNumEdit* m_edtMortgageHalfTotalPaid = nullptr;
-    TNumEdit* m_edtMortgageHalfCostOfLoan = nullptr;
-    TFnpNumericEdit* m_edtTimeSavedMonths = nullptr;
-    TFnpNumericEdit* m_edtTimeSavedYears = nullptr;
-    TNumEdit* m_edtInterestSaved = nullptr;
     ChartToggle m_chart;
 };
 

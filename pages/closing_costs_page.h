@@ -44,6 +44,7 @@ private slots:
     void btnClosePnlEscrowExit();
 
 private:
+    void computeFromInputs() override { CalcECC(); }
     void buildControls();
     void buildClosingPanel();
     void buildEscrowPanel();

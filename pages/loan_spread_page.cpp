@@ -225,7 +225,7 @@ SpreadKind LoanSpreadPage::kind() const
     return static_cast<SpreadKind>(std::max(0, checkedIndex(m_rgCalculate)));
 }
 
-calc::SpreadInputs LoanSpreadPage::inputs() const
+calc::SpreadInputs LoanSpreadPage::spreadInputs() const
 {
     calc::SpreadInputs in;
     in.kind = kind();
@@ -359,7 +359,7 @@ QString LoanSpreadPage::csvText() const
 void LoanSpreadPage::ChooseLoanSpreadCalculator()
 {
     m_host.setPrintingEnabled(true);
-    const calc::SpreadGrid grid = calc::BuildSpread(inputs(), m_increments);
+    const calc::SpreadGrid grid = calc::BuildSpread(spreadInputs(), m_increments);
     m_increments = grid.increments;
     m_lastGrid = grid;
     m_loanIncrement->setText(QString::fromStdString(m_increments.loan));
@@ -381,7 +381,7 @@ void LoanSpreadPage::enter()
 
 void LoanSpreadPage::recoverFromArithmeticFailure()
 {
-    const calc::SpreadInputs restored = calc::RestoredSpreadInputs(inputs());
+    const calc::SpreadInputs restored = calc::RestoredSpreadInputs(spreadInputs());
     m_edtLoan->setValue(restored.loan);
     m_edtPayment->setValue(restored.payment);
     m_edtInterest->setValue(restored.interest);

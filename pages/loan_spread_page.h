@@ -38,11 +38,12 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void computeFromInputs() override { ChooseLoanSpreadCalculator(); }
     QGroupBox* makeGroup(const char* name, std::span<const calc::SpreadStep> steps, int chosen);
     NumericField* fieldOf(calc::SpreadField field) const;
     QGroupBox* groupOf(calc::StepGroup group) const;
     calc::SpreadKind kind() const;
-    calc::SpreadInputs inputs() const;
+    calc::SpreadInputs spreadInputs() const;
     void showGrid(const calc::SpreadGrid& grid);
     void applyLayout();
     // After a change of kind: the field the previous kind computed takes its centre cell.

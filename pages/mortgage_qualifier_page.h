@@ -28,6 +28,7 @@ private slots:
     void edtMQir1Change();
 
 private:
+    void computeFromInputs() override { CalcMQ(); }
     void buildControls();
     void connectHandlers();
     calc::MqInputs readInputs() const;

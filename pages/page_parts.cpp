@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QRegularExpression>
 
 namespace qn::pages {
@@ -34,6 +35,21 @@ void makeResult(QLineEdit* field)
     applyFieldLook(field, FieldLook::Result);
     field->setReadOnly(true);
     field->setFocusPolicy(Qt::ClickFocus);
+}
+
+std::vector<RadioGroup> radioGroups(const QWidget* page)
+{
+    std::vector<RadioGroup> groups;
+    for (QWidget* holder : page->findChildren<QWidget*>()) {
+        const QString name = holder->objectName();
+        if (name.isEmpty() || name.startsWith(QStringLiteral("qt_"))
+            || qobject_cast<QRadioButton*>(holder))
+            continue;
+        RadioGroup group{name, holder->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly)};
+        if (!group.items.isEmpty())
+            groups.push_back(std::move(group));
+    }
+    return groups;
 }
 
 } // namespace qn::pages

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QList>
 #include <QRect>
 #include <QString>
+
+#include <vector>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 class QWidget;
 
 namespace qn::pages {
@@ -21,6 +25,14 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 // A result field: yellow, read-only, skipped by Tab, yet it can be clicked and left, which
 // recomputes the page like leaving an input does.
 void makeResult(QLineEdit* field);
+
+// A group of radio buttons: a named widget holding them, its items in the order they were
+// made (the order --choose counts them in).
+struct RadioGroup {
+    QString name;
+    QList<QRadioButton*> items;
+};
+std::vector<RadioGroup> radioGroups(const QWidget* page);
 
 } // namespace qn::pages
 

@@ -30,6 +30,11 @@ private slots:
     void btnCalcQuickCalcClick();
 
 private:
+    void computeFromInputs() override
+    {
+        if (m_unknown)
+            btnCalcQuickCalcClick();
+    }
     void buildControls();
     void connectHandlers();
     void choose(calc::Unknown unknown);

@@ -31,6 +31,7 @@ private slots:
     void BtnClearClosingCostsClick();
 
 private:
+    void computeFromInputs() override { CalcRefi(); }
     NumericField* field(const char* name) const;
     void buildPanel();
     void showStartingValues();
