@@ -80,8 +80,9 @@ public:
     // The table's input fields, in table order.
     std::vector<QWidget*> inputs(FieldTable table) const;
 
-    // The declaration of a field made here; none for any other widget.
-    const FieldSpec* specOf(const QWidget* widget) const;
+    // The declaration of a field made here (by name: a logic_error when there is none).
+    const FieldSpec& spec(std::string_view name) const { return *entry(name).spec; }
+    const FieldSpec* specOf(const QWidget* widget) const;  // none for any other widget
 
     // Every input field's value or text (see PageInputs; choices are the page's).
     PageInputs inputValues() const;
