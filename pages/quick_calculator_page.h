@@ -11,8 +11,6 @@ class QPushButton;
 namespace qn::pages {
 
 class NumericField;
-class TNumEdit;
-class TFnpNumericEdit;
 
 class QuickCalculatorPage : public CalculatorPage {
     Q_OBJECT
@@ -41,6 +39,8 @@ private:
     void clearValues();
     void failed();
     NumericField* fieldOf(calc::Unknown unknown) const;
+    // The unknown disabled, the others white; all white when none is chosen.
+    void showLooks(std::optional<calc::Unknown> unknown);
 
     // The unknown chosen; none until a choice button is pressed.
     std::optional<calc::Unknown> m_unknown;
@@ -50,10 +50,6 @@ private:
     QPushButton* m_btnCalcPMT = nullptr;
     QPushButton* m_btnCalcN = nullptr;
     QPushButton* m_btnCalcQuickCalc = nullptr;
-    TNumEdit* m_edtLA = nullptr;
-    TFnpNumericEdit* m_edtIR = nullptr;
-    TNumEdit* m_edtPMT = nullptr;
-    TFnpNumericEdit* m_edtN = nullptr;
 };
 
 } // namespace qn::pages
