@@ -49,10 +49,7 @@ private:
     // After a change of kind: the field the previous kind computed takes its centre cell.
     void takeCentreOf(const calc::SpreadGrid& previous);
 
-    NumericField* m_edtLoan = nullptr;
-    NumericField* m_edtPayment = nullptr;
-    NumericField* m_edtInterest = nullptr;
-    NumericField* m_edtTerm = nullptr;
+    QPushButton* m_btnClosePG = nullptr;
     std::array<QLabel*, 3> m_rowLabels{};
     QLabel* m_lblLeft = nullptr;
     QLabel* m_lblRight = nullptr;
