@@ -52,8 +52,11 @@ TEST_F(PageFieldsTest, EveryDeclaredFieldIsMadeAsDeclared)
             EXPECT_EQ(edit->accessibleName(), qn::pages::spokenCaption(*spec)) << spec->name;
             EXPECT_EQ(edit->accessibleDescription(),
                       QLatin1String(spec->description ? spec->description : ""));
-            EXPECT_EQ(edit->isReadOnly(), spec->role != qn::pages::FieldRole::Input)
-                << spec->name;
+            // An input may look like a result for a while (a locked amount); a result never
+            // takes typing.
+            if (spec->role != qn::pages::FieldRole::Input) {
+                EXPECT_TRUE(edit->isReadOnly()) << spec->name;
+            }
         }
         takeMessages();
     }
