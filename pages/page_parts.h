@@ -38,11 +38,6 @@ std::vector<RadioGroup> radioGroups(const QWidget* page);
 
 namespace qn::pages {
 
-// Names every entry field and grid of a page for screen readers by the caption it is shown
-// with: the label just above it or just to its left becomes its buddy (or, where that label
-// already names another field, gives the field its accessible name).
-void nameFieldsByTheirLabels(QWidget* page);
-
 // A caption as a screen reader speaks it: without its mnemonic marks, blanks run together.
 QString plainCaption(QString text);
 

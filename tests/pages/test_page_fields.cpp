@@ -36,8 +36,6 @@ TEST_F(PageFieldsTest, EveryDeclaredFieldIsMadeAsDeclared)
         SCOPED_TRACE(info.name.toStdString());
         qn::pages::CalculatorPage* page = m_window->gotoPage(info.name);
         settle();
-        if (page->fields().tabOrder().empty())
-            continue;  // not declared yet
         QStringList declared;
         for (QWidget* stop : page->fields().tabOrder()) {
             if (stop->focusPolicy() & Qt::TabFocus)
@@ -45,9 +43,10 @@ TEST_F(PageFieldsTest, EveryDeclaredFieldIsMadeAsDeclared)
         }
         EXPECT_EQ(declared, focusChain(page));
         for (QLineEdit* edit : page->findChildren<QLineEdit*>()) {
+            if (edit->objectName().startsWith(QStringLiteral("qt_")))
+                continue;  // a part of Qt's own
             const qn::pages::FieldSpec* spec = page->fields().specOf(edit);
-            if (!spec)
-                continue;
+            ASSERT_NE(spec, nullptr) << edit->objectName().toStdString() << " is not declared";
             EXPECT_EQ(edit->objectName(), QLatin1String(spec->name));
             EXPECT_EQ(edit->accessibleName(), qn::pages::spokenCaption(*spec)) << spec->name;
             EXPECT_EQ(edit->accessibleDescription(),
