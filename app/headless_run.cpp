@@ -1,11 +1,11 @@
 #include "app/headless_run.h"
 
 #include "app/settings_values.h"
-#include "core/mortgage.h"
 #include "pages/calculator_page.h"
 #include "pages/failure_handler.h"
 #include "pages/num_edit.h"
 #include "pages/page_description.h"
+#include "pages/page_entry.h"
 #include "pages/page_snapshot.h"
 #include "pages/registry.h"
 #include "reports/forms.h"
@@ -150,7 +150,7 @@ Request parseArguments(const QStringList& args)
     return request;
 }
 
-// A host without a window: the settings file, the loan model and the shell's switches.
+// A host without a window: the settings file and the shell's switches.
 class HeadlessHost : public pages::PageHost {
 public:
     explicit HeadlessHost(QString settingsPath) : m_settingsPath(std::move(settingsPath)) {}
@@ -160,7 +160,6 @@ public:
     {
         SaveSettingsKeys(m_settingsPath, m_settings, keys);
     }
-    qn::TMortgage& mortgage() override { return m_mortgage; }
     void setPrintingEnabled(bool on) override { m_printing = on; }
     bool printingEnabled() const override { return m_printing; }
     void setResetEnabled(bool on) override { m_reset = on; }
@@ -172,7 +171,6 @@ public:
     SettingsValues m_settings;
 
 private:
-    qn::TMortgage m_mortgage;
     bool m_printing = false;
     bool m_reset = false;
 };
@@ -301,7 +299,7 @@ int describePages(const Request& request)
         pages::CalculatorPage* page = pages::createPage(info, host, &window);
         layout->addWidget(page);
         window.show();
-        toolkit::runGuarded([page] { page->enter(); });
+        pages::enterPage(info, *page, host);
         settle();
         pages.append(pages::describePage(info, page));
     }
@@ -386,12 +384,7 @@ int runHeadless(const QStringList& args)
         while (!window.isActiveWindow() && waited.elapsed() < 1000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 
-        // Entering as the menu does: the navigation row, then the page's own entry.
-        host.setPrintingEnabled(info->navigation.printing);
-        if (info->navigation.reset != pages::NavigationRow::Button::Unchanged)
-            host.setResetEnabled(info->navigation.reset
-                                 == pages::NavigationRow::Button::Enabled);
-        toolkit::runGuarded([page] { page->enter(); });
+        pages::enterPage(*info, *page, host);
         settle();
         for (const Action& action : request.actions) {
             switch (action.kind) {

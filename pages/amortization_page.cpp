@@ -181,7 +181,7 @@ QString AmortizationPage::csvText() const
     // The grid shows nothing before its first schedule; neither does the file.
     if (cellText(1, 0).isEmpty())
         return scheduleCsv({});
-    return scheduleCsv(m_host.mortgage().Payments);
+    return scheduleCsv(m_mortgage.Payments);
 }
 
 QString AmortizationPage::cellText(int row, int column) const
@@ -203,7 +203,7 @@ void AmortizationPage::CalcAmortization()
     m_btnAddExtra->setEnabled(true);
     m_host.setResetEnabled(true);
     m_host.setPrintingEnabled(true);
-    m_host.mortgage().Setup(months, amount, rate / 100, 12);
+    m_mortgage.Setup(months, amount, rate / 100, 12);
     ShowSchedule();
     acceptEntries();
 }
@@ -211,7 +211,7 @@ void AmortizationPage::CalcAmortization()
 void AmortizationPage::ShowSchedule()
 {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const TMortgage& mortgage = m_host.mortgage();
+    const TMortgage& mortgage = m_mortgage;
     m_fields.setValue(kAmortPayment, mortgage.Payment);
     const QLocale locale = toolkit::moneyLocale();
     m_model->showSchedule(mortgage);
@@ -289,7 +289,7 @@ void AmortizationPage::btnRecalcExtraClick()
         return;
     }
     CheckAmount(*amount, "Amount");
-    TMortgage& mortgage = m_host.mortgage();
+    TMortgage& mortgage = m_mortgage;
     ExtraResult result = ExtraResult::Applied;
     try {
         if (m_rbOnePmt->isChecked()) {
@@ -328,13 +328,13 @@ void AmortizationPage::btnRecalcExtraClick()
 
 void AmortizationPage::btnRemoveClick()
 {
-    m_host.mortgage().ClearExtraPayments();
+    m_mortgage.ClearExtraPayments();
     ShowSchedule();
 }
 
 void AmortizationPage::btnPayoffByClick()
 {
-    const TMortgage& mortgage = m_host.mortgage();
+    const TMortgage& mortgage = m_mortgage;
     if (mortgage.Payments.empty())
         return;
     int target = 0;

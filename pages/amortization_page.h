@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/mortgage.h"
 #include "pages/calculator_page.h"
 #include "pages/page_parts.h"
 
@@ -70,6 +71,7 @@ private:
     QPushButton* m_btnPayoffBy = nullptr;
     ChartToggle m_chart;
     AmortizationModel* m_model = nullptr;
+    TMortgage m_mortgage;  // the schedule shown
 };
 
 } // namespace qn::pages

@@ -76,7 +76,7 @@ void BiweeklyPage::CalcBW()
         CheckPaymentCount(m_fields.value(kMortgagePeriods), "Number of Payments", 1);
     const double percent = m_fields.value(kMortgageInterest);
 
-    TMortgage& mortgage = m_host.mortgage();
+    TMortgage& mortgage = m_mortgage;
     mortgage.Setup(months, amount, percent / 100, 12);
     const calc::BiweeklyResult r =
         calc::ComputeBiweekly(amount, percent, months, mortgage.Payment);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/mortgage.h"
 #include "pages/calculator_page.h"
 #include "pages/page_parts.h"
 
@@ -13,6 +14,9 @@ public:
     void enter() override;
     void reset() override;
 
+    // The monthly loan the biweekly one is set against, as last computed.
+    const TMortgage& mortgage() const { return m_mortgage; }
+
 private slots:
     void CalcBW();
 
@@ -21,6 +25,7 @@ private:
     void connectHandlers();
     void computeFromInputs() override { CalcBW(); }
 
+    TMortgage m_mortgage;
     ChartToggle m_chart;
 };
 

@@ -1,4 +1,5 @@
 #include "pages/amortization_page.h"
+#include "pages/biweekly_page.h"
 #include "pages/num_edit.h"
 #include "tests/support/page_fixture.h"
 
@@ -197,7 +198,8 @@ TEST_F(PagesTest, BiweeklyExampleAndLeavingAResultRecalculates)
         EXPECT_NEAR(find<TNumEdit>(bw, e.field)->value(), e.value, 0.005) << e.field;
     EXPECT_NEAR(find<TFnpNumericEdit>(bw, "edtTimeSavedMonths")->value(), 94.19, 0.005);
     EXPECT_NEAR(find<TFnpNumericEdit>(bw, "edtTimeSavedYears")->value(), 7.85, 0.005);
-    EXPECT_EQ(m_window->mortgage().NumPayments, 360);
+    EXPECT_EQ(static_cast<qn::pages::BiweeklyPage*>(m_window->page(bw))->mortgage().NumPayments,
+              360);
     EXPECT_TRUE(takeMessages().isEmpty());
 }
 
