@@ -66,14 +66,14 @@ TfrmPrefs::TfrmPrefs(QString settingsPath, SettingsValues& values, QWidget* pare
     buildClosingCostsTab(tabs[1]);
     buildEscrowsTab(tabs[2]);
 
-    QPushButton* restore = pages::makeButton(this, "btnRestore", QStringLiteral(" Restore &Defaults"),
-                                             QStringLiteral(" Click to restore defaults"),
-                                             QRect(8, 272, 140, 25));
-    QPushButton* cancel = pages::makeButton(this, "btnCancel", QStringLiteral(" &Cancel"),
+    QPushButton* restore =
+        pages::makeButton(this, prefs::kBtnRestore, QStringLiteral(" Restore &Defaults"),
+                          QStringLiteral(" Click to restore defaults"), QRect(8, 272, 140, 25));
+    QPushButton* cancel = pages::makeButton(this, prefs::kBtnCancel, QStringLiteral(" &Cancel"),
                                             QStringLiteral(" Click to cancel"),
                                             QRect(162, 272, 140, 25));
     QPushButton* save = pages::makeButton(
-        this, "btnSave", QStringLiteral(" &Save and Close"),
+        this, prefs::kBtnSave, QStringLiteral(" &Save and Close"),
         QStringLiteral(" Click to save new values and close Preferences"),
         QRect(316, 272, 140, 25));
     using toolkit::connectGuarded;

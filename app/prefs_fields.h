@@ -38,6 +38,10 @@ inline constexpr char kPTIMonths[] = "edtP_PTIMonths";
 inline constexpr char kHOIPMonths[] = "edtP_HOIPMonths";
 inline constexpr char kHOIIMonths[] = "edtP_HOIIMonths";
 
+inline constexpr char kBtnRestore[] = "btnRestore";
+inline constexpr char kBtnCancel[] = "btnCancel";
+inline constexpr char kBtnSave[] = "btnSave";
+
 // General Values: the ratios and the primary variables, each under its group's title with
 // its caption to its left; the premium rates in a table of terms by loan-to-value bands.
 inline constexpr FieldSpec kRatios[] = {

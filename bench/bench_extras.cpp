@@ -2,10 +2,13 @@
 // recomputed with its summary and chart.
 #include "bench/shell.h"
 #include "calculators/extras.h"
+#include "pages/amortization_fields.h"
 
 #include <QPushButton>
 
 #include <benchmark/benchmark.h>
+
+namespace amort = qn::pages::amort;
 
 namespace {
 
@@ -21,7 +24,7 @@ void BM_ScheduleWithChart(benchmark::State& state)
 {
     qn::app::TfrmMain& w = *bench::shell().window;
     w.gotoPage(QStringLiteral("Amort"));
-    auto* calculate = bench::find<QPushButton>(QStringLiteral("Amort"), "btnCalculate");
+    auto* calculate = bench::find<QPushButton>(QStringLiteral("Amort"), amort::kBtnCalculate);
     for (auto _ : state) {
         calculate->click();  // schedule, grid, summary and both chart series
         QCoreApplication::processEvents();

@@ -4,6 +4,8 @@
 #include "pages/calculator_page.h"
 #include "pages/num_edit.h"
 #include "toolkit/message_box.h"
+#include "pages/closing_costs_fields.h"
+#include "pages/mortgage_qualifier_fields.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -12,6 +14,9 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+
+namespace ecc = qn::pages::ecc;
+namespace mq = qn::pages::mq;
 
 using qn::app::TfrmMain;
 using qn::pages::NumericField;
@@ -25,7 +30,7 @@ void BM_CalcMQ(benchmark::State& state)
 {
     TfrmMain& w = *shell().window;
     w.gotoPage(QStringLiteral("MQ"));
-    auto* income = find<NumericField>(QStringLiteral("MQ"), "edtIncome1");
+    auto* income = find<NumericField>(QStringLiteral("MQ"), mq::kIncome1);
     // A new income each time, so every result field is rewritten.
     double value = 4000;
     for (auto _ : state) {
@@ -43,10 +48,10 @@ void BM_CalcECC(benchmark::State& state)
     const QString ecc = QStringLiteral("ECC");
     w.gotoPage(ecc);
     if (state.range(0) == 1) {
-        find<QToolButton>(ecc, "btnUnlockLoanAmount")->click();
-        find<QToolButton>(ecc, "btnUnlockDownPayment")->click();
+        find<QToolButton>(ecc, ecc::kBtnUnlockLoanAmount)->click();
+        find<QToolButton>(ecc, ecc::kBtnUnlockDownPayment)->click();
     }
-    auto* rate = find<NumericField>(ecc, "edtEccInterest");
+    auto* rate = find<NumericField>(ecc, ecc::kInterest);
     // Two rates in turn, so every result field is rewritten.
     int i = 0;
     for (auto _ : state) {

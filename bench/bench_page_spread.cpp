@@ -3,11 +3,18 @@
 // all its field updates.
 #include "bench/shell.h"
 #include "pages/num_edit.h"
+#include "pages/loan_spread_fields.h"
+#include "pages/refinancing_fields.h"
+#include "pages/rent_vs_buy_fields.h"
 
 #include <QGroupBox>
 #include <QRadioButton>
 
 #include <benchmark/benchmark.h>
+
+namespace ls = qn::pages::ls;
+namespace rc = qn::pages::rc;
+namespace rvb = qn::pages::rvb;
 
 namespace {
 
@@ -19,11 +26,11 @@ void BM_RebuildSpread(benchmark::State& state)
 {
     qn::app::TfrmMain& w = *shell().window;
     w.gotoPage(QStringLiteral("LS"));
-    find<QGroupBox>(QStringLiteral("LS"), "rgCalculate")
+    find<QGroupBox>(QStringLiteral("LS"), ls::kRgCalculate)
         ->findChildren<QRadioButton*>()
         .at(static_cast<int>(state.range(0)))
         ->click();
-    auto* term = find<NumericField>(QStringLiteral("LS"), "edtTerm");
+    auto* term = find<NumericField>(QStringLiteral("LS"), ls::kTerm);
     for (auto _ : state)
         emit term->exited();  // leaving a field rebuilds the whole table
 }
@@ -33,7 +40,7 @@ void BM_CalcRefi(benchmark::State& state)
 {
     qn::app::TfrmMain& w = *shell().window;
     w.gotoPage(QStringLiteral("RC"));
-    auto* months = find<NumericField>(QStringLiteral("RC"), "edtMonthsUntilSell");
+    auto* months = find<NumericField>(QStringLiteral("RC"), rc::kMonthsUntilSell);
     double m = 200;
     for (auto _ : state) {
         months->setValue(m = m == 200 ? 240 : 200);  // every result changes
@@ -46,7 +53,7 @@ void BM_CalcRVB(benchmark::State& state)
 {
     qn::app::TfrmMain& w = *shell().window;
     w.gotoPage(QStringLiteral("RVB"));
-    auto* rent = find<NumericField>(QStringLiteral("RVB"), "edtRVBMonthlyRent");
+    auto* rent = find<NumericField>(QStringLiteral("RVB"), rvb::kMonthlyRent);
     double r = 950;
     for (auto _ : state) {
         rent->setValue(r = r == 950 ? 1000 : 950);

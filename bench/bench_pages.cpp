@@ -2,6 +2,8 @@
 #include "pages/num_edit.h"
 #include "pages/amortization_page.h"
 #include "toolkit/message_box.h"
+#include "pages/amortization_fields.h"
+#include "pages/biweekly_fields.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -11,6 +13,9 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+
+namespace amort = qn::pages::amort;
+namespace bw = qn::pages::bw;
 
 using qn::app::TfrmMain;
 
@@ -37,8 +42,8 @@ void BM_Schedule600(benchmark::State& state)
 {
     TfrmMain& w = *shell().window;
     w.gotoPage(QStringLiteral("Amort"));
-    find<qn::pages::TFnpNumericEdit>(QStringLiteral("Amort"), "edtNumPmts")->setValue(600);
-    auto* calculate = find<QPushButton>(QStringLiteral("Amort"), "btnCalculate");
+    find<qn::pages::TFnpNumericEdit>(QStringLiteral("Amort"), amort::kNumPmts)->setValue(600);
+    auto* calculate = find<QPushButton>(QStringLiteral("Amort"), amort::kBtnCalculate);
     for (auto _ : state) {
         calculate->click();
         QCoreApplication::processEvents();
@@ -50,7 +55,7 @@ void BM_CalcBW(benchmark::State& state)
 {
     TfrmMain& w = *shell().window;
     w.gotoPage(QStringLiteral("BW"));
-    auto* amount = find<qn::pages::TNumEdit>(QStringLiteral("BW"), "edtMortgageAmount");
+    auto* amount = find<qn::pages::TNumEdit>(QStringLiteral("BW"), bw::kMortgageAmount);
     for (auto _ : state)
         emit amount->exited();
 }

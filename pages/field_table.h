@@ -49,4 +49,8 @@ struct FieldSpec {
     const char* description = nullptr;
 };
 
+// The names of the parts every page may have.
+inline constexpr char kBtnChart[] = "btnChart";
+inline constexpr char kChtPage[] = "chtPage";
+
 } // namespace qn::pages

@@ -1,5 +1,6 @@
 #include "pages/page_parts.h"
 
+#include "pages/field_table.h"
 #include "pages/num_edit.h"
 #include "toolkit/chart.h"
 #include "toolkit/hints.h"
@@ -71,11 +72,11 @@ ChartToggle makeChartToggle(QWidget* page, QRect buttonAt, QRect chartAt)
 {
     ChartToggle t;
     t.chart = new toolkit::ChartWidget(page);
-    t.chart->setObjectName(QStringLiteral("chtPage"));
+    t.chart->setObjectName(QLatin1String(kChtPage));
     t.chart->setAccessibleName(QStringLiteral("Chart"));
     t.chart->setGeometry(chartAt);
     t.chart->hide();
-    t.button = makeButton(page, "btnChart", QStringLiteral("Chart"),
+    t.button = makeButton(page, kBtnChart, QStringLiteral("Chart"),
                           QStringLiteral("Show the chart of these figures, or the figures again"),
                           buttonAt);
     toolkit::ChartWidget* chart = t.chart;

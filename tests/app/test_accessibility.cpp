@@ -4,6 +4,8 @@
 #include "pages/calculator_page.h"
 #include "pages/registry.h"
 #include "tests/support/window_fixture.h"
+#include "pages/biweekly_fields.h"
+#include "pages/closing_costs_fields.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -12,6 +14,9 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
+
+namespace bw = qn::pages::bw;
+namespace ecc = qn::pages::ecc;
 
 namespace {
 
@@ -78,10 +83,10 @@ TEST_F(Accessibility, FieldsAreNamedByTheirCaptions)
     m_window->gotoChosenCalculator(QStringLiteral("BW"));
     QWidget* page = m_window->page(QStringLiteral("BW"));
     const std::pair<const char*, const char*> fields[] = {
-        {"edtMortgageAmount", "Loan Amount"},
-        {"edtMortgagePeriods", "Number of Payments"},
-        {"edtMortgageHalfPayments", "Biweekly Payment"},
-        {"edtTimeSavedYears", "Years Saved"},
+        {bw::kMortgageAmount, "Loan Amount"},
+        {bw::kMortgagePeriods, "Number of Payments"},
+        {bw::kMortgageHalfPayments, "Biweekly Payment"},
+        {bw::kTimeSavedYears, "Years Saved"},
     };
     for (const auto& [name, caption] : fields)
         EXPECT_EQ(accessibleName(page->findChild<QWidget*>(QLatin1String(name))),
@@ -94,7 +99,7 @@ TEST_F(Accessibility, AnAmpersandInACaptionIsSpoken)
 {
     m_window->gotoChosenCalculator(QStringLiteral("ECC"));
     QWidget* page = m_window->page(QStringLiteral("ECC"));
-    EXPECT_EQ(accessibleName(page->findChild<QWidget*>(QStringLiteral("edtEccCPandI"))),
+    EXPECT_EQ(accessibleName(page->findChild<QWidget*>(QLatin1String(ecc::kCPandI))),
               QStringLiteral("Principal & Interest"));
     takeMessages();
 }

@@ -13,6 +13,11 @@
 #include "tests/support/window_fixture.h"
 #include "toolkit/keyboard.h"
 #include "update/update_center.h"
+#include "pages/amortization_fields.h"
+#include "pages/biweekly_fields.h"
+#include "pages/closing_costs_fields.h"
+#include "pages/quick_calculator_fields.h"
+#include "pages/refinancing_fields.h"
 
 #include <QAction>
 #include <QApplication>
@@ -24,6 +29,12 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+namespace amort = qn::pages::amort;
+namespace bw = qn::pages::bw;
+namespace ecc = qn::pages::ecc;
+namespace qc = qn::pages::qc;
+namespace rc = qn::pages::rc;
 
 using qn::pages::NumericField;
 
@@ -89,11 +100,11 @@ TEST_F(Keyboard, MnemonicsAreUniqueInEveryWindow)
         const char* button;  // opens a panel, or null
     };
     const State states[] = {{"Menu", nullptr},        {"QC", nullptr},
-                            {"ECC", nullptr},         {"ECC", "btnCalcClosing"},
-                            {"ECC", "btnCalcEscrows"}, {"MQ", nullptr},
+                            {"ECC", nullptr},         {"ECC", ecc::kBtnCalcClosing},
+                            {"ECC", ecc::kBtnCalcEscrows}, {"MQ", nullptr},
                             {"BW", nullptr},          {"RC", nullptr},
-                            {"RC", "btnCalcFees"},    {"LS", nullptr},
-                            {"Amort", nullptr},       {"Amort", "btnAddExtraPayments"},
+                            {"RC", rc::kBtnCalcFees},    {"LS", nullptr},
+                            {"Amort", nullptr},       {"Amort", amort::kBtnAddExtraPayments},
                             {"RVB", nullptr}};
     for (const State& s : states) {
         SCOPED_TRACE(s.page);
@@ -125,7 +136,7 @@ TEST_F(Keyboard, MnemonicsAreUniqueInEveryWindow)
     m_window->gotoPage(QStringLiteral("QC"));
     settle();
     key(Qt::Key_P, Qt::AltModifier);
-    auto* payment = find<NumericField>(QStringLiteral("QC"), "edtPMT");
+    auto* payment = find<NumericField>(QStringLiteral("QC"), qc::kPMT);
     EXPECT_TRUE(QTest::qWaitFor([payment] { return !payment->isEnabled(); }));
 }
 
@@ -136,8 +147,8 @@ TEST_F(Keyboard, EnterPressesTheButtonOrComputesTheField)
     const QString amort = QStringLiteral("Amort");
     m_window->gotoPage(amort);
     settle();
-    find<NumericField>(amort, "edtNumPmts")->setValue(180);
-    find<QPushButton>(amort, "btnCalculate")->setFocus(Qt::TabFocusReason);
+    find<NumericField>(amort, amort::kNumPmts)->setValue(180);
+    find<QPushButton>(amort, amort::kBtnCalculate)->setFocus(Qt::TabFocusReason);
     key(Qt::Key_Return);
     auto* page = static_cast<qn::pages::AmortizationPage*>(m_window->page(amort));
     EXPECT_EQ(page->gridRowCount(), 181);
@@ -145,11 +156,11 @@ TEST_F(Keyboard, EnterPressesTheButtonOrComputesTheField)
     const QString bw = QStringLiteral("BW");
     m_window->gotoPage(bw);
     settle();
-    auto* loan = find<NumericField>(bw, "edtMortgageAmount");
+    auto* loan = find<NumericField>(bw, bw::kMortgageAmount);
     loan->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(loan, QStringLiteral("200000"));
     key(Qt::Key_Enter);
-    EXPECT_EQ(find<NumericField>(bw, "edtMortgagePayments")->text(), QStringLiteral("$1,573.40"));
+    EXPECT_EQ(find<NumericField>(bw, bw::kMortgagePayments)->text(), QStringLiteral("$1,573.40"));
     EXPECT_TRUE(loan->hasFocus());
     EXPECT_EQ(loan->selectedText(), QStringLiteral("200,000.00"));
     EXPECT_TRUE(takeMessages().isEmpty());
@@ -162,7 +173,7 @@ TEST_F(Keyboard, TheScheduleSelectsAndCopiesAll)
     const QString amort = QStringLiteral("Amort");
     m_window->gotoPage(amort);
     settle();
-    auto* grid = find<QTableView>(amort, "grdAmortization");
+    auto* grid = find<QTableView>(amort, amort::kGrdAmortization);
     grid->setFocus();
     grid->setCurrentIndex(grid->model()->index(4, 2));
     auto lines = [] { return QApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts); };

@@ -3,6 +3,12 @@
 #include "app/main_window.h"
 #include "pages/calculator_page.h"
 #include "tests/support/window_fixture.h"
+#include "pages/amortization_fields.h"
+#include "pages/closing_costs_fields.h"
+#include "pages/field_table.h"
+#include "pages/loan_spread_fields.h"
+#include "pages/mortgage_qualifier_fields.h"
+#include "pages/refinancing_fields.h"
 
 #include <QTemporaryDir>
 
@@ -29,6 +35,12 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
+
+namespace amort = qn::pages::amort;
+namespace ecc = qn::pages::ecc;
+namespace ls = qn::pages::ls;
+namespace mq = qn::pages::mq;
+namespace rc = qn::pages::rc;
 
 namespace {
 
@@ -102,9 +114,12 @@ TEST_F(Legibility, EveryControlLiesInsideItsPage)
     for (const char* name : {"QC", "ECC", "MQ", "BW", "RC", "LS", "Amort", "RVB"})
         EXPECT_EQ(outside(enter(name), *m_window), QStringList()) << name;
     // And with what opens over a page.
-    const std::pair<const char*, const char*> opened[] = {
-        {"ECC", "btnCalcClosing"}, {"ECC", "btnCalcEscrows"}, {"Amort", "btnAddExtraPayments"},
-        {"Amort", "btnChart"}, {"RC", "btnCalcFees"}, {"RVB", "btnChart"}};
+    const std::pair<const char *, const char *> opened[] = {{"ECC", ecc::kBtnCalcClosing},
+                                                            {"ECC", ecc::kBtnCalcEscrows},
+                                                            {"Amort", amort::kBtnAddExtraPayments},
+                                                            {"Amort", qn::pages::kBtnChart},
+                                                            {"RC", rc::kBtnCalcFees},
+                                                            {"RVB", qn::pages::kBtnChart}};
     for (const auto& [name, button] : opened) {
         qn::pages::CalculatorPage* page = enter(name);
         find<QAbstractButton>(name, button)->click();
@@ -112,8 +127,8 @@ TEST_F(Legibility, EveryControlLiesInsideItsPage)
         EXPECT_EQ(outside(page, *m_window), QStringList()) << button;
     }
     enter("Amort");
-    find<QAbstractButton>("Amort", "btnChart")->click();  // back to the figures
-    auto* grid = find<QTableView>("Amort", "grdAmortization");
+    find<QAbstractButton>("Amort", qn::pages::kBtnChart)->click();  // back to the figures
+    auto* grid = find<QTableView>("Amort", amort::kGrdAmortization);
     grid->scrollToBottom();
     settle();
     const QRect last = grid->visualRect(grid->model()->index(grid->model()->rowCount() - 1, 6));
@@ -128,9 +143,9 @@ TEST_F(Legibility, EveryControlLiesInsideItsPage)
 TEST_F(Legibility, TheExtraPanelCoversNothingAndTakesTheKeyboard)
 {
     qn::pages::CalculatorPage* page = enter("Amort");
-    find<QAbstractButton>("Amort", "btnAddExtraPayments")->click();
+    find<QAbstractButton>("Amort", amort::kBtnAddExtraPayments)->click();
     settle();
-    auto* panel = find<QWidget>("Amort", "pnlAddExtra");
+    auto* panel = find<QWidget>("Amort", amort::kPnlAddExtra);
     for (QWidget* w : page->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         if (w != panel && w->isVisible()) {
             EXPECT_FALSE(w->geometry().intersects(panel->geometry()))
@@ -144,8 +159,8 @@ TEST_F(Legibility, TheExtraPanelCoversNothingAndTakesTheKeyboard)
 // OK on a closing-cost panel sent the focus to the tool bar's Menu button.
 TEST_F(Legibility, OkOnAClosingCostPanelGivesTheFocusBackToItsButton)
 {
-    const char* rows[][2] = {{"btnCalcClosing", "btnClosePnlClosing"},
-                             {"btnCalcEscrows", "btnClosePnlEscrow"}};
+    const char* rows[][2] = {{ecc::kBtnCalcClosing, ecc::kBtnClosePnlClosing},
+                             {ecc::kBtnCalcEscrows, ecc::kBtnClosePnlEscrow}};
     enter("ECC");
     for (const auto& [opener, ok] : rows) {
         find<QAbstractButton>("ECC", opener)->click();
@@ -192,9 +207,9 @@ TEST_F(Legibility, ChartsAreWholeWithLegibleTextAndBarsInsideThePlot)
         page->findChild<QLineEdit*>()->setFocus();  // leaving a field computes some pages
         settle();
         m_window->setFocus();
-        find<QAbstractButton>(name, "btnChart")->click();
+        find<QAbstractButton>(name, qn::pages::kBtnChart)->click();
         settle();
-        auto* widget = find<qn::toolkit::ChartWidget>(name, "chtPage");
+        auto* widget = find<qn::toolkit::ChartWidget>(name, qn::pages::kChtPage);
         const std::vector<QRectF> areas = widget->chartAreas();
         ASSERT_EQ(areas.size(), widget->charts().size());
         for (std::size_t i = 0; i < areas.size(); ++i) {
@@ -275,22 +290,22 @@ TEST_F(Legibility, TablesShowEveryTextWholeAtSevenPointsOrMore)
         }
     };
     enter("LS");
-    auto* loan = find<qn::pages::TNumEdit>("LS", "edtLoan");
+    auto* loan = find<qn::pages::TNumEdit>("LS", ls::kLoan);
     loan->setValue(999999999999.99);
     loan->setFocus();
     settle();
     m_window->setFocus();  // leaving the field rebuilds the table
     settle();
-    EXPECT_TRUE(find<QTableView>("LS", "grdLS")->model()->index(6, 0).data().toString()
+    EXPECT_TRUE(find<QTableView>("LS", ls::kGrdLS)->model()->index(6, 0).data().toString()
                     .contains(QStringLiteral("1,000,000,000,000")));
-    check(find<QTableView>("LS", "grdLS"));
+    check(find<QTableView>("LS", ls::kGrdLS));
 
     enter("Amort");
-    auto* grid = find<QTableView>("Amort", "grdAmortization");
+    auto* grid = find<QTableView>("Amort", amort::kGrdAmortization);
     grid->setCurrentIndex(grid->model()->index(2, 3));  // its heading is drawn bold
     check(grid);
-    find<qn::pages::TNumEdit>("Amort", "edtMortAmt")->setValue(999999999999.99);
-    find<QAbstractButton>("Amort", "btnCalculate")->click();
+    find<qn::pages::TNumEdit>("Amort", amort::kMortAmt)->setValue(999999999999.99);
+    find<QAbstractButton>("Amort", amort::kBtnCalculate)->click();
     settle();
     check(grid);
     takeMessages();
@@ -441,39 +456,39 @@ TEST_F(Legibility, Screenshots)
         save(m_window.get(), page);
     }
     enter("Amort");
-    auto* grid = find<QTableView>("Amort", "grdAmortization");
+    auto* grid = find<QTableView>("Amort", amort::kGrdAmortization);
     grid->scrollToBottom();
     save(m_window.get(), QStringLiteral("Amort-end"));
     grid->setCurrentIndex(grid->model()->index(3, 3));
-    click("Amort", "btnAddExtraPayments");
+    click("Amort", amort::kBtnAddExtraPayments);
     save(m_window.get(), QStringLiteral("Amort-extra"));
-    click("Amort", "btnChart");
+    click("Amort", qn::pages::kBtnChart);
     save(m_window.get(), QStringLiteral("Amort-chart"));
-    click("Amort", "btnChart");
-    click("Amort", "btnCancel");
-    find<qn::pages::TNumEdit>("Amort", "edtMortAmt")->setValue(999999999999.99);
-    click("Amort", "btnCalculate");
+    click("Amort", qn::pages::kBtnChart);
+    click("Amort", amort::kBtnCancel);
+    find<qn::pages::TNumEdit>("Amort", amort::kMortAmt)->setValue(999999999999.99);
+    click("Amort", amort::kBtnCalculate);
     save(m_window.get(), QStringLiteral("Amort-huge"));
 
     enter("ECC");
-    click("ECC", "btnCalcClosing");
+    click("ECC", ecc::kBtnCalcClosing);
     save(m_window.get(), QStringLiteral("ECC-closing"));
-    click("ECC", "btnClosePnlClosing");
-    click("ECC", "btnCalcEscrows");
+    click("ECC", ecc::kBtnClosePnlClosing);
+    click("ECC", ecc::kBtnCalcEscrows);
     save(m_window.get(), QStringLiteral("ECC-escrows"));
-    click("ECC", "btnClosePnlEscrow");
+    click("ECC", ecc::kBtnClosePnlEscrow);
 
     enter("RC");
-    click("RC", "btnCalcFees");
+    click("RC", rc::kBtnCalcFees);
     save(m_window.get(), QStringLiteral("RC-fees"));
-    click("RC", "btnCloseClosingCosts");
+    click("RC", rc::kBtnCloseClosingCosts);
 
     enter("MQ");
-    find<qn::pages::TNumEdit>("MQ", "edtIncome1")->setValue(999999999999.99);
+    find<qn::pages::TNumEdit>("MQ", mq::kIncome1)->setValue(999999999999.99);
     save(m_window.get(), QStringLiteral("MQ-huge"));
     enter("LS");
-    find<qn::pages::TNumEdit>("LS", "edtLoan")->setValue(999999999999.99);
-    find<qn::pages::TNumEdit>("LS", "edtLoan")->setFocus();
+    find<qn::pages::TNumEdit>("LS", ls::kLoan)->setValue(999999999999.99);
+    find<qn::pages::TNumEdit>("LS", ls::kLoan)->setFocus();
     settle();
     m_window->setFocus();
     save(m_window.get(), QStringLiteral("LS-huge"));
@@ -482,7 +497,7 @@ TEST_F(Legibility, Screenshots)
         m_window->page(QLatin1String(name))->findChild<QLineEdit*>()->setFocus();
         settle();
         m_window->setFocus();
-        click(name, "btnChart");
+        click(name, qn::pages::kBtnChart);
         save(m_window.get(), QStringLiteral("chart-") + QLatin1String(name));
     }
 

@@ -5,6 +5,8 @@
 #include "toolkit/guarded.h"
 #include "toolkit/message_box.h"
 #include "tests/support/window_fixture.h"
+#include "pages/amortization_fields.h"
+#include "pages/loan_spread_fields.h"
 
 #include <QAction>
 #include <QTimer>
@@ -25,6 +27,9 @@
 
 #include <memory>
 #include <stdexcept>
+
+namespace amort = qn::pages::amort;
+namespace ls = qn::pages::ls;
 
 using qn::app::TfrmMain;
 
@@ -113,7 +118,7 @@ TEST_F(MainWindowTest, LoanSpreadMenuButtonKeepsTheShellAsItWas)
 {
     m_window->gotoChosenCalculator(QStringLiteral("LS"));
     const bool reset = enabled("btnReset");
-    m_window->page(QStringLiteral("LS"))->findChild<QPushButton*>(QStringLiteral("btnClosePG"))
+    m_window->page(QStringLiteral("LS"))->findChild<QPushButton*>(QLatin1String(ls::kBtnClosePG))
         ->click();
     EXPECT_EQ(m_window->currentPageName(), QStringLiteral("Menu"));
     EXPECT_EQ(sideStrip(), QStringLiteral("Loan Spread Calculator"));
@@ -389,8 +394,8 @@ TEST_F(MainWindowTest, F1OpensTheFocusedControlsTopic)
     settle();
     EXPECT_EQ(pressF1(), 50);  // the loan amount field has no topic of its own
 
-    QTest::mouseClick(find<QPushButton>("btnAddExtraPayments"), Qt::LeftButton);
-    auto* remove = find<QPushButton>("btnRemove");
+    QTest::mouseClick(find<QPushButton>(amort::kBtnAddExtraPayments), Qt::LeftButton);
+    auto* remove = find<QPushButton>(amort::kBtnRemove);
     ASSERT_NE(remove, nullptr);
     remove->setFocus();
     settle();

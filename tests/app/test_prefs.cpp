@@ -3,6 +3,9 @@
 #include "pages/calculator_page.h"
 #include "pages/num_edit.h"
 #include "tests/support/window_fixture.h"
+#include "app/prefs_fields.h"
+#include "pages/amortization_fields.h"
+#include "pages/closing_costs_fields.h"
 
 #include <QApplication>
 #include <QFile>
@@ -10,6 +13,10 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
+
+namespace amort = qn::pages::amort;
+namespace ecc = qn::pages::ecc;
+namespace prefs = qn::app::prefs;
 
 using qn::app::TfrmPrefs;
 using qn::pages::NumericField;
@@ -66,9 +73,9 @@ TEST_F(PrefsTest, OpensFromTheToolBarModallyAndShowsTheFile)
         auto* prefs = qobject_cast<TfrmPrefs*>(QApplication::activeModalWidget());
         ASSERT_NE(prefs, nullptr);
         caption = prefs->windowTitle();
-        housing = field(prefs, "edtP_Housing")->value();
-        focused = prefs->focusWidget() == field(prefs, "edtP_Housing");
-        click(prefs, "btnCancel");
+        housing = field(prefs, prefs::kHousing)->value();
+        focused = prefs->focusWidget() == field(prefs, prefs::kHousing);
+        click(prefs, prefs::kBtnCancel);
     });
     m_window->findChild<QPushButton*>(QStringLiteral("btnPrefs"))->click();
     EXPECT_EQ(caption, QStringLiteral("Preferences"));
@@ -81,10 +88,10 @@ TEST_F(PrefsTest, OpensFromTheToolBarModallyAndShowsTheFile)
 TEST_F(PrefsTest, FieldsShowTheirKinds)
 {
     auto dialog = open();
-    EXPECT_EQ(field(dialog.get(), "edtP_InterestRate")->text(), QStringLiteral("8.750"));
-    EXPECT_EQ(field(dialog.get(), "edtP_LoanAmount")->text(), QStringLiteral("$100,000.00"));
-    EXPECT_EQ(field(dialog.get(), "edtP_308085")->text(), QStringLiteral(".0032"));
-    EXPECT_EQ(field(dialog.get(), "edtP_IIDays")->text(), QStringLiteral("15"));
+    EXPECT_EQ(field(dialog.get(), prefs::kInterestRate)->text(), QStringLiteral("8.750"));
+    EXPECT_EQ(field(dialog.get(), prefs::kLoanAmount)->text(), QStringLiteral("$100,000.00"));
+    EXPECT_EQ(field(dialog.get(), prefs::k308085)->text(), QStringLiteral(".0032"));
+    EXPECT_EQ(field(dialog.get(), prefs::kIIDays)->text(), QStringLiteral("15"));
     EXPECT_EQ(dialog->size(), QSize(464, 305));
     const auto* tabs = dialog->findChild<QTabWidget*>(QStringLiteral("pcPreferences"));
     ASSERT_EQ(tabs->count(), 3);
@@ -97,9 +104,9 @@ TEST_F(PrefsTest, RestoreThenCancelChangesNothing)
     const QByteArray before = fileBytes();
     const qn::app::SettingsValues memory = m_window->settings();
     auto dialog = open();
-    click(dialog.get(), "btnRestore");
-    EXPECT_EQ(field(dialog.get(), "edtP_LoanAmount")->value(), 100000);
-    click(dialog.get(), "btnCancel");
+    click(dialog.get(), prefs::kBtnRestore);
+    EXPECT_EQ(field(dialog.get(), prefs::kLoanAmount)->value(), 100000);
+    click(dialog.get(), prefs::kBtnCancel);
     EXPECT_EQ(fileBytes(), before);
     EXPECT_EQ(m_window->settings().Loan, memory.Loan);
 }
@@ -108,8 +115,8 @@ TEST_F(PrefsTest, RestoreThenSaveWritesTheDefaultsExactly)
 {
     writeFile("[LastValues]\nLoan=150000\nInterest=7\n[PmiValues]\nPmip309597=0.1\n");
     auto dialog = open();
-    click(dialog.get(), "btnRestore");
-    click(dialog.get(), "btnSave");
+    click(dialog.get(), prefs::kBtnRestore);
+    click(dialog.get(), prefs::kBtnSave);
     const QByteArray file = fileBytes();
     EXPECT_TRUE(file.contains("Interest=8.75\n")) << file.toStdString();
     EXPECT_TRUE(file.contains("Pmip309597=0.009\n")) << file.toStdString();
@@ -123,37 +130,37 @@ TEST_F(PrefsTest, AFractionalTermIsRefusedBeforeAnythingIsCopiedOrWritten)
     writeFile("[LastValues]\nLoan=150000\n");
     const QByteArray before = fileBytes();
     auto dialog = open();
-    field(dialog.get(), "edtP_LoanAmount")->setValue(222222);
-    field(dialog.get(), "edtP_TermInMonths")->setValue(360.5);
-    click(dialog.get(), "btnSave");
+    field(dialog.get(), prefs::kLoanAmount)->setValue(222222);
+    field(dialog.get(), prefs::kTermInMonths)->setValue(360.5);
+    click(dialog.get(), prefs::kBtnSave);
     EXPECT_EQ(takeMessages(),
               QStringList{QStringLiteral(
                   "Term in Months must be a whole number from 0 to 1200.")});
     EXPECT_EQ(fileBytes(), before);
     EXPECT_EQ(m_window->settings().Loan, 100000);  // not copied half way
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_TRUE(field(dialog.get(), "edtP_TermInMonths")->hasFocus());
+    EXPECT_TRUE(field(dialog.get(), prefs::kTermInMonths)->hasFocus());
 }
 
 TEST_F(PrefsTest, EscrowsAreSavedAndSavedValuesReachThePages)
 {
     auto dialog = open();
-    field(dialog.get(), "edtP_LoanAmount")->setValue(250000);
-    field(dialog.get(), "edtP_HOIIMonths")->setValue(4);
-    field(dialog.get(), "edtP_Tax")->setValue(1800);
-    field(dialog.get(), "edtP_Insurance")->setValue(360);
-    click(dialog.get(), "btnSave");
+    field(dialog.get(), prefs::kLoanAmount)->setValue(250000);
+    field(dialog.get(), prefs::kHOIIMonths)->setValue(4);
+    field(dialog.get(), prefs::kTax)->setValue(1800);
+    field(dialog.get(), prefs::kInsurance)->setValue(360);
+    click(dialog.get(), prefs::kBtnSave);
     EXPECT_TRUE(fileBytes().contains("HomeownersRenewalMonths=4"));
     EXPECT_EQ(m_window->settings().HomeownersRenewalMonths, 4);
     m_window->gotoChosenCalculator(QStringLiteral("Amort"));
     auto* loan = m_window->page(QStringLiteral("Amort"))
-                     ->findChild<NumericField*>(QStringLiteral("edtMortAmt"));
+                     ->findChild<NumericField*>(QLatin1String(amort::kMortAmt));
     EXPECT_EQ(loan->value(), 250000);
     m_window->gotoChosenCalculator(QStringLiteral("ECC"));
     QWidget* ecc = m_window->page(QStringLiteral("ECC"));
-    EXPECT_EQ(ecc->findChild<NumericField*>(QStringLiteral("edtEccTax"))->value(), 1800);
-    EXPECT_EQ(ecc->findChild<NumericField*>(QStringLiteral("edtEccInsurance"))->value(), 360);
-    EXPECT_EQ(ecc->findChild<NumericField*>(QStringLiteral("edtHOIIMonths"))->value(), 4);
+    EXPECT_EQ(ecc->findChild<NumericField*>(QLatin1String(ecc::kTax))->value(), 1800);
+    EXPECT_EQ(ecc->findChild<NumericField*>(QLatin1String(ecc::kInsurance))->value(), 360);
+    EXPECT_EQ(ecc->findChild<NumericField*>(QLatin1String(ecc::kHOIIMonths))->value(), 4);
     takeMessages();
 }
 
@@ -165,8 +172,8 @@ TEST_F(PrefsTest, FaultyValuesKeepTheirDefaultsAndAreListedOnce)
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.front().contains(QStringLiteral("Loan: 'abc'")));
     EXPECT_TRUE(messages.front().contains(QStringLiteral("HRatio: 'x'")));
-    EXPECT_EQ(field(dialog.get(), "edtP_LoanAmount")->value(), 100000);
-    EXPECT_EQ(field(dialog.get(), "edtP_InterestRate")->value(), 7.5);  // later keys load
+    EXPECT_EQ(field(dialog.get(), prefs::kLoanAmount)->value(), 100000);
+    EXPECT_EQ(field(dialog.get(), prefs::kInterestRate)->value(), 7.5);  // later keys load
 }
 
 TEST_F(PrefsTest, AFailedWriteKeepsTheDialogOpenAndMemoryAsItWas)
@@ -175,8 +182,8 @@ TEST_F(PrefsTest, AFailedWriteKeepsTheDialogOpenAndMemoryAsItWas)
                                               m_window->settings(), m_window.get());
     dialog->show();
     settle();
-    field(dialog.get(), "edtP_LoanAmount")->setValue(250000);
-    click(dialog.get(), "btnSave");
+    field(dialog.get(), prefs::kLoanAmount)->setValue(250000);
+    click(dialog.get(), prefs::kBtnSave);
     const QStringList messages = takeMessages();
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.front().startsWith(QStringLiteral("Unable to write to ")));

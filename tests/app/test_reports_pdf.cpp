@@ -1,6 +1,12 @@
 // Every report through the real executable: the page run headless, its report written as a
 // PDF and read back with pdftotext.
 #include "tests/support/message_fixture.h"
+#include "pages/biweekly_fields.h"
+#include "pages/closing_costs_fields.h"
+#include "pages/loan_spread_fields.h"
+#include "pages/mortgage_qualifier_fields.h"
+#include "pages/refinancing_fields.h"
+#include "pages/rent_vs_buy_fields.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -11,6 +17,13 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+namespace bw = qn::pages::bw;
+namespace ecc = qn::pages::ecc;
+namespace ls = qn::pages::ls;
+namespace mq = qn::pages::mq;
+namespace rc = qn::pages::rc;
+namespace rvb = qn::pages::rvb;
 
 namespace {
 
@@ -78,8 +91,9 @@ TEST_F(ReportPdf, AmortizationScheduleOverPagesWithTheirNumbers)
 
 TEST_F(ReportPdf, BiweeklyBandAloneWithItsRateWithoutPercent)
 {
-    const QString text = print(QStringLiteral("BW"), {QStringLiteral("--set"),
-                                                      QStringLiteral("edtMortgageAmount=100000")});
+    const QString text =
+        print(QStringLiteral("BW"), {QStringLiteral("--set"), QLatin1String(bw::kMortgageAmount) +
+                                                                  QStringLiteral("=100000")});
     EXPECT_EQ(m_status, 0);
     const QStringList order = {QStringLiteral("Biweekly Mortgage Payments"),
                                QStringLiteral("Your Mortgage Variables"),
@@ -103,8 +117,9 @@ TEST_F(ReportPdf, BiweeklyBandAloneWithItsRateWithoutPercent)
 
 TEST_F(ReportPdf, QualifierRatesCarryTheirPercent)
 {
-    const QString text = print(QStringLiteral("MQ"), {QStringLiteral("--set"),
-                                                      QStringLiteral("edtIncome1=4000")});
+    const QString text =
+        print(QStringLiteral("MQ"),
+              {QStringLiteral("--set"), QLatin1String(mq::kIncome1) + QStringLiteral("=4000")});
     EXPECT_TRUE(text.contains(QStringLiteral("Mortgage Qualifier")));
     EXPECT_TRUE(text.contains(QStringLiteral("Your Personal Financial Variables")));
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("\\b7%"))));
@@ -113,13 +128,14 @@ TEST_F(ReportPdf, QualifierRatesCarryTheirPercent)
 
 TEST_F(ReportPdf, GoodFaithEstimateAddsUpFromThePage)
 {
-    const QString text = print(QStringLiteral("ECC"),
-                               {QStringLiteral("--set"), QStringLiteral("edtEccOriginationPoints=1.5")});
+    const QString text = print(
+        QStringLiteral("ECC"),
+        {QStringLiteral("--set"), QLatin1String(ecc::kOriginationPoints) + QStringLiteral("=1.5")});
     EXPECT_EQ(m_status, 0);
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Origination Fee\\s+1\\.5%"))));
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Discount Points\\s+0%"))));
-    const double total = value("edtEccCDownPayment") + value("edtEccCClosingCosts")
-                         + value("edtEccCEscrows") - value("edtSellerPaid");
+    const double total = value(ecc::kCDownPayment) + value(ecc::kCClosingCosts)
+                         + value(ecc::kCEscrows) - value(ecc::kSellerPaid);
     const QRegularExpression buyer(
         QStringLiteral("TOTAL BUYER PAID FUNDS TO CLOSE\\s+(\\S+)"));
     const auto match = buyer.match(text);
@@ -130,8 +146,9 @@ TEST_F(ReportPdf, GoodFaithEstimateAddsUpFromThePage)
 
 TEST_F(ReportPdf, LoanSpreadChartOfRates)
 {
-    const QString text = print(QStringLiteral("LS"), {QStringLiteral("--choose"),
-                                                      QStringLiteral("rgCalculate=2")});
+    const QString text =
+        print(QStringLiteral("LS"),
+              {QStringLiteral("--choose"), QLatin1String(ls::kRgCalculate) + QStringLiteral("=2")});
     EXPECT_EQ(m_status, 0);
     EXPECT_TRUE(text.contains(QStringLiteral("Chart of Interest Rates")));
     EXPECT_TRUE(text.contains(QStringLiteral("Loan Amounts incremented by $1000")));
@@ -146,8 +163,9 @@ TEST_F(ReportPdf, LoanSpreadChartOfRates)
 
 TEST_F(ReportPdf, RefinancingWithItsHeadline)
 {
-    const QString text = print(QStringLiteral("RC"), {QStringLiteral("--set"),
-                                                      QStringLiteral("edtMonthsUntilSell=240")});
+    const QString text =
+        print(QStringLiteral("RC"), {QStringLiteral("--set"),
+                                     QLatin1String(rc::kMonthsUntilSell) + QStringLiteral("=240")});
     EXPECT_TRUE(text.contains(QStringLiteral("Refinancing")));
     EXPECT_TRUE(text.contains(QStringLiteral(
         "If you sell in 240 months, your new loan will save you money as indicated below.")));
@@ -157,8 +175,9 @@ TEST_F(ReportPdf, RefinancingWithItsHeadline)
 
 TEST_F(ReportPdf, RentVsBuyWorksheetInItsOrder)
 {
-    const QString text = print(QStringLiteral("RVB"), {QStringLiteral("--set"),
-                                                       QStringLiteral("edtRVBInterestRate=8.125")});
+    const QString text =
+        print(QStringLiteral("RVB"), {QStringLiteral("--set"), QLatin1String(rvb::kInterestRate) +
+                                                                   QStringLiteral("=8.125")});
     EXPECT_TRUE(text.contains(QStringLiteral("Rent vs. Buy Comparison")));
     EXPECT_TRUE(text.contains(QRegularExpression(
         QStringLiteral("Interest Rate of Home Loan:\\s+8.13%"))));  // three significant digits

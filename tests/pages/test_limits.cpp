@@ -3,12 +3,27 @@
 #include "pages/amortization_page.h"
 #include "pages/num_edit.h"
 #include "tests/support/page_fixture.h"
+#include "pages/amortization_fields.h"
+#include "pages/biweekly_fields.h"
+#include "pages/closing_costs_fields.h"
+#include "pages/mortgage_qualifier_fields.h"
+#include "pages/quick_calculator_fields.h"
+#include "pages/refinancing_fields.h"
+#include "pages/rent_vs_buy_fields.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QToolButton>
+
+namespace amort = qn::pages::amort;
+namespace bw = qn::pages::bw;
+namespace ecc = qn::pages::ecc;
+namespace mq = qn::pages::mq;
+namespace qc = qn::pages::qc;
+namespace rc = qn::pages::rc;
+namespace rvb = qn::pages::rvb;
 
 using qn::pages::NumericField;
 using qn::pages::TNumEdit;
@@ -33,11 +48,11 @@ TEST_F(Limits, AmortizationRefusesWithoutBuildingASchedule)
 {
     const QString amort = QStringLiteral("Amort");
     const Refusal cases[] = {
-        {"edtNumPmts", "10000000", "Term in Months must be a whole number from 0 to 1200."},
-        {"edtNumPmts", "2147483647",
+        {amort::kNumPmts, "10000000", "Term in Months must be a whole number from 0 to 1200."},
+        {amort::kNumPmts, "2147483647",
          "Term in Months must be a whole number from 0 to 1200."},
-        {"edtNumPmts", "1201", "Term in Months must be a whole number from 0 to 1200."},
-        {"edtMortAmt", "-5", "Loan Amount cannot be negative."},
+        {amort::kNumPmts, "1201", "Term in Months must be a whole number from 0 to 1200."},
+        {amort::kMortAmt, "-5", "Loan Amount cannot be negative."},
     };
     for (const Refusal& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -47,7 +62,7 @@ TEST_F(Limits, AmortizationRefusesWithoutBuildingASchedule)
         type(amort, c.field, QLatin1String(c.typed));
         QElapsedTimer timer;
         timer.start();
-        find<QPushButton>(amort, "btnCalculate")->click();
+        find<QPushButton>(amort, amort::kBtnCalculate)->click();
         EXPECT_EQ(takeMessages(), QStringList{QLatin1String(c.message)});
         EXPECT_LT(timer.elapsed(), 100);
         // The schedule on show is the one from before.
@@ -55,15 +70,15 @@ TEST_F(Limits, AmortizationRefusesWithoutBuildingASchedule)
         EXPECT_EQ(page->cellText(1, 6), QStringLiteral("$99,942.47"));
     }
     // The field takes 12 characters; a larger amount can still arrive by paste or script.
-    find<TNumEdit>(amort, "edtMortAmt")->setValue(1e12);
-    find<QPushButton>(amort, "btnCalculate")->click();
+    find<TNumEdit>(amort, amort::kMortAmt)->setValue(1e12);
+    find<QPushButton>(amort, amort::kBtnCalculate)->click();
     EXPECT_EQ(takeMessages(), QStringList{QStringLiteral(
                                   "Loan Amount must be no larger than 999,999,999,999.99.")});
 
     // The largest allowed figures are computed.
-    type(amort, "edtNumPmts", QStringLiteral("1200"));
-    find<TNumEdit>(amort, "edtMortAmt")->setValue(999999999999.99);
-    find<QPushButton>(amort, "btnCalculate")->click();
+    type(amort, amort::kNumPmts, QStringLiteral("1200"));
+    find<TNumEdit>(amort, amort::kMortAmt)->setValue(999999999999.99);
+    find<QPushButton>(amort, amort::kBtnCalculate)->click();
     EXPECT_TRUE(takeMessages().isEmpty());
     auto* page = static_cast<qn::pages::AmortizationPage*>(m_window->page(amort));
     EXPECT_EQ(page->gridRowCount(), 1201);
@@ -75,13 +90,13 @@ TEST_F(Limits, BiweeklyRefusesAndKeepsItsResults)
     const QString bw = QStringLiteral("BW");
     m_window->gotoPage(bw);
     settle();
-    type(bw, "edtMortgageAmount", QStringLiteral("100000"));
-    auto* payment = find<TNumEdit>(bw, "edtMortgagePayments");
+    type(bw, bw::kMortgageAmount, QStringLiteral("100000"));
+    auto* payment = find<TNumEdit>(bw, bw::kMortgagePayments);
     ASSERT_DOUBLE_EQ(payment->value(), 786.70);
     const Refusal cases[] = {
-        {"edtMortgagePeriods", "10000000",
+        {bw::kMortgagePeriods, "10000000",
          "Number of Payments must be a whole number from 1 to 1200."},
-        {"edtMortgageAmount", "-100000", "Loan Amount cannot be negative."},
+        {bw::kMortgageAmount, "-100000", "Loan Amount cannot be negative."},
     };
     for (const Refusal& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -91,8 +106,8 @@ TEST_F(Limits, BiweeklyRefusesAndKeepsItsResults)
         EXPECT_EQ(takeMessages(), QStringList{QLatin1String(c.message)});
         EXPECT_LT(timer.elapsed(), 100);
         EXPECT_DOUBLE_EQ(payment->value(), 786.70);
-        type(bw, "edtMortgagePeriods", QStringLiteral("360"));
-        type(bw, "edtMortgageAmount", QStringLiteral("100000"));
+        type(bw, bw::kMortgagePeriods, QStringLiteral("360"));
+        type(bw, bw::kMortgageAmount, QStringLiteral("100000"));
         takeMessages();
     }
 }
@@ -102,23 +117,23 @@ TEST_F(Limits, QuickCalculatorNamesTheFieldAndKeepsTheInputs)
     const QString qc = QStringLiteral("QC");
     m_window->gotoPage(qc);
     settle();
-    find<QPushButton>(qc, "btnCalcN")->click();
+    find<QPushButton>(qc, qc::kBtnCalcN)->click();
     settle();
-    type(qc, "edtLA", QStringLiteral("-100000"));
-    type(qc, "EdtIR", QStringLiteral("8.75"));
-    type(qc, "edtPMT", QStringLiteral("786.70"));
-    find<QPushButton>(qc, "BtnCalcQuickCalc")->click();
+    type(qc, qc::kLA, QStringLiteral("-100000"));
+    type(qc, qc::kIR, QStringLiteral("8.75"));
+    type(qc, qc::kPMT, QStringLiteral("786.70"));
+    find<QPushButton>(qc, qc::kBtnCalcQuickCalc)->click();
     EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("Loan Amount cannot be negative.")});
     // The refused field is back at what the page stood on; the others keep what was typed.
-    EXPECT_DOUBLE_EQ(find<TNumEdit>(qc, "edtLA")->value(), 0);
-    EXPECT_DOUBLE_EQ(find<TNumEdit>(qc, "edtPMT")->value(), 786.70);
+    EXPECT_DOUBLE_EQ(find<TNumEdit>(qc, qc::kLA)->value(), 0);
+    EXPECT_DOUBLE_EQ(find<TNumEdit>(qc, qc::kPMT)->value(), 786.70);
 
-    find<QPushButton>(qc, "btnCalcPMT")->click();
+    find<QPushButton>(qc, qc::kBtnCalcPMT)->click();
     settle();
-    type(qc, "edtLA", QStringLiteral("100000"));
-    type(qc, "EdtIR", QStringLiteral("8.75"));
-    type(qc, "EdtN", QStringLiteral("10000000"));
-    find<QPushButton>(qc, "BtnCalcQuickCalc")->click();
+    type(qc, qc::kLA, QStringLiteral("100000"));
+    type(qc, qc::kIR, QStringLiteral("8.75"));
+    type(qc, qc::kN, QStringLiteral("10000000"));
+    find<QPushButton>(qc, qc::kBtnCalcQuickCalc)->click();
     EXPECT_EQ(takeMessages(),
               QStringList{QStringLiteral(
                   "Number of Payments must be a whole number from 0 to 1200.")});
@@ -139,14 +154,14 @@ TEST_F(Limits, ARefusedEntryGoesBackToWhatTheResultsStandOn)
         const char* result;    // a result that must not change
     };
     const Case cases[] = {
-        {"BW", nullptr, nullptr, "edtMortgagePeriods", "0", nullptr,
-         "Number of Payments must be a whole number from 1 to 1200.", "edtMortgagePayments"},
-        {"Amort", nullptr, nullptr, "edtNumPmts", "5000", "btnCalculate",
-         "Term in Months must be a whole number from 0 to 1200.", "edtAmortPayment"},
-        {"ECC", "btnUnlockLoanAmount", "edtEccCLoanAmount", "edtEccDownPaymentPercent", "100",
-         nullptr, "Down Payment Percent must be at least 0 and less than 100.", "edtEccCPandI"},
-        {"ECC", "btnCalcEscrows", nullptr, "edtIIDays", "1530", nullptr,
-         "Prepaid Interest / Days must be a whole number from 0 to 1200.", "edtII"},
+        {"BW", nullptr, nullptr, bw::kMortgagePeriods, "0", nullptr,
+         "Number of Payments must be a whole number from 1 to 1200.", bw::kMortgagePayments},
+        {"Amort", nullptr, nullptr, amort::kNumPmts, "5000", amort::kBtnCalculate,
+         "Term in Months must be a whole number from 0 to 1200.", amort::kAmortPayment},
+        {"ECC", ecc::kBtnUnlockLoanAmount, ecc::kCLoanAmount, ecc::kDownPaymentPercent, "100",
+         nullptr, "Down Payment Percent must be at least 0 and less than 100.", ecc::kCPandI},
+        {"ECC", ecc::kBtnCalcEscrows, nullptr, ecc::kIIDays, "1530", nullptr,
+         "Prepaid Interest / Days must be a whole number from 0 to 1200.", ecc::kII},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.field);
@@ -186,8 +201,8 @@ TEST_F(Limits, ARefusedEntryGoesBackToWhatTheResultsStandOn)
         box.hide();
         return QMessageBox::Ok;
     });
-    auto* days = find<NumericField>(QStringLiteral("ECC"), "edtIIDays");
-    find<QPushButton>(QStringLiteral("ECC"), "btnCalcEscrows")->click();
+    auto* days = find<NumericField>(QStringLiteral("ECC"), ecc::kIIDays);
+    find<QPushButton>(QStringLiteral("ECC"), ecc::kBtnCalcEscrows)->click();
     typeAndLeave(days, QStringLiteral("1530"));
     EXPECT_TRUE(QTest::qWaitFor([days] { return days->hasFocus(); }));
     EXPECT_EQ(days->selectedText(), QStringLiteral("15"));
@@ -207,16 +222,16 @@ TEST_F(Limits, FiguresWithoutMeaningNameTheirField)
         const char* message;
     };
     const Case cases[] = {
-        {"BW", nullptr, "edtMortgageAmount", "0", "Loan Amount must be more than 0."},
-        {"RVB", nullptr, "edtRVBRentIncrease", "999999",
+        {"BW", nullptr, bw::kMortgageAmount, "0", "Loan Amount must be more than 0."},
+        {"RVB", nullptr, rvb::kRentIncrease, "999999",
          "Estimated Annual Rent Increase Percentage must be from 0 to 100."},
-        {"RC", nullptr, "edtNewTerm", "0", "Term in Months must be a whole number from 1 to 1200."},
-        {"RC", nullptr, "edtRefiClosingCosts", "-1", "Closing Costs cannot be negative."},
-        {"RC", "btnCalcFees", "edtCreditCheck", "-1", "Credit Check cannot be negative."},
-        {"MQ", nullptr, "edtCards1", "-5000",
+        {"RC", nullptr, rc::kNewTerm, "0", "Term in Months must be a whole number from 1 to 1200."},
+        {"RC", nullptr, rc::kRefiClosingCosts, "-1", "Closing Costs cannot be negative."},
+        {"RC", rc::kBtnCalcFees, rc::kCreditCheck, "-1", "Credit Check cannot be negative."},
+        {"MQ", nullptr, mq::kCards1, "-5000",
          "Credit Card Minimums (Borrower) cannot be negative."},
-        {"ECC", nullptr, "edtEccDebt", "-450", "Monthly Debt cannot be negative."},
-        {"ECC", "btnCalcClosing", "edtAF", "-1", "Appraisal Fee cannot be negative."},
+        {"ECC", nullptr, ecc::kDebt, "-450", "Monthly Debt cannot be negative."},
+        {"ECC", ecc::kBtnCalcClosing, ecc::kAF, "-1", "Appraisal Fee cannot be negative."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.field);

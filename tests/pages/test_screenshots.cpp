@@ -2,12 +2,26 @@
 // QUENNARY_SHOTS=<folder> saves them (run once more with QT_SCALE_FACTOR=2); otherwise skipped.
 #include "pages/num_edit.h"
 #include "tests/support/page_fixture.h"
+#include "pages/amortization_fields.h"
+#include "pages/biweekly_fields.h"
+#include "pages/field_table.h"
+#include "pages/loan_spread_fields.h"
+#include "pages/quick_calculator_fields.h"
+#include "pages/refinancing_fields.h"
+#include "pages/rent_vs_buy_fields.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
+
+namespace amort = qn::pages::amort;
+namespace bw = qn::pages::bw;
+namespace ls = qn::pages::ls;
+namespace qc = qn::pages::qc;
+namespace rc = qn::pages::rc;
+namespace rvb = qn::pages::rvb;
 
 using qn::pages::TFnpNumericEdit;
 using qn::pages::TNumEdit;
@@ -40,25 +54,25 @@ TEST_F(Screenshots, WidestFiguresOnTheFirstPages)
 {
     const double widest = 999999999999.99;
     m_window->gotoPage(QStringLiteral("Amort"));
-    find<TNumEdit>(QStringLiteral("Amort"), "edtMortAmt")->setValue(widest);
-    find<TFnpNumericEdit>(QStringLiteral("Amort"), "edtNumPmts")->setValue(1200);
-    find<QPushButton>(QStringLiteral("Amort"), "btnCalculate")->click();
+    find<TNumEdit>(QStringLiteral("Amort"), amort::kMortAmt)->setValue(widest);
+    find<TFnpNumericEdit>(QStringLiteral("Amort"), amort::kNumPmts)->setValue(1200);
+    find<QPushButton>(QStringLiteral("Amort"), amort::kBtnCalculate)->click();
     save(QStringLiteral("amort"));
 
     m_window->gotoPage(QStringLiteral("BW"));
-    find<TNumEdit>(QStringLiteral("BW"), "edtMortgageAmount")->setValue(widest);
-    find<TFnpNumericEdit>(QStringLiteral("BW"), "edtMortgagePeriods")->setValue(1200);
-    find<TNumEdit>(QStringLiteral("BW"), "edtMortgageAmount")->setFocus();
+    find<TNumEdit>(QStringLiteral("BW"), bw::kMortgageAmount)->setValue(widest);
+    find<TFnpNumericEdit>(QStringLiteral("BW"), bw::kMortgagePeriods)->setValue(1200);
+    find<TNumEdit>(QStringLiteral("BW"), bw::kMortgageAmount)->setFocus();
     settle();
     m_window->setFocus();
     save(QStringLiteral("bw"));
 
     m_window->gotoPage(QStringLiteral("QC"));
-    find<QPushButton>(QStringLiteral("QC"), "btnCalcPMT")->click();
-    find<TNumEdit>(QStringLiteral("QC"), "edtLA")->setValue(widest);
-    find<TFnpNumericEdit>(QStringLiteral("QC"), "EdtIR")->setValue(99.999);
-    find<TFnpNumericEdit>(QStringLiteral("QC"), "EdtN")->setValue(1200);
-    find<QPushButton>(QStringLiteral("QC"), "BtnCalcQuickCalc")->click();
+    find<QPushButton>(QStringLiteral("QC"), qc::kBtnCalcPMT)->click();
+    find<TNumEdit>(QStringLiteral("QC"), qc::kLA)->setValue(widest);
+    find<TFnpNumericEdit>(QStringLiteral("QC"), qc::kIR)->setValue(99.999);
+    find<TFnpNumericEdit>(QStringLiteral("QC"), qc::kN)->setValue(1200);
+    find<QPushButton>(QStringLiteral("QC"), qc::kBtnCalcQuickCalc)->click();
     save(QStringLiteral("qc"));
     takeMessages();
 }
@@ -88,7 +102,7 @@ TEST_F(Screenshots, TheCharts)
             m_window->setFocus();
             settle();
         }
-        find<QPushButton>(QLatin1String(page), "btnChart")->click();
+        find<QPushButton>(QLatin1String(page), qn::pages::kBtnChart)->click();
         save(QStringLiteral("chart-") + QLatin1String(page));
     }
     takeMessages();
@@ -98,7 +112,7 @@ TEST_F(Screenshots, TheLaterPages)
 {
     m_window->gotoPage(QStringLiteral("LS"));
     for (int kind = 0; kind < 4; ++kind) {
-        find<QWidget>(QStringLiteral("LS"), "rgCalculate")
+        find<QWidget>(QStringLiteral("LS"), ls::kRgCalculate)
             ->findChildren<QRadioButton*>()
             .at(kind)
             ->click();
@@ -106,10 +120,10 @@ TEST_F(Screenshots, TheLaterPages)
     }
     m_window->gotoPage(QStringLiteral("RC"));
     save(QStringLiteral("rc"));
-    find<QPushButton>(QStringLiteral("RC"), "btnCalcFees")->click();
+    find<QPushButton>(QStringLiteral("RC"), rc::kBtnCalcFees)->click();
     save(QStringLiteral("rc-panel"));
     m_window->gotoPage(QStringLiteral("RVB"));
-    find<TNumEdit>(QStringLiteral("RVB"), "edtRVBMonthlyRent")->setFocus();
+    find<TNumEdit>(QStringLiteral("RVB"), rvb::kMonthlyRent)->setFocus();
     settle();
     m_window->setFocus();
     save(QStringLiteral("rvb"));
