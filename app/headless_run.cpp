@@ -175,6 +175,34 @@ private:
     bool m_reset = false;
 };
 
+// A run's surroundings: every message printed to standard error instead of shown, and the
+// host over the settings file, loaded (a faulty value's message is printed too).
+class Session {
+public:
+    explicit Session(const Request& request)
+        : m_previous(toolkit::setMessageInterceptor([this](const toolkit::MessageRequest& m) {
+              messageShown = true;
+              printLine(stderr, QStringLiteral("message: ") + m.text);
+              return QMessageBox::Ok;
+          })),
+          host(request.settingsPath.isEmpty() ? DefaultSettingsPath() : request.settingsPath)
+    {
+        host.m_settings = LoadSettings(host.m_settingsPath, [](const QString& message) {
+            toolkit::showMessage(nullptr, message);
+        });
+    }
+    ~Session() { toolkit::setMessageInterceptor(m_previous); }
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+private:
+    toolkit::MessageInterceptor m_previous;
+
+public:
+    bool messageShown = false;
+    HeadlessHost host;
+};
+
 // The radio buttons of a group: a QButtonGroup by that name, else a widget holding them.
 QList<QAbstractButton*> groupButtons(QWidget* page, const QString& name)
 {
@@ -275,19 +303,9 @@ void typeInto(QLineEdit* field, const QString& text)
 // enters it.
 int describePages(const Request& request)
 {
-    bool messageShown = false;
-    const auto previous = toolkit::setMessageInterceptor([&](const toolkit::MessageRequest& m) {
-        messageShown = true;
-        printLine(stderr, QStringLiteral("message: ") + m.text);
-        return QMessageBox::Ok;
-    });
-    HeadlessHost host(request.settingsPath.isEmpty() ? DefaultSettingsPath()
-                                                     : request.settingsPath);
-    host.m_settings = LoadSettings(host.m_settingsPath, [](const QString& message) {
-        toolkit::showMessage(nullptr, message);
-    });
+    Session session(request);
     toolkit::setFailureHandler([&](std::exception_ptr) {
-        messageShown = true;
+        session.messageShown = true;
         printLine(stderr, QStringLiteral("message: entering the page failed"));
     });
     QJsonArray pages;
@@ -296,18 +314,17 @@ int describePages(const Request& request)
             continue;
         QWidget window;
         auto* layout = new QVBoxLayout(&window);
-        pages::CalculatorPage* page = pages::createPage(info, host, &window);
+        pages::CalculatorPage* page = pages::createPage(info, session.host, &window);
         layout->addWidget(page);
         window.show();
-        pages::enterPage(info, *page, host);
+        pages::enterPage(info, *page, session.host);
         settle();
         pages.append(pages::describePage(info, page));
     }
     toolkit::setFailureHandler({});
-    toolkit::setMessageInterceptor(previous);
     const QJsonDocument document(QJsonObject{{QStringLiteral("pages"), pages}});
     printLine(stdout, QString::fromUtf8(document.toJson(QJsonDocument::Indented)).trimmed());
-    return messageShown ? 1 : 0;
+    return session.messageShown ? 1 : 0;
 }
 
 } // namespace
@@ -349,19 +366,8 @@ int runHeadless(const QStringList& args)
     if (request.describe)
         return describePages(request);
 
-    bool messageShown = false;
-    const auto previous = toolkit::setMessageInterceptor([&](const toolkit::MessageRequest& m) {
-        messageShown = true;
-        printLine(stderr, QStringLiteral("message: ") + m.text);
-        return QMessageBox::Ok;
-    });
-
-    HeadlessHost host(request.settingsPath.isEmpty() ? DefaultSettingsPath()
-                                                     : request.settingsPath);
-    host.m_settings = LoadSettings(host.m_settingsPath, [](const QString& message) {
-        toolkit::showMessage(nullptr, message);
-    });
-
+    Session session(request);
+    HeadlessHost& host = session.host;
     QWidget window;
     window.setObjectName(QStringLiteral("frmHeadless"));
     auto* layout = new QVBoxLayout(&window);
@@ -435,13 +441,12 @@ int runHeadless(const QStringList& args)
             printLine(stdout, QString::fromUtf8(QJsonDocument(pages::toJson(pages::takeSnapshot(info->name, page)))
                                                     .toJson(QJsonDocument::Indented))
                                   .trimmed());
-        status = messageShown ? 1 : 0;
+        status = session.messageShown ? 1 : 0;
     } catch (const UsageError& error) {
         printLine(stderr, QStringLiteral("usage error: ") + error.reason());
         status = 2;
     }
     toolkit::setFailureHandler({});
-    toolkit::setMessageInterceptor(previous);
     return status;
 }
 

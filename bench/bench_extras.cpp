@@ -2,13 +2,11 @@
 // recomputed with its summary and chart.
 #include "bench/shell.h"
 #include "calculators/extras.h"
-#include "pages/amortization_fields.h"
+#include "tests/support/page_names.h"
 
 #include <QPushButton>
 
 #include <benchmark/benchmark.h>
-
-namespace amort = qn::pages::amort;
 
 namespace {
 

@@ -3,9 +3,8 @@
 #include "bench/shell.h"
 #include "pages/calculator_page.h"
 #include "pages/num_edit.h"
+#include "tests/support/page_names.h"
 #include "toolkit/message_box.h"
-#include "pages/closing_costs_fields.h"
-#include "pages/mortgage_qualifier_fields.h"
 
 #include <QApplication>
 #include <QTemporaryDir>
@@ -14,9 +13,6 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
-
-namespace ecc = qn::pages::ecc;
-namespace mq = qn::pages::mq;
 
 using qn::app::TfrmMain;
 using qn::pages::NumericField;
@@ -30,7 +26,7 @@ void BM_CalcMQ(benchmark::State& state)
 {
     TfrmMain& w = *shell().window;
     w.gotoPage(QStringLiteral("MQ"));
-    auto* income = find<NumericField>(QStringLiteral("MQ"), mq::kIncome1);
+    auto* income = find<NumericField>(QStringLiteral("MQ"), mq::kIncome1.name);
     // A new income each time, so every result field is rewritten.
     double value = 4000;
     for (auto _ : state) {
@@ -51,7 +47,7 @@ void BM_CalcECC(benchmark::State& state)
         find<QToolButton>(ecc, ecc::kBtnUnlockLoanAmount)->click();
         find<QToolButton>(ecc, ecc::kBtnUnlockDownPayment)->click();
     }
-    auto* rate = find<NumericField>(ecc, ecc::kInterest);
+    auto* rate = find<NumericField>(ecc, ecc::kInterest.name);
     // Two rates in turn, so every result field is rewritten.
     int i = 0;
     for (auto _ : state) {

@@ -3,18 +3,12 @@
 // all its field updates.
 #include "bench/shell.h"
 #include "pages/num_edit.h"
-#include "pages/loan_spread_fields.h"
-#include "pages/refinancing_fields.h"
-#include "pages/rent_vs_buy_fields.h"
+#include "tests/support/page_names.h"
 
 #include <QGroupBox>
 #include <QRadioButton>
 
 #include <benchmark/benchmark.h>
-
-namespace ls = qn::pages::ls;
-namespace rc = qn::pages::rc;
-namespace rvb = qn::pages::rvb;
 
 namespace {
 
@@ -30,7 +24,7 @@ void BM_RebuildSpread(benchmark::State& state)
         ->findChildren<QRadioButton*>()
         .at(static_cast<int>(state.range(0)))
         ->click();
-    auto* term = find<NumericField>(QStringLiteral("LS"), ls::kTerm);
+    auto* term = find<NumericField>(QStringLiteral("LS"), ls::kTerm.name);
     for (auto _ : state)
         emit term->exited();  // leaving a field rebuilds the whole table
 }
@@ -40,7 +34,7 @@ void BM_CalcRefi(benchmark::State& state)
 {
     qn::app::TfrmMain& w = *shell().window;
     w.gotoPage(QStringLiteral("RC"));
-    auto* months = find<NumericField>(QStringLiteral("RC"), rc::kMonthsUntilSell);
+    auto* months = find<NumericField>(QStringLiteral("RC"), rc::kMonthsUntilSell.name);
     double m = 200;
     for (auto _ : state) {
         months->setValue(m = m == 200 ? 240 : 200);  // every result changes
@@ -53,7 +47,7 @@ void BM_CalcRVB(benchmark::State& state)
 {
     qn::app::TfrmMain& w = *shell().window;
     w.gotoPage(QStringLiteral("RVB"));
-    auto* rent = find<NumericField>(QStringLiteral("RVB"), rvb::kMonthlyRent);
+    auto* rent = find<NumericField>(QStringLiteral("RVB"), rvb::kMonthlyRent.name);
     double r = 950;
     for (auto _ : state) {
         rent->setValue(r = r == 950 ? 1000 : 950);

@@ -1,9 +1,8 @@
 #include "bench/shell.h"
-#include "pages/num_edit.h"
 #include "pages/amortization_page.h"
+#include "pages/num_edit.h"
+#include "tests/support/page_names.h"
 #include "toolkit/message_box.h"
-#include "pages/amortization_fields.h"
-#include "pages/biweekly_fields.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -13,9 +12,6 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
-
-namespace amort = qn::pages::amort;
-namespace bw = qn::pages::bw;
 
 using qn::app::TfrmMain;
 
@@ -42,7 +38,7 @@ void BM_Schedule600(benchmark::State& state)
 {
     TfrmMain& w = *shell().window;
     w.gotoPage(QStringLiteral("Amort"));
-    find<qn::pages::TFnpNumericEdit>(QStringLiteral("Amort"), amort::kNumPmts)->setValue(600);
+    find<qn::pages::TFnpNumericEdit>(QStringLiteral("Amort"), amort::kNumPmts.name)->setValue(600);
     auto* calculate = find<QPushButton>(QStringLiteral("Amort"), amort::kBtnCalculate);
     for (auto _ : state) {
         calculate->click();
@@ -55,7 +51,7 @@ void BM_CalcBW(benchmark::State& state)
 {
     TfrmMain& w = *shell().window;
     w.gotoPage(QStringLiteral("BW"));
-    auto* amount = find<qn::pages::TNumEdit>(QStringLiteral("BW"), bw::kMortgageAmount);
+    auto* amount = find<qn::pages::TNumEdit>(QStringLiteral("BW"), bw::kMortgageAmount.name);
     for (auto _ : state)
         emit amount->exited();
 }

@@ -65,20 +65,6 @@ struct EccFees {
     double sellerPaid = 0;
 };
 
-// The names of the closing-cost panel's fields for the fees typed.
-namespace fee_names {
-inline constexpr char kAF[] = "edtAF";
-inline constexpr char kCR[] = "edtCR";
-inline constexpr char kTSF[] = "edtTSF";
-inline constexpr char kLPF[] = "edtLPF";
-inline constexpr char kTIF[] = "edtTIF";
-inline constexpr char kTS[] = "edtTS";
-inline constexpr char kSTT[] = "edtSTT";
-inline constexpr char kRF[] = "edtRF";
-inline constexpr char kOF[] = "edtOF";
-inline constexpr char kSellerPaid[] = "edtSellerPaid";
-} // namespace fee_names
-
 // One typed fee, the one list of them: the closing-cost panel's lines, their checks, what
 // they load and save and the settings keys the panel's OK writes, the Preferences tab, the
 // report.
@@ -92,25 +78,25 @@ struct FeeLine {
 };
 
 inline constexpr FeeLine kFeeLines[] = {
-    {fee_names::kAF, "edtP_AF", "Appraisal Fee", "AppraisalFee", &SettingsValues::AppraisalFee,
+    {"edtAF", "edtP_AF", "Appraisal Fee", "AppraisalFee", &SettingsValues::AppraisalFee,
      &EccFees::appraisalFee},
-    {fee_names::kCR, "edtP_CR", "Credit Report", "CreditReport", &SettingsValues::CreditReport,
+    {"edtCR", "edtP_CR", "Credit Report", "CreditReport", &SettingsValues::CreditReport,
      &EccFees::creditReport},
-    {fee_names::kTSF, "edtP_TSF", "Tax-related Service Fee", "TaxServiceFee",
+    {"edtTSF", "edtP_TSF", "Tax-related Service Fee", "TaxServiceFee",
      &SettingsValues::TaxServiceFee, &EccFees::taxServiceFee},
-    {fee_names::kLPF, "edtP_LPF", "Lender's Inspection Fee", "LendersInspectionFee",
+    {"edtLPF", "edtP_LPF", "Lender's Inspection Fee", "LendersInspectionFee",
      &SettingsValues::LendersInspectionFee, &EccFees::lendersInspectionFee},
-    {fee_names::kTIF, "edtP_TIF", "Title Insurance", "TitleInsurance",
-     &SettingsValues::TitleInsurance, &EccFees::titleInsurance},
-    {fee_names::kTS, "edtP_TS", "Title Search", "TitleSearch", &SettingsValues::TitleSearch,
+    {"edtTIF", "edtP_TIF", "Title Insurance", "TitleInsurance", &SettingsValues::TitleInsurance,
+     &EccFees::titleInsurance},
+    {"edtTS", "edtP_TS", "Title Search", "TitleSearch", &SettingsValues::TitleSearch,
      &EccFees::titleSearch},
-    {fee_names::kSTT, "edtP_STT", "Escrow Closing Fee", "EscrowClosingFee",
+    {"edtSTT", "edtP_STT", "Escrow Closing Fee", "EscrowClosingFee",
      &SettingsValues::EscrowClosingFee, &EccFees::escrowClosingFee},
-    {fee_names::kRF, "edtP_RF", "Recording Fee", "RecordingFee", &SettingsValues::RecordingFee,
+    {"edtRF", "edtP_RF", "Recording Fee", "RecordingFee", &SettingsValues::RecordingFee,
      &EccFees::recordingFee},
-    {fee_names::kOF, "edtP_OF", "Other Fees", "OtherFees", &SettingsValues::OtherFees,
+    {"edtOF", "edtP_OF", "Other Fees", "OtherFees", &SettingsValues::OtherFees,
      &EccFees::otherFees},
-    {fee_names::kSellerPaid, "edtP_SellerPaid", "Seller Paid Costs", "SellerPaid",
+    {"edtSellerPaid", "edtP_SellerPaid", "Seller Paid Costs", "SellerPaid",
      &SettingsValues::SellerPaid, &EccFees::sellerPaid},
 };
 

@@ -147,17 +147,16 @@ void AmortizationPage::buildExtraPanel()
 
 void AmortizationPage::connectHandlers()
 {
-    using toolkit::connectGuarded;
     using P = AmortizationPage;
-    connectGuarded(m_btnCalculate, &QPushButton::clicked, this, &P::CalcAmortization);
-    connectGuarded(m_btnAddExtraPayments, &QPushButton::clicked, this, &P::btnExtraClick);
-    connectGuarded(m_rbOnePmt, &QRadioButton::clicked, this, &P::rbOnePmtClick);
-    connectGuarded(m_rbRangePmts, &QRadioButton::clicked, this, &P::rbRangePmtsClick);
-    connectGuarded(m_rbAllPmts, &QRadioButton::clicked, this, &P::rbAllPmtsClick);
-    connectGuarded(m_btnAddExtra, &QPushButton::clicked, this, &P::btnRecalcExtraClick);
-    connectGuarded(m_btnRemove, &QPushButton::clicked, this, &P::btnRemoveClick);
-    connectGuarded(m_btnCancel, &QPushButton::clicked, this, &P::CancelBtnClick);
-    connectGuarded(m_btnPayoffBy, &QPushButton::clicked, this, &P::btnPayoffByClick);
+    connectClicks<P>(this, {{m_btnCalculate, &P::CalcAmortization},
+                            {m_btnAddExtraPayments, &P::btnExtraClick},
+                            {m_rbOnePmt, &P::rbOnePmtClick},
+                            {m_rbRangePmts, &P::rbRangePmtsClick},
+                            {m_rbAllPmts, &P::rbAllPmtsClick},
+                            {m_btnAddExtra, &P::btnRecalcExtraClick},
+                            {m_btnRemove, &P::btnRemoveClick},
+                            {m_btnCancel, &P::CancelBtnClick},
+                            {m_btnPayoffBy, &P::btnPayoffByClick}});
 }
 
 
@@ -264,7 +263,7 @@ void AmortizationPage::rbOnePmtClick() { updateChoice(); }
 void AmortizationPage::rbRangePmtsClick() { updateChoice(); }
 void AmortizationPage::rbAllPmtsClick() { updateChoice(); }
 
-int AmortizationPage::paymentNumber(const char* field, const QString& fieldName) const
+int AmortizationPage::paymentNumber(FieldName field, const QString& fieldName) const
 {
     bool ok = false;
     const int number = m_fields.edit(field)->text().trimmed().toInt(&ok);
@@ -296,7 +295,7 @@ void AmortizationPage::btnRecalcExtraClick()
             const int first = paymentNumber(kFromPmt, QStringLiteral("Payment #"));
             result = mortgage.SetExtraPayment(first, *amount);
         } else if (m_rbRangePmts->isChecked()) {
-            for (const char* name : {kFromPmt, kToPmt})
+            for (const FieldSpec& name : {kFromPmt, kToPmt})
                 if (m_fields.edit(name)->text().isEmpty())
                     m_fields.edit(name)->setText(QStringLiteral("0"));
             const int first = paymentNumber(kFromPmt, QStringLiteral("From Payment #"));

@@ -52,7 +52,7 @@ private:
     void layOut();
     void connectHandlers();
     void updateChoice();
-    int paymentNumber(const char* field, const QString& fieldName) const;
+    int paymentNumber(FieldName field, const QString& fieldName) const;
 
     QPushButton* m_btnCalculate = nullptr;
     QPushButton* m_btnAddExtraPayments = nullptr;

@@ -4,6 +4,7 @@
 #include "calculators/chart_series.h"
 #include "core/mortgage.h"
 #include "core/numtext.h"
+#include "pages/page_parts.h"
 #include "toolkit/guarded.h"
 #include "toolkit/money.h"
 #include "toolkit/table_text.h"
@@ -208,14 +209,11 @@ std::vector<toolkit::ChartData> scheduleCharts(const TMortgage& loan)
                                 {QStringLiteral("Without"), points(calc::BalanceWithoutExtras(loan)),
                                  false}},
                                true};
-    toolkit::ChartData split{QStringLiteral("Principal and interest by year"), QStringLiteral("Year"),
-                             {{QStringLiteral("Principal"), {}, true},
-                              {QStringLiteral("Interest"), {}, true}},
-                             true};
-    for (const calc::YearSplit& y : calc::YearlySplit(loan)) {
-        split.series[0].points.emplace_back(y.year, y.principal);
-        split.series[1].points.emplace_back(y.year, y.interest);
-    }
+    toolkit::ChartData split =
+        pairedChart(QStringLiteral("Principal and interest by year"), QStringLiteral("Year"),
+                    {QStringLiteral("Principal"), &calc::YearSplit::principal},
+                    {QStringLiteral("Interest"), &calc::YearSplit::interest}, true,
+                    calc::YearlySplit(loan), &calc::YearSplit::year);
     return {std::move(balance), std::move(split)};
 }
 

@@ -5,54 +5,65 @@
 // The Biweekly Payments page's fields: the loan typed, then three rows of results.
 namespace qn::pages::bw {
 
-inline constexpr char kMortgageAmount[] = "edtMortgageAmount";
-inline constexpr char kMortgageInterest[] = "edtMortgageInterest";
-inline constexpr char kMortgagePeriods[] = "edtMortgagePeriods";
-inline constexpr char kMortgagePayments[] = "edtMortgagePayments";
-inline constexpr char kMortgageTotalPaid[] = "edtMortgageTotalPaid";
-inline constexpr char kMortgageCostOfLoan[] = "edtMortgageCostOfLoan";
-inline constexpr char kMortgageHalfPayments[] = "edtMortgageHalfPayments";
-inline constexpr char kMortgageHalfTotalPaid[] = "edtMortgageHalfTotalPaid";
-inline constexpr char kMortgageHalfCostOfLoan[] = "edtMortgageHalfCostOfLoan";
-inline constexpr char kTimeSavedMonths[] = "edtTimeSavedMonths";
-inline constexpr char kTimeSavedYears[] = "edtTimeSavedYears";
-inline constexpr char kInterestSaved[] = "edtInterestSaved";
-
 inline constexpr char kStandardRow[] = "Standard Payments";
 inline constexpr char kBiweeklyRow[] = "Biweekly Payments";
 inline constexpr char kSavedRow[] = "Time and Money Saved";
 
-using K = FieldKind;
-using R = FieldRole;
-
 // Each field's caption is the heading above it; a result's row is its description.
+inline constexpr FieldSpec kMortgageAmount =
+    moneyField("edtMortgageAmount", "Loan Amount", {16, 90, 170, 24})
+        .from(100000)
+        .bound(&SettingsValues::Loan);
+inline constexpr FieldSpec kMortgageInterest =
+    numberField("edtMortgageInterest", "Interest Rate", 3, {206, 90, 170, 24})
+        .from(8.75)
+        .bound(&SettingsValues::Interest)
+        .inCentre();
+inline constexpr FieldSpec kMortgagePeriods =
+    numberField("edtMortgagePeriods", "Number of Payments", 0, {396, 90, 170, 24})
+        .from(360)
+        .bound(&SettingsValues::Term)
+        .inCentre();
+
+// The results: three columns of three rows.
+constexpr QRect cell(int row, int column)
+{
+    return {150 + 140 * column, 150 + 60 * row, 130, 24};
+}
+constexpr FieldSpec money(const char* name, const char* caption, int row, int column,
+                          const char* rowCaption)
+{
+    return moneyField(name, caption, cell(row, column)).result().described(rowCaption);
+}
+
+inline constexpr FieldSpec kMortgagePayments =
+    money("edtMortgagePayments", "Monthly Payment", 0, 0, kStandardRow);
+inline constexpr FieldSpec kMortgageTotalPaid =
+    money("edtMortgageTotalPaid", "Total Paid", 0, 1, kStandardRow);
+inline constexpr FieldSpec kMortgageCostOfLoan =
+    money("edtMortgageCostOfLoan", "Interest Paid", 0, 2, kStandardRow);
+inline constexpr FieldSpec kMortgageHalfPayments =
+    money("edtMortgageHalfPayments", "Biweekly Payment", 1, 0, kBiweeklyRow);
+inline constexpr FieldSpec kMortgageHalfTotalPaid =
+    money("edtMortgageHalfTotalPaid", "Total Paid", 1, 1, kBiweeklyRow);
+inline constexpr FieldSpec kMortgageHalfCostOfLoan =
+    money("edtMortgageHalfCostOfLoan", "Interest Paid", 1, 2, kBiweeklyRow);
+inline constexpr FieldSpec kTimeSavedMonths =
+    numberField("edtTimeSavedMonths", "Months Saved", 2, cell(2, 0))
+        .result()
+        .inCentre()
+        .described(kSavedRow);
+inline constexpr FieldSpec kTimeSavedYears =
+    numberField("edtTimeSavedYears", "Years Saved", 2, cell(2, 1))
+        .result()
+        .inCentre()
+        .described(kSavedRow);
+inline constexpr FieldSpec kInterestSaved =
+    money("edtInterestSaved", "Interest Saved", 2, 2, kSavedRow);
+
 inline constexpr FieldSpec kFields[] = {
-    {.name = kMortgageAmount, .caption = "Loan Amount", .at = {16, 90, 170, 24},
-     .start = 100000, .setting = &SettingsValues::Loan},
-    {.name = kMortgageInterest, .caption = "Interest Rate", .kind = K::Number, .decimals = 3,
-     .at = {206, 90, 170, 24}, .start = 8.75, .setting = &SettingsValues::Interest,
-     .centred = true},
-    {.name = kMortgagePeriods, .caption = "Number of Payments", .kind = K::Number, .decimals = 0,
-     .at = {396, 90, 170, 24}, .start = 360, .wholeSetting = &SettingsValues::Term,
-     .centred = true},
-    {.name = kMortgagePayments, .caption = "Monthly Payment", .role = R::Result,
-     .at = {150, 150, 130, 24}, .description = kStandardRow},
-    {.name = kMortgageTotalPaid, .caption = "Total Paid", .role = R::Result,
-     .at = {290, 150, 130, 24}, .description = kStandardRow},
-    {.name = kMortgageCostOfLoan, .caption = "Interest Paid", .role = R::Result,
-     .at = {430, 150, 130, 24}, .description = kStandardRow},
-    {.name = kMortgageHalfPayments, .caption = "Biweekly Payment", .role = R::Result,
-     .at = {150, 210, 130, 24}, .description = kBiweeklyRow},
-    {.name = kMortgageHalfTotalPaid, .caption = "Total Paid", .role = R::Result,
-     .at = {290, 210, 130, 24}, .description = kBiweeklyRow},
-    {.name = kMortgageHalfCostOfLoan, .caption = "Interest Paid", .role = R::Result,
-     .at = {430, 210, 130, 24}, .description = kBiweeklyRow},
-    {.name = kTimeSavedMonths, .caption = "Months Saved", .kind = K::Number, .decimals = 2,
-     .role = R::Result, .at = {150, 270, 130, 24}, .centred = true, .description = kSavedRow},
-    {.name = kTimeSavedYears, .caption = "Years Saved", .kind = K::Number, .decimals = 2,
-     .role = R::Result, .at = {290, 270, 130, 24}, .centred = true, .description = kSavedRow},
-    {.name = kInterestSaved, .caption = "Interest Saved", .role = R::Result,
-     .at = {430, 270, 130, 24}, .description = kSavedRow},
-};
+    kMortgageAmount,         kMortgageInterest,   kMortgagePeriods,      kMortgagePayments,
+    kMortgageTotalPaid,      kMortgageCostOfLoan, kMortgageHalfPayments, kMortgageHalfTotalPaid,
+    kMortgageHalfCostOfLoan, kTimeSavedMonths,    kTimeSavedYears,       kInterestSaved};
 
 } // namespace qn::pages::bw

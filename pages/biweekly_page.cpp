@@ -80,15 +80,15 @@ void BiweeklyPage::CalcBW()
     mortgage.Setup(months, amount, percent / 100, 12);
     const calc::BiweeklyResult r =
         calc::ComputeBiweekly(amount, percent, months, mortgage.Payment);
-    m_fields.setValue(kMortgagePayments, r.monthlyPayment);
-    m_fields.setValue(kMortgageTotalPaid, r.monthlyTotal);
-    m_fields.setValue(kMortgageCostOfLoan, r.monthlyInterest);
-    m_fields.setValue(kMortgageHalfPayments, r.biweeklyPayment);
-    m_fields.setValue(kMortgageHalfTotalPaid, r.biweeklyTotal);
-    m_fields.setValue(kMortgageHalfCostOfLoan, r.biweeklyInterest);
-    m_fields.setValue(kTimeSavedMonths, r.monthsSaved);
-    m_fields.setValue(kTimeSavedYears, r.yearsSaved);
-    m_fields.setValue(kInterestSaved, r.interestSaved);
+    m_fields.setValues({{kMortgagePayments, r.monthlyPayment},
+                        {kMortgageTotalPaid, r.monthlyTotal},
+                        {kMortgageCostOfLoan, r.monthlyInterest},
+                        {kMortgageHalfPayments, r.biweeklyPayment},
+                        {kMortgageHalfTotalPaid, r.biweeklyTotal},
+                        {kMortgageHalfCostOfLoan, r.biweeklyInterest},
+                        {kTimeSavedMonths, r.monthsSaved},
+                        {kTimeSavedYears, r.yearsSaved},
+                        {kInterestSaved, r.interestSaved}});
     toolkit::ChartData chart{QStringLiteral("Balance, monthly against biweekly"),
                              QStringLiteral("Month"), {}, true};
     toolkit::ChartSeries monthly{QStringLiteral("Monthly"), {}, false};

@@ -62,39 +62,33 @@ const QStringList kEscrowKeys = {
     QStringLiteral("InterimInterestDays"), QStringLiteral("PropertyTaxMonths"),
     QStringLiteral("HomeownersFirstYear"), QStringLiteral("HomeownersRenewalMonths")};
 
-// The amounts the page reads as they are, in the order of EccInputs.
-struct Amount {
-    const char* name;
-    double calc::EccInputs::*member;
+// A field and the member of the computation's inputs it holds.
+template <typename Inputs> struct Binding {
+    FieldName field;
+    double Inputs::*member;
 };
-constexpr Amount kAmounts[] = {
-    {kIncome, &calc::EccInputs::income},
-    {kDebt, &calc::EccInputs::debt},
-    {kInterest, &calc::EccInputs::interestRate},
-    {kOriginationPoints, &calc::EccInputs::originationPoints},
-    {kDiscountPoints, &calc::EccInputs::discountPoints},
-    {kTerm, &calc::EccInputs::termYears},
-    {kDownPaymentPercent, &calc::EccInputs::downPaymentPercent},
-    {kTax, &calc::EccInputs::tax},
-    {kInsurance, &calc::EccInputs::insurance},
-    {kAssociationFee, &calc::EccInputs::associationFee},
-    {kHousingRatio, &calc::EccInputs::housingRatio},
-    {kDebtRatio, &calc::EccInputs::debtRatio},
-    {kCPurchasePrice, &calc::EccInputs::purchasePrice},
-    {kCDownPayment, &calc::EccInputs::downPayment},
-    {kCLoanAmount, &calc::EccInputs::loanAmount},
-};
-struct Count {
-    const char* name;
-    double calc::EccEscrowCounts::*member;
-};
-constexpr Count kCounts[] = {
-    {kIIDays, &calc::EccEscrowCounts::interimInterestDays},
-    {kPTIMonths, &calc::EccEscrowCounts::propertyTaxMonths},
-    {kHOIPMonths, &calc::EccEscrowCounts::homeownersFirstYearMonths},
-    {kHOIIMonths, &calc::EccEscrowCounts::homeownersRenewalMonths},
-    {kPMIIMonths, &calc::EccEscrowCounts::pmiReserveMonths},
-};
+using In = calc::EccInputs;
+using Counts = calc::EccEscrowCounts;
+constexpr Binding<In> kAmounts[] = {{kIncome, &In::income},
+                                    {kDebt, &In::debt},
+                                    {kInterest, &In::interestRate},
+                                    {kOriginationPoints, &In::originationPoints},
+                                    {kDiscountPoints, &In::discountPoints},
+                                    {kTerm, &In::termYears},
+                                    {kDownPaymentPercent, &In::downPaymentPercent},
+                                    {kTax, &In::tax},
+                                    {kInsurance, &In::insurance},
+                                    {kAssociationFee, &In::associationFee},
+                                    {kHousingRatio, &In::housingRatio},
+                                    {kDebtRatio, &In::debtRatio},
+                                    {kCPurchasePrice, &In::purchasePrice},
+                                    {kCDownPayment, &In::downPayment},
+                                    {kCLoanAmount, &In::loanAmount}};
+constexpr Binding<Counts> kCounts[] = {{kIIDays, &Counts::interimInterestDays},
+                                       {kPTIMonths, &Counts::propertyTaxMonths},
+                                       {kHOIPMonths, &Counts::homeownersFirstYearMonths},
+                                       {kHOIIMonths, &Counts::homeownersRenewalMonths},
+                                       {kPMIIMonths, &Counts::pmiReserveMonths}};
 
 } // namespace
 
@@ -127,10 +121,11 @@ void ClosingCostsPage::buildControls()
     // Results, and the lockable amounts, which the user may unlock and type.
     m_fields.build(this, kResults);
     for (const FieldSpec& spec : kResults) {
-        if (spec.name != kCClosingCosts && spec.name != kCEscrows)
+        const std::string_view name = spec.name;
+        if (name != kCClosingCosts.name && name != kCEscrows.name)
             caption(m_fields.makeCaption(this, spec.name, QRect(292, spec.at.y(), 146, 22)));
     }
-    auto panelButton = [this](const char* name, const char* field, const QString& hint) {
+    auto panelButton = [this](const char* name, FieldName field, const QString& hint) {
         const QRect& at = m_fields.spec(field).at;
         return makeButton(this, name, QLatin1String(m_fields.spec(field).caption), hint,
                           QRect(292, at.y(), 144, kRowHeight));
@@ -153,7 +148,7 @@ void ClosingCostsPage::buildLocks()
     const QIcon key = keyIcon();
     const QIcon padlock = padlockIcon();
     auto pair = [&](const char* lockName, const char* unlockName, const QString& amount,
-                    QToolButton*& lock, QToolButton*& unlock, const char* field) {
+                    QToolButton*& lock, QToolButton*& unlock, FieldName field) {
         const QString lower = amount.toLower();
         const int y = m_fields.spec(field).at.y();
         lock = lockButton(this, lockName, padlock, QStringLiteral("Lock ") + amount,
@@ -171,29 +166,21 @@ void ClosingCostsPage::buildLocks()
 
 void ClosingCostsPage::connectHandlers()
 {
-    using toolkit::connectGuarded;
     using P = ClosingCostsPage;
     // Leaving any field of the page or of its panels recomputes everything.
     for (FieldTable table : {FieldTable(kInputs), FieldTable(kRatios), FieldTable(kResults),
                              FieldTable(kClosingLines), FieldTable(kEscrowLines)})
         m_fields.connectLeaving(table, this, &P::CalcECC);
-    connectGuarded(m_btnLockPurchasePrice, &QToolButton::clicked, this,
-                   &P::btnLockPurchasePriceClick);
-    connectGuarded(m_btnUnlockPurchasePrice, &QToolButton::clicked, this,
-                   &P::btnUnlockPurchasePriceClick);
-    connectGuarded(m_btnLockDownPayment, &QToolButton::clicked, this,
-                   &P::btnLockDownPaymentClick);
-    connectGuarded(m_btnUnlockDownPayment, &QToolButton::clicked, this,
-                   &P::btnUnlockDownPaymentClick);
-    connectGuarded(m_btnLockLoanAmount, &QToolButton::clicked, this, &P::btnLockLoanAmountClick);
-    connectGuarded(m_btnUnlockLoanAmount, &QToolButton::clicked, this,
-                   &P::btnUnlockLoanAmountClick);
-    connectGuarded(m_btnCalcClosing, &QPushButton::clicked, this, &P::BtnCalcClosingClick);
-    connectGuarded(m_pnlClosing->okButton(), &QPushButton::clicked, this,
-                   &P::BtnClosePnlClosingClick);
-    connectGuarded(m_btnCalcEscrows, &QPushButton::clicked, this, &P::BtnCalcEscrowsClick);
-    connectGuarded(m_pnlEscrow->okButton(), &QPushButton::clicked, this,
-                   &P::BtnClosePnlEscrowClick);
+    connectClicks<P>(this, {{m_btnLockPurchasePrice, &P::btnLockPurchasePriceClick},
+                            {m_btnUnlockPurchasePrice, &P::btnUnlockPurchasePriceClick},
+                            {m_btnLockDownPayment, &P::btnLockDownPaymentClick},
+                            {m_btnUnlockDownPayment, &P::btnUnlockDownPaymentClick},
+                            {m_btnLockLoanAmount, &P::btnLockLoanAmountClick},
+                            {m_btnUnlockLoanAmount, &P::btnUnlockLoanAmountClick},
+                            {m_btnCalcClosing, &P::BtnCalcClosingClick},
+                            {m_pnlClosing->okButton(), &P::BtnClosePnlClosingClick},
+                            {m_btnCalcEscrows, &P::BtnCalcEscrowsClick},
+                            {m_pnlEscrow->okButton(), &P::BtnClosePnlEscrowClick}});
 }
 
 // The page as first built, and after Reset: saved defaults where there are any, every
@@ -235,24 +222,24 @@ void ClosingCostsPage::reset()
 calc::EccInputs ClosingCostsPage::readInputs() const
 {
     calc::EccInputs in;
-    for (const Amount& a : kAmounts)
-        in.*a.member = m_fields.value(a.name);
+    for (const Binding<In>& a : kAmounts)
+        in.*a.member = m_fields.value(a.field);
     for (const calc::FeeLine& fee : calc::kFeeLines)
         in.fees.*fee.value = m_fields.value(fee.name);
-    for (const Count& c : kCounts)
-        in.counts.*c.member = m_fields.value(c.name);
+    for (const Binding<Counts>& c : kCounts)
+        in.counts.*c.member = m_fields.value(c.field);
     in.pmi = calc::PmiRatesOf(m_host.settings());
     return in;
 }
 
 void ClosingCostsPage::showInputs(const calc::EccInputs& in)
 {
-    for (const Amount& a : kAmounts)
-        m_fields.setValue(a.name, in.*a.member);
+    for (const Binding<In>& a : kAmounts)
+        m_fields.setValue(a.field, in.*a.member);
     for (const calc::FeeLine& fee : calc::kFeeLines)
         m_fields.setValue(fee.name, in.fees.*fee.value);
-    for (const Count& c : kCounts)
-        m_fields.setValue(c.name, in.counts.*c.member);
+    for (const Binding<Counts>& c : kCounts)
+        m_fields.setValue(c.field, in.counts.*c.member);
 }
 
 void ClosingCostsPage::CalcECC()
@@ -274,27 +261,26 @@ void ClosingCostsPage::writeResults(const calc::EccResults& r)
         f.setValue(kCLoanAmount, *r.loanAmount);
     if (r.downPaymentPercent)
         f.setValue(kDownPaymentPercent, *r.downPaymentPercent);
-    f.setValue(kCMonthlyTax, r.monthlyTax);
-    f.setValue(kCMonthlyInsurance, r.monthlyInsurance);
-    f.setValue(kCPandI, r.pAndI);
-    f.setValue(kCpmi, r.monthlyPmi);
-    f.setValue(kClosingPMI, r.monthlyPmi);
-    f.setValue(kCMonthlyPayment, r.totalMonthlyPayment);
-    f.setValue(kCHousingRatio, r.housingRatio);
-    f.setValue(kCDebtRatio, r.debtRatio);
-
     const calc::EccPanels& p = r.panels;
-    f.setValue(kOriginationFee, p.originationFee);
-    f.setValue(kLOF, p.discountFee);
-    f.setValue(kCClosingCosts, p.closingCosts);
-    f.setValue(kPMII, p.pmiReserve);
-    f.setValue(kHOIP, p.insuranceFirstYear);
-    f.setValue(kII, p.prepaidInterest);
-    f.setValue(kHOII, p.insuranceRenewal);
-    f.setValue(kPTI, p.taxReserve);
-    f.setValue(kCEscrows, p.escrows);
-    f.setValue(kCCashRequiredToClose, p.cashRequiredToClose);
-    f.setValue(kPMIPercent, p.pmiRate);
+    f.setValues({{kCMonthlyTax, r.monthlyTax},
+                 {kCMonthlyInsurance, r.monthlyInsurance},
+                 {kCPandI, r.pAndI},
+                 {kCpmi, r.monthlyPmi},
+                 {kClosingPMI, r.monthlyPmi},
+                 {kCMonthlyPayment, r.totalMonthlyPayment},
+                 {kCHousingRatio, r.housingRatio},
+                 {kCDebtRatio, r.debtRatio},
+                 {kOriginationFee, p.originationFee},
+                 {kLOF, p.discountFee},
+                 {kCClosingCosts, p.closingCosts},
+                 {kPMII, p.pmiReserve},
+                 {kHOIP, p.insuranceFirstYear},
+                 {kII, p.prepaidInterest},
+                 {kHOII, p.insuranceRenewal},
+                 {kPTI, p.taxReserve},
+                 {kCEscrows, p.escrows},
+                 {kCCashRequiredToClose, p.cashRequiredToClose},
+                 {kPMIPercent, p.pmiRate}});
 }
 
 void ClosingCostsPage::showLocks()

@@ -1,39 +1,22 @@
 #pragma once
 
 #include "pages/field_table.h"
+#include "pages/page_controls.h"
 
 // The Loan Spread page: the centre figures, the choice of what to compute and the steps.
 namespace qn::pages::ls {
 
-inline constexpr char kLoan[] = "edtLoan";
-inline constexpr char kPayment[] = "edtPayment";
-inline constexpr char kInterest[] = "edtInterest";
-inline constexpr char kTerm[] = "edtTerm";
-
-inline constexpr char kBtnClosePG[] = "btnClosePG";
-inline constexpr char kRgCalculate[] = "rgCalculate";
-inline constexpr char kRgLoan[] = "rgLoan";
-inline constexpr char kRgInterest[] = "rgInterest";
-inline constexpr char kRgPayments[] = "rgPayments";
-inline constexpr char kGrdLS[] = "grdLS";
-inline constexpr char kLblLeft[] = "lblLeft";
-inline constexpr char kLblRight[] = "lblRight";
-// The step captions last used, for the printed table.
-inline constexpr char kLoanIncrementText[] = "LoanIncrementText";
-inline constexpr char kRateIncrementText[] = "RateIncrementText";
-inline constexpr char kPaymentIncrementText[] = "PaymentIncrementText";
-
 // The three figures the table is spread around, in the rows the chosen kind puts them in;
 // the fourth, which the table computes, is hidden. Each is named by its own row caption.
-inline constexpr FieldSpec kFields[] = {
-    {.name = kLoan, .caption = "Loan:", .at = {46, 19, 96, 22}, .start = 100000,
-     .setting = &SettingsValues::Loan},
-    {.name = kPayment, .caption = "PMT:", .at = {46, 19, 96, 22}, .start = 786.7,
-     .setting = &SettingsValues::Payment},
-    {.name = kInterest, .caption = "Rate:", .kind = FieldKind::Number, .decimals = 3,
-     .at = {46, 47, 96, 22}, .start = 8.75, .setting = &SettingsValues::Interest},
-    {.name = kTerm, .caption = "Months:", .kind = FieldKind::Number, .decimals = 0,
-     .at = {46, 75, 96, 22}, .start = 360, .wholeSetting = &SettingsValues::Term},
-};
+inline constexpr FieldSpec kLoan =
+    moneyField("edtLoan", "Loan:", {46, 19, 96, 22}).from(100000).bound(&SettingsValues::Loan);
+inline constexpr FieldSpec kPayment =
+    moneyField("edtPayment", "PMT:", {46, 19, 96, 22}).from(786.7).bound(&SettingsValues::Payment);
+inline constexpr FieldSpec kInterest = numberField("edtInterest", "Rate:", 3, {46, 47, 96, 22})
+                                           .from(8.75)
+                                           .bound(&SettingsValues::Interest);
+inline constexpr FieldSpec kTerm =
+    numberField("edtTerm", "Months:", 0, {46, 75, 96, 22}).from(360).bound(&SettingsValues::Term);
+inline constexpr FieldSpec kFields[] = {kLoan, kPayment, kInterest, kTerm};
 
 } // namespace qn::pages::ls

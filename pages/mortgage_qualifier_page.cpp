@@ -46,13 +46,13 @@ void MortgageQualifierPage::buildControls()
         QRect(8, 2, 575, 32));
     intro->setWordWrap(true);
     m_fields.build(this, kFields);
-    auto captionAbove = [this](const char* name, int top, int height) {
-        const QRect& at = m_fields.spec(name).at;
+    auto captionAbove = [this](const FieldSpec& name, int top, int height) {
+        const QRect& at = name.at;
         return heading(m_fields.makeCaption(this, name, QRect(at.x(), top, at.width(), height)));
     };
 
     // Borrower and co-borrower: five columns of monthly figures.
-    for (const char* name : {kIncome1, kOIncome1, kCards1, kAuto1, kNotes1})
+    for (const FieldSpec& name : {kIncome1, kOIncome1, kCards1, kAuto1, kNotes1})
         captionAbove(name, 36, 30);
     makeLabel(this, QLatin1String(kBorrower), QRect(4, 70, 66, 18));
     makeLabel(this, QLatin1String(kCoBorrower), QRect(4, 96, 66, 18));
@@ -60,7 +60,7 @@ void MortgageQualifierPage::buildControls()
     // Ratios typed, ratios reached, and the cash.
     heading(this, kTyped, QRect(8, 124, 115, 16));
     heading(this, kReached, QRect(148, 124, 115, 16));
-    for (const char* name :
+    for (const FieldSpec& name :
          {kHousingRatio, kDebtRatio, kCalculatedHousingRatio, kCalculatedDebtRatio})
         captionAbove(name, 140, 16);
     QLabel* cashLabel = m_fields.makeCaption(this, kDownPayment, QRect(290, 148, 166, 32));
@@ -68,7 +68,7 @@ void MortgageQualifierPage::buildControls()
     cashLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 
     // Three rate and term combinations side by side.
-    for (const char* name : {kIr1, kTerm1, kPayment1, kLoan1, kPurchasePrice1})
+    for (const FieldSpec& name : {kIr1, kTerm1, kPayment1, kLoan1, kPurchasePrice1})
         captionAbove(name, 188, 30);
 }
 
@@ -107,25 +107,22 @@ void MortgageQualifierPage::reset()
 
 calc::MqInputs MortgageQualifierPage::readInputs() const
 {
-    const PageFields& f = m_fields;
     calc::MqInputs in;
-    in.income1 = f.value(kIncome1);
-    in.otherIncome1 = f.value(kOIncome1);
-    in.cards1 = f.value(kCards1);
-    in.auto1 = f.value(kAuto1);
-    in.notes1 = f.value(kNotes1);
-    in.income2 = f.value(kIncome2);
-    in.otherIncome2 = f.value(kOIncome2);
-    in.cards2 = f.value(kCards2);
-    in.auto2 = f.value(kAuto2);
-    in.notes2 = f.value(kNotes2);
-    in.housingRatio = f.value(kHousingRatio);
-    in.debtRatio = f.value(kDebtRatio);
-    in.downPayment = f.value(kDownPayment);
-    for (std::size_t r = 0; r < 3; ++r) {
-        in.rate[r] = f.value(kIr[r]);
-        in.termYears[r] = f.value(kTerm[r]);
-    }
+    m_fields.readInto({{kIncome1, &in.income1},
+                       {kOIncome1, &in.otherIncome1},
+                       {kCards1, &in.cards1},
+                       {kAuto1, &in.auto1},
+                       {kNotes1, &in.notes1},
+                       {kIncome2, &in.income2},
+                       {kOIncome2, &in.otherIncome2},
+                       {kCards2, &in.cards2},
+                       {kAuto2, &in.auto2},
+                       {kNotes2, &in.notes2},
+                       {kHousingRatio, &in.housingRatio},
+                       {kDebtRatio, &in.debtRatio},
+                       {kDownPayment, &in.downPayment}});
+    for (std::size_t r = 0; r < 3; ++r)
+        m_fields.readInto({{kIr[r], &in.rate[r]}, {kTerm[r], &in.termYears[r]}});
     return in;
 }
 
@@ -140,13 +137,12 @@ void MortgageQualifierPage::CalcMQ()
     m_host.settings().DRatio = ratios.DRatio;
 
     const calc::MqResults out = calc::CalcMq(in);
-    for (std::size_t r = 0; r < 3; ++r) {
-        m_fields.setValue(kPayment[r], out.rows[r].payment);
-        m_fields.setValue(kLoan[r], out.rows[r].loanAmount);
-        m_fields.setValue(kPurchasePrice[r], out.rows[r].purchasePrice);
-    }
-    m_fields.setValue(kCalculatedHousingRatio, out.housingRatio);
-    m_fields.setValue(kCalculatedDebtRatio, out.debtRatio);
+    for (std::size_t r = 0; r < 3; ++r)
+        m_fields.setValues({{kPayment[r], out.rows[r].payment},
+                            {kLoan[r], out.rows[r].loanAmount},
+                            {kPurchasePrice[r], out.rows[r].purchasePrice}});
+    m_fields.setValues(
+        {{kCalculatedHousingRatio, out.housingRatio}, {kCalculatedDebtRatio, out.debtRatio}});
 }
 
 void MortgageQualifierPage::edtMQir1Change()

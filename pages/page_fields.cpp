@@ -96,46 +96,64 @@ const PageFields::Entry& PageFields::entry(std::string_view name) const
     return m_entries[it->second];
 }
 
-QLineEdit* PageFields::edit(std::string_view name) const { return entry(name).edit; }
-
-NumericField* PageFields::field(std::string_view name) const
+QLineEdit* PageFields::edit(FieldName name) const
 {
-    NumericField* numeric = entry(name).numeric;
+    return entry(name.text).edit;
+}
+
+NumericField* PageFields::field(FieldName name) const
+{
+    NumericField* numeric = entry(name.text).numeric;
     if (!numeric)
-        misuse(name, "holds no number");
+        misuse(name.text, "holds no number");
     return numeric;
 }
 
-TNumEdit* PageFields::money(std::string_view name) const
+TNumEdit* PageFields::money(FieldName name) const
 {
     auto* edit = qobject_cast<TNumEdit*>(field(name));
     if (!edit)
-        misuse(name, "is no money field");
+        misuse(name.text, "is no money field");
     return edit;
 }
 
-TFnpNumericEdit* PageFields::number(std::string_view name) const
+TFnpNumericEdit* PageFields::number(FieldName name) const
 {
     auto* edit = qobject_cast<TFnpNumericEdit*>(field(name));
     if (!edit)
-        misuse(name, "is no fixed-decimals field");
+        misuse(name.text, "is no fixed-decimals field");
     return edit;
 }
 
-double PageFields::value(std::string_view name) const { return field(name)->value(); }
+double PageFields::value(FieldName name) const
+{
+    return field(name)->value();
+}
 
-void PageFields::setValue(std::string_view name, double value) const
+void PageFields::setValue(FieldName name, double value) const
 {
     field(name)->setValue(value);
 }
 
-QLabel* PageFields::makeCaption(QWidget* parent, std::string_view name, QRect at) const
+QLabel* PageFields::makeCaption(QWidget* parent, FieldName name, QRect at) const
 {
-    const Entry& e = entry(name);
+    const Entry& e = entry(name.text);
     QLabel* label = makeLabel(parent, QString::fromUtf8(e.spec->caption).replace(
                                           QLatin1Char('&'), QStringLiteral("&&")), at);
     label->setBuddy(e.edit);
     return label;
+}
+
+void PageFields::setValues(std::initializer_list<std::pair<FieldName, double>> figures) const
+{
+    for (const auto& [name, figure] : figures)
+        setValue(name, figure);
+}
+
+void PageFields::readInto(std::initializer_list<std::pair<FieldName, double*>> targets) const
+{
+    for (const auto& [name, target] : targets)
+        *target = value(name);
 }
 
 std::vector<NumericField*> PageFields::fields(FieldTable table) const

@@ -4,10 +4,12 @@
 #include <QString>
 
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <span>
 #include <string_view>
 #include <unordered_map>
+#include <utility>
 #include <vector>
 
 class QLabel;
@@ -33,6 +35,13 @@ struct PageInputs {
     bool operator==(const PageInputs&) const = default;
 };
 
+// A field by its declaration or by its object name.
+struct FieldName {
+    constexpr FieldName(const FieldSpec& spec) : text(spec.name) {}
+    constexpr FieldName(const char* name) : text(name) {}
+    std::string_view text;
+};
+
 // The fields a page made from its tables, found by their names.
 class PageFields {
 public:
@@ -43,16 +52,19 @@ public:
 
     // A field of any table; a name no table declares is a programming error (std::logic_error),
     // as is asking for a kind the field is not.
-    QLineEdit* edit(std::string_view name) const;
-    NumericField* field(std::string_view name) const;
-    TNumEdit* money(std::string_view name) const;
-    TFnpNumericEdit* number(std::string_view name) const;
-    double value(std::string_view name) const;
-    void setValue(std::string_view name, double value) const;
+    QLineEdit* edit(FieldName name) const;
+    NumericField* field(FieldName name) const;
+    TNumEdit* money(FieldName name) const;
+    TFnpNumericEdit* number(FieldName name) const;
+    double value(FieldName name) const;
+    void setValue(FieldName name, double value) const;
+    // Many at once: each field shows its figure; each field's value goes to its target.
+    void setValues(std::initializer_list<std::pair<FieldName, double>> figures) const;
+    void readInto(std::initializer_list<std::pair<FieldName, double*>> targets) const;
 
     // A label showing the field's caption at that place, which screen readers take as the
     // field's label ("&" in a caption is text, never a mnemonic).
-    QLabel* makeCaption(QWidget* parent, std::string_view name, QRect at) const;
+    QLabel* makeCaption(QWidget* parent, FieldName name, QRect at) const;
 
     // The numeric fields of a table, in table order.
     std::vector<NumericField*> fields(FieldTable table) const;
@@ -81,8 +93,8 @@ public:
     std::vector<QWidget*> inputs(FieldTable table) const;
 
     // The declaration of a field made here (by name: a logic_error when there is none).
-    const FieldSpec& spec(std::string_view name) const { return *entry(name).spec; }
-    const FieldSpec* specOf(const QWidget* widget) const;  // none for any other widget
+    const FieldSpec& spec(FieldName name) const { return *entry(name.text).spec; }
+    const FieldSpec* specOf(const QWidget* widget) const; // none for any other widget
 
     // Every input field's value or text (see PageInputs; choices are the page's).
     PageInputs inputValues() const;
@@ -95,7 +107,7 @@ private:
     struct Entry {
         const FieldSpec* spec;
         QLineEdit* edit;
-        NumericField* numeric;  // null for a text field
+        NumericField* numeric; // null for a text field
     };
     const Entry& entry(std::string_view name) const;
     const Entry* inputEntry(const QString& name) const;

@@ -1,7 +1,7 @@
 #include "pages/page_parts.h"
 
-#include "pages/field_table.h"
 #include "pages/num_edit.h"
+#include "pages/page_controls.h"
 #include "toolkit/chart.h"
 #include "toolkit/hints.h"
 

@@ -36,24 +36,25 @@ void QuickCalculatorPage::buildControls()
 {
     makeLabel(this, QStringLiteral("STEP 1  Click The Variable You Wish to Calculate"),
               QRect(24, 16, 540, 20));
-    m_btnCalcLA = makeButton(this, kBtnCalcLA, QStringLiteral("&Loan Amount"),
-                             QStringLiteral("Click to calculate loan amount"),
-                             QRect(24, 44, 125, 28));
-    m_btnCalcIR = makeButton(this, kBtnCalcIR, QStringLiteral("&Interest Rate "),
-                             QStringLiteral("Click to calculate interest rate"),
-                             QRect(161, 44, 125, 28));
-    m_btnCalcPMT = makeButton(this, kBtnCalcPMT, QStringLiteral("&Payment Amount"),
-                              QStringLiteral("Click to calculate payment amount"),
-                              QRect(298, 44, 125, 28));
-    m_btnCalcN = makeButton(this, kBtnCalcN, QStringLiteral("&Number Payments"),
-                            QStringLiteral("Click to calculate number of payments"),
-                            QRect(435, 44, 125, 28));
+    // The choices, one above each field.
+    const struct {
+        const char* name;
+        const char* caption;
+        const char* hint;
+    } choices[] = {{kBtnCalcLA, "&Loan Amount", "Click to calculate loan amount"},
+                   {kBtnCalcIR, "&Interest Rate ", "Click to calculate interest rate"},
+                   {kBtnCalcPMT, "&Payment Amount", "Click to calculate payment amount"},
+                   {kBtnCalcN, "&Number Payments", "Click to calculate number of payments"}};
+    for (std::size_t i = 0; i < m_choices.size(); ++i)
+        m_choices[i] = makeButton(this, choices[i].name, QLatin1String(choices[i].caption),
+                                  QLatin1String(choices[i].hint),
+                                  QRect(24 + 137 * static_cast<int>(i), 44, 125, 28));
 
     makeLabel(this,
               QStringLiteral("STEP 2   Enter the 3 required values, use the Tab key to move "
                              "between fields."),
               QRect(24, 104, 540, 20));
-    m_fields.addTabStops({m_btnCalcLA, m_btnCalcIR, m_btnCalcPMT, m_btnCalcN});
+    m_fields.addTabStops({m_choices.begin(), m_choices.end()});
     m_fields.build(this, kFields);
 
     makeLabel(this, QStringLiteral("STEP 3   Click 'Calculate'"), QRect(24, 192, 540, 20));
@@ -67,18 +68,13 @@ void QuickCalculatorPage::buildControls()
 
 void QuickCalculatorPage::connectHandlers()
 {
-    using toolkit::connectGuarded;
-    connectGuarded(m_btnCalcLA, &QPushButton::clicked, this,
-                   &QuickCalculatorPage::btnCalcLAClick);
-    connectGuarded(m_btnCalcIR, &QPushButton::clicked, this,
-                   &QuickCalculatorPage::btnCalcIRClick);
-    connectGuarded(m_btnCalcPMT, &QPushButton::clicked, this,
-                   &QuickCalculatorPage::btnCalcPMTClick);
-    connectGuarded(m_btnCalcN, &QPushButton::clicked, this, &QuickCalculatorPage::btnCalcNClick);
-    connectGuarded(m_btnCalcQuickCalc, &QPushButton::clicked, this,
-                   &QuickCalculatorPage::btnCalcQuickCalcClick);
+    using P = QuickCalculatorPage;
+    connectClicks<P>(this, {{m_choices[0], &P::btnCalcLAClick},
+                            {m_choices[1], &P::btnCalcIRClick},
+                            {m_choices[2], &P::btnCalcPMTClick},
+                            {m_choices[3], &P::btnCalcNClick},
+                            {m_btnCalcQuickCalc, &P::btnCalcQuickCalcClick}});
 }
-
 
 void QuickCalculatorPage::enter()
 {
@@ -177,7 +173,7 @@ void QuickCalculatorPage::reset()
 {
     showLooks({});
     clearValues();
-    m_btnCalcLA->setFocus();
+    m_choices[0]->setFocus();
     m_btnCalcQuickCalc->setEnabled(false);
 }
 

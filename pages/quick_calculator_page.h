@@ -3,6 +3,7 @@
 #include "pages/calculator_page.h"
 #include "calculators/quick_calculator.h"
 
+#include <array>
 #include <optional>
 
 class QLineEdit;
@@ -45,10 +46,8 @@ private:
     // The unknown chosen; none until a choice button is pressed.
     std::optional<calc::Unknown> m_unknown;
 
-    QPushButton* m_btnCalcLA = nullptr;
-    QPushButton* m_btnCalcIR = nullptr;
-    QPushButton* m_btnCalcPMT = nullptr;
-    QPushButton* m_btnCalcN = nullptr;
+    // The choice buttons, for the loan, the rate, the payment and the number of payments.
+    std::array<QPushButton*, 4> m_choices{};
     QPushButton* m_btnCalcQuickCalc = nullptr;
 };
 

@@ -106,16 +106,15 @@ void RefinancingPage::showStartingValues()
 
 void RefinancingPage::showResults(const calc::RefiResults& r)
 {
-    const PageFields& f = m_fields;
-    f.setValue(kOldPaymentsRemaining, r.oldPaymentsRemaining);
-    f.setValue(kOldPayment, r.oldPayment);
-    f.setValue(kOldEquity, r.oldEquity);
-    f.setValue(kNewPayment, r.newPayment);
-    f.setValue(kNewEquity, r.newEquity);
-    f.setValue(kPaymentSaved, r.paymentSaved);
-    f.setValue(kTotalPaymentSaved, r.totalPaymentSaved);
-    f.setValue(kEquitySavings, r.equitySavings);
-    f.setValue(kTotalSaved, r.totalSaved);
+    m_fields.setValues({{kOldPaymentsRemaining, r.oldPaymentsRemaining},
+                        {kOldPayment, r.oldPayment},
+                        {kOldEquity, r.oldEquity},
+                        {kNewPayment, r.newPayment},
+                        {kNewEquity, r.newEquity},
+                        {kPaymentSaved, r.paymentSaved},
+                        {kTotalPaymentSaved, r.totalPaymentSaved},
+                        {kEquitySavings, r.equitySavings},
+                        {kTotalSaved, r.totalSaved}});
 }
 
 void RefinancingPage::enter() { m_fields.edit(kOldLoan)->setFocus(); }
@@ -130,17 +129,16 @@ void RefinancingPage::reset()
 void RefinancingPage::CalcRefi()
 {
     m_host.setPrintingEnabled(true);
-    const PageFields& f = m_fields;
     calc::RefiInputs in;
-    in.oldLoan = f.value(kOldLoan);
-    in.oldTerm = f.value(kOldTerm);
-    in.oldInterestRate = f.value(kOldInterestRate);
-    in.oldPaymentsMade = f.value(kOldPaymentsMade);
-    in.newLoan = f.value(kNewLoan);
-    in.newTerm = f.value(kNewTerm);
-    in.newInterestRate = f.value(kNewInterestRate);
-    in.closingCosts = f.value(kRefiClosingCosts);
-    in.monthsUntilSell = f.value(kMonthsUntilSell);
+    m_fields.readInto({{kOldLoan, &in.oldLoan},
+                       {kOldTerm, &in.oldTerm},
+                       {kOldInterestRate, &in.oldInterestRate},
+                       {kOldPaymentsMade, &in.oldPaymentsMade},
+                       {kNewLoan, &in.newLoan},
+                       {kNewTerm, &in.newTerm},
+                       {kNewInterestRate, &in.newInterestRate},
+                       {kRefiClosingCosts, &in.closingCosts},
+                       {kMonthsUntilSell, &in.monthsUntilSell}});
     CheckAmount(in.oldLoan, "Current Balance");
     CheckAmount(in.newLoan, "New Balance");
     CheckAmount(in.closingCosts, "Closing Costs");

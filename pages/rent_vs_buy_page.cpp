@@ -41,41 +41,36 @@ void RentVsBuyPage::CalcRVB()
 {
     m_host.setPrintingEnabled(true);
     m_host.setResetEnabled(true);
-    const PageFields& f = m_fields;
     calc::RvbInputs in;
-    in.monthlyRent = f.value(kMonthlyRent);
-    in.rentIncrease = f.value(kRentIncrease);
-    in.years = f.value(kTerm);
-    in.downPayment = f.value(kDownPayment);
-    in.estimatedReturn = f.value(kEstimatedReturn);
-    in.interestRate = f.value(kInterestRate);
-    in.loanYears = f.value(kLoanTerm);
-    in.incomeTax = f.value(kIncomeTax);
-    in.propertyTax = f.value(kPropertyTax);
-    in.propertyAppreciation = f.value(kPropertyAppreciation);
-    in.annualMaintenance = f.value(kAnnualMaintenance);
-    in.sellingCostPercent = f.value(kSellingCostPercent);
+    m_fields.readInto({{kMonthlyRent, &in.monthlyRent},
+                       {kRentIncrease, &in.rentIncrease},
+                       {kTerm, &in.years},
+                       {kDownPayment, &in.downPayment},
+                       {kEstimatedReturn, &in.estimatedReturn},
+                       {kInterestRate, &in.interestRate},
+                       {kLoanTerm, &in.loanYears},
+                       {kIncomeTax, &in.incomeTax},
+                       {kPropertyTax, &in.propertyTax},
+                       {kPropertyAppreciation, &in.propertyAppreciation},
+                       {kAnnualMaintenance, &in.annualMaintenance},
+                       {kSellingCostPercent, &in.sellingCostPercent}});
     CheckAmount(in.monthlyRent, "Current Monthly Rent");
     CheckAmount(in.downPayment, "Cash Available for Down Payment");
     CheckAmount(in.annualMaintenance, "Estimated Annual Home Maintenance Expenses ($)");
     const calc::RvbResults r = calc::CalcRVB(in);
-    f.setValue(kHousePrice, r.housePrice);
-    f.setValue(kRentSpent, r.rentSpent);
-    f.setValue(kInvestmentValue, r.investmentValue);
-    f.setValue(kTaxDeductions, r.taxDeductions);
-    f.setValue(kAppreciation, r.appreciation);
-    f.setValue(kValueOfPurchase, r.valueOfPurchase);
-    f.setValue(kValueOfRenting, r.valueOfRenting);
-    f.setValue(kGain, r.gain);
-    toolkit::ChartData chart{QStringLiteral("Owning against renting, by the year of the move"),
-                             QStringLiteral("Year"),
-                             {{QStringLiteral("Effective gain of owning"), {}, false},
-                              {QStringLiteral("Cost of renting"), {}, false}},
-                             true};
-    for (const calc::RvbYear& y : calc::RvbPositionsByYear(in)) {
-        chart.series[0].points.emplace_back(y.year, y.owner);
-        chart.series[1].points.emplace_back(y.year, y.renter);
-    }
+    m_fields.setValues({{kHousePrice, r.housePrice},
+                        {kRentSpent, r.rentSpent},
+                        {kInvestmentValue, r.investmentValue},
+                        {kTaxDeductions, r.taxDeductions},
+                        {kAppreciation, r.appreciation},
+                        {kValueOfPurchase, r.valueOfPurchase},
+                        {kValueOfRenting, r.valueOfRenting},
+                        {kGain, r.gain}});
+    toolkit::ChartData chart = pairedChart(
+        QStringLiteral("Owning against renting, by the year of the move"), QStringLiteral("Year"),
+        {QStringLiteral("Effective gain of owning"), &calc::RvbYear::owner},
+        {QStringLiteral("Cost of renting"), &calc::RvbYear::renter}, false,
+        calc::RvbPositionsByYear(in), &calc::RvbYear::year);
     m_chart.chart->setCharts({std::move(chart)});
 }
 

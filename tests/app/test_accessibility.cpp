@@ -3,9 +3,8 @@
 #include "app/main_window.h"
 #include "pages/calculator_page.h"
 #include "pages/registry.h"
+#include "tests/support/page_names.h"
 #include "tests/support/window_fixture.h"
-#include "pages/biweekly_fields.h"
-#include "pages/closing_costs_fields.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -14,9 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
-
-namespace bw = qn::pages::bw;
-namespace ecc = qn::pages::ecc;
 
 namespace {
 
@@ -83,10 +79,10 @@ TEST_F(Accessibility, FieldsAreNamedByTheirCaptions)
     m_window->gotoChosenCalculator(QStringLiteral("BW"));
     QWidget* page = m_window->page(QStringLiteral("BW"));
     const std::pair<const char*, const char*> fields[] = {
-        {bw::kMortgageAmount, "Loan Amount"},
-        {bw::kMortgagePeriods, "Number of Payments"},
-        {bw::kMortgageHalfPayments, "Biweekly Payment"},
-        {bw::kTimeSavedYears, "Years Saved"},
+        {bw::kMortgageAmount.name, "Loan Amount"},
+        {bw::kMortgagePeriods.name, "Number of Payments"},
+        {bw::kMortgageHalfPayments.name, "Biweekly Payment"},
+        {bw::kTimeSavedYears.name, "Years Saved"},
     };
     for (const auto& [name, caption] : fields)
         EXPECT_EQ(accessibleName(page->findChild<QWidget*>(QLatin1String(name))),
@@ -99,7 +95,7 @@ TEST_F(Accessibility, AnAmpersandInACaptionIsSpoken)
 {
     m_window->gotoChosenCalculator(QStringLiteral("ECC"));
     QWidget* page = m_window->page(QStringLiteral("ECC"));
-    EXPECT_EQ(accessibleName(page->findChild<QWidget*>(QLatin1String(ecc::kCPandI))),
+    EXPECT_EQ(accessibleName(page->findChild<QWidget*>(QLatin1String(ecc::kCPandI.name))),
               QStringLiteral("Principal & Interest"));
     takeMessages();
 }

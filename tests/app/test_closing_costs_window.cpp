@@ -3,9 +3,8 @@
 #include "app/settings_values.h"
 #include "pages/calculator_page.h"
 #include "pages/num_edit.h"
+#include "tests/support/page_names.h"
 #include "tests/support/window_fixture.h"
-#include "pages/closing_costs_fields.h"
-#include "pages/mortgage_qualifier_fields.h"
 
 #include <QApplication>
 #include <QDir>
@@ -17,9 +16,6 @@
 #include <tuple>
 
 #include <gtest/gtest.h>
-
-namespace ecc = qn::pages::ecc;
-namespace mq = qn::pages::mq;
 
 using qn::pages::NumericField;
 
@@ -78,12 +74,12 @@ TEST_F(PagesWindow, RatiosLeftOnTheQualifierReachTheClosingCostsAndTheFileAtExit
     show();
     m_window->gotoPage(mq);
     settle();
-    typeAndLeave(mq, mq::kHousingRatio, QStringLiteral("30"));
-    typeAndLeave(mq, mq::kDebtRatio, QStringLiteral("45"));
+    typeAndLeave(mq, mq::kHousingRatio.name, QStringLiteral("30"));
+    typeAndLeave(mq, mq::kDebtRatio.name, QStringLiteral("45"));
     m_window->gotoPage(ecc);
     settle();
-    EXPECT_EQ(field(ecc, ecc::kHousingRatio)->value(), 30);
-    EXPECT_EQ(field(ecc, ecc::kDebtRatio)->value(), 45);
+    EXPECT_EQ(field(ecc, ecc::kHousingRatio.name)->value(), 30);
+    EXPECT_EQ(field(ecc, ecc::kDebtRatio.name)->value(), 45);
     EXPECT_EQ(savedSettings().HRatio, 28);  // not before exit
     m_window->close();
     settle();
@@ -99,10 +95,10 @@ TEST_F(PagesWindow, PanelDefaultsAreWrittenOnOkAndShownAfterARestart)
     m_window->gotoPage(ecc);
     settle();
     click(ecc, ecc::kBtnCalcClosing);
-    typeAndLeave(ecc, ecc::kAF, QStringLiteral("425"));
+    typeAndLeave(ecc, ecc::kAF.name, QStringLiteral("425"));
     click(ecc, ecc::kBtnClosePnlClosing);
     click(ecc, ecc::kBtnCalcEscrows);
-    typeAndLeave(ecc, ecc::kIIDays, QStringLiteral("20"));
+    typeAndLeave(ecc, ecc::kIIDays.name, QStringLiteral("20"));
     click(ecc, ecc::kBtnClosePnlEscrow);
     // Written at once, before any exit: only the panels' keys.
     const qn::calc::SettingsValues written = savedSettings();
@@ -112,9 +108,9 @@ TEST_F(PagesWindow, PanelDefaultsAreWrittenOnOkAndShownAfterARestart)
     restart();
     m_window->gotoPage(ecc);
     settle();
-    EXPECT_EQ(field(ecc, ecc::kIIDays)->value(), 20);
+    EXPECT_EQ(field(ecc, ecc::kIIDays.name)->value(), 20);
     click(ecc, ecc::kBtnCalcClosing);
-    EXPECT_EQ(field(ecc, ecc::kAF)->value(), 425);
+    EXPECT_EQ(field(ecc, ecc::kAF.name)->value(), 425);
     EXPECT_TRUE(takeMessages().isEmpty());
 }
 
@@ -182,13 +178,13 @@ TEST_F(PagesWindow, Screenshots)
         EXPECT_TRUE(m_window->grab().save(QDir(dir).filePath(QLatin1String(file))));
     };
     m_window->gotoPage(mq);
-    typeAndLeave(mq, mq::kIncome1, QStringLiteral("999999999999"));
-    typeAndLeave(mq, mq::kIncome1, QStringLiteral("4000"));
+    typeAndLeave(mq, mq::kIncome1.name, QStringLiteral("999999999999"));
+    typeAndLeave(mq, mq::kIncome1.name, QStringLiteral("4000"));
     shot("mq.png");
     m_window->gotoPage(ecc);
     shot("ecc.png");
     click(ecc, ecc::kBtnUnlockDownPayment);
-    typeAndLeave(ecc, ecc::kCDownPayment, QStringLiteral("999999999999"));
+    typeAndLeave(ecc, ecc::kCDownPayment.name, QStringLiteral("999999999999"));
     shot("ecc_wide.png");
     m_window->Reset();
     click(ecc, ecc::kBtnUnlockPurchasePrice);

@@ -4,9 +4,9 @@
 #include "pages/page_snapshot.h"
 #include "reports/forms.h"
 #include "reports/preview.h"
+#include "tests/support/page_names.h"
 #include "tests/support/window_fixture.h"
 #include "toolkit/safe_file.h"
-#include "pages/amortization_fields.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,8 +29,6 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-namespace amort = qn::pages::amort;
 
 namespace {
 
@@ -110,7 +108,7 @@ TEST_F(Exports, ScheduleCsvAddsUpToTheLoan)
     const QString csv = m_dir.filePath(QStringLiteral("schedule.csv"));
     ASSERT_EQ(headless({QStringLiteral("--settings"), settingsFile(), QStringLiteral("--page"),
                         QStringLiteral("Amort"), QStringLiteral("--set"),
-                        QLatin1String(amort::kMortAmt) + QStringLiteral("=150000"),
+                        QLatin1String(amort::kMortAmt.name) + QStringLiteral("=150000"),
                         QStringLiteral("--click"), QLatin1String(amort::kBtnCalculate),
                         QStringLiteral("--csv"), csv}),
               0);

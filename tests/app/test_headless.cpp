@@ -1,9 +1,5 @@
 // The headless page run through the real executable, as scripts use it.
-#include "pages/amortization_fields.h"
-#include "pages/biweekly_fields.h"
-#include "pages/closing_costs_fields.h"
-#include "pages/loan_spread_fields.h"
-#include "pages/quick_calculator_fields.h"
+#include "tests/support/page_names.h"
 
 #include <QElapsedTimer>
 #include <QFile>
@@ -16,12 +12,6 @@
 #include <gtest/gtest.h>
 
 #include <map>
-
-namespace amort = qn::pages::amort;
-namespace bw = qn::pages::bw;
-namespace ecc = qn::pages::ecc;
-namespace ls = qn::pages::ls;
-namespace qc = qn::pages::qc;
 
 namespace {
 
@@ -59,7 +49,7 @@ TEST_F(HeadlessRun, BiweeklyExampleWithTheSettingsRateAndTerm)
 {
     const RunResult r =
         run({QStringLiteral("--page"), QStringLiteral("BW"), QStringLiteral("--set"),
-             QLatin1String(bw::kMortgageAmount) + QStringLiteral("=120000"),
+             QLatin1String(bw::kMortgageAmount.name) + QStringLiteral("=120000"),
              QStringLiteral("--fields")});
     EXPECT_EQ(r.status, 0) << r.errors.toStdString();
     EXPECT_TRUE(r.errors.isEmpty()) << r.errors.toStdString();
@@ -67,17 +57,17 @@ TEST_F(HeadlessRun, BiweeklyExampleWithTheSettingsRateAndTerm)
     const QJsonObject fields = r.json.value(QStringLiteral("fields")).toObject();
     const QJsonObject values = r.json.value(QStringLiteral("values")).toObject();
     // 120000 at 8.75 % over 360 months: 1.2 times the 100000 example's 786.70.
-    EXPECT_EQ(fields.value(QLatin1String(bw::kMortgageAmount)).toString(),
+    EXPECT_EQ(fields.value(QLatin1String(bw::kMortgageAmount.name)).toString(),
               QStringLiteral("$120,000.00"));
-    EXPECT_EQ(fields.value(QLatin1String(bw::kMortgagePayments)).toString(),
+    EXPECT_EQ(fields.value(QLatin1String(bw::kMortgagePayments.name)).toString(),
               QStringLiteral("$944.04"));
-    EXPECT_EQ(fields.value(QLatin1String(bw::kMortgageHalfPayments)).toString(),
+    EXPECT_EQ(fields.value(QLatin1String(bw::kMortgageHalfPayments.name)).toString(),
               QStringLiteral("$472.02"));
-    EXPECT_EQ(fields.value(QLatin1String(bw::kMortgageInterest)).toString(),
+    EXPECT_EQ(fields.value(QLatin1String(bw::kMortgageInterest.name)).toString(),
               QStringLiteral("8.750"));
-    EXPECT_DOUBLE_EQ(values.value(QLatin1String(bw::kMortgageTotalPaid)).toDouble(),
+    EXPECT_DOUBLE_EQ(values.value(QLatin1String(bw::kMortgageTotalPaid.name)).toDouble(),
                      944.04 * 360);
-    EXPECT_DOUBLE_EQ(values.value(QLatin1String(bw::kMortgagePeriods)).toDouble(), 360);
+    EXPECT_DOUBLE_EQ(values.value(QLatin1String(bw::kMortgagePeriods.name)).toDouble(), 360);
 }
 
 TEST_F(HeadlessRun, AmortizationGridWithHeadings)
@@ -96,30 +86,32 @@ TEST_F(HeadlessRun, AmortizationGridWithHeadings)
 
 TEST_F(HeadlessRun, AMessageIsPrintedAndGivesStatusOne)
 {
-    const RunResult r = run({QStringLiteral("--page"), QStringLiteral("QC"), QStringLiteral("--click"),
-                       QLatin1String(qc::kBtnCalcN), QStringLiteral("--set"),
-                       QLatin1String(qc::kLA) + QStringLiteral("=100000"), QStringLiteral("--set"),
-                       QLatin1String(qc::kIR) + QStringLiteral("=8.75"), QStringLiteral("--set"),
-                       QLatin1String(qc::kPMT) + QStringLiteral("=700"), QStringLiteral("--click"),
-                       QLatin1String(qc::kBtnCalcQuickCalc), QStringLiteral("--fields")});
+    const RunResult r =
+        run({QStringLiteral("--page"), QStringLiteral("QC"), QStringLiteral("--click"),
+             QLatin1String(qc::kBtnCalcN), QStringLiteral("--set"),
+             QLatin1String(qc::kLA.name) + QStringLiteral("=100000"), QStringLiteral("--set"),
+             QLatin1String(qc::kIR.name) + QStringLiteral("=8.75"), QStringLiteral("--set"),
+             QLatin1String(qc::kPMT.name) + QStringLiteral("=700"), QStringLiteral("--click"),
+             QLatin1String(qc::kBtnCalcQuickCalc), QStringLiteral("--fields")});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.errors.startsWith(QStringLiteral("message: The payment does not cover")))
         << r.errors.toStdString();
     EXPECT_TRUE(r.errors.contains(QStringLiteral("never be repaid")));
     // The inputs stay for the user to mend.
     const QJsonObject values = r.json.value(QStringLiteral("values")).toObject();
-    EXPECT_DOUBLE_EQ(values.value(QLatin1String(qc::kPMT)).toDouble(), 700);
-    EXPECT_DOUBLE_EQ(values.value(QLatin1String(qc::kLA)).toDouble(), 100000);
+    EXPECT_DOUBLE_EQ(values.value(QLatin1String(qc::kPMT.name)).toDouble(), 700);
+    EXPECT_DOUBLE_EQ(values.value(QLatin1String(qc::kLA.name)).toDouble(), 100000);
 }
 
 TEST_F(HeadlessRun, TenMillionPaymentsAreRefusedAtOnce)
 {
     QElapsedTimer timer;
     timer.start();
-    const RunResult r = run(
-        {QStringLiteral("--page"), QStringLiteral("Amort"), QStringLiteral("--set"),
-         QLatin1String(amort::kNumPmts) + QStringLiteral("=10000000"), QStringLiteral("--click"),
-         QLatin1String(amort::kBtnCalculate), QStringLiteral("--fields")});
+    const RunResult r =
+        run({QStringLiteral("--page"), QStringLiteral("Amort"), QStringLiteral("--set"),
+             QLatin1String(amort::kNumPmts.name) + QStringLiteral("=10000000"),
+             QStringLiteral("--click"), QLatin1String(amort::kBtnCalculate),
+             QStringLiteral("--fields")});
     EXPECT_LT(timer.elapsed(), 2000);  // the whole process, start-up included
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.errors.trimmed(),
@@ -163,7 +155,8 @@ TEST_F(HeadlessRun, UsageErrorsComputeNothing)
         {QStringLiteral("--page"), QStringLiteral("BW"), QStringLiteral("--set"),
          QStringLiteral("edtNoSuchField=1")},
         {QStringLiteral("--page"), QStringLiteral("BW"), QStringLiteral("--set"),
-         QLatin1String(bw::kMortgagePayments) + QStringLiteral("=1")}, // a result field: read-only
+         QLatin1String(bw::kMortgagePayments.name) +
+             QStringLiteral("=1")}, // a result field: read-only
         {QStringLiteral("--page"), QStringLiteral("BW"), QStringLiteral("--set"),
          QStringLiteral("=1")},
         {QStringLiteral("--page"), QStringLiteral("QC"), QStringLiteral("--click"),
@@ -183,7 +176,7 @@ TEST_F(HeadlessRun, UsageErrorsComputeNothing)
          QLatin1String(ecc::kBtnCalcClosing)},
         {QStringLiteral("--page"), QStringLiteral("BW"), QStringLiteral("--set")},
         {QStringLiteral("--describe"), QStringLiteral("--page"), QStringLiteral("BW"),
-         QStringLiteral("--set"), QLatin1String(bw::kMortgageAmount) + QStringLiteral("=1")},
+         QStringLiteral("--set"), QLatin1String(bw::kMortgageAmount.name) + QStringLiteral("=1")},
     };
     for (const QStringList& args : cases) {
         SCOPED_TRACE(args.join(u' ').toStdString());
@@ -208,18 +201,18 @@ TEST_F(HeadlessRun, DescribeDeclaresEveryPagesFieldsAndTabOrder)
     const QJsonObject qc = pages.at(0).toObject();
     EXPECT_EQ(qc.value(QStringLiteral("page")).toString(), QStringLiteral("QC"));
     EXPECT_EQ(qc.value(QStringLiteral("menuItem")).toString(), QStringLiteral("Quick Calculator"));
-    const QStringList order = {QLatin1String(qc::kBtnCalcLA), QLatin1String(qc::kBtnCalcIR),
-                               QLatin1String(qc::kBtnCalcPMT), QLatin1String(qc::kBtnCalcN),
-                               QLatin1String(qc::kLA), QLatin1String(qc::kIR),
-                               QLatin1String(qc::kPMT), QLatin1String(qc::kN),
+    const QStringList order = {QLatin1String(qc::kBtnCalcLA),       QLatin1String(qc::kBtnCalcIR),
+                               QLatin1String(qc::kBtnCalcPMT),      QLatin1String(qc::kBtnCalcN),
+                               QLatin1String(qc::kLA.name),         QLatin1String(qc::kIR.name),
+                               QLatin1String(qc::kPMT.name),        QLatin1String(qc::kN.name),
                                QLatin1String(qc::kBtnCalcQuickCalc)};
     EXPECT_EQ(qc.value(QStringLiteral("tabOrder")).toVariant().toStringList(), order);
     // Each entry field is named by the choice button above it.
     const std::map<QString, std::pair<QString, QString>> expected = {
-        {QLatin1String(qc::kLA), {QStringLiteral("Loan Amount"), QStringLiteral("input")}},
-        {QLatin1String(qc::kIR), {QStringLiteral("Interest Rate"), QStringLiteral("input")}},
-        {QLatin1String(qc::kPMT), {QStringLiteral("Payment Amount"), QStringLiteral("input")}},
-        {QLatin1String(qc::kN), {QStringLiteral("Number Payments"), QStringLiteral("input")}},
+        {QLatin1String(qc::kLA.name), {QStringLiteral("Loan Amount"), QStringLiteral("input")}},
+        {QLatin1String(qc::kIR.name), {QStringLiteral("Interest Rate"), QStringLiteral("input")}},
+        {QLatin1String(qc::kPMT.name), {QStringLiteral("Payment Amount"), QStringLiteral("input")}},
+        {QLatin1String(qc::kN.name), {QStringLiteral("Number Payments"), QStringLiteral("input")}},
         {QLatin1String(qc::kBtnCalcIR),
          {QStringLiteral("Interest Rate"), QStringLiteral("button")}},
     };

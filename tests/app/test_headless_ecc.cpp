@@ -1,6 +1,6 @@
 // A whole lock-state sequence on the closing-cost page replayed through the executable, as
 // a user would click and type. Expected figures are worked out by hand from the formulas.
-#include "pages/closing_costs_fields.h"
+#include "tests/support/page_names.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -9,8 +9,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-namespace ecc = qn::pages::ecc;
 
 namespace {
 
@@ -65,34 +63,43 @@ TEST_F(HeadlessEcc, EveryLockStateInOneSequence)
         return QStringList{QStringLiteral("--click"), QLatin1String(b)};
     };
     const Step steps[] = {
-        {"L-L-L", {}, "$152,000.00", "$30,400.00", "$121,600.00", "20.000", "$0.00", "$989.01",
-         "$1,152.00", "$1,219.81", "$32,771.81"},
-        {"L-U-L", click(ecc::kBtnUnlockDownPayment) + set(ecc::kCDownPayment, "30000"),
-         "$152,000.00", "$30,000.00", "$122,000.00", "19.737", "$32.53", "$1,024.20",
-         "$1,184.53", "$1,253.49", "$32,438.03"},
+        {"L-L-L",
+         {},
+         "$152,000.00",
+         "$30,400.00",
+         "$121,600.00",
+         "20.000",
+         "$0.00",
+         "$989.01",
+         "$1,152.00",
+         "$1,219.81",
+         "$32,771.81"},
+        {"L-U-L", click(ecc::kBtnUnlockDownPayment) + set(ecc::kCDownPayment.name, "30000"),
+         "$152,000.00", "$30,000.00", "$122,000.00", "19.737", "$32.53", "$1,024.20", "$1,184.53",
+         "$1,253.49", "$32,438.03"},
         {"U-U-L",
-         click(ecc::kBtnUnlockPurchasePrice) + set(ecc::kCPurchasePrice, "250000") +
-             set(ecc::kCDownPayment, "12345"),
-         "$250,000.00", "$12,345.00", "$237,655.00", "4.938", "$178.24", "$1,939.37",
-         "$1,330.24", "$1,731.91", "$15,407.15"},
+         click(ecc::kBtnUnlockPurchasePrice) + set(ecc::kCPurchasePrice.name, "250000") +
+             set(ecc::kCDownPayment.name, "12345"),
+         "$250,000.00", "$12,345.00", "$237,655.00", "4.938", "$178.24", "$1,939.37", "$1,330.24",
+         "$1,731.91", "$15,407.15"},
         {"L-U-U",
-         click(ecc::kBtnUnlockLoanAmount) + set(ecc::kCLoanAmount, "150000") +
-             set(ecc::kCDownPayment, "15000"),
-         "$165,000.00", "$15,000.00", "$150,000.00", "9.091", "$97.50", "$1,275.45",
-         "$1,249.50", "$1,399.01", "$17,648.51"},
+         click(ecc::kBtnUnlockLoanAmount) + set(ecc::kCLoanAmount.name, "150000") +
+             set(ecc::kCDownPayment.name, "15000"),
+         "$165,000.00", "$15,000.00", "$150,000.00", "9.091", "$97.50", "$1,275.45", "$1,249.50",
+         "$1,399.01", "$17,648.51"},
         {"L-L-U",
-         click(ecc::kBtnLockDownPayment) + set(ecc::kDownPaymentPercent, "5") +
-             set(ecc::kTerm, "15") + set(ecc::kCLoanAmount, "95000"),
+         click(ecc::kBtnLockDownPayment) + set(ecc::kDownPaymentPercent.name, "5") +
+             set(ecc::kTerm.name, "15") + set(ecc::kCLoanAmount.name, "95000"),
          "$100,000.00", "$5,000.00", "$95,000.00", "5.000", "$44.33", "$1,078.22", "$1,196.33",
          "$1,187.62", "$7,383.95"},
         {"U-L-L",
-         click(ecc::kBtnUnlockPurchasePrice) + set(ecc::kDownPaymentPercent, "10") +
-             set(ecc::kTerm, "30") + set(ecc::kCPurchasePrice, "200000"),
-         "$200,000.00", "$20,000.00", "$180,000.00", "10.000", "$78.00", "$1,455.54",
-         "$1,230.00", "$1,465.81", "$22,695.81"},
-        {"L-L-L again", click(ecc::kBtnLockPurchasePrice) + set(ecc::kDebt, "450"), "$126,000.00",
-         "$12,600.00", "$113,400.00", "10.000", "$49.14", "$983.59", "$1,201.14", "$1,245.36",
-         "$15,046.50"},
+         click(ecc::kBtnUnlockPurchasePrice) + set(ecc::kDownPaymentPercent.name, "10") +
+             set(ecc::kTerm.name, "30") + set(ecc::kCPurchasePrice.name, "200000"),
+         "$200,000.00", "$20,000.00", "$180,000.00", "10.000", "$78.00", "$1,455.54", "$1,230.00",
+         "$1,465.81", "$22,695.81"},
+        {"L-L-L again", click(ecc::kBtnLockPurchasePrice) + set(ecc::kDebt.name, "450"),
+         "$126,000.00", "$12,600.00", "$113,400.00", "10.000", "$49.14", "$983.59", "$1,201.14",
+         "$1,245.36", "$15,046.50"},
     };
     QStringList actions;
     for (const Step& s : steps) {
@@ -102,15 +109,15 @@ TEST_F(HeadlessEcc, EveryLockStateInOneSequence)
         auto shown = [&](const char* name) {
             return fields.value(QLatin1String(name)).toString().toStdString();
         };
-        EXPECT_EQ(shown(ecc::kCPurchasePrice), s.price);
-        EXPECT_EQ(shown(ecc::kCDownPayment), s.downPayment);
-        EXPECT_EQ(shown(ecc::kCLoanAmount), s.loan);
-        EXPECT_EQ(shown(ecc::kDownPaymentPercent), s.percent);
-        EXPECT_EQ(shown(ecc::kCpmi), s.pmi);
-        EXPECT_EQ(shown(ecc::kCMonthlyPayment), s.total);
-        EXPECT_EQ(shown(ecc::kCClosingCosts), s.closingCosts);
-        EXPECT_EQ(shown(ecc::kCEscrows), s.escrows);
-        EXPECT_EQ(shown(ecc::kCCashRequiredToClose), s.cash);
+        EXPECT_EQ(shown(ecc::kCPurchasePrice.name), s.price);
+        EXPECT_EQ(shown(ecc::kCDownPayment.name), s.downPayment);
+        EXPECT_EQ(shown(ecc::kCLoanAmount.name), s.loan);
+        EXPECT_EQ(shown(ecc::kDownPaymentPercent.name), s.percent);
+        EXPECT_EQ(shown(ecc::kCpmi.name), s.pmi);
+        EXPECT_EQ(shown(ecc::kCMonthlyPayment.name), s.total);
+        EXPECT_EQ(shown(ecc::kCClosingCosts.name), s.closingCosts);
+        EXPECT_EQ(shown(ecc::kCEscrows.name), s.escrows);
+        EXPECT_EQ(shown(ecc::kCCashRequiredToClose.name), s.cash);
     }
 }
 
@@ -119,10 +126,10 @@ TEST_F(HeadlessEcc, ResetThenUnlockingTheDownPaymentGivesNoMessage)
     const QJsonObject fields =
         run({QStringLiteral("--click"), QStringLiteral("btnReset"), QStringLiteral("--click"),
              QLatin1String(ecc::kBtnUnlockDownPayment), QStringLiteral("--set"),
-             QLatin1String(ecc::kCDownPayment) + QStringLiteral("=40000")})
+             QLatin1String(ecc::kCDownPayment.name) + QStringLiteral("=40000")})
             .value(QStringLiteral("fields"))
             .toObject();
-    EXPECT_EQ(fields.value(QLatin1String(ecc::kCLoanAmount)).toString(),
+    EXPECT_EQ(fields.value(QLatin1String(ecc::kCLoanAmount.name)).toString(),
               QStringLiteral("$112,000.00"));
 }
 
@@ -143,19 +150,20 @@ TEST_F(HeadlessEcc, TheEscrowPanelsDaysAreTypedOver)
         const QJsonObject fields =
             run({QStringLiteral("--click"), QLatin1String(ecc::kBtnCalcEscrows),
                  QStringLiteral("--set"),
-                 QLatin1String(ecc::kIIDays) + QStringLiteral("=") + QLatin1String(c.days),
+                 QLatin1String(ecc::kIIDays.name) + QStringLiteral("=") + QLatin1String(c.days),
                  QStringLiteral("--click"), QLatin1String(ecc::kBtnClosePnlEscrow)},
                 c.status)
                 .value(QStringLiteral("fields"))
                 .toObject();
-        EXPECT_EQ(fields.value(QLatin1String(ecc::kIIDays)).toString(), QLatin1String(c.shown));
-        EXPECT_EQ(fields.value(QLatin1String(ecc::kII)).toString(), QLatin1String(c.prepaid));
+        EXPECT_EQ(fields.value(QLatin1String(ecc::kIIDays.name)).toString(),
+                  QLatin1String(c.shown));
+        EXPECT_EQ(fields.value(QLatin1String(ecc::kII.name)).toString(), QLatin1String(c.prepaid));
     }
 }
 
 TEST_F(HeadlessEcc, ALockedAmountCannotBeTyped)
 {
-    run({QStringLiteral("--set"), QLatin1String(ecc::kCLoanAmount) + QStringLiteral("=1")}, 2);
+    run({QStringLiteral("--set"), QLatin1String(ecc::kCLoanAmount.name) + QStringLiteral("=1")}, 2);
 }
 
 } // namespace

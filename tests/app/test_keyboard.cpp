@@ -10,14 +10,10 @@
 #include "pages/num_edit.h"
 #include "pages/registry.h"
 #include "reports/preview.h"
+#include "tests/support/page_names.h"
 #include "tests/support/window_fixture.h"
 #include "toolkit/keyboard.h"
 #include "update/update_center.h"
-#include "pages/amortization_fields.h"
-#include "pages/biweekly_fields.h"
-#include "pages/closing_costs_fields.h"
-#include "pages/quick_calculator_fields.h"
-#include "pages/refinancing_fields.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,12 +25,6 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-namespace amort = qn::pages::amort;
-namespace bw = qn::pages::bw;
-namespace ecc = qn::pages::ecc;
-namespace qc = qn::pages::qc;
-namespace rc = qn::pages::rc;
 
 using qn::pages::NumericField;
 
@@ -136,7 +126,7 @@ TEST_F(Keyboard, MnemonicsAreUniqueInEveryWindow)
     m_window->gotoPage(QStringLiteral("QC"));
     settle();
     key(Qt::Key_P, Qt::AltModifier);
-    auto* payment = find<NumericField>(QStringLiteral("QC"), qc::kPMT);
+    auto* payment = find<NumericField>(QStringLiteral("QC"), qc::kPMT.name);
     EXPECT_TRUE(QTest::qWaitFor([payment] { return !payment->isEnabled(); }));
 }
 
@@ -147,7 +137,7 @@ TEST_F(Keyboard, EnterPressesTheButtonOrComputesTheField)
     const QString amort = QStringLiteral("Amort");
     m_window->gotoPage(amort);
     settle();
-    find<NumericField>(amort, amort::kNumPmts)->setValue(180);
+    find<NumericField>(amort, amort::kNumPmts.name)->setValue(180);
     find<QPushButton>(amort, amort::kBtnCalculate)->setFocus(Qt::TabFocusReason);
     key(Qt::Key_Return);
     auto* page = static_cast<qn::pages::AmortizationPage*>(m_window->page(amort));
@@ -156,11 +146,12 @@ TEST_F(Keyboard, EnterPressesTheButtonOrComputesTheField)
     const QString bw = QStringLiteral("BW");
     m_window->gotoPage(bw);
     settle();
-    auto* loan = find<NumericField>(bw, bw::kMortgageAmount);
+    auto* loan = find<NumericField>(bw, bw::kMortgageAmount.name);
     loan->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(loan, QStringLiteral("200000"));
     key(Qt::Key_Enter);
-    EXPECT_EQ(find<NumericField>(bw, bw::kMortgagePayments)->text(), QStringLiteral("$1,573.40"));
+    EXPECT_EQ(find<NumericField>(bw, bw::kMortgagePayments.name)->text(),
+              QStringLiteral("$1,573.40"));
     EXPECT_TRUE(loan->hasFocus());
     EXPECT_EQ(loan->selectedText(), QStringLiteral("200,000.00"));
     EXPECT_TRUE(takeMessages().isEmpty());

@@ -2,13 +2,9 @@
 // captions as written, text no smaller than 7 pt, the pages' colours under any theme.
 #include "app/main_window.h"
 #include "pages/calculator_page.h"
-#include "tests/support/window_fixture.h"
-#include "pages/amortization_fields.h"
-#include "pages/closing_costs_fields.h"
 #include "pages/field_table.h"
-#include "pages/loan_spread_fields.h"
-#include "pages/mortgage_qualifier_fields.h"
-#include "pages/refinancing_fields.h"
+#include "tests/support/page_names.h"
+#include "tests/support/window_fixture.h"
 
 #include <QTemporaryDir>
 
@@ -35,12 +31,6 @@
 #include <QTest>
 
 #include <gtest/gtest.h>
-
-namespace amort = qn::pages::amort;
-namespace ecc = qn::pages::ecc;
-namespace ls = qn::pages::ls;
-namespace mq = qn::pages::mq;
-namespace rc = qn::pages::rc;
 
 namespace {
 
@@ -290,7 +280,7 @@ TEST_F(Legibility, TablesShowEveryTextWholeAtSevenPointsOrMore)
         }
     };
     enter("LS");
-    auto* loan = find<qn::pages::TNumEdit>("LS", ls::kLoan);
+    auto* loan = find<qn::pages::TNumEdit>("LS", ls::kLoan.name);
     loan->setValue(999999999999.99);
     loan->setFocus();
     settle();
@@ -304,7 +294,7 @@ TEST_F(Legibility, TablesShowEveryTextWholeAtSevenPointsOrMore)
     auto* grid = find<QTableView>("Amort", amort::kGrdAmortization);
     grid->setCurrentIndex(grid->model()->index(2, 3));  // its heading is drawn bold
     check(grid);
-    find<qn::pages::TNumEdit>("Amort", amort::kMortAmt)->setValue(999999999999.99);
+    find<qn::pages::TNumEdit>("Amort", amort::kMortAmt.name)->setValue(999999999999.99);
     find<QAbstractButton>("Amort", amort::kBtnCalculate)->click();
     settle();
     check(grid);
@@ -466,7 +456,7 @@ TEST_F(Legibility, Screenshots)
     save(m_window.get(), QStringLiteral("Amort-chart"));
     click("Amort", qn::pages::kBtnChart);
     click("Amort", amort::kBtnCancel);
-    find<qn::pages::TNumEdit>("Amort", amort::kMortAmt)->setValue(999999999999.99);
+    find<qn::pages::TNumEdit>("Amort", amort::kMortAmt.name)->setValue(999999999999.99);
     click("Amort", amort::kBtnCalculate);
     save(m_window.get(), QStringLiteral("Amort-huge"));
 
@@ -484,11 +474,11 @@ TEST_F(Legibility, Screenshots)
     click("RC", rc::kBtnCloseClosingCosts);
 
     enter("MQ");
-    find<qn::pages::TNumEdit>("MQ", mq::kIncome1)->setValue(999999999999.99);
+    find<qn::pages::TNumEdit>("MQ", mq::kIncome1.name)->setValue(999999999999.99);
     save(m_window.get(), QStringLiteral("MQ-huge"));
     enter("LS");
-    find<qn::pages::TNumEdit>("LS", ls::kLoan)->setValue(999999999999.99);
-    find<qn::pages::TNumEdit>("LS", ls::kLoan)->setFocus();
+    find<qn::pages::TNumEdit>("LS", ls::kLoan.name)->setValue(999999999999.99);
+    find<qn::pages::TNumEdit>("LS", ls::kLoan.name)->setFocus();
     settle();
     m_window->setFocus();
     save(m_window.get(), QStringLiteral("LS-huge"));

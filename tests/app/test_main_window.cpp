@@ -1,12 +1,11 @@
-#include "pages/calculator_page.h"
 #include "app/help_window.h"
 #include "app/main_window.h"
 #include "core/errors.h"
+#include "pages/calculator_page.h"
+#include "tests/support/page_names.h"
+#include "tests/support/window_fixture.h"
 #include "toolkit/guarded.h"
 #include "toolkit/message_box.h"
-#include "tests/support/window_fixture.h"
-#include "pages/amortization_fields.h"
-#include "pages/loan_spread_fields.h"
 
 #include <QAction>
 #include <QTimer>
@@ -27,9 +26,6 @@
 
 #include <memory>
 #include <stdexcept>
-
-namespace amort = qn::pages::amort;
-namespace ls = qn::pages::ls;
 
 using qn::app::TfrmMain;
 

@@ -2,10 +2,8 @@
 #include "app/prefs_dialog.h"
 #include "pages/calculator_page.h"
 #include "pages/num_edit.h"
+#include "tests/support/page_names.h"
 #include "tests/support/window_fixture.h"
-#include "app/prefs_fields.h"
-#include "pages/amortization_fields.h"
-#include "pages/closing_costs_fields.h"
 
 #include <QApplication>
 #include <QFile>
@@ -13,10 +11,6 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
-
-namespace amort = qn::pages::amort;
-namespace ecc = qn::pages::ecc;
-namespace prefs = qn::app::prefs;
 
 using qn::app::TfrmPrefs;
 using qn::pages::NumericField;
@@ -73,8 +67,8 @@ TEST_F(PrefsTest, OpensFromTheToolBarModallyAndShowsTheFile)
         auto* prefs = qobject_cast<TfrmPrefs*>(QApplication::activeModalWidget());
         ASSERT_NE(prefs, nullptr);
         caption = prefs->windowTitle();
-        housing = field(prefs, prefs::kHousing)->value();
-        focused = prefs->focusWidget() == field(prefs, prefs::kHousing);
+        housing = field(prefs, prefs::kHousing.name)->value();
+        focused = prefs->focusWidget() == field(prefs, prefs::kHousing.name);
         click(prefs, prefs::kBtnCancel);
     });
     m_window->findChild<QPushButton*>(QStringLiteral("btnPrefs"))->click();
@@ -88,10 +82,10 @@ TEST_F(PrefsTest, OpensFromTheToolBarModallyAndShowsTheFile)
 TEST_F(PrefsTest, FieldsShowTheirKinds)
 {
     auto dialog = open();
-    EXPECT_EQ(field(dialog.get(), prefs::kInterestRate)->text(), QStringLiteral("8.750"));
-    EXPECT_EQ(field(dialog.get(), prefs::kLoanAmount)->text(), QStringLiteral("$100,000.00"));
-    EXPECT_EQ(field(dialog.get(), prefs::k308085)->text(), QStringLiteral(".0032"));
-    EXPECT_EQ(field(dialog.get(), prefs::kIIDays)->text(), QStringLiteral("15"));
+    EXPECT_EQ(field(dialog.get(), prefs::kInterestRate.name)->text(), QStringLiteral("8.750"));
+    EXPECT_EQ(field(dialog.get(), prefs::kLoanAmount.name)->text(), QStringLiteral("$100,000.00"));
+    EXPECT_EQ(field(dialog.get(), prefs::k308085.name)->text(), QStringLiteral(".0032"));
+    EXPECT_EQ(field(dialog.get(), prefs::kIIDays.name)->text(), QStringLiteral("15"));
     EXPECT_EQ(dialog->size(), QSize(464, 305));
     const auto* tabs = dialog->findChild<QTabWidget*>(QStringLiteral("pcPreferences"));
     ASSERT_EQ(tabs->count(), 3);
@@ -105,7 +99,7 @@ TEST_F(PrefsTest, RestoreThenCancelChangesNothing)
     const qn::app::SettingsValues memory = m_window->settings();
     auto dialog = open();
     click(dialog.get(), prefs::kBtnRestore);
-    EXPECT_EQ(field(dialog.get(), prefs::kLoanAmount)->value(), 100000);
+    EXPECT_EQ(field(dialog.get(), prefs::kLoanAmount.name)->value(), 100000);
     click(dialog.get(), prefs::kBtnCancel);
     EXPECT_EQ(fileBytes(), before);
     EXPECT_EQ(m_window->settings().Loan, memory.Loan);
@@ -130,8 +124,8 @@ TEST_F(PrefsTest, AFractionalTermIsRefusedBeforeAnythingIsCopiedOrWritten)
     writeFile("[LastValues]\nLoan=150000\n");
     const QByteArray before = fileBytes();
     auto dialog = open();
-    field(dialog.get(), prefs::kLoanAmount)->setValue(222222);
-    field(dialog.get(), prefs::kTermInMonths)->setValue(360.5);
+    field(dialog.get(), prefs::kLoanAmount.name)->setValue(222222);
+    field(dialog.get(), prefs::kTermInMonths.name)->setValue(360.5);
     click(dialog.get(), prefs::kBtnSave);
     EXPECT_EQ(takeMessages(),
               QStringList{QStringLiteral(
@@ -139,28 +133,28 @@ TEST_F(PrefsTest, AFractionalTermIsRefusedBeforeAnythingIsCopiedOrWritten)
     EXPECT_EQ(fileBytes(), before);
     EXPECT_EQ(m_window->settings().Loan, 100000);  // not copied half way
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_TRUE(field(dialog.get(), prefs::kTermInMonths)->hasFocus());
+    EXPECT_TRUE(field(dialog.get(), prefs::kTermInMonths.name)->hasFocus());
 }
 
 TEST_F(PrefsTest, EscrowsAreSavedAndSavedValuesReachThePages)
 {
     auto dialog = open();
-    field(dialog.get(), prefs::kLoanAmount)->setValue(250000);
-    field(dialog.get(), prefs::kHOIIMonths)->setValue(4);
-    field(dialog.get(), prefs::kTax)->setValue(1800);
-    field(dialog.get(), prefs::kInsurance)->setValue(360);
+    field(dialog.get(), prefs::kLoanAmount.name)->setValue(250000);
+    field(dialog.get(), prefs::kHOIIMonths.name)->setValue(4);
+    field(dialog.get(), prefs::kTax.name)->setValue(1800);
+    field(dialog.get(), prefs::kInsurance.name)->setValue(360);
     click(dialog.get(), prefs::kBtnSave);
     EXPECT_TRUE(fileBytes().contains("HomeownersRenewalMonths=4"));
     EXPECT_EQ(m_window->settings().HomeownersRenewalMonths, 4);
     m_window->gotoChosenCalculator(QStringLiteral("Amort"));
     auto* loan = m_window->page(QStringLiteral("Amort"))
-                     ->findChild<NumericField*>(QLatin1String(amort::kMortAmt));
+                     ->findChild<NumericField*>(QLatin1String(amort::kMortAmt.name));
     EXPECT_EQ(loan->value(), 250000);
     m_window->gotoChosenCalculator(QStringLiteral("ECC"));
     QWidget* ecc = m_window->page(QStringLiteral("ECC"));
-    EXPECT_EQ(ecc->findChild<NumericField*>(QLatin1String(ecc::kTax))->value(), 1800);
-    EXPECT_EQ(ecc->findChild<NumericField*>(QLatin1String(ecc::kInsurance))->value(), 360);
-    EXPECT_EQ(ecc->findChild<NumericField*>(QLatin1String(ecc::kHOIIMonths))->value(), 4);
+    EXPECT_EQ(ecc->findChild<NumericField*>(QLatin1String(ecc::kTax.name))->value(), 1800);
+    EXPECT_EQ(ecc->findChild<NumericField*>(QLatin1String(ecc::kInsurance.name))->value(), 360);
+    EXPECT_EQ(ecc->findChild<NumericField*>(QLatin1String(ecc::kHOIIMonths.name))->value(), 4);
     takeMessages();
 }
 
@@ -172,8 +166,8 @@ TEST_F(PrefsTest, FaultyValuesKeepTheirDefaultsAndAreListedOnce)
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.front().contains(QStringLiteral("Loan: 'abc'")));
     EXPECT_TRUE(messages.front().contains(QStringLiteral("HRatio: 'x'")));
-    EXPECT_EQ(field(dialog.get(), prefs::kLoanAmount)->value(), 100000);
-    EXPECT_EQ(field(dialog.get(), prefs::kInterestRate)->value(), 7.5);  // later keys load
+    EXPECT_EQ(field(dialog.get(), prefs::kLoanAmount.name)->value(), 100000);
+    EXPECT_EQ(field(dialog.get(), prefs::kInterestRate.name)->value(), 7.5); // later keys load
 }
 
 TEST_F(PrefsTest, AFailedWriteKeepsTheDialogOpenAndMemoryAsItWas)
@@ -182,7 +176,7 @@ TEST_F(PrefsTest, AFailedWriteKeepsTheDialogOpenAndMemoryAsItWas)
                                               m_window->settings(), m_window.get());
     dialog->show();
     settle();
-    field(dialog.get(), prefs::kLoanAmount)->setValue(250000);
+    field(dialog.get(), prefs::kLoanAmount.name)->setValue(250000);
     click(dialog.get(), prefs::kBtnSave);
     const QStringList messages = takeMessages();
     ASSERT_EQ(messages.size(), 1);

@@ -1,12 +1,7 @@
 // Every report through the real executable: the page run headless, its report written as a
 // PDF and read back with pdftotext.
 #include "tests/support/message_fixture.h"
-#include "pages/biweekly_fields.h"
-#include "pages/closing_costs_fields.h"
-#include "pages/loan_spread_fields.h"
-#include "pages/mortgage_qualifier_fields.h"
-#include "pages/refinancing_fields.h"
-#include "pages/rent_vs_buy_fields.h"
+#include "tests/support/page_names.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -17,13 +12,6 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
-
-namespace bw = qn::pages::bw;
-namespace ecc = qn::pages::ecc;
-namespace ls = qn::pages::ls;
-namespace mq = qn::pages::mq;
-namespace rc = qn::pages::rc;
-namespace rvb = qn::pages::rvb;
 
 namespace {
 
@@ -91,9 +79,9 @@ TEST_F(ReportPdf, AmortizationScheduleOverPagesWithTheirNumbers)
 
 TEST_F(ReportPdf, BiweeklyBandAloneWithItsRateWithoutPercent)
 {
-    const QString text =
-        print(QStringLiteral("BW"), {QStringLiteral("--set"), QLatin1String(bw::kMortgageAmount) +
-                                                                  QStringLiteral("=100000")});
+    const QString text = print(QStringLiteral("BW"),
+                               {QStringLiteral("--set"), QLatin1String(bw::kMortgageAmount.name) +
+                                                             QStringLiteral("=100000")});
     EXPECT_EQ(m_status, 0);
     const QStringList order = {QStringLiteral("Biweekly Mortgage Payments"),
                                QStringLiteral("Your Mortgage Variables"),
@@ -118,8 +106,8 @@ TEST_F(ReportPdf, BiweeklyBandAloneWithItsRateWithoutPercent)
 TEST_F(ReportPdf, QualifierRatesCarryTheirPercent)
 {
     const QString text =
-        print(QStringLiteral("MQ"),
-              {QStringLiteral("--set"), QLatin1String(mq::kIncome1) + QStringLiteral("=4000")});
+        print(QStringLiteral("MQ"), {QStringLiteral("--set"),
+                                     QLatin1String(mq::kIncome1.name) + QStringLiteral("=4000")});
     EXPECT_TRUE(text.contains(QStringLiteral("Mortgage Qualifier")));
     EXPECT_TRUE(text.contains(QStringLiteral("Your Personal Financial Variables")));
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("\\b7%"))));
@@ -128,14 +116,14 @@ TEST_F(ReportPdf, QualifierRatesCarryTheirPercent)
 
 TEST_F(ReportPdf, GoodFaithEstimateAddsUpFromThePage)
 {
-    const QString text = print(
-        QStringLiteral("ECC"),
-        {QStringLiteral("--set"), QLatin1String(ecc::kOriginationPoints) + QStringLiteral("=1.5")});
+    const QString text = print(QStringLiteral("ECC"), {QStringLiteral("--set"),
+                                                       QLatin1String(ecc::kOriginationPoints.name) +
+                                                           QStringLiteral("=1.5")});
     EXPECT_EQ(m_status, 0);
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Origination Fee\\s+1\\.5%"))));
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Discount Points\\s+0%"))));
-    const double total = value(ecc::kCDownPayment) + value(ecc::kCClosingCosts)
-                         + value(ecc::kCEscrows) - value(ecc::kSellerPaid);
+    const double total = value(ecc::kCDownPayment.name) + value(ecc::kCClosingCosts.name) +
+                         value(ecc::kCEscrows.name) - value(ecc::kSellerPaid.name);
     const QRegularExpression buyer(
         QStringLiteral("TOTAL BUYER PAID FUNDS TO CLOSE\\s+(\\S+)"));
     const auto match = buyer.match(text);
@@ -163,9 +151,9 @@ TEST_F(ReportPdf, LoanSpreadChartOfRates)
 
 TEST_F(ReportPdf, RefinancingWithItsHeadline)
 {
-    const QString text =
-        print(QStringLiteral("RC"), {QStringLiteral("--set"),
-                                     QLatin1String(rc::kMonthsUntilSell) + QStringLiteral("=240")});
+    const QString text = print(QStringLiteral("RC"),
+                               {QStringLiteral("--set"),
+                                QLatin1String(rc::kMonthsUntilSell.name) + QStringLiteral("=240")});
     EXPECT_TRUE(text.contains(QStringLiteral("Refinancing")));
     EXPECT_TRUE(text.contains(QStringLiteral(
         "If you sell in 240 months, your new loan will save you money as indicated below.")));
@@ -175,9 +163,9 @@ TEST_F(ReportPdf, RefinancingWithItsHeadline)
 
 TEST_F(ReportPdf, RentVsBuyWorksheetInItsOrder)
 {
-    const QString text =
-        print(QStringLiteral("RVB"), {QStringLiteral("--set"), QLatin1String(rvb::kInterestRate) +
-                                                                   QStringLiteral("=8.125")});
+    const QString text = print(QStringLiteral("RVB"),
+                               {QStringLiteral("--set"),
+                                QLatin1String(rvb::kInterestRate.name) + QStringLiteral("=8.125")});
     EXPECT_TRUE(text.contains(QStringLiteral("Rent vs. Buy Comparison")));
     EXPECT_TRUE(text.contains(QRegularExpression(
         QStringLiteral("Interest Rate of Home Loan:\\s+8.13%"))));  // three significant digits

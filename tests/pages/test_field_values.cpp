@@ -3,18 +3,12 @@
 #include "pages/num_edit.h"
 #include "tests/support/locale_child.h"
 #include "tests/support/page_fixture.h"
+#include "tests/support/page_names.h"
 #include "toolkit/money.h"
-#include "pages/amortization_fields.h"
-#include "pages/biweekly_fields.h"
-#include "pages/quick_calculator_fields.h"
 
 #include <QPushButton>
 
 #include <cmath>
-
-namespace amort = qn::pages::amort;
-namespace bw = qn::pages::bw;
-namespace qc = qn::pages::qc;
 
 using qn::pages::NumericField;
 using qn::pages::TFnpNumericEdit;
@@ -92,27 +86,29 @@ TEST_F(FieldValues, PagesGiveTheSameResultsInEveryLocale)
 {
     m_window->gotoPage(QStringLiteral("Amort"));
     settle();
-    EXPECT_DOUBLE_EQ(find<TNumEdit>(QStringLiteral("Amort"), amort::kAmortPayment)->value(),
+    EXPECT_DOUBLE_EQ(find<TNumEdit>(QStringLiteral("Amort"), amort::kAmortPayment.name)->value(),
                      786.70);
 
     m_window->gotoPage(QStringLiteral("BW"));
     settle();
-    type(find<NumericField>(QStringLiteral("BW"), bw::kMortgageInterest), QStringLiteral("6.5"));
-    EXPECT_DOUBLE_EQ(find<TFnpNumericEdit>(QStringLiteral("BW"), bw::kMortgageInterest)->value(),
-                     6.5);
+    type(find<NumericField>(QStringLiteral("BW"), bw::kMortgageInterest.name),
+         QStringLiteral("6.5"));
+    EXPECT_DOUBLE_EQ(
+        find<TFnpNumericEdit>(QStringLiteral("BW"), bw::kMortgageInterest.name)->value(), 6.5);
     // 100000 at 6.5 % over 360 months.
-    EXPECT_DOUBLE_EQ(find<TNumEdit>(QStringLiteral("BW"), bw::kMortgagePayments)->value(), 632.07);
+    EXPECT_DOUBLE_EQ(find<TNumEdit>(QStringLiteral("BW"), bw::kMortgagePayments.name)->value(),
+                     632.07);
 
     m_window->gotoPage(QStringLiteral("QC"));
     settle();
     find<QPushButton>(QStringLiteral("QC"), qc::kBtnCalcPMT)->click();
     settle();
-    type(find<NumericField>(QStringLiteral("QC"), qc::kLA), QStringLiteral("100000"));
-    type(find<NumericField>(QStringLiteral("QC"), qc::kIR), QStringLiteral("8.75"));
-    type(find<NumericField>(QStringLiteral("QC"), qc::kN), QStringLiteral("360"));
+    type(find<NumericField>(QStringLiteral("QC"), qc::kLA.name), QStringLiteral("100000"));
+    type(find<NumericField>(QStringLiteral("QC"), qc::kIR.name), QStringLiteral("8.75"));
+    type(find<NumericField>(QStringLiteral("QC"), qc::kN.name), QStringLiteral("360"));
     find<QPushButton>(QStringLiteral("QC"), qc::kBtnCalcQuickCalc)->click();
     settle();
-    EXPECT_NEAR(find<TNumEdit>(QStringLiteral("QC"), qc::kPMT)->value(), 786.7004, 1e-4);
+    EXPECT_NEAR(find<TNumEdit>(QStringLiteral("QC"), qc::kPMT.name)->value(), 786.7004, 1e-4);
     EXPECT_TRUE(takeMessages().isEmpty());
 }
 
@@ -121,14 +117,14 @@ TEST_F(FieldValues, AnOverflowingResultIsAFailureNotInf)
     m_window->gotoPage(QStringLiteral("QC"));
     settle();
     find<QPushButton>(QStringLiteral("QC"), qc::kBtnCalcPMT)->click();
-    find<TNumEdit>(QStringLiteral("QC"), qc::kLA)->setValue(100000);
-    find<TFnpNumericEdit>(QStringLiteral("QC"), qc::kIR)->setValue(1e306);
-    find<TFnpNumericEdit>(QStringLiteral("QC"), qc::kN)->setValue(360);
+    find<TNumEdit>(QStringLiteral("QC"), qc::kLA.name)->setValue(100000);
+    find<TFnpNumericEdit>(QStringLiteral("QC"), qc::kIR.name)->setValue(1e306);
+    find<TFnpNumericEdit>(QStringLiteral("QC"), qc::kN.name)->setValue(360);
     find<QPushButton>(QStringLiteral("QC"), qc::kBtnCalcQuickCalc)->click();
     EXPECT_EQ(takeMessages(), QStringList{QStringLiteral(
                                   "Cannot calculate using the values you entered.  "
                                   "Please try again.")});
-    const QString shown = find<QLineEdit>(QStringLiteral("QC"), qc::kPMT)->text();
+    const QString shown = find<QLineEdit>(QStringLiteral("QC"), qc::kPMT.name)->text();
     EXPECT_FALSE(shown.contains(QStringLiteral("inf"))) << shown.toStdString();
 }
 

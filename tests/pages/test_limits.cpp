@@ -3,27 +3,13 @@
 #include "pages/amortization_page.h"
 #include "pages/num_edit.h"
 #include "tests/support/page_fixture.h"
-#include "pages/amortization_fields.h"
-#include "pages/biweekly_fields.h"
-#include "pages/closing_costs_fields.h"
-#include "pages/mortgage_qualifier_fields.h"
-#include "pages/quick_calculator_fields.h"
-#include "pages/refinancing_fields.h"
-#include "pages/rent_vs_buy_fields.h"
+#include "tests/support/page_names.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QToolButton>
-
-namespace amort = qn::pages::amort;
-namespace bw = qn::pages::bw;
-namespace ecc = qn::pages::ecc;
-namespace mq = qn::pages::mq;
-namespace qc = qn::pages::qc;
-namespace rc = qn::pages::rc;
-namespace rvb = qn::pages::rvb;
 
 using qn::pages::NumericField;
 using qn::pages::TNumEdit;
@@ -48,11 +34,11 @@ TEST_F(Limits, AmortizationRefusesWithoutBuildingASchedule)
 {
     const QString amort = QStringLiteral("Amort");
     const Refusal cases[] = {
-        {amort::kNumPmts, "10000000", "Term in Months must be a whole number from 0 to 1200."},
-        {amort::kNumPmts, "2147483647",
+        {amort::kNumPmts.name, "10000000", "Term in Months must be a whole number from 0 to 1200."},
+        {amort::kNumPmts.name, "2147483647",
          "Term in Months must be a whole number from 0 to 1200."},
-        {amort::kNumPmts, "1201", "Term in Months must be a whole number from 0 to 1200."},
-        {amort::kMortAmt, "-5", "Loan Amount cannot be negative."},
+        {amort::kNumPmts.name, "1201", "Term in Months must be a whole number from 0 to 1200."},
+        {amort::kMortAmt.name, "-5", "Loan Amount cannot be negative."},
     };
     for (const Refusal& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -70,14 +56,14 @@ TEST_F(Limits, AmortizationRefusesWithoutBuildingASchedule)
         EXPECT_EQ(page->cellText(1, 6), QStringLiteral("$99,942.47"));
     }
     // The field takes 12 characters; a larger amount can still arrive by paste or script.
-    find<TNumEdit>(amort, amort::kMortAmt)->setValue(1e12);
+    find<TNumEdit>(amort, amort::kMortAmt.name)->setValue(1e12);
     find<QPushButton>(amort, amort::kBtnCalculate)->click();
     EXPECT_EQ(takeMessages(), QStringList{QStringLiteral(
                                   "Loan Amount must be no larger than 999,999,999,999.99.")});
 
     // The largest allowed figures are computed.
-    type(amort, amort::kNumPmts, QStringLiteral("1200"));
-    find<TNumEdit>(amort, amort::kMortAmt)->setValue(999999999999.99);
+    type(amort, amort::kNumPmts.name, QStringLiteral("1200"));
+    find<TNumEdit>(amort, amort::kMortAmt.name)->setValue(999999999999.99);
     find<QPushButton>(amort, amort::kBtnCalculate)->click();
     EXPECT_TRUE(takeMessages().isEmpty());
     auto* page = static_cast<qn::pages::AmortizationPage*>(m_window->page(amort));
@@ -90,13 +76,13 @@ TEST_F(Limits, BiweeklyRefusesAndKeepsItsResults)
     const QString bw = QStringLiteral("BW");
     m_window->gotoPage(bw);
     settle();
-    type(bw, bw::kMortgageAmount, QStringLiteral("100000"));
-    auto* payment = find<TNumEdit>(bw, bw::kMortgagePayments);
+    type(bw, bw::kMortgageAmount.name, QStringLiteral("100000"));
+    auto* payment = find<TNumEdit>(bw, bw::kMortgagePayments.name);
     ASSERT_DOUBLE_EQ(payment->value(), 786.70);
     const Refusal cases[] = {
-        {bw::kMortgagePeriods, "10000000",
+        {bw::kMortgagePeriods.name, "10000000",
          "Number of Payments must be a whole number from 1 to 1200."},
-        {bw::kMortgageAmount, "-100000", "Loan Amount cannot be negative."},
+        {bw::kMortgageAmount.name, "-100000", "Loan Amount cannot be negative."},
     };
     for (const Refusal& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -106,8 +92,8 @@ TEST_F(Limits, BiweeklyRefusesAndKeepsItsResults)
         EXPECT_EQ(takeMessages(), QStringList{QLatin1String(c.message)});
         EXPECT_LT(timer.elapsed(), 100);
         EXPECT_DOUBLE_EQ(payment->value(), 786.70);
-        type(bw, bw::kMortgagePeriods, QStringLiteral("360"));
-        type(bw, bw::kMortgageAmount, QStringLiteral("100000"));
+        type(bw, bw::kMortgagePeriods.name, QStringLiteral("360"));
+        type(bw, bw::kMortgageAmount.name, QStringLiteral("100000"));
         takeMessages();
     }
 }
@@ -119,20 +105,20 @@ TEST_F(Limits, QuickCalculatorNamesTheFieldAndKeepsTheInputs)
     settle();
     find<QPushButton>(qc, qc::kBtnCalcN)->click();
     settle();
-    type(qc, qc::kLA, QStringLiteral("-100000"));
-    type(qc, qc::kIR, QStringLiteral("8.75"));
-    type(qc, qc::kPMT, QStringLiteral("786.70"));
+    type(qc, qc::kLA.name, QStringLiteral("-100000"));
+    type(qc, qc::kIR.name, QStringLiteral("8.75"));
+    type(qc, qc::kPMT.name, QStringLiteral("786.70"));
     find<QPushButton>(qc, qc::kBtnCalcQuickCalc)->click();
     EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("Loan Amount cannot be negative.")});
     // The refused field is back at what the page stood on; the others keep what was typed.
-    EXPECT_DOUBLE_EQ(find<TNumEdit>(qc, qc::kLA)->value(), 0);
-    EXPECT_DOUBLE_EQ(find<TNumEdit>(qc, qc::kPMT)->value(), 786.70);
+    EXPECT_DOUBLE_EQ(find<TNumEdit>(qc, qc::kLA.name)->value(), 0);
+    EXPECT_DOUBLE_EQ(find<TNumEdit>(qc, qc::kPMT.name)->value(), 786.70);
 
     find<QPushButton>(qc, qc::kBtnCalcPMT)->click();
     settle();
-    type(qc, qc::kLA, QStringLiteral("100000"));
-    type(qc, qc::kIR, QStringLiteral("8.75"));
-    type(qc, qc::kN, QStringLiteral("10000000"));
+    type(qc, qc::kLA.name, QStringLiteral("100000"));
+    type(qc, qc::kIR.name, QStringLiteral("8.75"));
+    type(qc, qc::kN.name, QStringLiteral("10000000"));
     find<QPushButton>(qc, qc::kBtnCalcQuickCalc)->click();
     EXPECT_EQ(takeMessages(),
               QStringList{QStringLiteral(
@@ -154,14 +140,15 @@ TEST_F(Limits, ARefusedEntryGoesBackToWhatTheResultsStandOn)
         const char* result;    // a result that must not change
     };
     const Case cases[] = {
-        {"BW", nullptr, nullptr, bw::kMortgagePeriods, "0", nullptr,
-         "Number of Payments must be a whole number from 1 to 1200.", bw::kMortgagePayments},
-        {"Amort", nullptr, nullptr, amort::kNumPmts, "5000", amort::kBtnCalculate,
-         "Term in Months must be a whole number from 0 to 1200.", amort::kAmortPayment},
-        {"ECC", ecc::kBtnUnlockLoanAmount, ecc::kCLoanAmount, ecc::kDownPaymentPercent, "100",
-         nullptr, "Down Payment Percent must be at least 0 and less than 100.", ecc::kCPandI},
-        {"ECC", ecc::kBtnCalcEscrows, nullptr, ecc::kIIDays, "1530", nullptr,
-         "Prepaid Interest / Days must be a whole number from 0 to 1200.", ecc::kII},
+        {"BW", nullptr, nullptr, bw::kMortgagePeriods.name, "0", nullptr,
+         "Number of Payments must be a whole number from 1 to 1200.", bw::kMortgagePayments.name},
+        {"Amort", nullptr, nullptr, amort::kNumPmts.name, "5000", amort::kBtnCalculate,
+         "Term in Months must be a whole number from 0 to 1200.", amort::kAmortPayment.name},
+        {"ECC", ecc::kBtnUnlockLoanAmount, ecc::kCLoanAmount.name, ecc::kDownPaymentPercent.name,
+         "100", nullptr, "Down Payment Percent must be at least 0 and less than 100.",
+         ecc::kCPandI.name},
+        {"ECC", ecc::kBtnCalcEscrows, nullptr, ecc::kIIDays.name, "1530", nullptr,
+         "Prepaid Interest / Days must be a whole number from 0 to 1200.", ecc::kII.name},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.field);
@@ -201,7 +188,7 @@ TEST_F(Limits, ARefusedEntryGoesBackToWhatTheResultsStandOn)
         box.hide();
         return QMessageBox::Ok;
     });
-    auto* days = find<NumericField>(QStringLiteral("ECC"), ecc::kIIDays);
+    auto* days = find<NumericField>(QStringLiteral("ECC"), ecc::kIIDays.name);
     find<QPushButton>(QStringLiteral("ECC"), ecc::kBtnCalcEscrows)->click();
     typeAndLeave(days, QStringLiteral("1530"));
     EXPECT_TRUE(QTest::qWaitFor([days] { return days->hasFocus(); }));
@@ -222,16 +209,17 @@ TEST_F(Limits, FiguresWithoutMeaningNameTheirField)
         const char* message;
     };
     const Case cases[] = {
-        {"BW", nullptr, bw::kMortgageAmount, "0", "Loan Amount must be more than 0."},
-        {"RVB", nullptr, rvb::kRentIncrease, "999999",
+        {"BW", nullptr, bw::kMortgageAmount.name, "0", "Loan Amount must be more than 0."},
+        {"RVB", nullptr, rvb::kRentIncrease.name, "999999",
          "Estimated Annual Rent Increase Percentage must be from 0 to 100."},
-        {"RC", nullptr, rc::kNewTerm, "0", "Term in Months must be a whole number from 1 to 1200."},
-        {"RC", nullptr, rc::kRefiClosingCosts, "-1", "Closing Costs cannot be negative."},
-        {"RC", rc::kBtnCalcFees, rc::kCreditCheck, "-1", "Credit Check cannot be negative."},
-        {"MQ", nullptr, mq::kCards1, "-5000",
+        {"RC", nullptr, rc::kNewTerm.name, "0",
+         "Term in Months must be a whole number from 1 to 1200."},
+        {"RC", nullptr, rc::kRefiClosingCosts.name, "-1", "Closing Costs cannot be negative."},
+        {"RC", rc::kBtnCalcFees, rc::kCreditCheck.name, "-1", "Credit Check cannot be negative."},
+        {"MQ", nullptr, mq::kCards1.name, "-5000",
          "Credit Card Minimums (Borrower) cannot be negative."},
-        {"ECC", nullptr, ecc::kDebt, "-450", "Monthly Debt cannot be negative."},
-        {"ECC", ecc::kBtnCalcClosing, ecc::kAF, "-1", "Appraisal Fee cannot be negative."},
+        {"ECC", nullptr, ecc::kDebt.name, "-450", "Monthly Debt cannot be negative."},
+        {"ECC", ecc::kBtnCalcClosing, ecc::kAF.name, "-1", "Appraisal Fee cannot be negative."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.field);

@@ -1,10 +1,9 @@
 // The pages as their field tables declare them: named and captioned as declared, tabbed in
 // the declared order, and their inputs listed and put back.
-#include "pages/biweekly_fields.h"
 #include "pages/page_snapshot.h"
 #include "pages/registry.h"
-#include "pages/rent_vs_buy_fields.h"
 #include "tests/support/page_fixture.h"
+#include "tests/support/page_names.h"
 
 #include <QLineEdit>
 
@@ -70,8 +69,8 @@ TEST_F(PageFieldsTest, InputsPutBackGiveTheSameResults)
         const char* typed;
     };
     const Case cases[] = {
-        {"BW", qn::pages::bw::kMortgageInterest, "6.5"},
-        {"RVB", qn::pages::rvb::kMonthlyRent, "1234"},
+        {"BW", qn::pages::bw::kMortgageInterest.name, "6.5"},
+        {"RVB", qn::pages::rvb::kMonthlyRent.name, "1234"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.page);
@@ -101,8 +100,8 @@ TEST_F(PageFieldsTest, AnInputThePageDoesNotHaveIsRefusedBeforeAnythingChanges)
     settle();
     const PageInputs before = page->inputs();
     PageInputs wrong = before;
-    wrong.values[QLatin1String(qn::pages::bw::kMortgageAmount)] = 1;
-    wrong.values[QLatin1String(qn::pages::bw::kMortgagePayments)] = 1;  // a result
+    wrong.values[QLatin1String(qn::pages::bw::kMortgageAmount.name)] = 1;
+    wrong.values[QLatin1String(qn::pages::bw::kMortgagePayments.name)] = 1; // a result
     EXPECT_THROW(page->setInputs(wrong), std::invalid_argument);
     wrong = before;
     wrong.choices[QStringLiteral("rgNone")] = 0;

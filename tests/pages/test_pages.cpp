@@ -2,9 +2,7 @@
 #include "pages/biweekly_page.h"
 #include "pages/num_edit.h"
 #include "tests/support/page_fixture.h"
-#include "pages/amortization_fields.h"
-#include "pages/biweekly_fields.h"
-#include "pages/quick_calculator_fields.h"
+#include "tests/support/page_names.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -16,10 +14,6 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-
-namespace amort = qn::pages::amort;
-namespace bw = qn::pages::bw;
-namespace qc = qn::pages::qc;
 
 using qn::pages::TFnpNumericEdit;
 using qn::pages::TNumEdit;
@@ -52,29 +46,29 @@ TEST_F(PagesTest, QuickCalculatorSolvesEachUnknown)
     m_window->gotoPage(qc);
     settle();
     const QuickCase cases[] = {
-        {qc::kBtnCalcPMT, qc::kPMT, 100000, 8.75, 0, 360, 786.7004, 1e-4},
-        {qc::kBtnCalcLA, qc::kLA, 0, 8.75, 786.70, 360, 100000, 0},
-        {qc::kBtnCalcLA, qc::kLA, 0, 0, 500, 360, 180000, 0},
-        {qc::kBtnCalcIR, qc::kIR, 100000, 0, 786.70, 360, 8.75, 5e-4},
-        {qc::kBtnCalcN, qc::kN, 100000, 8.75, 786.70, 1, 360, 0},
+        {qc::kBtnCalcPMT, qc::kPMT.name, 100000, 8.75, 0, 360, 786.7004, 1e-4},
+        {qc::kBtnCalcLA, qc::kLA.name, 0, 8.75, 786.70, 360, 100000, 0},
+        {qc::kBtnCalcLA, qc::kLA.name, 0, 0, 500, 360, 180000, 0},
+        {qc::kBtnCalcIR, qc::kIR.name, 100000, 0, 786.70, 360, 8.75, 5e-4},
+        {qc::kBtnCalcN, qc::kN.name, 100000, 8.75, 786.70, 1, 360, 0},
     };
     for (const QuickCase& c : cases) {
         click(c.choice);
         auto* calculate = find<QPushButton>(qc, qc::kBtnCalcQuickCalc);
         EXPECT_TRUE(calculate->isEnabled());
         EXPECT_FALSE(find<QLineEdit>(qc, c.resultField)->isEnabled()) << c.choice;
-        if (std::string(c.resultField) != qc::kLA)
-            find<TNumEdit>(qc, qc::kLA)->setValue(c.loan);
-        if (std::string(c.resultField) != qc::kIR)
-            find<TFnpNumericEdit>(qc, qc::kIR)->setValue(c.rate);
-        if (std::string(c.resultField) != qc::kPMT)
-            find<TNumEdit>(qc, qc::kPMT)->setValue(c.pay);
-        if (std::string(c.resultField) != qc::kN)
-            find<TFnpNumericEdit>(qc, qc::kN)->setValue(c.n);
+        if (std::string(c.resultField) != qc::kLA.name)
+            find<TNumEdit>(qc, qc::kLA.name)->setValue(c.loan);
+        if (std::string(c.resultField) != qc::kIR.name)
+            find<TFnpNumericEdit>(qc, qc::kIR.name)->setValue(c.rate);
+        if (std::string(c.resultField) != qc::kPMT.name)
+            find<TNumEdit>(qc, qc::kPMT.name)->setValue(c.pay);
+        if (std::string(c.resultField) != qc::kN.name)
+            find<TFnpNumericEdit>(qc, qc::kN.name)->setValue(c.n);
         click(qc::kBtnCalcQuickCalc);
         auto* field = find<QLineEdit>(qc, c.resultField);
-        const double got = std::string(c.resultField) == qc::kLA ||
-                                   std::string(c.resultField) == qc::kPMT
+        const double got = std::string(c.resultField) == qc::kLA.name ||
+                                   std::string(c.resultField) == qc::kPMT.name
                                ? static_cast<TNumEdit*>(field)->value()
                                : static_cast<TFnpNumericEdit*>(field)->value();
         EXPECT_NEAR(got, c.expected, c.tolerance) << c.choice;
@@ -89,9 +83,9 @@ TEST_F(PagesTest, QuickCalculatorTypedPayment)
     m_window->gotoPage(qc);
     settle();
     click(qc::kBtnCalcPMT);
-    auto* loan = find<TNumEdit>(qc, qc::kLA);
-    auto* rate = find<TFnpNumericEdit>(qc, qc::kIR);
-    auto* months = find<TFnpNumericEdit>(qc, qc::kN);
+    auto* loan = find<TNumEdit>(qc, qc::kLA.name);
+    auto* rate = find<TFnpNumericEdit>(qc, qc::kIR.name);
+    auto* months = find<TFnpNumericEdit>(qc, qc::kN.name);
     loan->setFocus();
     settle();  // the whole text is selected once the focus has settled
     QTest::keyClicks(loan, QStringLiteral("100000"));
@@ -108,7 +102,7 @@ TEST_F(PagesTest, QuickCalculatorTypedPayment)
     click(qc::kBtnCalcQuickCalc);
     settle();
     EXPECT_DOUBLE_EQ(loan->value(), 100000);
-    auto* payment = find<TNumEdit>(qc, qc::kPMT);
+    auto* payment = find<TNumEdit>(qc, qc::kPMT.name);
     EXPECT_NEAR(payment->value(), 786.7004, 1e-4);
     EXPECT_EQ(payment->displayText(), QStringLiteral("$786.70"));
     EXPECT_TRUE(takeMessages().isEmpty());
@@ -120,7 +114,7 @@ TEST_F(PagesTest, QuickCalculatorTypingAfterAChoiceReplacesTheField)
     m_window->gotoPage(qc);
     settle();
     QTest::keyClick(m_window->windowHandle(), Qt::Key_L, Qt::AltModifier);
-    auto* rate = find<TFnpNumericEdit>(qc, qc::kIR);
+    auto* rate = find<TFnpNumericEdit>(qc, qc::kIR.name);
     ASSERT_TRUE(QTest::qWaitFor([rate] { return rate->hasFocus(); }));  // an animated click
     QTest::keyClicks(rate, QStringLiteral("6.5"));
     EXPECT_EQ(rate->text(), QStringLiteral("6.500"));
@@ -133,15 +127,15 @@ TEST_F(PagesTest, QuickCalculatorShowsANegativeRateAndSaysWhy)
     m_window->gotoPage(qc);
     settle();
     click(qc::kBtnCalcIR);
-    find<TNumEdit>(qc, qc::kLA)->setValue(100000);
-    find<TNumEdit>(qc, qc::kPMT)->setValue(200);
-    find<TFnpNumericEdit>(qc, qc::kN)->setValue(360);
+    find<TNumEdit>(qc, qc::kLA.name)->setValue(100000);
+    find<TNumEdit>(qc, qc::kPMT.name)->setValue(200);
+    find<TFnpNumericEdit>(qc, qc::kN.name)->setValue(360);
     click(qc::kBtnCalcQuickCalc);
     EXPECT_EQ(takeMessages(),
               QStringList{QStringLiteral("The payments do not repay the loan at any positive "
                                          "interest rate, so the rate that balances them is "
                                          "negative.")});
-    auto* rate = find<TFnpNumericEdit>(qc, qc::kIR);
+    auto* rate = find<TFnpNumericEdit>(qc, qc::kIR.name);
     EXPECT_LT(rate->value(), 0);
     EXPECT_TRUE(rate->isEnabled());
 }
@@ -151,13 +145,13 @@ TEST_F(PagesTest, QuickCalculatorZeroPaymentFailsAndResets)
     m_window->gotoPage(qc);
     settle();
     click(qc::kBtnCalcN);
-    find<TNumEdit>(qc, qc::kLA)->setValue(100000);
-    find<TFnpNumericEdit>(qc, qc::kIR)->setValue(8.75);
+    find<TNumEdit>(qc, qc::kLA.name)->setValue(100000);
+    find<TFnpNumericEdit>(qc, qc::kIR.name)->setValue(8.75);
     click(qc::kBtnCalcQuickCalc);
     EXPECT_EQ(takeMessages(), QStringList{kQuickFailure});
-    EXPECT_EQ(find<TNumEdit>(qc, qc::kLA)->value(), 0);
-    EXPECT_EQ(find<TFnpNumericEdit>(qc, qc::kN)->value(), 1);
-    EXPECT_TRUE(find<QLineEdit>(qc, qc::kN)->isEnabled());
+    EXPECT_EQ(find<TNumEdit>(qc, qc::kLA.name)->value(), 0);
+    EXPECT_EQ(find<TFnpNumericEdit>(qc, qc::kN.name)->value(), 1);
+    EXPECT_TRUE(find<QLineEdit>(qc, qc::kN.name)->isEnabled());
     EXPECT_FALSE(find<QPushButton>(qc, qc::kBtnCalcQuickCalc)->isEnabled());
 }
 
@@ -166,15 +160,15 @@ TEST_F(PagesTest, QuickCalculatorPaymentBelowInterestKeepsInputs)
     m_window->gotoPage(qc);
     settle();
     click(qc::kBtnCalcN);
-    find<TNumEdit>(qc, qc::kLA)->setValue(100000);
-    find<TFnpNumericEdit>(qc, qc::kIR)->setValue(8.75);
-    find<TNumEdit>(qc, qc::kPMT)->setValue(700);
+    find<TNumEdit>(qc, qc::kLA.name)->setValue(100000);
+    find<TFnpNumericEdit>(qc, qc::kIR.name)->setValue(8.75);
+    find<TNumEdit>(qc, qc::kPMT.name)->setValue(700);
     click(qc::kBtnCalcQuickCalc);
     const QStringList messages = takeMessages();
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.front().contains(QStringLiteral("never be repaid")));
-    EXPECT_EQ(find<TNumEdit>(qc, qc::kPMT)->value(), 700);
-    EXPECT_EQ(find<TNumEdit>(qc, qc::kLA)->value(), 100000);
+    EXPECT_EQ(find<TNumEdit>(qc, qc::kPMT.name)->value(), 700);
+    EXPECT_EQ(find<TNumEdit>(qc, qc::kLA.name)->value(), 100000);
 }
 
 TEST_F(PagesTest, BiweeklyExampleAndLeavingAResultRecalculates)
@@ -182,29 +176,27 @@ TEST_F(PagesTest, BiweeklyExampleAndLeavingAResultRecalculates)
     const QString bw = QStringLiteral("BW");
     m_window->gotoPage(bw);
     settle();
-    find<TNumEdit>(bw, bw::kMortgageAmount)->setValue(100000);
-    find<TFnpNumericEdit>(bw, bw::kMortgageInterest)->setValue(8.75);
-    find<TFnpNumericEdit>(bw, bw::kMortgagePeriods)->setValue(360);
-    auto* payments = find<TNumEdit>(bw, bw::kMortgagePayments);
+    find<TNumEdit>(bw, bw::kMortgageAmount.name)->setValue(100000);
+    find<TFnpNumericEdit>(bw, bw::kMortgageInterest.name)->setValue(8.75);
+    find<TFnpNumericEdit>(bw, bw::kMortgagePeriods.name)->setValue(360);
+    auto* payments = find<TNumEdit>(bw, bw::kMortgagePayments.name);
     payments->setFocus();
     settle();
-    find<TNumEdit>(bw, bw::kMortgageAmount)->setFocus();
+    find<TNumEdit>(bw, bw::kMortgageAmount.name)->setFocus();
     settle();
     struct Expected {
         const char* field;
         double value;
     };
-    const Expected money[] = {{bw::kMortgagePayments, 786.70},
-                              {bw::kMortgageTotalPaid, 283212.00},
-                              {bw::kMortgageCostOfLoan, 183212.00},
-                              {bw::kMortgageHalfPayments, 393.35},
-                              {bw::kMortgageHalfTotalPaid, 226540.72},
-                              {bw::kMortgageHalfCostOfLoan, 126540.72},
-                              {bw::kInterestSaved, 56671.28}};
+    const Expected money[] = {
+        {bw::kMortgagePayments.name, 786.70},         {bw::kMortgageTotalPaid.name, 283212.00},
+        {bw::kMortgageCostOfLoan.name, 183212.00},    {bw::kMortgageHalfPayments.name, 393.35},
+        {bw::kMortgageHalfTotalPaid.name, 226540.72}, {bw::kMortgageHalfCostOfLoan.name, 126540.72},
+        {bw::kInterestSaved.name, 56671.28}};
     for (const Expected& e : money)
         EXPECT_NEAR(find<TNumEdit>(bw, e.field)->value(), e.value, 0.005) << e.field;
-    EXPECT_NEAR(find<TFnpNumericEdit>(bw, bw::kTimeSavedMonths)->value(), 94.19, 0.005);
-    EXPECT_NEAR(find<TFnpNumericEdit>(bw, bw::kTimeSavedYears)->value(), 7.85, 0.005);
+    EXPECT_NEAR(find<TFnpNumericEdit>(bw, bw::kTimeSavedMonths.name)->value(), 94.19, 0.005);
+    EXPECT_NEAR(find<TFnpNumericEdit>(bw, bw::kTimeSavedYears.name)->value(), 7.85, 0.005);
     EXPECT_EQ(static_cast<qn::pages::BiweeklyPage*>(m_window->page(bw))->mortgage().NumPayments,
               360);
     EXPECT_TRUE(takeMessages().isEmpty());
@@ -230,7 +222,7 @@ TEST_F(AmortTest, EnteringShowsTheStartingLoan)
 {
     auto* page = enterAmort();
     ASSERT_NE(page, nullptr);
-    EXPECT_NEAR(find<TNumEdit>(amort, amort::kAmortPayment)->value(), 786.70, 1e-9);
+    EXPECT_NEAR(find<TNumEdit>(amort, amort::kAmortPayment.name)->value(), 786.70, 1e-9);
     EXPECT_EQ(page->gridRowCount(), 361);
     EXPECT_EQ(page->cellText(0, 3), QStringLiteral("Principal To Date"));
     EXPECT_EQ(page->cellText(360, 6), QStringLiteral("$0.00"));
@@ -240,9 +232,9 @@ TEST_F(AmortTest, CalculateAndExtraPayments)
 {
     auto* page = enterAmort();
     ASSERT_NE(page, nullptr);
-    find<TFnpNumericEdit>(amort, amort::kIRate)->setValue(7);
+    find<TFnpNumericEdit>(amort, amort::kIRate.name)->setValue(7);
     press(amort::kBtnCalculate);
-    EXPECT_NEAR(find<TNumEdit>(amort, amort::kAmortPayment)->value(), 665.30, 1e-9);
+    EXPECT_NEAR(find<TNumEdit>(amort, amort::kAmortPayment.name)->value(), 665.30, 1e-9);
     EXPECT_EQ(page->cellText(1, 1), QStringLiteral("$81.97"));
     EXPECT_EQ(page->cellText(1, 2), QStringLiteral("$583.33"));
 
@@ -250,21 +242,21 @@ TEST_F(AmortTest, CalculateAndExtraPayments)
     EXPECT_TRUE(find<QFrame>(amort, amort::kPnlAddExtra)->isVisible());
 
     // The range choice with empty numbers falls back to 0, which is no payment.
-    find<QLineEdit>(amort, amort::kFromPmt)->clear();
-    find<QLineEdit>(amort, amort::kToPmt)->clear();
+    find<QLineEdit>(amort, amort::kFromPmt.name)->clear();
+    find<QLineEdit>(amort, amort::kToPmt.name)->clear();
     press(amort::kBtnAddExtra);
     const QStringList range = takeMessages();
     ASSERT_EQ(range.size(), 1);
     EXPECT_TRUE(range.front().startsWith(QStringLiteral("Cannot calculate results of extra")));
-    EXPECT_EQ(find<QLineEdit>(amort, amort::kFromPmt)->text(), QStringLiteral("0"));
+    EXPECT_EQ(find<QLineEdit>(amort, amort::kFromPmt.name)->text(), QStringLiteral("0"));
 
-    find<QLineEdit>(amort, amort::kExtraAmount)->setText(QStringLiteral("12.5x"));
+    find<QLineEdit>(amort, amort::kExtraAmount.name)->setText(QStringLiteral("12.5x"));
     press(amort::kBtnAddExtra);
     EXPECT_EQ(takeMessages(),
               QStringList{QStringLiteral("'12.5x' is not a valid amount for Amount.")});
 
     press(amort::kRbAllPmts);
-    find<QLineEdit>(amort, amort::kExtraAmount)->setText(QStringLiteral("$500"));
+    find<QLineEdit>(amort, amort::kExtraAmount.name)->setText(QStringLiteral("$500"));
     press(amort::kBtnAddExtra);
     EXPECT_EQ(page->cellText(1, 5), QStringLiteral("$500.00"));
     // 1165.30 a month would clear 100000 at 7 % in payment 120, but payments 119 and 120
@@ -296,14 +288,14 @@ TEST_F(AmortTest, ZeroPaymentsResetsThePage)
 {
     auto* page = enterAmort();
     ASSERT_NE(page, nullptr);
-    find<TFnpNumericEdit>(amort, amort::kNumPmts)->setValue(0);
+    find<TFnpNumericEdit>(amort, amort::kNumPmts.name)->setValue(0);
     press(amort::kBtnCalculate);
     m_window->flushPendingFailures();
     settle();
     const QStringList messages = takeMessages();
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.front().startsWith(QStringLiteral("Valid results cannot")));
-    EXPECT_EQ(find<TFnpNumericEdit>(amort, amort::kNumPmts)->value(), 360);
+    EXPECT_EQ(find<TFnpNumericEdit>(amort, amort::kNumPmts.name)->value(), 360);
     EXPECT_TRUE(page->cellText(1, 0).isEmpty());
 }
 
@@ -319,7 +311,7 @@ TEST_F(AmortTest, ExtrasThatCannotHelpSayWhy)
     enterAmort();
     press(amort::kBtnAddExtraPayments);
     press(amort::kRbAllPmts);
-    find<QLineEdit>(amort, amort::kExtraAmount)->setText(QStringLiteral("999999999999"));
+    find<QLineEdit>(amort, amort::kExtraAmount.name)->setText(QStringLiteral("999999999999"));
     press(amort::kBtnAddExtra);
     EXPECT_EQ(takeMessages(),
               QStringList{QStringLiteral("An extra payment of $999,999,999,999.00 is more than "
@@ -336,7 +328,7 @@ TEST_F(AmortTest, ExtrasThatCannotHelpSayWhy)
     };
     for (const auto& p : payoffs) {
         SCOPED_TRACE(p.target);
-        find<QLineEdit>(amort, amort::kPayoffBy)->setText(QLatin1String(p.target));
+        find<QLineEdit>(amort, amort::kPayoffBy.name)->setText(QLatin1String(p.target));
         press(amort::kBtnPayoffBy);
         EXPECT_EQ(takeMessages(), QStringList{QLatin1String(p.message)});
     }

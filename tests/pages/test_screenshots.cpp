@@ -1,27 +1,15 @@
 // Pictures of the pages with the widest figures they accept, for a person to look at:
 // QUENNARY_SHOTS=<folder> saves them (run once more with QT_SCALE_FACTOR=2); otherwise skipped.
+#include "pages/field_table.h"
 #include "pages/num_edit.h"
 #include "tests/support/page_fixture.h"
-#include "pages/amortization_fields.h"
-#include "pages/biweekly_fields.h"
-#include "pages/field_table.h"
-#include "pages/loan_spread_fields.h"
-#include "pages/quick_calculator_fields.h"
-#include "pages/refinancing_fields.h"
-#include "pages/rent_vs_buy_fields.h"
+#include "tests/support/page_names.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
-
-namespace amort = qn::pages::amort;
-namespace bw = qn::pages::bw;
-namespace ls = qn::pages::ls;
-namespace qc = qn::pages::qc;
-namespace rc = qn::pages::rc;
-namespace rvb = qn::pages::rvb;
 
 using qn::pages::TFnpNumericEdit;
 using qn::pages::TNumEdit;
@@ -54,24 +42,24 @@ TEST_F(Screenshots, WidestFiguresOnTheFirstPages)
 {
     const double widest = 999999999999.99;
     m_window->gotoPage(QStringLiteral("Amort"));
-    find<TNumEdit>(QStringLiteral("Amort"), amort::kMortAmt)->setValue(widest);
-    find<TFnpNumericEdit>(QStringLiteral("Amort"), amort::kNumPmts)->setValue(1200);
+    find<TNumEdit>(QStringLiteral("Amort"), amort::kMortAmt.name)->setValue(widest);
+    find<TFnpNumericEdit>(QStringLiteral("Amort"), amort::kNumPmts.name)->setValue(1200);
     find<QPushButton>(QStringLiteral("Amort"), amort::kBtnCalculate)->click();
     save(QStringLiteral("amort"));
 
     m_window->gotoPage(QStringLiteral("BW"));
-    find<TNumEdit>(QStringLiteral("BW"), bw::kMortgageAmount)->setValue(widest);
-    find<TFnpNumericEdit>(QStringLiteral("BW"), bw::kMortgagePeriods)->setValue(1200);
-    find<TNumEdit>(QStringLiteral("BW"), bw::kMortgageAmount)->setFocus();
+    find<TNumEdit>(QStringLiteral("BW"), bw::kMortgageAmount.name)->setValue(widest);
+    find<TFnpNumericEdit>(QStringLiteral("BW"), bw::kMortgagePeriods.name)->setValue(1200);
+    find<TNumEdit>(QStringLiteral("BW"), bw::kMortgageAmount.name)->setFocus();
     settle();
     m_window->setFocus();
     save(QStringLiteral("bw"));
 
     m_window->gotoPage(QStringLiteral("QC"));
     find<QPushButton>(QStringLiteral("QC"), qc::kBtnCalcPMT)->click();
-    find<TNumEdit>(QStringLiteral("QC"), qc::kLA)->setValue(widest);
-    find<TFnpNumericEdit>(QStringLiteral("QC"), qc::kIR)->setValue(99.999);
-    find<TFnpNumericEdit>(QStringLiteral("QC"), qc::kN)->setValue(1200);
+    find<TNumEdit>(QStringLiteral("QC"), qc::kLA.name)->setValue(widest);
+    find<TFnpNumericEdit>(QStringLiteral("QC"), qc::kIR.name)->setValue(99.999);
+    find<TFnpNumericEdit>(QStringLiteral("QC"), qc::kN.name)->setValue(1200);
     find<QPushButton>(QStringLiteral("QC"), qc::kBtnCalcQuickCalc)->click();
     save(QStringLiteral("qc"));
     takeMessages();
@@ -123,7 +111,7 @@ TEST_F(Screenshots, TheLaterPages)
     find<QPushButton>(QStringLiteral("RC"), rc::kBtnCalcFees)->click();
     save(QStringLiteral("rc-panel"));
     m_window->gotoPage(QStringLiteral("RVB"));
-    find<TNumEdit>(QStringLiteral("RVB"), rvb::kMonthlyRent)->setFocus();
+    find<TNumEdit>(QStringLiteral("RVB"), rvb::kMonthlyRent.name)->setFocus();
     settle();
     m_window->setFocus();
     save(QStringLiteral("rvb"));
