@@ -1,11 +1,11 @@
 #include "app/headless_run.h"
 
 #include "app/settings_values.h"
-#include "core/mortgage.h"
 #include "pages/calculator_page.h"
 #include "pages/failure_handler.h"
 #include "pages/num_edit.h"
 #include "pages/page_description.h"
+#include "pages/page_entry.h"
 #include "pages/page_snapshot.h"
 #include "pages/registry.h"
 #include "reports/forms.h"
@@ -150,7 +150,7 @@ Request parseArguments(const QStringList& args)
     return request;
 }
 
-// A host without a window: the settings file, the loan model and the shell's switches.
+// A host without a window: the settings file and the shell's switches.
 class HeadlessHost : public pages::PageHost {
 public:
     explicit HeadlessHost(QString settingsPath) : m_settingsPath(std::move(settingsPath)) {}
@@ -160,7 +160,6 @@ public:
     {
         SaveSettingsKeys(m_settingsPath, m_settings, keys);
     }
-    qn::TMortgage& mortgage() override { return m_mortgage; }
     void setPrintingEnabled(bool on) override { m_printing = on; }
     bool printingEnabled() const override { return m_printing; }
     void setResetEnabled(bool on) override { m_reset = on; }
@@ -172,9 +171,36 @@ public:
     SettingsValues m_settings;
 
 private:
-    qn::TMortgage m_mortgage;
     bool m_printing = false;
     bool m_reset = false;
+};
+
+// A run's surroundings: every message printed to standard error instead of shown, and the
+// host over the settings file, loaded (a faulty value's message is printed too).
+class Session {
+public:
+    explicit Session(const Request& request)
+        : m_previous(toolkit::setMessageInterceptor([this](const toolkit::MessageRequest& m) {
+              messageShown = true;
+              printLine(stderr, QStringLiteral("message: ") + m.text);
+              return QMessageBox::Ok;
+          })),
+          host(request.settingsPath.isEmpty() ? DefaultSettingsPath() : request.settingsPath)
+    {
+        host.m_settings = LoadSettings(host.m_settingsPath, [](const QString& message) {
+            toolkit::showMessage(nullptr, message);
+        });
+    }
+    ~Session() { toolkit::setMessageInterceptor(m_previous); }
+    Session(const Session&) = delete;
+    Session& operator=(const Session&) = delete;
+
+private:
+    toolkit::MessageInterceptor m_previous;
+
+public:
+    bool messageShown = false;
+    HeadlessHost host;
 };
 
 // The radio buttons of a group: a QButtonGroup by that name, else a widget holding them.
@@ -277,19 +303,9 @@ void typeInto(QLineEdit* field, const QString& text)
 // enters it.
 int describePages(const Request& request)
 {
-    bool messageShown = false;
-    const auto previous = toolkit::setMessageInterceptor([&](const toolkit::MessageRequest& m) {
-        messageShown = true;
-        printLine(stderr, QStringLiteral("message: ") + m.text);
-        return QMessageBox::Ok;
-    });
-    HeadlessHost host(request.settingsPath.isEmpty() ? DefaultSettingsPath()
-                                                     : request.settingsPath);
-    host.m_settings = LoadSettings(host.m_settingsPath, [](const QString& message) {
-        toolkit::showMessage(nullptr, message);
-    });
+    Session session(request);
     toolkit::setFailureHandler([&](std::exception_ptr) {
-        messageShown = true;
+        session.messageShown = true;
         printLine(stderr, QStringLiteral("message: entering the page failed"));
     });
     QJsonArray pages;
@@ -298,18 +314,17 @@ int describePages(const Request& request)
             continue;
         QWidget window;
         auto* layout = new QVBoxLayout(&window);
-        pages::CalculatorPage* page = pages::createPage(info, host, &window);
+        pages::CalculatorPage* page = pages::createPage(info, session.host, &window);
         layout->addWidget(page);
         window.show();
-        toolkit::runGuarded([page] { page->enter(); });
+        pages::enterPage(info, *page, session.host);
         settle();
         pages.append(pages::describePage(info, page));
     }
     toolkit::setFailureHandler({});
-    toolkit::setMessageInterceptor(previous);
     const QJsonDocument document(QJsonObject{{QStringLiteral("pages"), pages}});
     printLine(stdout, QString::fromUtf8(document.toJson(QJsonDocument::Indented)).trimmed());
-    return messageShown ? 1 : 0;
+    return session.messageShown ? 1 : 0;
 }
 
 } // namespace
@@ -351,19 +366,8 @@ int runHeadless(const QStringList& args)
     if (request.describe)
         return describePages(request);
 
-    bool messageShown = false;
-    const auto previous = toolkit::setMessageInterceptor([&](const toolkit::MessageRequest& m) {
-        messageShown = true;
-        printLine(stderr, QStringLiteral("message: ") + m.text);
-        return QMessageBox::Ok;
-    });
-
-    HeadlessHost host(request.settingsPath.isEmpty() ? DefaultSettingsPath()
-                                                     : request.settingsPath);
-    host.m_settings = LoadSettings(host.m_settingsPath, [](const QString& message) {
-        toolkit::showMessage(nullptr, message);
-    });
-
+    Session session(request);
+    HeadlessHost& host = session.host;
     QWidget window;
     window.setObjectName(QStringLiteral("frmHeadless"));
     auto* layout = new QVBoxLayout(&window);
@@ -386,12 +390,7 @@ int runHeadless(const QStringList& args)
         while (!window.isActiveWindow() && waited.elapsed() < 1000)
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
 
-        // Entering as the menu does: the navigation row, then the page's own entry.
-        host.setPrintingEnabled(info->navigation.printing);
-        if (info->navigation.reset != pages::NavigationRow::Button::Unchanged)
-            host.setResetEnabled(info->navigation.reset
-                                 == pages::NavigationRow::Button::Enabled);
-        toolkit::runGuarded([page] { page->enter(); });
+        pages::enterPage(*info, *page, host);
         settle();
         for (const Action& action : request.actions) {
             switch (action.kind) {
@@ -442,13 +441,12 @@ int runHeadless(const QStringList& args)
             printLine(stdout, QString::fromUtf8(QJsonDocument(pages::toJson(pages::takeSnapshot(info->name, page)))
                                                     .toJson(QJsonDocument::Indented))
                                   .trimmed());
-        status = messageShown ? 1 : 0;
+        status = session.messageShown ? 1 : 0;
     } catch (const UsageError& error) {
         printLine(stderr, QStringLiteral("usage error: ") + error.reason());
         status = 2;
     }
     toolkit::setFailureHandler({});
-    toolkit::setMessageInterceptor(previous);
     return status;
 }
 

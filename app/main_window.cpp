@@ -14,6 +14,7 @@
 #include "pages/calculator_page.h"
 #include "pages/failure_handler.h"
 #include "pages/page_snapshot.h"
+#include "pages/page_entry.h"
 #include "pages/registry.h"
 #include "toolkit/guarded.h"
 #include "toolkit/hints.h"
@@ -143,7 +144,6 @@ TfrmMain::~TfrmMain()
 }
 
 SettingsValues& TfrmMain::settings() { return m_settings; }
-qn::TMortgage& TfrmMain::mortgage() { return m_mortgage; }
 
 void TfrmMain::saveSettingsKeys(const QStringList& keys)
 {
@@ -220,18 +220,16 @@ void TfrmMain::gotoChosenCalculator(const QString& target)
     m_calculatorName->update();
     EnableMnuCalcItems();
     setCalcItemsEnabled(target, false);
-    setPrintingEnabled(row.printing);
-    if (row.reset != Button::Unchanged)
-        m_btnReset->setEnabled(row.reset == Button::Enabled);
-    if (row.menu != Button::Unchanged)
-        m_btnMenu->setEnabled(row.menu == Button::Enabled);
-    m_notebook->setCurrentIndex(index);
-    m_hints->clear();  // a hint of the page left behind says nothing about this one
-    giveMnemonicsTo(calc);
-    m_mnuFileExport->setEnabled(calc->canExport());
-    if (target == QStringLiteral("QC"))
-        m_notebook->setFocus();
-    calc->enter();
+    pages::enterPage(*info, *calc, *this, [&] {
+        if (row.menu != Button::Unchanged)
+            m_btnMenu->setEnabled(row.menu == Button::Enabled);
+        m_notebook->setCurrentIndex(index);
+        m_hints->clear();  // a hint of the page left behind says nothing about this one
+        giveMnemonicsTo(calc);
+        m_mnuFileExport->setEnabled(calc->canExport());
+        if (target == QStringLiteral("QC"))
+            m_notebook->setFocus();
+    });
 }
 
 void TfrmMain::giveMnemonicsTo(QWidget* page)

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "app/settings_values.h"
-#include "core/mortgage.h"
 #include "pages/page_host.h"
 
 #include <QHash>
@@ -49,7 +48,6 @@ public:
     // PageHost
     SettingsValues& settings() override;
     void saveSettingsKeys(const QStringList& keys) override;
-    qn::TMortgage& mortgage() override;
     void setPrintingEnabled(bool on) override;
     bool printingEnabled() const override;
     void setResetEnabled(bool on) override;
@@ -127,7 +125,6 @@ private:
     QString m_settingsPath;
     QString m_helpFile;
     SettingsValues m_settings;
-    qn::TMortgage m_mortgage;
     std::function<int()> m_exitDraw;
     std::function<QString()> m_askExportPath;
 

@@ -3,6 +3,7 @@
 #include "core/errors.h"
 #include "core/limits.h"
 #include "core/numtext.h"
+#include "app/prefs_fields.h"
 #include "pages/num_edit.h"
 #include "pages/page_parts.h"
 #include "toolkit/guarded.h"
@@ -17,8 +18,6 @@
 namespace qn::app {
 
 using pages::NumericField;
-using pages::TFnpNumericEdit;
-using pages::TNumEdit;
 
 namespace {
 
@@ -26,48 +25,12 @@ const QString kNote = QStringLiteral(
     "By saving the values which are unique to your situation as defaults, you will  save "
     "time using the different calculators which are included in this suite.");
 
-// The field kinds of the dialog.
-enum class Kind { PlainNumber, MoneyCut, Money, RatePicture, PremiumRate, Fixed3, Count };
+using pages::FieldSpec;
+using pages::FieldTable;
 
-NumericField* makeField(QWidget* parent, const char* name, Kind kind, QRect geometry)
-{
-    NumericField* field = nullptr;
-    if (kind == Kind::Fixed3 || kind == Kind::Count) {
-        auto* edit = pages::newNumberEdit(parent, name, kind == Kind::Count ? 0 : 3, geometry);
-        if (kind == Kind::Count)
-            edit->setAlignment(Qt::AlignCenter);
-        field = edit;
-    } else {
-        TNumEdit* edit = pages::newMoneyEdit(parent, name, geometry);
-        switch (kind) {
-        case Kind::PlainNumber:
-            edit->setNumericType(TNumEdit::ntGeneral);
-            edit->setMasks(QStringLiteral("#,##0"));
-            edit->setDecimals(0);
-            edit->setUseRounding(false);
-            break;
-        case Kind::MoneyCut:
-            edit->setUseRounding(false);
-            break;
-        case Kind::RatePicture:
-            edit->setNumericType(TNumEdit::ntGeneral);
-            edit->setMasks(QStringLiteral("#,##0.##0"));
-            edit->setDecimals(2);
-            edit->setUseRounding(false);
-            break;
-        case Kind::PremiumRate:
-            edit->setNumericType(TNumEdit::ntGeneral);
-            edit->setMasks(QStringLiteral("#.###0"));
-            edit->setDecimals(4);
-            edit->setUseRounding(false);
-            break;
-        default:
-            break;
-        }
-        field = edit;
-    }
-    return field;
-}
+// Every table of the dialog, in tab order.
+const FieldTable kTables[] = {prefs::kRatios, prefs::kPrimary, prefs::kPremiums,
+                              prefs::kClosingCosts, prefs::kEscrows};
 
 QLabel* noteLabel(QWidget* tab)
 {
@@ -102,19 +65,15 @@ TfrmPrefs::TfrmPrefs(QString settingsPath, SettingsValues& values, QWidget* pare
     buildGeneralTab(tabs[0]);
     buildClosingCostsTab(tabs[1]);
     buildEscrowsTab(tabs[2]);
-    for (std::size_t i = 1; i < m_bindings.size(); ++i)
-        setTabOrder(m_bindings[i - 1].field, m_bindings[i].field);
-    for (const Binding& b : m_bindings)
-        b.field->setAccessibleName(b.caption);  // else a group box's title names them all
 
-    QPushButton* restore = pages::makeButton(this, "btnRestore", QStringLiteral(" Restore &Defaults"),
-                                             QStringLiteral(" Click to restore defaults"),
-                                             QRect(8, 272, 140, 25));
-    QPushButton* cancel = pages::makeButton(this, "btnCancel", QStringLiteral(" &Cancel"),
+    QPushButton* restore =
+        pages::makeButton(this, prefs::kBtnRestore, QStringLiteral(" Restore &Defaults"),
+                          QStringLiteral(" Click to restore defaults"), QRect(8, 272, 140, 25));
+    QPushButton* cancel = pages::makeButton(this, prefs::kBtnCancel, QStringLiteral(" &Cancel"),
                                             QStringLiteral(" Click to cancel"),
                                             QRect(162, 272, 140, 25));
     QPushButton* save = pages::makeButton(
-        this, "btnSave", QStringLiteral(" &Save and Close"),
+        this, prefs::kBtnSave, QStringLiteral(" &Save and Close"),
         QStringLiteral(" Click to save new values and close Preferences"),
         QRect(316, 272, 140, 25));
     using toolkit::connectGuarded;
@@ -132,125 +91,40 @@ void TfrmPrefs::buildGeneralTab(QWidget* tab)
     auto* pmi = new QGroupBox(QStringLiteral("PMI Premiums"), tab);
     pmi->setGeometry(226, 4, 210, 192);
 
-    auto add = [this](QWidget* parent, const char* label, const char* name, Kind kind,
-                      QRect labelAt, QRect fieldAt, double SettingsValues::*key) {
-        if (label)
-            pages::makeLabel(parent, QLatin1String(label), labelAt);
-        NumericField* field = makeField(parent, name, kind, fieldAt);
-        m_bindings.push_back({field, key, label ? QLatin1String(label) : QString()});
-        return field;
+    // Each field named by its own caption, else a group box's title would name them all.
+    auto group = [this](QWidget* box, FieldTable table, int captionWidth) {
+        m_fields.build(box, table);
+        for (const FieldSpec& spec : table)
+            pages::makeLabel(box, QLatin1String(spec.caption),
+                             QRect(10, spec.at.y() + 2, captionWidth, 18));
     };
-    add(ratios, "Housing", "edtP_Housing", Kind::PlainNumber, QRect(10, 22, 60, 18),
-        QRect(76, 20, 60, 22), &SettingsValues::HRatio);
-    add(ratios, "Debt", "edtP_Debt", Kind::PlainNumber, QRect(10, 46, 60, 18),
-        QRect(76, 44, 60, 22), &SettingsValues::DRatio);
-    add(primary, "Loan Amount", "edtP_LoanAmount", Kind::MoneyCut, QRect(10, 22, 90, 18),
-        QRect(104, 20, 98, 22), &SettingsValues::Loan);
-    m_term = add(primary, "Term in Months", "edtP_TermInMonths", Kind::PlainNumber,
-                 QRect(10, 46, 90, 18), QRect(104, 44, 98, 22), nullptr);
-    add(primary, "Interest Rate", "edtP_InterestRate", Kind::RatePicture, QRect(10, 70, 90, 18),
-        QRect(104, 68, 98, 22), &SettingsValues::Interest);
-    add(primary, "Monthly Payment", "edtP_MonthlyPayment", Kind::MoneyCut, QRect(10, 94, 90, 18),
-        QRect(104, 92, 98, 22), &SettingsValues::Payment);
-
+    group(ratios, prefs::kRatios, 60);
+    group(primary, prefs::kPrimary, 90);
+    m_fields.build(pmi, prefs::kPremiums);
     pages::makeLabel(pmi, QStringLiteral("LTV"), QRect(10, 22, 56, 18));
     pages::makeLabel(pmi, QStringLiteral("30 Year Term"), QRect(70, 22, 66, 18));
     pages::makeLabel(pmi, QStringLiteral("15 Year Term"), QRect(140, 22, 66, 18));
-    const char* rows[] = {"80 to 85", "85 to 90", "90 to 95", "95 to 97"};
     for (int r = 0; r < 4; ++r)
-        pages::makeLabel(pmi, QLatin1String(rows[r]), QRect(10, 46 + 26 * r, 56, 18));
-    const char* names[2][4] = {{"edtP_308085", "edtP_308590", "edtP_309095", "edtP_309597"},
-                               {"edtP_158085", "edtP_158590", "edtP_159095", "edtP_159597"}};
-    double SettingsValues::*keys[2][4] = {
-        {&SettingsValues::Pmip308085, &SettingsValues::Pmip308590, &SettingsValues::Pmip309095,
-         &SettingsValues::Pmip309597},
-        {&SettingsValues::Pmip158085, &SettingsValues::Pmip158590, &SettingsValues::Pmip159095,
-         &SettingsValues::Pmip159597}};
-    for (int c = 0; c < 2; ++c) {
-        for (int r = 0; r < 4; ++r) {
-            NumericField* field = add(pmi, nullptr, names[c][r], Kind::PremiumRate, {},
-                                      QRect(70 + 70 * c, 44 + 26 * r, 62, 22), keys[c][r]);
-            m_bindings.back().caption = QStringLiteral("%1 Year Term, %2")
-                                            .arg(c == 0 ? 30 : 15)
-                                            .arg(QLatin1String(rows[r]));
-            (void)field;
-        }
-    }
+        pages::makeLabel(pmi, QLatin1String(prefs::kBands[r]), QRect(10, 46 + 26 * r, 56, 18));
 }
 
 void TfrmPrefs::buildClosingCostsTab(QWidget* tab)
 {
-    struct Line {
-        const char* name;
-        const char* label;
-        Kind kind;
-        double SettingsValues::*key;
-    };
-    const Line lines[] = {
-        {"edtP_AF", "Appraisal Fee", Kind::Money, &SettingsValues::AppraisalFee},
-        {"edtP_CR", "Credit Report", Kind::Money, &SettingsValues::CreditReport},
-        {"edtP_TSF", "Tax-related Service Fee", Kind::Money, &SettingsValues::TaxServiceFee},
-        {"edtP_LPF", "Lender's Inspection Fee", Kind::Money,
-         &SettingsValues::LendersInspectionFee},
-        {"edtP_TIF", "Title Insurance", Kind::Money, &SettingsValues::TitleInsurance},
-        {"edtP_TS", "Title Search", Kind::Money, &SettingsValues::TitleSearch},
-        {"edtP_STT", "Escrow Closing Fee", Kind::Money, &SettingsValues::EscrowClosingFee},
-        {"edtP_RF", "Recording Fee", Kind::Money, &SettingsValues::RecordingFee},
-        {"edtP_OF", "Other Fees", Kind::Money, &SettingsValues::OtherFees},
-        {"edtP_SellerPaid", "Seller Paid Costs", Kind::Money, &SettingsValues::SellerPaid},
-        {"edtP_OriginationPoints", "Origination Points", Kind::Fixed3,
-         &SettingsValues::OriginationPoints},
-        {"edtP_DiscountPoints", "Discount Points", Kind::Fixed3, &SettingsValues::DiscountPoints},
-        {"edtP_DownPaymentPercent", "Down Payment Percent", Kind::Fixed3,
-         &SettingsValues::DownPaymentPercent},
-        {"edtP_Tax", "Annual Real Estate Taxes", Kind::Money, &SettingsValues::RealEstateTax},
-        {"edtP_Insurance", "Homeowner's Insurance (Annual Estimate)", Kind::Money,
-         &SettingsValues::Insurance},
-        {"edtP_AssociationFee", "Monthly Association Fee", Kind::Money,
-         &SettingsValues::AssociationFee},
-    };
-    for (int i = 0; i < 16; ++i) {
-        const Line& line = lines[i];
-        const int column = i / 8;
-        const int top = 6 + 24 * (i % 8);
-        const int left = 8 + 216 * column;
-        QLabel* label =
-            pages::makeLabel(tab, QLatin1String(line.label), QRect(left, top, 122, 24));
-        label->setWordWrap(true);
-        // The label names the field for messages, without its line break.
-        NumericField* field =
-            makeField(tab, line.name, line.kind, QRect(left + 124, top + 1, 86, 22));
-        m_bindings.push_back({field, line.key, QLatin1String(line.label)});
+    m_fields.build(tab, prefs::kClosingCosts);
+    for (const FieldSpec& spec : prefs::kClosingCosts) {
+        const QRect& at = spec.at;
+        pages::makeLabel(tab, QLatin1String(spec.caption),
+                         QRect(at.x() - 124, at.y() - 1, 122, 24))
+            ->setWordWrap(true);
     }
 }
 
 void TfrmPrefs::buildEscrowsTab(QWidget* tab)
 {
-    struct Line {
-        const char* name;
-        const char* label;
-        double SettingsValues::*key;
-    };
-    const Line lines[] = {
-        {"edtP_IIDays",
-         "Days of Prepaid Interest (Between Closing Date and First of Next Month)",
-         &SettingsValues::InterimInterestDays},
-        {"edtP_PTIMonths", "Months of Prepaid Real Estate Taxes",
-         &SettingsValues::PropertyTaxMonths},
-        {"edtP_HOIPMonths", "Months of Homeowner's Insurance Premiums (First Year)",
-         &SettingsValues::HomeownersFirstYear},
-        {"edtP_HOIIMonths", "Months of Prepaid Homeowner's Insurance Premiums (Renewal)",
-         &SettingsValues::HomeownersRenewalMonths},
-    };
-    for (int i = 0; i < 4; ++i) {
-        const int top = 12 + 40 * i;
-        QLabel* label =
-            pages::makeLabel(tab, QLatin1String(lines[i].label), QRect(8, top, 340, 32));
-        label->setWordWrap(true);
-        NumericField* field =
-            makeField(tab, lines[i].name, Kind::Count, QRect(360, top + 4, 60, 22));
-        m_bindings.push_back({field, lines[i].key, QLatin1String(lines[i].label)});
-    }
+    m_fields.build(tab, prefs::kEscrows);
+    for (const FieldSpec& spec : prefs::kEscrows)
+        pages::makeLabel(tab, QLatin1String(spec.caption), QRect(8, spec.at.y() - 4, 340, 32))
+            ->setWordWrap(true);
 }
 
 void TfrmPrefs::showEvent(QShowEvent* event)
@@ -264,8 +138,8 @@ void TfrmPrefs::showEvent(QShowEvent* event)
 
 void TfrmPrefs::showValues(const SettingsValues& values)
 {
-    for (const Binding& b : m_bindings)
-        b.field->setValue(b.real ? values.*b.real : static_cast<double>(values.Term));
+    for (FieldTable table : kTables)
+        m_fields.loadSettings(table, values);
 }
 
 void TfrmPrefs::FormShow()
@@ -278,7 +152,7 @@ void TfrmPrefs::FormShow()
         ReportFaults::Every);
     showValues(fromFile);
     m_pages->setCurrentIndex(0);
-    m_bindings.front().field->setFocus();
+    m_fields.edit(prefs::kHousing)->setFocus();
     if (!faults.isEmpty())
         toolkit::showMessage(this, faults.join(u'\n'));
 }
@@ -289,32 +163,42 @@ void TfrmPrefs::btnCancelClick() { reject(); }
 
 bool TfrmPrefs::collect(SettingsValues& into)
 {
-    for (const Binding& b : m_bindings) {
-        try {
-            const double value = b.field->value();
-            if (b.field == m_term) {
-                into.Term = CheckPaymentCount(value, b.caption.toStdString());
-            } else {
-                // Every amount of money: loan, payment, fees, taxes; none may be negative.
-                const auto* money = qobject_cast<const TNumEdit*>(b.field);
-                if (money && money->numericType() == TNumEdit::ntCurrency)
-                    CheckAmount(value, b.caption.toStdString());
-                into.*b.real = value;
-            }
-        } catch (const QnError& error) {
-            // The user sees which field to mend, and the focus is put there.
-            for (QWidget* w = b.field->parentWidget(); w; w = w->parentWidget()) {
-                const int index = m_pages->indexOf(w);
-                if (index >= 0)
-                    m_pages->setCurrentIndex(index);
-            }
-            b.field->setFocus();
-            const bool input = dynamic_cast<const EInputError*>(&error) != nullptr;
-            toolkit::showMessage(this, input ? QString::fromStdString(error.what())
-                                             : b.caption + QStringLiteral(": ")
-                                                   + QString::fromStdString(error.what()));
-            return false;
+    for (FieldTable table : kTables) {
+        for (const FieldSpec& spec : table) {
+            if (!collect(spec, into))
+                return false;
         }
+    }
+    return true;
+}
+
+bool TfrmPrefs::collect(const FieldSpec& spec, SettingsValues& into)
+{
+    const QString caption = pages::spokenCaption(spec);
+    NumericField* field = m_fields.field(spec.name);
+    try {
+        const double value = field->value();
+        if (spec.wholeSetting) {
+            into.*spec.wholeSetting = CheckPaymentCount(value, caption.toStdString());
+        } else {
+            // Every amount of money: loan, payment, fees, taxes; none may be negative.
+            if (spec.kind == pages::FieldKind::Money || spec.kind == pages::FieldKind::MoneyCut)
+                CheckAmount(value, caption.toStdString());
+            into.*spec.setting = value;
+        }
+    } catch (const QnError& error) {
+        // The user sees which field to mend, and the focus is put there.
+        for (QWidget* w = field->parentWidget(); w; w = w->parentWidget()) {
+            const int index = m_pages->indexOf(w);
+            if (index >= 0)
+                m_pages->setCurrentIndex(index);
+        }
+        field->setFocus();
+        const bool input = dynamic_cast<const EInputError*>(&error) != nullptr;
+        toolkit::showMessage(this, input ? QString::fromStdString(error.what())
+                                         : caption + QStringLiteral(": ")
+                                               + QString::fromStdString(error.what()));
+        return false;
     }
     return true;
 }

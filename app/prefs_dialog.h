@@ -1,17 +1,13 @@
 #pragma once
 
 #include "app/settings_values.h"
+#include "pages/page_fields.h"
 
 #include <QDialog>
 #include <QString>
 
-#include <vector>
 
 class QTabWidget;
-
-namespace qn::pages {
-class NumericField;
-}
 
 namespace qn::app {
 
@@ -32,13 +28,6 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    // One field of the dialog and the settings key it shows.
-    struct Binding {
-        pages::NumericField* field;
-        double SettingsValues::*real;   // null for the one whole-number key
-        QString caption;                // the field's label, for messages
-    };
-
     void buildGeneralTab(QWidget* tab);
     void buildClosingCostsTab(QWidget* tab);
     void buildEscrowsTab(QWidget* tab);
@@ -46,13 +35,13 @@ private:
     // The dialog's figures as settings values, or a message naming the first field that
     // cannot be saved (the focus goes there).
     bool collect(SettingsValues& into);
+    bool collect(const pages::FieldSpec& spec, SettingsValues& into);
     void SaveIniBuyerValues(const SettingsValues& values);
 
     QString m_settingsPath;
     SettingsValues& m_values;
     QTabWidget* m_pages = nullptr;
-    pages::NumericField* m_term = nullptr;
-    std::vector<Binding> m_bindings;
+    pages::PageFields m_fields;
     bool m_shown = false;
 };
 

@@ -55,20 +55,8 @@ void checkInputs(const EccInputs& in, const EccLocks& locks)
     CheckAmount(in.tax, "Real Estate Taxes (Annual Estimate)");
     CheckAmount(in.insurance, "Homeowner's Insurance (Annual Estimate)");
     CheckAmount(in.associationFee, "Association Fee (Monthly Estimate)");
-    const EccFees& f = in.fees;
-    const std::pair<double, const char*> fees[] = {
-        {f.appraisalFee, "Appraisal Fee"},
-        {f.creditReport, "Credit Report"},
-        {f.taxServiceFee, "Tax-related Service Fee"},
-        {f.lendersInspectionFee, "Lender's Inspection Fee"},
-        {f.titleInsurance, "Title Insurance"},
-        {f.titleSearch, "Title Search"},
-        {f.escrowClosingFee, "Escrow Closing Fee"},
-        {f.recordingFee, "Recording Fee"},
-        {f.otherFees, "Other Fees"},
-        {f.sellerPaid, "Seller Paid Costs"}};
-    for (const auto& [fee, caption] : fees)
-        CheckAmount(fee, caption);
+    for (const FeeLine& fee : kFeeLines)
+        CheckAmount(in.fees.*fee.value, fee.caption);
     // With the loan computed from them, a down payment above the price would be a negative
     // loan.
     if (!locks.downPayment && locks.loanAmount)
@@ -148,9 +136,8 @@ EccInputs EccStartingInputs(const SettingsValues& s)
     in.associationFee = s.AssociationFee;
     in.housingRatio = s.HRatio;
     in.debtRatio = s.DRatio;
-    in.fees = {s.AppraisalFee,   s.CreditReport, s.TaxServiceFee,    s.LendersInspectionFee,
-               s.TitleInsurance, s.TitleSearch,  s.EscrowClosingFee, s.RecordingFee,
-               s.OtherFees,      s.SellerPaid};
+    for (const FeeLine& fee : kFeeLines)
+        in.fees.*fee.value = s.*fee.setting;
     in.counts = {s.InterimInterestDays, s.PropertyTaxMonths, s.HomeownersFirstYear,
                  s.HomeownersRenewalMonths, 1};
     in.pmi = PmiRatesOf(s);

@@ -65,6 +65,41 @@ struct EccFees {
     double sellerPaid = 0;
 };
 
+// One typed fee, the one list of them: the closing-cost panel's lines, their checks, what
+// they load and save and the settings keys the panel's OK writes, the Preferences tab, the
+// report.
+struct FeeLine {
+    const char* name;       // the closing-cost panel's field
+    const char* prefsName;  // the Preferences field
+    const char* caption;
+    const char* key;        // in the settings file
+    double SettingsValues::*setting;
+    double EccFees::*value;
+};
+
+inline constexpr FeeLine kFeeLines[] = {
+    {"edtAF", "edtP_AF", "Appraisal Fee", "AppraisalFee", &SettingsValues::AppraisalFee,
+     &EccFees::appraisalFee},
+    {"edtCR", "edtP_CR", "Credit Report", "CreditReport", &SettingsValues::CreditReport,
+     &EccFees::creditReport},
+    {"edtTSF", "edtP_TSF", "Tax-related Service Fee", "TaxServiceFee",
+     &SettingsValues::TaxServiceFee, &EccFees::taxServiceFee},
+    {"edtLPF", "edtP_LPF", "Lender's Inspection Fee", "LendersInspectionFee",
+     &SettingsValues::LendersInspectionFee, &EccFees::lendersInspectionFee},
+    {"edtTIF", "edtP_TIF", "Title Insurance", "TitleInsurance", &SettingsValues::TitleInsurance,
+     &EccFees::titleInsurance},
+    {"edtTS", "edtP_TS", "Title Search", "TitleSearch", &SettingsValues::TitleSearch,
+     &EccFees::titleSearch},
+    {"edtSTT", "edtP_STT", "Escrow Closing Fee", "EscrowClosingFee",
+     &SettingsValues::EscrowClosingFee, &EccFees::escrowClosingFee},
+    {"edtRF", "edtP_RF", "Recording Fee", "RecordingFee", &SettingsValues::RecordingFee,
+     &EccFees::recordingFee},
+    {"edtOF", "edtP_OF", "Other Fees", "OtherFees", &SettingsValues::OtherFees,
+     &EccFees::otherFees},
+    {"edtSellerPaid", "edtP_SellerPaid", "Seller Paid Costs", "SellerPaid",
+     &SettingsValues::SellerPaid, &EccFees::sellerPaid},
+};
+
 // The counts of the escrow panel (whole numbers).
 struct EccEscrowCounts {
     double interimInterestDays = 0;

@@ -1,12 +1,10 @@
 #pragma once
 
+#include "core/mortgage.h"
 #include "pages/calculator_page.h"
 #include "pages/page_parts.h"
 
 namespace qn::pages {
-
-class TNumEdit;
-class TFnpNumericEdit;
 
 class BiweeklyPage : public CalculatorPage {
     Q_OBJECT
@@ -16,26 +14,18 @@ public:
     void enter() override;
     void reset() override;
 
+    // The monthly loan the biweekly one is set against, as last computed.
+    const TMortgage& mortgage() const { return m_mortgage; }
+
 private slots:
     void CalcBW();
 
 private:
     void buildControls();
     void connectHandlers();
-    void loadStartingValues();
+    void computeFromInputs() override { CalcBW(); }
 
-    TNumEdit* m_edtMortgageAmount = nullptr;
-    TFnpNumericEdit* m_edtMortgageInterest = nullptr;
-    TFnpNumericEdit* m_edtMortgagePeriods = nullptr;
-    TNumEdit* m_edtMortgagePayments = nullptr;
-    TNumEdit* m_edtMortgageTotalPaid = nullptr;
-    TNumEdit* m_edtMortgageCostOfLoan = nullptr;
-    TNumEdit* m_edtMortgageHalfPayments = nullptr;
-    TNumEdit* m_edtMortgageHalfTotalPaid = nullptr;
-    TNumEdit* m_edtMortgageHalfCostOfLoan = nullptr;
-    TFnpNumericEdit* m_edtTimeSavedMonths = nullptr;
-    TFnpNumericEdit* m_edtTimeSavedYears = nullptr;
-    TNumEdit* m_edtInterestSaved = nullptr;
+    TMortgage m_mortgage;
     ChartToggle m_chart;
 };
 

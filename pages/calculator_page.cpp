@@ -1,6 +1,11 @@
 #include "pages/calculator_page.h"
 
 #include "pages/num_edit.h"
+#include "pages/page_parts.h"
+
+#include <QRadioButton>
+
+#include <stdexcept>
 
 namespace qn::pages {
 
@@ -8,6 +13,44 @@ void CalculatorPage::acceptEntries()
 {
     for (NumericField* field : findChildren<NumericField*>())
         field->acceptEntry();
+}
+
+PageInputs CalculatorPage::inputs() const
+{
+    PageInputs out = m_fields.inputValues();
+    for (const RadioGroup& group : radioGroups(this)) {
+        for (int i = 0; i < group.items.size(); ++i) {
+            if (group.items[i]->isChecked())
+                out.choices[group.name] = i;
+        }
+    }
+    return out;
+}
+
+void CalculatorPage::setInputs(const PageInputs& inputs)
+{
+    m_fields.checkInputs(inputs);
+    const std::vector<RadioGroup> groups = radioGroups(this);
+    auto itemOf = [&groups](const QString& name, int index) -> QRadioButton* {
+        for (const RadioGroup& group : groups) {
+            if (group.name == name)
+                return index >= 0 && index < group.items.size() ? group.items[index] : nullptr;
+        }
+        return nullptr;
+    };
+    for (const auto& [name, index] : inputs.choices) {
+        if (!itemOf(name, index))
+            throw std::invalid_argument("'" + name.toStdString() + "' has no item "
+                                        + std::to_string(index));
+    }
+    // A choice can lay the page out anew and fill a field; the figures come after it.
+    for (const auto& [name, index] : inputs.choices) {
+        QRadioButton* item = itemOf(name, index);
+        if (!item->isChecked())
+            item->click();
+    }
+    m_fields.setInputValues(inputs);
+    computeFromInputs();
 }
 
 } // namespace qn::pages

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "pages/page_fields.h"
 #include "pages/page_host.h"
 
 #include <QWidget>
@@ -26,12 +27,25 @@ public:
     virtual bool canExport() const { return false; }
     virtual QString csvText() const { return {}; }
 
+    // The fields the page declares, made from its tables.
+    const PageFields& fields() const { return m_fields; }
+    // What the user has put in: every input field's figure and every group's choice.
+    PageInputs inputs() const;
+    // Puts the choices, then the figures in, and computes as the user's leaving the last
+    // field (or the page's button, where one computes) would. A name or item the page does
+    // not have throws std::invalid_argument before anything changes; a figure the
+    // computation refuses throws what it throws.
+    void setInputs(const PageInputs& inputs);
+
 protected:
     // After a computation on a button: every field's entry is now what the results stand
     // on (see NumericField::acceptEntry).
     void acceptEntries();
+    // What setInputs runs once everything is in.
+    virtual void computeFromInputs() = 0;
 
     PageHost& m_host;
+    PageFields m_fields;
 };
 
 } // namespace qn::pages

@@ -38,11 +38,5 @@ void keepTextWhole(QLineEdit* field)
                      [field, base] { fitText(field, base); });
 }
 
-void placeField(QLineEdit* field, QRect geometry)
-{
-    field->setFixedSize(geometry.size());
-    field->move(geometry.topLeft());
-    keepTextWhole(field);
-}
 
 } // namespace qn::pages

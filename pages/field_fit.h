@@ -1,7 +1,5 @@
 #pragma once
 
-#include <QRect>
-
 class QLineEdit;
 
 namespace qn::pages {
@@ -10,10 +8,6 @@ namespace qn::pages {
 // field's own, no lower than toolkit::kSmallestPoint, until the text fits; a text wider still
 // scrolls inside the field. Every field of every page has it (see createPage).
 void keepTextWhole(QLineEdit* field);
-
-// Gives a numeric field its size on the page (the fields start with a fixed default width)
-// and keeps its text whole at that size.
-void placeField(QLineEdit* field, QRect geometry);
 
 // Room for text inside a line edit of this width: its frame and text margins taken off.
 int textRoom(const QLineEdit* field);

@@ -1,5 +1,6 @@
 #include "pages/loan_spread_page.h"
 
+#include "pages/loan_spread_fields.h"
 #include "pages/num_edit.h"
 #include "pages/page_parts.h"
 #include "toolkit/guarded.h"
@@ -74,17 +75,10 @@ void fitChoices(QGroupBox* group, int columns)
 
 LoanSpreadPage::LoanSpreadPage(PageHost& host, QWidget* parent) : CalculatorPage(host, parent)
 {
-    QPushButton* menu = makeButton(this, "btnClosePG", QStringLiteral("  Menu"),
-                                   QStringLiteral("Go to Calculator Menu"), QRect(4, 0, 70, 17));
-    m_edtLoan = newMoneyEdit(this, "edtLoan", QRect(kFieldLeft, 19, 96, 22));
-    m_edtPayment = newMoneyEdit(this, "edtPayment", QRect(kFieldLeft, 19, 96, 22));
-    m_edtInterest = newNumberEdit(this, "edtInterest", 3, QRect(kFieldLeft, 47, 96, 22));
-    m_edtTerm = newNumberEdit(this, "edtTerm", 0, QRect(kFieldLeft, 75, 96, 22));
-    m_edtLoan->setValue(100000);
-    m_edtPayment->setValue(786.7);
-    m_edtInterest->setValue(8.75);
-    m_edtTerm->setValue(360);
-    m_edtPayment->hide();
+    m_btnClosePG = makeButton(this, ls::kBtnClosePG, QStringLiteral("  Menu"),
+                              QStringLiteral("Go to Calculator Menu"), QRect(4, 0, 70, 17));
+    m_fields.build(this, ls::kFields);
+    m_fields.edit(ls::kPayment)->hide();
     const char* rowNames[] = {"lbl1", "lbl2", "lbl3"};
     const char* rowCaptions[] = {"Loan:", "Rate:", "Months:"};
     for (int i = 0; i < 3; ++i) {
@@ -96,7 +90,7 @@ LoanSpreadPage::LoanSpreadPage(PageHost& host, QWidget* parent) : CalculatorPage
     makeLabel(this, QStringLiteral("Calculate:"), QRect(148, 0, 98, 14))
         ->setObjectName(QStringLiteral("Label16"));
     m_rgCalculate = new QGroupBox(this);
-    m_rgCalculate->setObjectName(QStringLiteral("rgCalculate"));
+    m_rgCalculate->setObjectName(QLatin1String(ls::kRgCalculate));
     m_rgCalculate->setGeometry(146, 14, 103, 84);
     m_rgCalculate->setAccessibleName(QStringLiteral("Calculate"));
     auto* column = new QVBoxLayout(m_rgCalculate);
@@ -111,13 +105,13 @@ LoanSpreadPage::LoanSpreadPage(PageHost& host, QWidget* parent) : CalculatorPage
 
     m_lblLeft = makeLabel(this, QStringLiteral("Loan Amount Increment:"),
                           QRect(kLeftGroup, 0, 164, 14));
-    m_lblLeft->setObjectName(QStringLiteral("lblLeft"));
+    m_lblLeft->setObjectName(QLatin1String(ls::kLblLeft));
     m_lblRight = makeLabel(this, QStringLiteral("Interest Rate Increment:"),
                            QRect(kRightGroup, 0, 164, 14));
-    m_lblRight->setObjectName(QStringLiteral("lblRight"));
-    m_rgLoan = makeGroup("rgLoan", calc::SpreadSteps(StepGroup::Loan), 3);
-    m_rgInterest = makeGroup("rgInterest", calc::SpreadSteps(StepGroup::Rate), 3);
-    m_rgPayments = makeGroup("rgPayments", calc::SpreadSteps(StepGroup::Payment), 3);
+    m_lblRight->setObjectName(QLatin1String(ls::kLblRight));
+    m_rgLoan = makeGroup(ls::kRgLoan, calc::SpreadSteps(StepGroup::Loan), 3);
+    m_rgInterest = makeGroup(ls::kRgInterest, calc::SpreadSteps(StepGroup::Rate), 3);
+    m_rgPayments = makeGroup(ls::kRgPayments, calc::SpreadSteps(StepGroup::Payment), 3);
     m_rgLoan->move(kLeftGroup, 13);
     m_rgInterest->move(kRightGroup, 13);
     m_rgPayments->move(kLeftGroup, 13);
@@ -125,7 +119,7 @@ LoanSpreadPage::LoanSpreadPage(PageHost& host, QWidget* parent) : CalculatorPage
 
     m_model = new QStandardItemModel(calc::kSpreadRows, calc::kSpreadColumns, this);
     m_grdLS = new QTableView(this);
-    m_grdLS->setObjectName(QStringLiteral("grdLS"));
+    m_grdLS->setObjectName(QLatin1String(ls::kGrdLS));
     m_grdLS->setAccessibleName(QStringLiteral("Loan spread table"));
     m_grdLS->setModel(m_model);
     m_grdLS->horizontalHeader()->hide();
@@ -150,33 +144,23 @@ LoanSpreadPage::LoanSpreadPage(PageHost& host, QWidget* parent) : CalculatorPage
         label->hide();
         return label;
     };
-    m_loanIncrement = hidden("LoanIncrementText");
-    m_rateIncrement = hidden("RateIncrementText");
-    m_paymentIncrement = hidden("PaymentIncrementText");
+    m_loanIncrement = hidden(ls::kLoanIncrementText);
+    m_rateIncrement = hidden(ls::kRateIncrementText);
+    m_paymentIncrement = hidden(ls::kPaymentIncrementText);
 
     using toolkit::connectGuarded;
     for (QGroupBox* group : {m_rgCalculate, m_rgLoan, m_rgInterest, m_rgPayments}) {
         for (QRadioButton* radio : group->findChildren<QRadioButton*>())
             connectGuarded(radio, &QRadioButton::clicked, this, &LoanSpreadPage::rgCalculateClick);
     }
-    for (NumericField* f : {m_edtLoan, m_edtPayment, m_edtInterest, m_edtTerm})
-        connectGuarded(f, &NumericField::exited, this,
-                       &LoanSpreadPage::ChooseLoanSpreadCalculator);
-    connectGuarded(menu, &QPushButton::clicked, this, &LoanSpreadPage::btnClosePGClick);
+    m_fields.connectLeaving(ls::kFields, this, &LoanSpreadPage::ChooseLoanSpreadCalculator);
+    connectGuarded(m_btnClosePG, &QPushButton::clicked, this, &LoanSpreadPage::btnClosePGClick);
     // Ctrl+C anywhere on the page but in a field (which copies its own text): the table.
     auto* copy = new QShortcut(QKeySequence::Copy, this, nullptr, nullptr,
                                Qt::WidgetWithChildrenShortcut);
     connectGuarded(copy, &QShortcut::activated, this, [this] {
         QApplication::clipboard()->setText(toolkit::TableAsTsv(*m_model, {}, false));
     });
-    // The layouts move the fields from row to row under the row captions; each field keeps
-    // its own caption ("PMT:") as its name, whichever row it is in.
-    for (const SpreadKind k : {SpreadKind::Payment, SpreadKind::LoanAmount, SpreadKind::Rate,
-                               SpreadKind::Term}) {
-        const calc::SpreadLayout& layout = calc::LayoutOf(k);
-        for (std::size_t i = 0; i < layout.rows.size(); ++i)
-            fieldOf(layout.rows[i])->setAccessibleName(QLatin1String(layout.rowCaptions[i]));
-    }
     applyLayout();
     CleanGrid();
 }
@@ -202,12 +186,12 @@ QGroupBox* LoanSpreadPage::makeGroup(const char* name, std::span<const calc::Spr
 NumericField* LoanSpreadPage::fieldOf(SpreadField field) const
 {
     switch (field) {
-    case SpreadField::Loan: return m_edtLoan;
-    case SpreadField::Payment: return m_edtPayment;
-    case SpreadField::Interest: return m_edtInterest;
-    case SpreadField::Term: return m_edtTerm;
+    case SpreadField::Loan: return m_fields.field(ls::kLoan);
+    case SpreadField::Payment: return m_fields.field(ls::kPayment);
+    case SpreadField::Interest: return m_fields.field(ls::kInterest);
+    case SpreadField::Term: return m_fields.field(ls::kTerm);
     }
-    return m_edtLoan;
+    return m_fields.field(ls::kLoan);
 }
 
 QGroupBox* LoanSpreadPage::groupOf(StepGroup group) const
@@ -225,14 +209,14 @@ SpreadKind LoanSpreadPage::kind() const
     return static_cast<SpreadKind>(std::max(0, checkedIndex(m_rgCalculate)));
 }
 
-calc::SpreadInputs LoanSpreadPage::inputs() const
+calc::SpreadInputs LoanSpreadPage::spreadInputs() const
 {
     calc::SpreadInputs in;
     in.kind = kind();
-    in.loan = m_edtLoan->value();
-    in.payment = m_edtPayment->value();
-    in.interest = m_edtInterest->value();
-    in.term = m_edtTerm->value();
+    in.loan = m_fields.value(ls::kLoan);
+    in.payment = m_fields.value(ls::kPayment);
+    in.interest = m_fields.value(ls::kInterest);
+    in.term = m_fields.value(ls::kTerm);
     in.loanItem = checkedIndex(m_rgLoan);
     in.rateItem = checkedIndex(m_rgInterest);
     in.paymentItem = checkedIndex(m_rgPayments);
@@ -242,20 +226,24 @@ calc::SpreadInputs LoanSpreadPage::inputs() const
 void LoanSpreadPage::applyLayout()
 {
     const calc::SpreadLayout& layout = calc::LayoutOf(kind());
-    QWidget* previous = nullptr;
+    // Tab takes the rows top to bottom, then the choices.
+    std::vector<QWidget*> order = {m_btnClosePG};
     for (int i = 0; i < 3; ++i) {
         NumericField* f = fieldOf(layout.rows[static_cast<std::size_t>(i)]);
         f->move(kFieldLeft, kRowTops[i]);
         f->show();
         m_rowLabels[static_cast<std::size_t>(i)]->setText(
             QLatin1String(layout.rowCaptions[static_cast<std::size_t>(i)]));
-        if (previous)
-            setTabOrder(previous, f);
-        previous = f;
+        order.push_back(f);
     }
     NumericField* hiddenField = fieldOf(layout.hiddenField);
     hiddenField->hide();
-    setTabOrder(previous, hiddenField);
+    order.push_back(hiddenField);
+    for (QGroupBox* group : {m_rgCalculate, m_rgLoan, m_rgInterest, m_rgPayments}) {
+        for (QRadioButton* radio : group->findChildren<QRadioButton*>())
+            order.push_back(radio);
+    }
+    m_fields.setTabOrder(order);
     QGroupBox* left = groupOf(layout.leftGroup);
     QGroupBox* right = groupOf(layout.rightGroup);
     left->move(kLeftGroup, 13);
@@ -359,7 +347,7 @@ QString LoanSpreadPage::csvText() const
 void LoanSpreadPage::ChooseLoanSpreadCalculator()
 {
     m_host.setPrintingEnabled(true);
-    const calc::SpreadGrid grid = calc::BuildSpread(inputs(), m_increments);
+    const calc::SpreadGrid grid = calc::BuildSpread(spreadInputs(), m_increments);
     m_increments = grid.increments;
     m_lastGrid = grid;
     m_loanIncrement->setText(QString::fromStdString(m_increments.loan));
@@ -370,22 +358,18 @@ void LoanSpreadPage::ChooseLoanSpreadCalculator()
 
 void LoanSpreadPage::enter()
 {
-    const SettingsValues& s = m_host.settings();
-    m_edtLoan->setValue(s.Loan);
-    m_edtInterest->setValue(s.Interest);
-    m_edtTerm->setValue(s.Term);
-    m_edtPayment->setValue(s.Payment);
+    m_fields.loadSettings(ls::kFields, m_host.settings());
     ChooseLoanSpreadCalculator();
-    (kind() == SpreadKind::LoanAmount ? m_edtPayment : m_edtLoan)->setFocus();
+    m_fields.edit(kind() == SpreadKind::LoanAmount ? ls::kPayment : ls::kLoan)->setFocus();
 }
 
 void LoanSpreadPage::recoverFromArithmeticFailure()
 {
-    const calc::SpreadInputs restored = calc::RestoredSpreadInputs(inputs());
-    m_edtLoan->setValue(restored.loan);
-    m_edtPayment->setValue(restored.payment);
-    m_edtInterest->setValue(restored.interest);
-    m_edtTerm->setValue(restored.term);
+    const calc::SpreadInputs restored = calc::RestoredSpreadInputs(spreadInputs());
+    m_fields.setValue(ls::kLoan, restored.loan);
+    m_fields.setValue(ls::kPayment, restored.payment);
+    m_fields.setValue(ls::kInterest, restored.interest);
+    m_fields.setValue(ls::kTerm, restored.term);
     CleanGrid();
     ChooseLoanSpreadCalculator();
     fieldOf(calc::LayoutOf(kind()).focus)->setFocus();

@@ -38,20 +38,18 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void computeFromInputs() override { ChooseLoanSpreadCalculator(); }
     QGroupBox* makeGroup(const char* name, std::span<const calc::SpreadStep> steps, int chosen);
     NumericField* fieldOf(calc::SpreadField field) const;
     QGroupBox* groupOf(calc::StepGroup group) const;
     calc::SpreadKind kind() const;
-    calc::SpreadInputs inputs() const;
+    calc::SpreadInputs spreadInputs() const;
     void showGrid(const calc::SpreadGrid& grid);
     void applyLayout();
     // After a change of kind: the field the previous kind computed takes its centre cell.
     void takeCentreOf(const calc::SpreadGrid& previous);
 
-    NumericField* m_edtLoan = nullptr;
-    NumericField* m_edtPayment = nullptr;
-    NumericField* m_edtInterest = nullptr;
-    NumericField* m_edtTerm = nullptr;
+    QPushButton* m_btnClosePG = nullptr;
     std::array<QLabel*, 3> m_rowLabels{};
     QLabel* m_lblLeft = nullptr;
     QLabel* m_lblRight = nullptr;

@@ -1,5 +1,6 @@
 #include "pages/page_description.h"
 
+#include "pages/calculator_page.h"
 #include "pages/page_parts.h"
 #include "pages/registry.h"
 
@@ -8,7 +9,6 @@
 #include <QAccessible>
 #include <QCheckBox>
 #include <QJsonArray>
-#include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 
@@ -55,18 +55,16 @@ QString kindOf(const QWidget* w)
     return QStringLiteral("grid");
 }
 
-// Today a field's caption is its accessible name, else the label it is the buddy of; a
-// button's is its own text.
-QString captionOf(const QWidget* page, const QWidget* w)
+// A declared field's caption is its table's; another control's its accessible name, else a
+// button's own text.
+QString captionOf(const CalculatorPage* page, const QWidget* w)
 {
+    if (const FieldSpec* spec = page->fields().specOf(w))
+        return spokenCaption(*spec);
     if (!w->accessibleName().isEmpty())
         return w->accessibleName().simplified();
     if (const auto* button = qobject_cast<const QAbstractButton*>(w))
         return plainCaption(button->text());
-    for (const QLabel* label : page->findChildren<QLabel*>()) {
-        if (label->buddy() == w)
-            return plainCaption(label->text());
-    }
     return {};
 }
 
@@ -91,10 +89,11 @@ void collectPaths(QAccessibleInterface* node, QList<int>& path, QHash<QObject*, 
 
 } // namespace
 
-QJsonObject describePage(const PageInfo& info, QWidget* page)
+QJsonObject describePage(const PageInfo& info, const CalculatorPage* page)
 {
     QHash<QObject*, QJsonArray> paths;
-    if (QAccessibleInterface* root = QAccessible::queryAccessibleInterface(page)) {
+    auto* accessible = const_cast<CalculatorPage*>(page);  // Qt's interface takes no const
+    if (QAccessibleInterface* root = QAccessible::queryAccessibleInterface(accessible)) {
         QList<int> path;
         collectPaths(root, path, paths);
     }
@@ -108,8 +107,8 @@ QJsonObject describePage(const PageInfo& info, QWidget* page)
                                   {QStringLiteral("path"), paths.value(w)}});
     }
     QJsonArray tabOrder;
-    for (QWidget* w = page->nextInFocusChain(); w && w != page; w = w->nextInFocusChain()) {
-        if (page->isAncestorOf(w) && isField(w) && (w->focusPolicy() & Qt::TabFocus))
+    for (const QWidget* w : page->fields().tabOrder()) {
+        if (isField(w) && (w->focusPolicy() & Qt::TabFocus))
             tabOrder.append(fieldName(w));
     }
     return {{QStringLiteral("page"), info.name},

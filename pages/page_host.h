@@ -5,16 +5,12 @@
 #include <QString>
 #include <QStringList>
 
-namespace qn {
-class TMortgage;
-}
-
 namespace qn::pages {
 
 using calc::SettingsValues;
 
 // All that a page may ask of whatever shows it: the main window, a test, the headless run.
-// Pages never see the window itself.
+// Pages never see the window itself; a page that builds a schedule keeps its own loan model.
 class PageHost {
 public:
     virtual ~PageHost() = default;
@@ -23,7 +19,6 @@ public:
     // Writes the named keys' current values to the settings file at once, leaving every other
     // line alone; throws qn::EWriteError "Unable to write to <path>" when it cannot.
     virtual void saveSettingsKeys(const QStringList& keys) = 0;
-    virtual TMortgage& mortgage() = 0;
 
     // btnPrint and the Print menu item together.
     virtual void setPrintingEnabled(bool on) = 0;

@@ -1,11 +1,21 @@
 #pragma once
 
+#include "toolkit/chart.h"
+#include "toolkit/guarded.h"
+
+#include <QAbstractButton>
+#include <QList>
 #include <QRect>
 #include <QString>
+
+#include <initializer_list>
+#include <utility>
+#include <vector>
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QRadioButton;
 class QWidget;
 
 namespace qn::pages {
@@ -22,14 +32,42 @@ QPushButton* makeButton(QWidget* parent, const char* name, const QString& captio
 // recomputes the page like leaving an input does.
 void makeResult(QLineEdit* field);
 
+// Each button's click runs its handler on the page, guarded.
+template <typename Page>
+void connectClicks(Page* page,
+                   std::initializer_list<std::pair<QAbstractButton*, void (Page::*)()>> handlers)
+{
+    for (const auto& [button, handler] : handlers)
+        toolkit::connectGuarded(button, &QAbstractButton::clicked, page, handler);
+}
+
+// A chart of two series over the same rows, e.g. a figure and another year by year.
+template <typename Row, typename X>
+toolkit::ChartData pairedChart(const QString& title, const QString& axis,
+                               std::pair<QString, double Row::*> first,
+                               std::pair<QString, double Row::*> second, bool bars,
+                               const std::vector<Row>& rows, X Row::*x)
+{
+    toolkit::ChartData chart{
+        title, axis, {{first.first, {}, bars}, {second.first, {}, bars}}, true};
+    for (const Row& row : rows) {
+        chart.series[0].points.emplace_back(row.*x, row.*first.second);
+        chart.series[1].points.emplace_back(row.*x, row.*second.second);
+    }
+    return chart;
+}
+
+// A group of radio buttons: a named widget holding them, its items in the order they were
+// made (the order --choose counts them in).
+struct RadioGroup {
+    QString name;
+    QList<QRadioButton*> items;
+};
+std::vector<RadioGroup> radioGroups(const QWidget* page);
+
 } // namespace qn::pages
 
 namespace qn::pages {
-
-// Names every entry field and grid of a page for screen readers by the caption it is shown
-// with: the label just above it or just to its left becomes its buddy (or, where that label
-// already names another field, gives the field its accessible name).
-void nameFieldsByTheirLabels(QWidget* page);
 
 // A caption as a screen reader speaks it: without its mnemonic marks, blanks run together.
 QString plainCaption(QString text);

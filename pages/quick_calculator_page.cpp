@@ -2,6 +2,7 @@
 
 #include "pages/num_edit.h"
 #include "pages/page_parts.h"
+#include "pages/quick_calculator_fields.h"
 #include "core/errors.h"
 #include "core/limits.h"
 #include "toolkit/guarded.h"
@@ -13,6 +14,7 @@
 namespace qn::pages {
 
 using calc::Unknown;
+using namespace qc;
 
 namespace {
 
@@ -34,77 +36,45 @@ void QuickCalculatorPage::buildControls()
 {
     makeLabel(this, QStringLiteral("STEP 1  Click The Variable You Wish to Calculate"),
               QRect(24, 16, 540, 20));
-    m_btnCalcLA = makeButton(this, "btnCalcLA", QStringLiteral("&Loan Amount"),
-                             QStringLiteral("Click to calculate loan amount"),
-                             QRect(24, 44, 125, 28));
-    m_btnCalcIR = makeButton(this, "btnCalcIR", QStringLiteral("&Interest Rate "),
-                             QStringLiteral("Click to calculate interest rate"),
-                             QRect(161, 44, 125, 28));
-    m_btnCalcPMT = makeButton(this, "btnCalcPMT", QStringLiteral("&Payment Amount"),
-                              QStringLiteral("Click to calculate payment amount"),
-                              QRect(298, 44, 125, 28));
-    m_btnCalcN = makeButton(this, "btnCalcN", QStringLiteral("&Number Payments"),
-                            QStringLiteral("Click to calculate number of payments"),
-                            QRect(435, 44, 125, 28));
+    // The choices, one above each field.
+    const struct {
+        const char* name;
+        const char* caption;
+        const char* hint;
+    } choices[] = {{kBtnCalcLA, "&Loan Amount", "Click to calculate loan amount"},
+                   {kBtnCalcIR, "&Interest Rate ", "Click to calculate interest rate"},
+                   {kBtnCalcPMT, "&Payment Amount", "Click to calculate payment amount"},
+                   {kBtnCalcN, "&Number Payments", "Click to calculate number of payments"}};
+    for (std::size_t i = 0; i < m_choices.size(); ++i)
+        m_choices[i] = makeButton(this, choices[i].name, QLatin1String(choices[i].caption),
+                                  QLatin1String(choices[i].hint),
+                                  QRect(24 + 137 * static_cast<int>(i), 44, 125, 28));
 
     makeLabel(this,
               QStringLiteral("STEP 2   Enter the 3 required values, use the Tab key to move "
                              "between fields."),
               QRect(24, 104, 540, 20));
-    m_edtLA = new TNumEdit(this);
-    m_edtLA->setObjectName(QStringLiteral("edtLA"));
-    m_edtIR = new TFnpNumericEdit(this);
-    m_edtIR->setObjectName(QStringLiteral("EdtIR"));
-    m_edtIR->setDecimals(3);
-    m_edtPMT = new TNumEdit(this);
-    m_edtPMT->setObjectName(QStringLiteral("edtPMT"));
-    m_edtN = new TFnpNumericEdit(this);
-    m_edtN->setObjectName(QStringLiteral("EdtN"));
-    m_edtN->setDecimals(0);
-    QLineEdit* fields[] = {m_edtLA, m_edtIR, m_edtPMT, m_edtN};
-    // Each field is named by the choice button above it, not by the instruction above them all.
-    const QPushButton* captions[] = {m_btnCalcLA, m_btnCalcIR, m_btnCalcPMT, m_btnCalcN};
-    for (int i = 0; i < 4; ++i) {
-        fields[i]->setFixedWidth(125);
-        fields[i]->setGeometry(24 + 137 * i, 132, 125, 24);
-        fields[i]->setAccessibleName(plainCaption(captions[i]->text()));
-    }
-    for (TNumEdit* money : {m_edtLA, m_edtPMT}) {
-        money->setNumericType(TNumEdit::ntCurrency);
-        money->setDecimals(2);
-        money->setDigits(12);
-        money->setMasks(QStringLiteral("#,##0"));
-        money->setUseRounding(true);
-        money->setValidate(false);
-    }
+    m_fields.addTabStops({m_choices.begin(), m_choices.end()});
+    m_fields.build(this, kFields);
 
     makeLabel(this, QStringLiteral("STEP 3   Click 'Calculate'"), QRect(24, 192, 540, 20));
-    m_btnCalcQuickCalc = makeButton(this, "BtnCalcQuickCalc", QStringLiteral("Calculate"),
+    m_btnCalcQuickCalc = makeButton(this, kBtnCalcQuickCalc, QStringLiteral("Calculate"),
                                     QStringLiteral("Click to calculate."),
                                     QRect(24, 220, 125, 28));
     m_btnCalcQuickCalc->setEnabled(false);
 
-    clearValues();
-    QWidget* order[] = {m_btnCalcLA, m_btnCalcIR, m_btnCalcPMT, m_btnCalcN,       m_edtLA,
-                        m_edtIR,     m_edtPMT,    m_edtN,       m_btnCalcQuickCalc};
-    for (std::size_t i = 1; i < std::size(order); ++i)
-        setTabOrder(order[i - 1], order[i]);
+    m_fields.addTabStops({m_btnCalcQuickCalc});
 }
 
 void QuickCalculatorPage::connectHandlers()
 {
-    using toolkit::connectGuarded;
-    connectGuarded(m_btnCalcLA, &QPushButton::clicked, this,
-                   &QuickCalculatorPage::btnCalcLAClick);
-    connectGuarded(m_btnCalcIR, &QPushButton::clicked, this,
-                   &QuickCalculatorPage::btnCalcIRClick);
-    connectGuarded(m_btnCalcPMT, &QPushButton::clicked, this,
-                   &QuickCalculatorPage::btnCalcPMTClick);
-    connectGuarded(m_btnCalcN, &QPushButton::clicked, this, &QuickCalculatorPage::btnCalcNClick);
-    connectGuarded(m_btnCalcQuickCalc, &QPushButton::clicked, this,
-                   &QuickCalculatorPage::btnCalcQuickCalcClick);
+    using P = QuickCalculatorPage;
+    connectClicks<P>(this, {{m_choices[0], &P::btnCalcLAClick},
+                            {m_choices[1], &P::btnCalcIRClick},
+                            {m_choices[2], &P::btnCalcPMTClick},
+                            {m_choices[3], &P::btnCalcNClick},
+                            {m_btnCalcQuickCalc, &P::btnCalcQuickCalcClick}});
 }
-
 
 void QuickCalculatorPage::enter()
 {
@@ -113,41 +83,37 @@ void QuickCalculatorPage::enter()
         parentWidget()->setFocus();
 }
 
-void QuickCalculatorPage::clearValues()
-{
-    m_edtLA->setValue(0);
-    m_edtIR->setValue(0);
-    m_edtPMT->setValue(0);
-    m_edtN->setValue(1);
-}
+void QuickCalculatorPage::clearValues() { m_fields.showStartValues(kFields); }
 
 NumericField* QuickCalculatorPage::fieldOf(Unknown unknown) const
 {
     switch (unknown) {
     case Unknown::LoanAmount:
-        return m_edtLA;
+        return m_fields.field(kLA);
     case Unknown::InterestRate:
-        return m_edtIR;
+        return m_fields.field(kIR);
     case Unknown::Payment:
-        return m_edtPMT;
+        return m_fields.field(kPMT);
     case Unknown::NumPayments:
-        return m_edtN;
+        return m_fields.field(kN);
     }
-    return m_edtLA;
+    return m_fields.field(kLA);
+}
+
+void QuickCalculatorPage::showLooks(std::optional<Unknown> unknown)
+{
+    for (NumericField* field : m_fields.fields(kFields))
+        applyFieldLook(field, unknown && field == fieldOf(*unknown) ? FieldLook::Unknown
+                                                                    : FieldLook::Normal);
 }
 
 void QuickCalculatorPage::choose(Unknown unknown)
 {
     m_unknown = unknown;
     m_btnCalcQuickCalc->setEnabled(true);
-    for (QLineEdit* field : {static_cast<QLineEdit*>(m_edtLA), static_cast<QLineEdit*>(m_edtIR),
-                             static_cast<QLineEdit*>(m_edtPMT), static_cast<QLineEdit*>(m_edtN)})
-        applyFieldLook(field, field == fieldOf(unknown) ? FieldLook::Unknown : FieldLook::Normal);
+    showLooks(unknown);
     clearValues();
-    if (unknown == Unknown::LoanAmount)
-        m_edtIR->setFocus();
-    else
-        m_edtLA->setFocus();
+    m_fields.edit(unknown == Unknown::LoanAmount ? kIR : kLA)->setFocus();
 }
 
 void QuickCalculatorPage::btnCalcLAClick() { choose(Unknown::LoanAmount); }
@@ -162,15 +128,17 @@ void QuickCalculatorPage::btnCalcQuickCalcClick()
     // The inputs the choice leaves to the user must be figures the page can compute with;
     // a refusal names the field, which gets back what the last result was computed from.
     if (*m_unknown != Unknown::LoanAmount)
-        checkedValue(m_edtLA, [](double v) { return CheckAmount(v, "Loan Amount"); });
+        checkedValue(m_fields.field(kLA), [](double v) { return CheckAmount(v, "Loan Amount"); });
     if (*m_unknown != Unknown::Payment)
-        checkedValue(m_edtPMT, [](double v) { return CheckAmount(v, "Payment Amount"); });
+        checkedValue(m_fields.field(kPMT),
+                     [](double v) { return CheckAmount(v, "Payment Amount"); });
     if (*m_unknown != Unknown::NumPayments)
-        checkedValue(m_edtN, [](double v) { return CheckPaymentCount(v, "Number of Payments"); });
+        checkedValue(m_fields.field(kN),
+                     [](double v) { return CheckPaymentCount(v, "Number of Payments"); });
     calc::QuickResult result;
     try {
-        result = calc::SolveQuick(*m_unknown, m_edtLA->value(), m_edtIR->value(),
-                                  m_edtPMT->value(), m_edtN->value());
+        result = calc::SolveQuick(*m_unknown, m_fields.value(kLA), m_fields.value(kIR),
+                                  m_fields.value(kPMT), m_fields.value(kN));
         if (result.neverRepaid) {
             // The inputs stay so the user can raise the payment.
             toolkit::showMessage(
@@ -194,9 +162,7 @@ void QuickCalculatorPage::btnCalcQuickCalcClick()
 
 void QuickCalculatorPage::failed()
 {
-    for (QLineEdit* field : {static_cast<QLineEdit*>(m_edtLA), static_cast<QLineEdit*>(m_edtIR),
-                             static_cast<QLineEdit*>(m_edtPMT), static_cast<QLineEdit*>(m_edtN)})
-        applyFieldLook(field, FieldLook::Normal);
+    showLooks({});
     clearValues();
     m_btnCalcQuickCalc->setEnabled(false);
     toolkit::showMessage(this, QStringLiteral("Cannot calculate using the values you entered.  "
@@ -205,11 +171,9 @@ void QuickCalculatorPage::failed()
 
 void QuickCalculatorPage::reset()
 {
-    for (QLineEdit* field : {static_cast<QLineEdit*>(m_edtLA), static_cast<QLineEdit*>(m_edtIR),
-                             static_cast<QLineEdit*>(m_edtPMT), static_cast<QLineEdit*>(m_edtN)})
-        applyFieldLook(field, FieldLook::Normal);
+    showLooks({});
     clearValues();
-    m_btnCalcLA->setFocus();
+    m_choices[0]->setFocus();
     m_btnCalcQuickCalc->setEnabled(false);
 }
 

@@ -3,6 +3,7 @@
 #include "pages/calculator_page.h"
 #include "calculators/quick_calculator.h"
 
+#include <array>
 #include <optional>
 
 class QLineEdit;
@@ -11,8 +12,6 @@ class QPushButton;
 namespace qn::pages {
 
 class NumericField;
-class TNumEdit;
-class TFnpNumericEdit;
 
 class QuickCalculatorPage : public CalculatorPage {
     Q_OBJECT
@@ -30,25 +29,26 @@ private slots:
     void btnCalcQuickCalcClick();
 
 private:
+    void computeFromInputs() override
+    {
+        if (m_unknown)
+            btnCalcQuickCalcClick();
+    }
     void buildControls();
     void connectHandlers();
     void choose(calc::Unknown unknown);
     void clearValues();
     void failed();
     NumericField* fieldOf(calc::Unknown unknown) const;
+    // The unknown disabled, the others white; all white when none is chosen.
+    void showLooks(std::optional<calc::Unknown> unknown);
 
     // The unknown chosen; none until a choice button is pressed.
     std::optional<calc::Unknown> m_unknown;
 
-    QPushButton* m_btnCalcLA = nullptr;
-    QPushButton* m_btnCalcIR = nullptr;
-    QPushButton* m_btnCalcPMT = nullptr;
-    QPushButton* m_btnCalcN = nullptr;
+    // The choice buttons, for the loan, the rate, the payment and the number of payments.
+    std::array<QPushButton*, 4> m_choices{};
     QPushButton* m_btnCalcQuickCalc = nullptr;
-    TNumEdit* m_edtLA = nullptr;
-    TFnpNumericEdit* m_edtIR = nullptr;
-    TNumEdit* m_edtPMT = nullptr;
-    TFnpNumericEdit* m_edtN = nullptr;
 };
 
 } // namespace qn::pages

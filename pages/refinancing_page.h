@@ -3,15 +3,15 @@
 #include "pages/calculator_page.h"
 #include "pages/page_parts.h"
 
-#include <vector>
+namespace qn::calc {
+struct RefiResults;
+}
 
 class QFrame;
 class QLabel;
 class QPushButton;
 
 namespace qn::pages {
-
-class NumericField;
 
 // Keeping the current loan against a new one held until the home is sold, with an
 // itemised closing-cost panel.
@@ -31,12 +31,11 @@ private slots:
     void BtnClearClosingCostsClick();
 
 private:
-    NumericField* field(const char* name) const;
+    void computeFromInputs() override { CalcRefi(); }
     void buildPanel();
     void showStartingValues();
+    void showResults(const calc::RefiResults& r);
 
-    std::vector<NumericField*> m_inputs;   // tab order
-    std::vector<NumericField*> m_items;    // the panel's twelve amounts
     QLabel* m_lblSell = nullptr;
     QLabel* m_lblBreakEven = nullptr;
     QFrame* m_pnlClosingCosts = nullptr;

@@ -2,7 +2,6 @@
 
 #include "pages/field_fit.h"
 #include "toolkit/keyboard.h"
-#include "pages/page_parts.h"
 #include "toolkit/widgets.h"
 
 #include "pages/amortization_page.h"
@@ -203,7 +202,6 @@ CalculatorPage* createPage(const PageInfo& info, PageHost& host, QWidget* parent
     toolkit::applyDesignedLook(page);
     for (QLineEdit* field : page->findChildren<QLineEdit*>())
         keepTextWhole(field);
-    nameFieldsByTheirLabels(page);
     toolkit::pressButtonsWithEnter(page);
     return page;
 }

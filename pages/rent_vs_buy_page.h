@@ -3,11 +3,7 @@
 #include "pages/calculator_page.h"
 #include "pages/page_parts.h"
 
-#include <vector>
-
 namespace qn::pages {
-
-class NumericField;
 
 // Renting and investing the down payment against buying the house the rent would pay for.
 class RentVsBuyPage : public CalculatorPage {
@@ -22,11 +18,8 @@ private slots:
     void CalcRVB();
 
 private:
-    NumericField* field(const char* name) const;
-    void showInputs();
+    void computeFromInputs() override { CalcRVB(); }
 
-    std::vector<NumericField*> m_inputs;
-    std::vector<NumericField*> m_results;
     ChartToggle m_chart;
 };
 

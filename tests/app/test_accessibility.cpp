@@ -3,6 +3,7 @@
 #include "app/main_window.h"
 #include "pages/calculator_page.h"
 #include "pages/registry.h"
+#include "tests/support/page_names.h"
 #include "tests/support/window_fixture.h"
 
 #include <QAbstractButton>
@@ -78,10 +79,10 @@ TEST_F(Accessibility, FieldsAreNamedByTheirCaptions)
     m_window->gotoChosenCalculator(QStringLiteral("BW"));
     QWidget* page = m_window->page(QStringLiteral("BW"));
     const std::pair<const char*, const char*> fields[] = {
-        {"edtMortgageAmount", "Loan Amount"},
-        {"edtMortgagePeriods", "Number of Payments"},
-        {"edtMortgageHalfPayments", "Biweekly Payment"},
-        {"edtTimeSavedYears", "Years Saved"},
+        {bw::kMortgageAmount.name, "Loan Amount"},
+        {bw::kMortgagePeriods.name, "Number of Payments"},
+        {bw::kMortgageHalfPayments.name, "Biweekly Payment"},
+        {bw::kTimeSavedYears.name, "Years Saved"},
     };
     for (const auto& [name, caption] : fields)
         EXPECT_EQ(accessibleName(page->findChild<QWidget*>(QLatin1String(name))),
@@ -94,7 +95,7 @@ TEST_F(Accessibility, AnAmpersandInACaptionIsSpoken)
 {
     m_window->gotoChosenCalculator(QStringLiteral("ECC"));
     QWidget* page = m_window->page(QStringLiteral("ECC"));
-    EXPECT_EQ(accessibleName(page->findChild<QWidget*>(QStringLiteral("edtEccCPandI"))),
+    EXPECT_EQ(accessibleName(page->findChild<QWidget*>(QLatin1String(ecc::kCPandI.name))),
               QStringLiteral("Principal & Interest"));
     takeMessages();
 }

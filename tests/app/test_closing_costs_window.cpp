@@ -3,6 +3,7 @@
 #include "app/settings_values.h"
 #include "pages/calculator_page.h"
 #include "pages/num_edit.h"
+#include "tests/support/page_names.h"
 #include "tests/support/window_fixture.h"
 #include "tests/support/files.h"
 
@@ -74,12 +75,12 @@ TEST_F(PagesWindow, RatiosLeftOnTheQualifierReachTheClosingCostsAndTheFileAtExit
     show();
     m_window->gotoPage(mq);
     settle();
-    typeAndLeave(mq, "edtHousingRatio", QStringLiteral("30"));
-    typeAndLeave(mq, "edtDebtRatio", QStringLiteral("45"));
+    typeAndLeave(mq, mq::kHousingRatio.name, QStringLiteral("30"));
+    typeAndLeave(mq, mq::kDebtRatio.name, QStringLiteral("45"));
     m_window->gotoPage(ecc);
     settle();
-    EXPECT_EQ(field(ecc, "edtEccHousingRatio")->value(), 30);
-    EXPECT_EQ(field(ecc, "edtEccDebtRatio")->value(), 45);
+    EXPECT_EQ(field(ecc, ecc::kHousingRatio.name)->value(), 30);
+    EXPECT_EQ(field(ecc, ecc::kDebtRatio.name)->value(), 45);
     EXPECT_EQ(savedSettings().HRatio, 28);  // not before exit
     m_window->close();
     settle();
@@ -94,12 +95,12 @@ TEST_F(PagesWindow, PanelDefaultsAreWrittenOnOkAndShownAfterARestart)
     show();
     m_window->gotoPage(ecc);
     settle();
-    click(ecc, "btnCalcClosing");
-    typeAndLeave(ecc, "edtAF", QStringLiteral("425"));
-    click(ecc, "btnClosePnlClosing");
-    click(ecc, "btnCalcEscrows");
-    typeAndLeave(ecc, "edtIIDays", QStringLiteral("20"));
-    click(ecc, "btnClosePnlEscrow");
+    click(ecc, ecc::kBtnCalcClosing);
+    typeAndLeave(ecc, ecc::kAF.name, QStringLiteral("425"));
+    click(ecc, ecc::kBtnClosePnlClosing);
+    click(ecc, ecc::kBtnCalcEscrows);
+    typeAndLeave(ecc, ecc::kIIDays.name, QStringLiteral("20"));
+    click(ecc, ecc::kBtnClosePnlEscrow);
     // Written at once, before any exit: only the panels' keys.
     const qn::calc::SettingsValues written = savedSettings();
     EXPECT_EQ(written.AppraisalFee, 425);
@@ -108,9 +109,9 @@ TEST_F(PagesWindow, PanelDefaultsAreWrittenOnOkAndShownAfterARestart)
     restart();
     m_window->gotoPage(ecc);
     settle();
-    EXPECT_EQ(field(ecc, "edtIIDays")->value(), 20);
-    click(ecc, "btnCalcClosing");
-    EXPECT_EQ(field(ecc, "edtAF")->value(), 425);
+    EXPECT_EQ(field(ecc, ecc::kIIDays.name)->value(), 20);
+    click(ecc, ecc::kBtnCalcClosing);
+    EXPECT_EQ(field(ecc, ecc::kAF.name)->value(), 425);
     EXPECT_TRUE(takeMessages().isEmpty());
 }
 
@@ -138,8 +139,8 @@ TEST_F(PagesWindow, AnUnwritableSettingsFileIsNamedAndKeptByPanelsAndExit)
         m_window->gotoPage(ecc);
         settle();
         for (const auto& [open, ok, panel] :
-             {std::tuple{"btnCalcClosing", "btnClosePnlClosing", "pnlClosing"},
-              std::tuple{"btnCalcEscrows", "btnClosePnlEscrow", "pnlEscrow"}}) {
+             {std::tuple{ecc::kBtnCalcClosing, ecc::kBtnClosePnlClosing, ecc::kPnlClosing},
+              std::tuple{ecc::kBtnCalcEscrows, ecc::kBtnClosePnlEscrow, ecc::kPnlEscrow}}) {
             click(ecc, open);
             click(ecc, ok);
             EXPECT_EQ(takeMessages(), QStringList{unable}) << ok;
@@ -147,7 +148,7 @@ TEST_F(PagesWindow, AnUnwritableSettingsFileIsNamedAndKeptByPanelsAndExit)
             EXPECT_TRUE(shown->isVisible()) << panel;
             // Given up on: the panel put away by hand, so the other one can open.
             shown->hide();
-            for (const char* button : {"btnCalcClosing", "btnCalcEscrows"})
+            for (const char* button : {ecc::kBtnCalcClosing, ecc::kBtnCalcEscrows})
                 m_window->page(ecc)->findChild<QWidget*>(QLatin1String(button))->setEnabled(true);
         }
         m_window->close();
@@ -173,20 +174,20 @@ TEST_F(PagesWindow, Screenshots)
         EXPECT_TRUE(m_window->grab().save(QDir(dir).filePath(QLatin1String(file))));
     };
     m_window->gotoPage(mq);
-    typeAndLeave(mq, "edtIncome1", QStringLiteral("999999999999"));
-    typeAndLeave(mq, "edtIncome1", QStringLiteral("4000"));
+    typeAndLeave(mq, mq::kIncome1.name, QStringLiteral("999999999999"));
+    typeAndLeave(mq, mq::kIncome1.name, QStringLiteral("4000"));
     shot("mq.png");
     m_window->gotoPage(ecc);
     shot("ecc.png");
-    click(ecc, "btnUnlockDownPayment");
-    typeAndLeave(ecc, "edtEccCDownPayment", QStringLiteral("999999999999"));
+    click(ecc, ecc::kBtnUnlockDownPayment);
+    typeAndLeave(ecc, ecc::kCDownPayment.name, QStringLiteral("999999999999"));
     shot("ecc_wide.png");
     m_window->Reset();
-    click(ecc, "btnUnlockPurchasePrice");
-    click(ecc, "btnCalcClosing");
+    click(ecc, ecc::kBtnUnlockPurchasePrice);
+    click(ecc, ecc::kBtnCalcClosing);
     shot("ecc_closing.png");
-    click(ecc, "btnClosePnlClosing");
-    click(ecc, "btnCalcEscrows");
+    click(ecc, ecc::kBtnClosePnlClosing);
+    click(ecc, ecc::kBtnCalcEscrows);
     shot("ecc_escrow.png");
     takeMessages();
 }

@@ -4,6 +4,7 @@
 #include "pages/page_snapshot.h"
 #include "reports/forms.h"
 #include "reports/preview.h"
+#include "tests/support/page_names.h"
 #include "tests/support/window_fixture.h"
 #include "toolkit/safe_file.h"
 #include "tests/support/files.h"
@@ -94,8 +95,9 @@ TEST_F(Exports, ScheduleCsvAddsUpToTheLoan)
     const QString csv = m_dir.filePath(QStringLiteral("schedule.csv"));
     ASSERT_EQ(headless({QStringLiteral("--settings"), settingsFile(), QStringLiteral("--page"),
                         QStringLiteral("Amort"), QStringLiteral("--set"),
-                        QStringLiteral("edtMortAmt=150000"), QStringLiteral("--click"),
-                        QStringLiteral("btnCalculate"), QStringLiteral("--csv"), csv}),
+                        QLatin1String(amort::kMortAmt.name) + QStringLiteral("=150000"),
+                        QStringLiteral("--click"), QLatin1String(amort::kBtnCalculate),
+                        QStringLiteral("--csv"), csv}),
               0);
     const QStringList lines = readLines(csv);
     ASSERT_EQ(lines.size(), 361);
@@ -291,7 +293,7 @@ TEST_F(Exports, CtrlCCopiesCellsForASpreadsheet)
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
     m_window->gotoChosenCalculator(QStringLiteral("Amort"));
     auto* grid = m_window->page(QStringLiteral("Amort"))
-                     ->findChild<QTableView*>(QStringLiteral("grdAmortization"));
+                     ->findChild<QTableView*>(QLatin1String(amort::kGrdAmortization));
     grid->setFocus();
     grid->clearSelection();
     QTest::keyClick(m_window->windowHandle(), Qt::Key_C, Qt::ControlModifier);

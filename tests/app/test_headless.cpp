@@ -1,4 +1,6 @@
 // The headless page run through the real executable, as scripts use it.
+#include "tests/support/page_names.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
@@ -45,25 +47,27 @@ protected:
 
 TEST_F(HeadlessRun, BiweeklyExampleWithTheSettingsRateAndTerm)
 {
-    const RunResult r = run({QStringLiteral("--page"), QStringLiteral("BW"), QStringLiteral("--set"),
-                       QStringLiteral("edtMortgageAmount=120000"), QStringLiteral("--fields")});
+    const RunResult r =
+        run({QStringLiteral("--page"), QStringLiteral("BW"), QStringLiteral("--set"),
+             QLatin1String(bw::kMortgageAmount.name) + QStringLiteral("=120000"),
+             QStringLiteral("--fields")});
     EXPECT_EQ(r.status, 0) << r.errors.toStdString();
     EXPECT_TRUE(r.errors.isEmpty()) << r.errors.toStdString();
     EXPECT_EQ(r.json.value(QStringLiteral("page")).toString(), QStringLiteral("BW"));
     const QJsonObject fields = r.json.value(QStringLiteral("fields")).toObject();
     const QJsonObject values = r.json.value(QStringLiteral("values")).toObject();
     // 120000 at 8.75 % over 360 months: 1.2 times the 100000 example's 786.70.
-    EXPECT_EQ(fields.value(QStringLiteral("edtMortgageAmount")).toString(),
+    EXPECT_EQ(fields.value(QLatin1String(bw::kMortgageAmount.name)).toString(),
               QStringLiteral("$120,000.00"));
-    EXPECT_EQ(fields.value(QStringLiteral("edtMortgagePayments")).toString(),
+    EXPECT_EQ(fields.value(QLatin1String(bw::kMortgagePayments.name)).toString(),
               QStringLiteral("$944.04"));
-    EXPECT_EQ(fields.value(QStringLiteral("edtMortgageHalfPayments")).toString(),
+    EXPECT_EQ(fields.value(QLatin1String(bw::kMortgageHalfPayments.name)).toString(),
               QStringLiteral("$472.02"));
-    EXPECT_EQ(fields.value(QStringLiteral("edtMortgageInterest")).toString(),
+    EXPECT_EQ(fields.value(QLatin1String(bw::kMortgageInterest.name)).toString(),
               QStringLiteral("8.750"));
-    EXPECT_DOUBLE_EQ(values.value(QStringLiteral("edtMortgageTotalPaid")).toDouble(),
+    EXPECT_DOUBLE_EQ(values.value(QLatin1String(bw::kMortgageTotalPaid.name)).toDouble(),
                      944.04 * 360);
-    EXPECT_DOUBLE_EQ(values.value(QStringLiteral("edtMortgagePeriods")).toDouble(), 360);
+    EXPECT_DOUBLE_EQ(values.value(QLatin1String(bw::kMortgagePeriods.name)).toDouble(), 360);
 }
 
 TEST_F(HeadlessRun, AmortizationGridWithHeadings)
@@ -72,7 +76,7 @@ TEST_F(HeadlessRun, AmortizationGridWithHeadings)
     EXPECT_EQ(r.status, 0) << r.errors.toStdString();
     const QJsonArray grid = r.json.value(QStringLiteral("grids"))
                                 .toObject()
-                                .value(QStringLiteral("grdAmortization"))
+                                .value(QLatin1String(amort::kGrdAmortization))
                                 .toArray();
     ASSERT_EQ(grid.size(), 361);
     EXPECT_EQ(grid.at(0).toArray().at(0).toString(), QStringLiteral("PMT"));
@@ -82,30 +86,32 @@ TEST_F(HeadlessRun, AmortizationGridWithHeadings)
 
 TEST_F(HeadlessRun, AMessageIsPrintedAndGivesStatusOne)
 {
-    const RunResult r = run({QStringLiteral("--page"), QStringLiteral("QC"), QStringLiteral("--click"),
-                       QStringLiteral("btnCalcN"), QStringLiteral("--set"),
-                       QStringLiteral("edtLA=100000"), QStringLiteral("--set"),
-                       QStringLiteral("EdtIR=8.75"), QStringLiteral("--set"),
-                       QStringLiteral("edtPMT=700"), QStringLiteral("--click"),
-                       QStringLiteral("BtnCalcQuickCalc"), QStringLiteral("--fields")});
+    const RunResult r =
+        run({QStringLiteral("--page"), QStringLiteral("QC"), QStringLiteral("--click"),
+             QLatin1String(qc::kBtnCalcN), QStringLiteral("--set"),
+             QLatin1String(qc::kLA.name) + QStringLiteral("=100000"), QStringLiteral("--set"),
+             QLatin1String(qc::kIR.name) + QStringLiteral("=8.75"), QStringLiteral("--set"),
+             QLatin1String(qc::kPMT.name) + QStringLiteral("=700"), QStringLiteral("--click"),
+             QLatin1String(qc::kBtnCalcQuickCalc), QStringLiteral("--fields")});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.errors.startsWith(QStringLiteral("message: The payment does not cover")))
         << r.errors.toStdString();
     EXPECT_TRUE(r.errors.contains(QStringLiteral("never be repaid")));
     // The inputs stay for the user to mend.
     const QJsonObject values = r.json.value(QStringLiteral("values")).toObject();
-    EXPECT_DOUBLE_EQ(values.value(QStringLiteral("edtPMT")).toDouble(), 700);
-    EXPECT_DOUBLE_EQ(values.value(QStringLiteral("edtLA")).toDouble(), 100000);
+    EXPECT_DOUBLE_EQ(values.value(QLatin1String(qc::kPMT.name)).toDouble(), 700);
+    EXPECT_DOUBLE_EQ(values.value(QLatin1String(qc::kLA.name)).toDouble(), 100000);
 }
 
 TEST_F(HeadlessRun, TenMillionPaymentsAreRefusedAtOnce)
 {
     QElapsedTimer timer;
     timer.start();
-    const RunResult r = run({QStringLiteral("--page"), QStringLiteral("Amort"),
-                             QStringLiteral("--set"), QStringLiteral("edtNumPmts=10000000"),
-                             QStringLiteral("--click"), QStringLiteral("btnCalculate"),
-                             QStringLiteral("--fields")});
+    const RunResult r =
+        run({QStringLiteral("--page"), QStringLiteral("Amort"), QStringLiteral("--set"),
+             QLatin1String(amort::kNumPmts.name) + QStringLiteral("=10000000"),
+             QStringLiteral("--click"), QLatin1String(amort::kBtnCalculate),
+             QStringLiteral("--fields")});
     EXPECT_LT(timer.elapsed(), 2000);  // the whole process, start-up included
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.errors.trimmed(),
@@ -113,18 +119,19 @@ TEST_F(HeadlessRun, TenMillionPaymentsAreRefusedAtOnce)
                              "1200."));
     const QJsonArray grid = r.json.value(QStringLiteral("grids"))
                                 .toObject()
-                                .value(QStringLiteral("grdAmortization"))
+                                .value(QLatin1String(amort::kGrdAmortization))
                                 .toArray();
     EXPECT_EQ(grid.size(), 361);  // the entry's schedule stays
 }
 
 TEST_F(HeadlessRun, LoanSpreadGridExactlyAsShown)
 {
-    const RunResult r = run({QStringLiteral("--page"), QStringLiteral("LS"), QStringLiteral("--choose"),
-                             QStringLiteral("rgCalculate=2"), QStringLiteral("--fields")});
+    const RunResult r =
+        run({QStringLiteral("--page"), QStringLiteral("LS"), QStringLiteral("--choose"),
+             QLatin1String(ls::kRgCalculate) + QStringLiteral("=2"), QStringLiteral("--fields")});
     EXPECT_EQ(r.status, 0) << r.errors.toStdString();
     const QJsonArray grid =
-        r.json.value(QStringLiteral("grids")).toObject().value(QStringLiteral("grdLS")).toArray();
+        r.json.value(QStringLiteral("grids")).toObject().value(QLatin1String(ls::kGrdLS)).toArray();
     ASSERT_EQ(grid.size(), 12);
     const QJsonArray header = grid.at(0).toArray();
     ASSERT_EQ(header.size(), 8);
@@ -133,7 +140,11 @@ TEST_F(HeadlessRun, LoanSpreadGridExactlyAsShown)
     EXPECT_EQ(grid.at(6).toArray().at(4).toString(), QStringLiteral(" 8.750%"));
     EXPECT_EQ(grid.at(1).toArray().at(1).toString(), QStringLiteral(" 5.871%"));
     EXPECT_EQ(grid.at(11).toArray().at(7).toString(), QStringLiteral(" 11.148%"));
-    EXPECT_EQ(r.json.value(QStringLiteral("choices")).toObject().value(QStringLiteral("rgCalculate")).toInt(), 2);
+    EXPECT_EQ(r.json.value(QStringLiteral("choices"))
+                  .toObject()
+                  .value(QLatin1String(ls::kRgCalculate))
+                  .toInt(),
+              2);
 }
 
 TEST_F(HeadlessRun, UsageErrorsComputeNothing)
@@ -144,7 +155,8 @@ TEST_F(HeadlessRun, UsageErrorsComputeNothing)
         {QStringLiteral("--page"), QStringLiteral("BW"), QStringLiteral("--set"),
          QStringLiteral("edtNoSuchField=1")},
         {QStringLiteral("--page"), QStringLiteral("BW"), QStringLiteral("--set"),
-         QStringLiteral("edtMortgagePayments=1")},  // a result field: read-only
+         QLatin1String(bw::kMortgagePayments.name) +
+             QStringLiteral("=1")}, // a result field: read-only
         {QStringLiteral("--page"), QStringLiteral("BW"), QStringLiteral("--set"),
          QStringLiteral("=1")},
         {QStringLiteral("--page"), QStringLiteral("QC"), QStringLiteral("--click"),
@@ -152,19 +164,19 @@ TEST_F(HeadlessRun, UsageErrorsComputeNothing)
         {QStringLiteral("--page"), QStringLiteral("Amort"), QStringLiteral("--choose"),
          QStringLiteral("rgNope=1")},
         {QStringLiteral("--page"), QStringLiteral("Amort"), QStringLiteral("--choose"),
-         QStringLiteral("pnlAddExtra=x")},
+         QLatin1String(amort::kPnlAddExtra) + QStringLiteral("=x")},
         {QStringLiteral("--page"), QStringLiteral("Amort"), QStringLiteral("--choose"),
-         QStringLiteral("pnlAddExtra=7")},
+         QLatin1String(amort::kPnlAddExtra) + QStringLiteral("=7")},
         {QStringLiteral("--page"), QStringLiteral("BW"), QStringLiteral("--bogus")},
         // Buttons no user could press now: a panel's closed, a disabled one.
         {QStringLiteral("--page"), QStringLiteral("ECC"), QStringLiteral("--click"),
-         QStringLiteral("btnClosePnlEscrow")},
+         QLatin1String(ecc::kBtnClosePnlEscrow)},
         {QStringLiteral("--page"), QStringLiteral("ECC"), QStringLiteral("--click"),
-         QStringLiteral("btnCalcEscrows"), QStringLiteral("--click"),
-         QStringLiteral("btnCalcClosing")},
+         QLatin1String(ecc::kBtnCalcEscrows), QStringLiteral("--click"),
+         QLatin1String(ecc::kBtnCalcClosing)},
         {QStringLiteral("--page"), QStringLiteral("BW"), QStringLiteral("--set")},
         {QStringLiteral("--describe"), QStringLiteral("--page"), QStringLiteral("BW"),
-         QStringLiteral("--set"), QStringLiteral("edtMortgageAmount=1")},
+         QStringLiteral("--set"), QLatin1String(bw::kMortgageAmount.name) + QStringLiteral("=1")},
     };
     for (const QStringList& args : cases) {
         SCOPED_TRACE(args.join(u' ').toStdString());
@@ -189,19 +201,20 @@ TEST_F(HeadlessRun, DescribeDeclaresEveryPagesFieldsAndTabOrder)
     const QJsonObject qc = pages.at(0).toObject();
     EXPECT_EQ(qc.value(QStringLiteral("page")).toString(), QStringLiteral("QC"));
     EXPECT_EQ(qc.value(QStringLiteral("menuItem")).toString(), QStringLiteral("Quick Calculator"));
-    const QStringList order = {QStringLiteral("btnCalcLA"), QStringLiteral("btnCalcIR"),
-                               QStringLiteral("btnCalcPMT"), QStringLiteral("btnCalcN"),
-                               QStringLiteral("edtLA"), QStringLiteral("EdtIR"),
-                               QStringLiteral("edtPMT"), QStringLiteral("EdtN"),
-                               QStringLiteral("BtnCalcQuickCalc")};
+    const QStringList order = {QLatin1String(qc::kBtnCalcLA),       QLatin1String(qc::kBtnCalcIR),
+                               QLatin1String(qc::kBtnCalcPMT),      QLatin1String(qc::kBtnCalcN),
+                               QLatin1String(qc::kLA.name),         QLatin1String(qc::kIR.name),
+                               QLatin1String(qc::kPMT.name),        QLatin1String(qc::kN.name),
+                               QLatin1String(qc::kBtnCalcQuickCalc)};
     EXPECT_EQ(qc.value(QStringLiteral("tabOrder")).toVariant().toStringList(), order);
     // Each entry field is named by the choice button above it.
     const std::map<QString, std::pair<QString, QString>> expected = {
-        {QStringLiteral("edtLA"), {QStringLiteral("Loan Amount"), QStringLiteral("input")}},
-        {QStringLiteral("EdtIR"), {QStringLiteral("Interest Rate"), QStringLiteral("input")}},
-        {QStringLiteral("edtPMT"), {QStringLiteral("Payment Amount"), QStringLiteral("input")}},
-        {QStringLiteral("EdtN"), {QStringLiteral("Number Payments"), QStringLiteral("input")}},
-        {QStringLiteral("btnCalcIR"), {QStringLiteral("Interest Rate"), QStringLiteral("button")}},
+        {QLatin1String(qc::kLA.name), {QStringLiteral("Loan Amount"), QStringLiteral("input")}},
+        {QLatin1String(qc::kIR.name), {QStringLiteral("Interest Rate"), QStringLiteral("input")}},
+        {QLatin1String(qc::kPMT.name), {QStringLiteral("Payment Amount"), QStringLiteral("input")}},
+        {QLatin1String(qc::kN.name), {QStringLiteral("Number Payments"), QStringLiteral("input")}},
+        {QLatin1String(qc::kBtnCalcIR),
+         {QStringLiteral("Interest Rate"), QStringLiteral("button")}},
     };
     for (const QJsonValue& value : qc.value(QStringLiteral("fields")).toArray()) {
         const QJsonObject field = value.toObject();
@@ -222,7 +235,7 @@ TEST_F(HeadlessRun, ResetRunsThePagesOwnReset)
     EXPECT_EQ(r.status, 0);
     const QJsonArray grid = r.json.value(QStringLiteral("grids"))
                                 .toObject()
-                                .value(QStringLiteral("grdAmortization"))
+                                .value(QLatin1String(amort::kGrdAmortization))
                                 .toArray();
     ASSERT_GT(grid.size(), 1);
     EXPECT_TRUE(grid.at(1).toArray().at(0).toString().isEmpty());  // the schedule is cleared

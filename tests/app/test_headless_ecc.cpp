@@ -1,5 +1,7 @@
 // A whole lock-state sequence on the closing-cost page replayed through the executable, as
 // a user would click and type. Expected figures are worked out by hand from the formulas.
+#include "tests/support/page_names.h"
+
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -53,41 +55,51 @@ struct Step {
 
 TEST_F(HeadlessEcc, EveryLockStateInOneSequence)
 {
-    auto set = [](const char* a) {
-        return QStringList{QStringLiteral("--set"), QLatin1String(a)};
+    auto set = [](const char* field, const char* text) {
+        return QStringList{QStringLiteral("--set"),
+                           QLatin1String(field) + u'=' + QLatin1String(text)};
     };
     auto click = [](const char* b) {
         return QStringList{QStringLiteral("--click"), QLatin1String(b)};
     };
     const Step steps[] = {
-        {"L-L-L", {}, "$152,000.00", "$30,400.00", "$121,600.00", "20.000", "$0.00", "$989.01",
-         "$1,152.00", "$1,219.81", "$32,771.81"},
-        {"L-U-L", click("btnUnlockDownPayment") + set("edtEccCDownPayment=30000"),
-         "$152,000.00", "$30,000.00", "$122,000.00", "19.737", "$32.53", "$1,024.20",
-         "$1,184.53", "$1,253.49", "$32,438.03"},
+        {"L-L-L",
+         {},
+         "$152,000.00",
+         "$30,400.00",
+         "$121,600.00",
+         "20.000",
+         "$0.00",
+         "$989.01",
+         "$1,152.00",
+         "$1,219.81",
+         "$32,771.81"},
+        {"L-U-L", click(ecc::kBtnUnlockDownPayment) + set(ecc::kCDownPayment.name, "30000"),
+         "$152,000.00", "$30,000.00", "$122,000.00", "19.737", "$32.53", "$1,024.20", "$1,184.53",
+         "$1,253.49", "$32,438.03"},
         {"U-U-L",
-         click("btnUnlockPurchasePrice") + set("edtEccCPurchasePrice=250000") +
-             set("edtEccCDownPayment=12345"),
-         "$250,000.00", "$12,345.00", "$237,655.00", "4.938", "$178.24", "$1,939.37",
-         "$1,330.24", "$1,731.91", "$15,407.15"},
+         click(ecc::kBtnUnlockPurchasePrice) + set(ecc::kCPurchasePrice.name, "250000") +
+             set(ecc::kCDownPayment.name, "12345"),
+         "$250,000.00", "$12,345.00", "$237,655.00", "4.938", "$178.24", "$1,939.37", "$1,330.24",
+         "$1,731.91", "$15,407.15"},
         {"L-U-U",
-         click("btnUnlockLoanAmount") + set("edtEccCLoanAmount=150000") +
-             set("edtEccCDownPayment=15000"),
-         "$165,000.00", "$15,000.00", "$150,000.00", "9.091", "$97.50", "$1,275.45",
-         "$1,249.50", "$1,399.01", "$17,648.51"},
+         click(ecc::kBtnUnlockLoanAmount) + set(ecc::kCLoanAmount.name, "150000") +
+             set(ecc::kCDownPayment.name, "15000"),
+         "$165,000.00", "$15,000.00", "$150,000.00", "9.091", "$97.50", "$1,275.45", "$1,249.50",
+         "$1,399.01", "$17,648.51"},
         {"L-L-U",
-         click("btnLockDownPayment") + set("edtEccDownPaymentPercent=5") +
-             set("edtEccTerm=15") + set("edtEccCLoanAmount=95000"),
+         click(ecc::kBtnLockDownPayment) + set(ecc::kDownPaymentPercent.name, "5") +
+             set(ecc::kTerm.name, "15") + set(ecc::kCLoanAmount.name, "95000"),
          "$100,000.00", "$5,000.00", "$95,000.00", "5.000", "$44.33", "$1,078.22", "$1,196.33",
          "$1,187.62", "$7,383.95"},
         {"U-L-L",
-         click("btnUnlockPurchasePrice") + set("edtEccDownPaymentPercent=10") +
-             set("edtEccTerm=30") + set("edtEccCPurchasePrice=200000"),
-         "$200,000.00", "$20,000.00", "$180,000.00", "10.000", "$78.00", "$1,455.54",
-         "$1,230.00", "$1,465.81", "$22,695.81"},
-        {"L-L-L again", click("btnLockPurchasePrice") + set("edtEccDebt=450"), "$126,000.00",
-         "$12,600.00", "$113,400.00", "10.000", "$49.14", "$983.59", "$1,201.14", "$1,245.36",
-         "$15,046.50"},
+         click(ecc::kBtnUnlockPurchasePrice) + set(ecc::kDownPaymentPercent.name, "10") +
+             set(ecc::kTerm.name, "30") + set(ecc::kCPurchasePrice.name, "200000"),
+         "$200,000.00", "$20,000.00", "$180,000.00", "10.000", "$78.00", "$1,455.54", "$1,230.00",
+         "$1,465.81", "$22,695.81"},
+        {"L-L-L again", click(ecc::kBtnLockPurchasePrice) + set(ecc::kDebt.name, "450"),
+         "$126,000.00", "$12,600.00", "$113,400.00", "10.000", "$49.14", "$983.59", "$1,201.14",
+         "$1,245.36", "$15,046.50"},
     };
     QStringList actions;
     for (const Step& s : steps) {
@@ -97,15 +109,15 @@ TEST_F(HeadlessEcc, EveryLockStateInOneSequence)
         auto shown = [&](const char* name) {
             return fields.value(QLatin1String(name)).toString().toStdString();
         };
-        EXPECT_EQ(shown("edtEccCPurchasePrice"), s.price);
-        EXPECT_EQ(shown("edtEccCDownPayment"), s.downPayment);
-        EXPECT_EQ(shown("edtEccCLoanAmount"), s.loan);
-        EXPECT_EQ(shown("edtEccDownPaymentPercent"), s.percent);
-        EXPECT_EQ(shown("edtEccCpmi"), s.pmi);
-        EXPECT_EQ(shown("edtEccCMonthlyPayment"), s.total);
-        EXPECT_EQ(shown("edtEccCClosingCosts"), s.closingCosts);
-        EXPECT_EQ(shown("edtEccCEscrows"), s.escrows);
-        EXPECT_EQ(shown("edtEccCCashRequiredToClose"), s.cash);
+        EXPECT_EQ(shown(ecc::kCPurchasePrice.name), s.price);
+        EXPECT_EQ(shown(ecc::kCDownPayment.name), s.downPayment);
+        EXPECT_EQ(shown(ecc::kCLoanAmount.name), s.loan);
+        EXPECT_EQ(shown(ecc::kDownPaymentPercent.name), s.percent);
+        EXPECT_EQ(shown(ecc::kCpmi.name), s.pmi);
+        EXPECT_EQ(shown(ecc::kCMonthlyPayment.name), s.total);
+        EXPECT_EQ(shown(ecc::kCClosingCosts.name), s.closingCosts);
+        EXPECT_EQ(shown(ecc::kCEscrows.name), s.escrows);
+        EXPECT_EQ(shown(ecc::kCCashRequiredToClose.name), s.cash);
     }
 }
 
@@ -113,11 +125,11 @@ TEST_F(HeadlessEcc, ResetThenUnlockingTheDownPaymentGivesNoMessage)
 {
     const QJsonObject fields =
         run({QStringLiteral("--click"), QStringLiteral("btnReset"), QStringLiteral("--click"),
-             QStringLiteral("btnUnlockDownPayment"), QStringLiteral("--set"),
-             QStringLiteral("edtEccCDownPayment=40000")})
+             QLatin1String(ecc::kBtnUnlockDownPayment), QStringLiteral("--set"),
+             QLatin1String(ecc::kCDownPayment.name) + QStringLiteral("=40000")})
             .value(QStringLiteral("fields"))
             .toObject();
-    EXPECT_EQ(fields.value(QStringLiteral("edtEccCLoanAmount")).toString(),
+    EXPECT_EQ(fields.value(QLatin1String(ecc::kCLoanAmount.name)).toString(),
               QStringLiteral("$112,000.00"));
 }
 
@@ -136,20 +148,22 @@ TEST_F(HeadlessEcc, TheEscrowPanelsDaysAreTypedOver)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.days);
         const QJsonObject fields =
-            run({QStringLiteral("--click"), QStringLiteral("btnCalcEscrows"),
-                 QStringLiteral("--set"), QStringLiteral("edtIIDays=") + QLatin1String(c.days),
-                 QStringLiteral("--click"), QStringLiteral("btnClosePnlEscrow")},
+            run({QStringLiteral("--click"), QLatin1String(ecc::kBtnCalcEscrows),
+                 QStringLiteral("--set"),
+                 QLatin1String(ecc::kIIDays.name) + QStringLiteral("=") + QLatin1String(c.days),
+                 QStringLiteral("--click"), QLatin1String(ecc::kBtnClosePnlEscrow)},
                 c.status)
                 .value(QStringLiteral("fields"))
                 .toObject();
-        EXPECT_EQ(fields.value(QStringLiteral("edtIIDays")).toString(), QLatin1String(c.shown));
-        EXPECT_EQ(fields.value(QStringLiteral("edtII")).toString(), QLatin1String(c.prepaid));
+        EXPECT_EQ(fields.value(QLatin1String(ecc::kIIDays.name)).toString(),
+                  QLatin1String(c.shown));
+        EXPECT_EQ(fields.value(QLatin1String(ecc::kII.name)).toString(), QLatin1String(c.prepaid));
     }
 }
 
 TEST_F(HeadlessEcc, ALockedAmountCannotBeTyped)
 {
-    run({QStringLiteral("--set"), QStringLiteral("edtEccCLoanAmount=1")}, 2);
+    run({QStringLiteral("--set"), QLatin1String(ecc::kCLoanAmount.name) + QStringLiteral("=1")}, 2);
 }
 
 } // namespace

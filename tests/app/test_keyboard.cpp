@@ -10,6 +10,7 @@
 #include "pages/num_edit.h"
 #include "pages/registry.h"
 #include "reports/preview.h"
+#include "tests/support/page_names.h"
 #include "tests/support/window_fixture.h"
 #include "toolkit/keyboard.h"
 #include "update/update_center.h"
@@ -89,11 +90,11 @@ TEST_F(Keyboard, MnemonicsAreUniqueInEveryWindow)
         const char* button;  // opens a panel, or null
     };
     const State states[] = {{"Menu", nullptr},        {"QC", nullptr},
-                            {"ECC", nullptr},         {"ECC", "btnCalcClosing"},
-                            {"ECC", "btnCalcEscrows"}, {"MQ", nullptr},
+                            {"ECC", nullptr},         {"ECC", ecc::kBtnCalcClosing},
+                            {"ECC", ecc::kBtnCalcEscrows}, {"MQ", nullptr},
                             {"BW", nullptr},          {"RC", nullptr},
-                            {"RC", "btnCalcFees"},    {"LS", nullptr},
-                            {"Amort", nullptr},       {"Amort", "btnAddExtraPayments"},
+                            {"RC", rc::kBtnCalcFees},    {"LS", nullptr},
+                            {"Amort", nullptr},       {"Amort", amort::kBtnAddExtraPayments},
                             {"RVB", nullptr}};
     for (const State& s : states) {
         SCOPED_TRACE(s.page);
@@ -125,7 +126,7 @@ TEST_F(Keyboard, MnemonicsAreUniqueInEveryWindow)
     m_window->gotoPage(QStringLiteral("QC"));
     settle();
     key(Qt::Key_P, Qt::AltModifier);
-    auto* payment = find<NumericField>(QStringLiteral("QC"), "edtPMT");
+    auto* payment = find<NumericField>(QStringLiteral("QC"), qc::kPMT.name);
     EXPECT_TRUE(QTest::qWaitFor([payment] { return !payment->isEnabled(); }));
 }
 
@@ -136,8 +137,8 @@ TEST_F(Keyboard, EnterPressesTheButtonOrComputesTheField)
     const QString amort = QStringLiteral("Amort");
     m_window->gotoPage(amort);
     settle();
-    find<NumericField>(amort, "edtNumPmts")->setValue(180);
-    find<QPushButton>(amort, "btnCalculate")->setFocus(Qt::TabFocusReason);
+    find<NumericField>(amort, amort::kNumPmts.name)->setValue(180);
+    find<QPushButton>(amort, amort::kBtnCalculate)->setFocus(Qt::TabFocusReason);
     key(Qt::Key_Return);
     auto* page = static_cast<qn::pages::AmortizationPage*>(m_window->page(amort));
     EXPECT_EQ(page->gridRowCount(), 181);
@@ -145,11 +146,12 @@ TEST_F(Keyboard, EnterPressesTheButtonOrComputesTheField)
     const QString bw = QStringLiteral("BW");
     m_window->gotoPage(bw);
     settle();
-    auto* loan = find<NumericField>(bw, "edtMortgageAmount");
+    auto* loan = find<NumericField>(bw, bw::kMortgageAmount.name);
     loan->setFocus(Qt::TabFocusReason);
     QTest::keyClicks(loan, QStringLiteral("200000"));
     key(Qt::Key_Enter);
-    EXPECT_EQ(find<NumericField>(bw, "edtMortgagePayments")->text(), QStringLiteral("$1,573.40"));
+    EXPECT_EQ(find<NumericField>(bw, bw::kMortgagePayments.name)->text(),
+              QStringLiteral("$1,573.40"));
     EXPECT_TRUE(loan->hasFocus());
     EXPECT_EQ(loan->selectedText(), QStringLiteral("200,000.00"));
     EXPECT_TRUE(takeMessages().isEmpty());
@@ -162,7 +164,7 @@ TEST_F(Keyboard, TheScheduleSelectsAndCopiesAll)
     const QString amort = QStringLiteral("Amort");
     m_window->gotoPage(amort);
     settle();
-    auto* grid = find<QTableView>(amort, "grdAmortization");
+    auto* grid = find<QTableView>(amort, amort::kGrdAmortization);
     grid->setFocus();
     grid->setCurrentIndex(grid->model()->index(4, 2));
     auto lines = [] { return QApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts); };

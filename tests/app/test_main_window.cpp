@@ -1,10 +1,11 @@
-#include "pages/calculator_page.h"
 #include "app/help_window.h"
 #include "app/main_window.h"
 #include "core/errors.h"
+#include "pages/calculator_page.h"
+#include "tests/support/page_names.h"
+#include "tests/support/window_fixture.h"
 #include "toolkit/guarded.h"
 #include "toolkit/message_box.h"
-#include "tests/support/window_fixture.h"
 #include "tests/support/files.h"
 
 #include <QAction>
@@ -116,7 +117,7 @@ TEST_F(MainWindowTest, LoanSpreadMenuButtonKeepsTheShellAsItWas)
 {
     m_window->gotoChosenCalculator(QStringLiteral("LS"));
     const bool reset = enabled("btnReset");
-    m_window->page(QStringLiteral("LS"))->findChild<QPushButton*>(QStringLiteral("btnClosePG"))
+    m_window->page(QStringLiteral("LS"))->findChild<QPushButton*>(QLatin1String(ls::kBtnClosePG))
         ->click();
     EXPECT_EQ(m_window->currentPageName(), QStringLiteral("Menu"));
     EXPECT_EQ(sideStrip(), QStringLiteral("Loan Spread Calculator"));
@@ -393,8 +394,8 @@ TEST_F(MainWindowTest, F1OpensTheFocusedControlsTopic)
     settle();
     EXPECT_EQ(pressF1(), 50);  // the loan amount field has no topic of its own
 
-    QTest::mouseClick(find<QPushButton>("btnAddExtraPayments"), Qt::LeftButton);
-    auto* remove = find<QPushButton>("btnRemove");
+    QTest::mouseClick(find<QPushButton>(amort::kBtnAddExtraPayments), Qt::LeftButton);
+    auto* remove = find<QPushButton>(amort::kBtnRemove);
     ASSERT_NE(remove, nullptr);
     remove->setFocus();
     settle();

@@ -2,6 +2,7 @@
 #include "app/prefs_dialog.h"
 #include "pages/calculator_page.h"
 #include "pages/num_edit.h"
+#include "tests/support/page_names.h"
 #include "tests/support/window_fixture.h"
 #include "tests/support/files.h"
 
@@ -57,9 +58,9 @@ TEST_F(PrefsTest, OpensFromTheToolBarModallyAndShowsTheFile)
         auto* prefs = qobject_cast<TfrmPrefs*>(QApplication::activeModalWidget());
         ASSERT_NE(prefs, nullptr);
         caption = prefs->windowTitle();
-        housing = field(prefs, "edtP_Housing")->value();
-        focused = prefs->focusWidget() == field(prefs, "edtP_Housing");
-        click(prefs, "btnCancel");
+        housing = field(prefs, prefs::kHousing.name)->value();
+        focused = prefs->focusWidget() == field(prefs, prefs::kHousing.name);
+        click(prefs, prefs::kBtnCancel);
     });
     m_window->findChild<QPushButton*>(QStringLiteral("btnPrefs"))->click();
     EXPECT_EQ(caption, QStringLiteral("Preferences"));
@@ -72,10 +73,10 @@ TEST_F(PrefsTest, OpensFromTheToolBarModallyAndShowsTheFile)
 TEST_F(PrefsTest, FieldsShowTheirKinds)
 {
     auto dialog = open();
-    EXPECT_EQ(field(dialog.get(), "edtP_InterestRate")->text(), QStringLiteral("8.750"));
-    EXPECT_EQ(field(dialog.get(), "edtP_LoanAmount")->text(), QStringLiteral("$100,000.00"));
-    EXPECT_EQ(field(dialog.get(), "edtP_308085")->text(), QStringLiteral(".0032"));
-    EXPECT_EQ(field(dialog.get(), "edtP_IIDays")->text(), QStringLiteral("15"));
+    EXPECT_EQ(field(dialog.get(), prefs::kInterestRate.name)->text(), QStringLiteral("8.750"));
+    EXPECT_EQ(field(dialog.get(), prefs::kLoanAmount.name)->text(), QStringLiteral("$100,000.00"));
+    EXPECT_EQ(field(dialog.get(), prefs::k308085.name)->text(), QStringLiteral(".0032"));
+    EXPECT_EQ(field(dialog.get(), prefs::kIIDays.name)->text(), QStringLiteral("15"));
     EXPECT_EQ(dialog->size(), QSize(464, 305));
     const auto* tabs = dialog->findChild<QTabWidget*>(QStringLiteral("pcPreferences"));
     ASSERT_EQ(tabs->count(), 3);
@@ -88,9 +89,9 @@ TEST_F(PrefsTest, RestoreThenCancelChangesNothing)
     const QByteArray before = fileBytes();
     const qn::app::SettingsValues memory = m_window->settings();
     auto dialog = open();
-    click(dialog.get(), "btnRestore");
-    EXPECT_EQ(field(dialog.get(), "edtP_LoanAmount")->value(), 100000);
-    click(dialog.get(), "btnCancel");
+    click(dialog.get(), prefs::kBtnRestore);
+    EXPECT_EQ(field(dialog.get(), prefs::kLoanAmount.name)->value(), 100000);
+    click(dialog.get(), prefs::kBtnCancel);
     EXPECT_EQ(fileBytes(), before);
     EXPECT_EQ(m_window->settings().Loan, memory.Loan);
 }
@@ -99,8 +100,8 @@ TEST_F(PrefsTest, RestoreThenSaveWritesTheDefaultsExactly)
 {
     writeFile("[LastValues]\nLoan=150000\nInterest=7\n[PmiValues]\nPmip309597=0.1\n");
     auto dialog = open();
-    click(dialog.get(), "btnRestore");
-    click(dialog.get(), "btnSave");
+    click(dialog.get(), prefs::kBtnRestore);
+    click(dialog.get(), prefs::kBtnSave);
     const QByteArray file = fileBytes();
     EXPECT_TRUE(file.contains("Interest=8.75\n")) << file.toStdString();
     EXPECT_TRUE(file.contains("Pmip309597=0.009\n")) << file.toStdString();
@@ -114,37 +115,37 @@ TEST_F(PrefsTest, AFractionalTermIsRefusedBeforeAnythingIsCopiedOrWritten)
     writeFile("[LastValues]\nLoan=150000\n");
     const QByteArray before = fileBytes();
     auto dialog = open();
-    field(dialog.get(), "edtP_LoanAmount")->setValue(222222);
-    field(dialog.get(), "edtP_TermInMonths")->setValue(360.5);
-    click(dialog.get(), "btnSave");
+    field(dialog.get(), prefs::kLoanAmount.name)->setValue(222222);
+    field(dialog.get(), prefs::kTermInMonths.name)->setValue(360.5);
+    click(dialog.get(), prefs::kBtnSave);
     EXPECT_EQ(takeMessages(),
               QStringList{QStringLiteral(
                   "Term in Months must be a whole number from 0 to 1200.")});
     EXPECT_EQ(fileBytes(), before);
     EXPECT_EQ(m_window->settings().Loan, 100000);  // not copied half way
     EXPECT_TRUE(dialog->isVisible());
-    EXPECT_TRUE(field(dialog.get(), "edtP_TermInMonths")->hasFocus());
+    EXPECT_TRUE(field(dialog.get(), prefs::kTermInMonths.name)->hasFocus());
 }
 
 TEST_F(PrefsTest, EscrowsAreSavedAndSavedValuesReachThePages)
 {
     auto dialog = open();
-    field(dialog.get(), "edtP_LoanAmount")->setValue(250000);
-    field(dialog.get(), "edtP_HOIIMonths")->setValue(4);
-    field(dialog.get(), "edtP_Tax")->setValue(1800);
-    field(dialog.get(), "edtP_Insurance")->setValue(360);
-    click(dialog.get(), "btnSave");
+    field(dialog.get(), prefs::kLoanAmount.name)->setValue(250000);
+    field(dialog.get(), prefs::kHOIIMonths.name)->setValue(4);
+    field(dialog.get(), prefs::kTax.name)->setValue(1800);
+    field(dialog.get(), prefs::kInsurance.name)->setValue(360);
+    click(dialog.get(), prefs::kBtnSave);
     EXPECT_TRUE(fileBytes().contains("HomeownersRenewalMonths=4"));
     EXPECT_EQ(m_window->settings().HomeownersRenewalMonths, 4);
     m_window->gotoChosenCalculator(QStringLiteral("Amort"));
     auto* loan = m_window->page(QStringLiteral("Amort"))
-                     ->findChild<NumericField*>(QStringLiteral("edtMortAmt"));
+                     ->findChild<NumericField*>(QLatin1String(amort::kMortAmt.name));
     EXPECT_EQ(loan->value(), 250000);
     m_window->gotoChosenCalculator(QStringLiteral("ECC"));
     QWidget* ecc = m_window->page(QStringLiteral("ECC"));
-    EXPECT_EQ(ecc->findChild<NumericField*>(QStringLiteral("edtEccTax"))->value(), 1800);
-    EXPECT_EQ(ecc->findChild<NumericField*>(QStringLiteral("edtEccInsurance"))->value(), 360);
-    EXPECT_EQ(ecc->findChild<NumericField*>(QStringLiteral("edtHOIIMonths"))->value(), 4);
+    EXPECT_EQ(ecc->findChild<NumericField*>(QLatin1String(ecc::kTax.name))->value(), 1800);
+    EXPECT_EQ(ecc->findChild<NumericField*>(QLatin1String(ecc::kInsurance.name))->value(), 360);
+    EXPECT_EQ(ecc->findChild<NumericField*>(QLatin1String(ecc::kHOIIMonths.name))->value(), 4);
     takeMessages();
 }
 
@@ -156,8 +157,8 @@ TEST_F(PrefsTest, FaultyValuesKeepTheirDefaultsAndAreListedOnce)
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.front().contains(QStringLiteral("Loan: 'abc'")));
     EXPECT_TRUE(messages.front().contains(QStringLiteral("HRatio: 'x'")));
-    EXPECT_EQ(field(dialog.get(), "edtP_LoanAmount")->value(), 100000);
-    EXPECT_EQ(field(dialog.get(), "edtP_InterestRate")->value(), 7.5);  // later keys load
+    EXPECT_EQ(field(dialog.get(), prefs::kLoanAmount.name)->value(), 100000);
+    EXPECT_EQ(field(dialog.get(), prefs::kInterestRate.name)->value(), 7.5); // later keys load
 }
 
 TEST_F(PrefsTest, AFailedWriteKeepsTheDialogOpenAndMemoryAsItWas)
@@ -166,8 +167,8 @@ TEST_F(PrefsTest, AFailedWriteKeepsTheDialogOpenAndMemoryAsItWas)
                                               m_window->settings(), m_window.get());
     dialog->show();
     settle();
-    field(dialog.get(), "edtP_LoanAmount")->setValue(250000);
-    click(dialog.get(), "btnSave");
+    field(dialog.get(), prefs::kLoanAmount.name)->setValue(250000);
+    click(dialog.get(), prefs::kBtnSave);
     const QStringList messages = takeMessages();
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.front().startsWith(QStringLiteral("Unable to write to ")));

@@ -1,6 +1,7 @@
 // Every report through the real executable: the page run headless, its report written as a
 // PDF and read back with pdftotext.
 #include "tests/support/message_fixture.h"
+#include "tests/support/page_names.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -78,8 +79,9 @@ TEST_F(ReportPdf, AmortizationScheduleOverPagesWithTheirNumbers)
 
 TEST_F(ReportPdf, BiweeklyBandAloneWithItsRateWithoutPercent)
 {
-    const QString text = print(QStringLiteral("BW"), {QStringLiteral("--set"),
-                                                      QStringLiteral("edtMortgageAmount=100000")});
+    const QString text = print(QStringLiteral("BW"),
+                               {QStringLiteral("--set"), QLatin1String(bw::kMortgageAmount.name) +
+                                                             QStringLiteral("=100000")});
     EXPECT_EQ(m_status, 0);
     const QStringList order = {QStringLiteral("Biweekly Mortgage Payments"),
                                QStringLiteral("Your Mortgage Variables"),
@@ -103,8 +105,9 @@ TEST_F(ReportPdf, BiweeklyBandAloneWithItsRateWithoutPercent)
 
 TEST_F(ReportPdf, QualifierRatesCarryTheirPercent)
 {
-    const QString text = print(QStringLiteral("MQ"), {QStringLiteral("--set"),
-                                                      QStringLiteral("edtIncome1=4000")});
+    const QString text =
+        print(QStringLiteral("MQ"), {QStringLiteral("--set"),
+                                     QLatin1String(mq::kIncome1.name) + QStringLiteral("=4000")});
     EXPECT_TRUE(text.contains(QStringLiteral("Mortgage Qualifier")));
     EXPECT_TRUE(text.contains(QStringLiteral("Your Personal Financial Variables")));
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("\\b7%"))));
@@ -113,13 +116,14 @@ TEST_F(ReportPdf, QualifierRatesCarryTheirPercent)
 
 TEST_F(ReportPdf, GoodFaithEstimateAddsUpFromThePage)
 {
-    const QString text = print(QStringLiteral("ECC"),
-                               {QStringLiteral("--set"), QStringLiteral("edtEccOriginationPoints=1.5")});
+    const QString text = print(QStringLiteral("ECC"), {QStringLiteral("--set"),
+                                                       QLatin1String(ecc::kOriginationPoints.name) +
+                                                           QStringLiteral("=1.5")});
     EXPECT_EQ(m_status, 0);
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Origination Fee\\s+1\\.5%"))));
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Discount Points\\s+0%"))));
-    const double total = value("edtEccCDownPayment") + value("edtEccCClosingCosts")
-                         + value("edtEccCEscrows") - value("edtSellerPaid");
+    const double total = value(ecc::kCDownPayment.name) + value(ecc::kCClosingCosts.name) +
+                         value(ecc::kCEscrows.name) - value(ecc::kSellerPaid.name);
     const QRegularExpression buyer(
         QStringLiteral("TOTAL BUYER PAID FUNDS TO CLOSE\\s+(\\S+)"));
     const auto match = buyer.match(text);
@@ -130,8 +134,9 @@ TEST_F(ReportPdf, GoodFaithEstimateAddsUpFromThePage)
 
 TEST_F(ReportPdf, LoanSpreadChartOfRates)
 {
-    const QString text = print(QStringLiteral("LS"), {QStringLiteral("--choose"),
-                                                      QStringLiteral("rgCalculate=2")});
+    const QString text =
+        print(QStringLiteral("LS"),
+              {QStringLiteral("--choose"), QLatin1String(ls::kRgCalculate) + QStringLiteral("=2")});
     EXPECT_EQ(m_status, 0);
     EXPECT_TRUE(text.contains(QStringLiteral("Chart of Interest Rates")));
     EXPECT_TRUE(text.contains(QStringLiteral("Loan Amounts incremented by $1000")));
@@ -146,8 +151,9 @@ TEST_F(ReportPdf, LoanSpreadChartOfRates)
 
 TEST_F(ReportPdf, RefinancingWithItsHeadline)
 {
-    const QString text = print(QStringLiteral("RC"), {QStringLiteral("--set"),
-                                                      QStringLiteral("edtMonthsUntilSell=240")});
+    const QString text = print(QStringLiteral("RC"),
+                               {QStringLiteral("--set"),
+                                QLatin1String(rc::kMonthsUntilSell.name) + QStringLiteral("=240")});
     EXPECT_TRUE(text.contains(QStringLiteral("Refinancing")));
     EXPECT_TRUE(text.contains(QStringLiteral(
         "If you sell in 240 months, your new loan will save you money as indicated below.")));
@@ -157,8 +163,9 @@ TEST_F(ReportPdf, RefinancingWithItsHeadline)
 
 TEST_F(ReportPdf, RentVsBuyWorksheetInItsOrder)
 {
-    const QString text = print(QStringLiteral("RVB"), {QStringLiteral("--set"),
-                                                       QStringLiteral("edtRVBInterestRate=8.125")});
+    const QString text = print(QStringLiteral("RVB"),
+                               {QStringLiteral("--set"),
+                                QLatin1String(rvb::kInterestRate.name) + QStringLiteral("=8.125")});
     EXPECT_TRUE(text.contains(QStringLiteral("Rent vs. Buy Comparison")));
     EXPECT_TRUE(text.contains(QRegularExpression(
         QStringLiteral("Interest Rate of Home Loan:\\s+8.13%"))));  // three significant digits

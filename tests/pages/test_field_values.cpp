@@ -3,6 +3,7 @@
 #include "pages/num_edit.h"
 #include "tests/support/locale_child.h"
 #include "tests/support/page_fixture.h"
+#include "tests/support/page_names.h"
 #include "toolkit/money.h"
 
 #include <QPushButton>
@@ -72,7 +73,7 @@ TEST_F(FieldValues, EveryTypedInputComputesWithWhatItShows)
     m_window->gotoPage(QStringLiteral("QC"));
     settle();
     // Each choice leaves three fields to type into.
-    for (const char* choice : {"btnCalcLA", "btnCalcPMT"}) {
+    for (const char* choice : {qc::kBtnCalcLA, qc::kBtnCalcPMT}) {
         find<QPushButton>(QStringLiteral("QC"), choice)->click();
         settle();
         checkEveryInput(QStringLiteral("QC"));
@@ -85,26 +86,29 @@ TEST_F(FieldValues, PagesGiveTheSameResultsInEveryLocale)
 {
     m_window->gotoPage(QStringLiteral("Amort"));
     settle();
-    EXPECT_DOUBLE_EQ(find<TNumEdit>(QStringLiteral("Amort"), "edtAmortPayment")->value(), 786.70);
+    EXPECT_DOUBLE_EQ(find<TNumEdit>(QStringLiteral("Amort"), amort::kAmortPayment.name)->value(),
+                     786.70);
 
     m_window->gotoPage(QStringLiteral("BW"));
     settle();
-    type(find<NumericField>(QStringLiteral("BW"), "edtMortgageInterest"), QStringLiteral("6.5"));
-    EXPECT_DOUBLE_EQ(find<TFnpNumericEdit>(QStringLiteral("BW"), "edtMortgageInterest")->value(),
-                     6.5);
+    type(find<NumericField>(QStringLiteral("BW"), bw::kMortgageInterest.name),
+         QStringLiteral("6.5"));
+    EXPECT_DOUBLE_EQ(
+        find<TFnpNumericEdit>(QStringLiteral("BW"), bw::kMortgageInterest.name)->value(), 6.5);
     // 100000 at 6.5 % over 360 months.
-    EXPECT_DOUBLE_EQ(find<TNumEdit>(QStringLiteral("BW"), "edtMortgagePayments")->value(), 632.07);
+    EXPECT_DOUBLE_EQ(find<TNumEdit>(QStringLiteral("BW"), bw::kMortgagePayments.name)->value(),
+                     632.07);
 
     m_window->gotoPage(QStringLiteral("QC"));
     settle();
-    find<QPushButton>(QStringLiteral("QC"), "btnCalcPMT")->click();
+    find<QPushButton>(QStringLiteral("QC"), qc::kBtnCalcPMT)->click();
     settle();
-    type(find<NumericField>(QStringLiteral("QC"), "edtLA"), QStringLiteral("100000"));
-    type(find<NumericField>(QStringLiteral("QC"), "EdtIR"), QStringLiteral("8.75"));
-    type(find<NumericField>(QStringLiteral("QC"), "EdtN"), QStringLiteral("360"));
-    find<QPushButton>(QStringLiteral("QC"), "BtnCalcQuickCalc")->click();
+    type(find<NumericField>(QStringLiteral("QC"), qc::kLA.name), QStringLiteral("100000"));
+    type(find<NumericField>(QStringLiteral("QC"), qc::kIR.name), QStringLiteral("8.75"));
+    type(find<NumericField>(QStringLiteral("QC"), qc::kN.name), QStringLiteral("360"));
+    find<QPushButton>(QStringLiteral("QC"), qc::kBtnCalcQuickCalc)->click();
     settle();
-    EXPECT_NEAR(find<TNumEdit>(QStringLiteral("QC"), "edtPMT")->value(), 786.7004, 1e-4);
+    EXPECT_NEAR(find<TNumEdit>(QStringLiteral("QC"), qc::kPMT.name)->value(), 786.7004, 1e-4);
     EXPECT_TRUE(takeMessages().isEmpty());
 }
 
@@ -112,15 +116,15 @@ TEST_F(FieldValues, AnOverflowingResultIsAFailureNotInf)
 {
     m_window->gotoPage(QStringLiteral("QC"));
     settle();
-    find<QPushButton>(QStringLiteral("QC"), "btnCalcPMT")->click();
-    find<TNumEdit>(QStringLiteral("QC"), "edtLA")->setValue(100000);
-    find<TFnpNumericEdit>(QStringLiteral("QC"), "EdtIR")->setValue(1e306);
-    find<TFnpNumericEdit>(QStringLiteral("QC"), "EdtN")->setValue(360);
-    find<QPushButton>(QStringLiteral("QC"), "BtnCalcQuickCalc")->click();
+    find<QPushButton>(QStringLiteral("QC"), qc::kBtnCalcPMT)->click();
+    find<TNumEdit>(QStringLiteral("QC"), qc::kLA.name)->setValue(100000);
+    find<TFnpNumericEdit>(QStringLiteral("QC"), qc::kIR.name)->setValue(1e306);
+    find<TFnpNumericEdit>(QStringLiteral("QC"), qc::kN.name)->setValue(360);
+    find<QPushButton>(QStringLiteral("QC"), qc::kBtnCalcQuickCalc)->click();
     EXPECT_EQ(takeMessages(), QStringList{QStringLiteral(
                                   "Cannot calculate using the values you entered.  "
                                   "Please try again.")});
-    const QString shown = find<QLineEdit>(QStringLiteral("QC"), "edtPMT")->text();
+    const QString shown = find<QLineEdit>(QStringLiteral("QC"), qc::kPMT.name)->text();
     EXPECT_FALSE(shown.contains(QStringLiteral("inf"))) << shown.toStdString();
 }
 

@@ -3,6 +3,7 @@
 #include "pages/amortization_page.h"
 #include "pages/num_edit.h"
 #include "tests/support/page_fixture.h"
+#include "tests/support/page_names.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -33,11 +34,11 @@ TEST_F(Limits, AmortizationRefusesWithoutBuildingASchedule)
 {
     const QString amort = QStringLiteral("Amort");
     const Refusal cases[] = {
-        {"edtNumPmts", "10000000", "Term in Months must be a whole number from 0 to 1200."},
-        {"edtNumPmts", "2147483647",
+        {amort::kNumPmts.name, "10000000", "Term in Months must be a whole number from 0 to 1200."},
+        {amort::kNumPmts.name, "2147483647",
          "Term in Months must be a whole number from 0 to 1200."},
-        {"edtNumPmts", "1201", "Term in Months must be a whole number from 0 to 1200."},
-        {"edtMortAmt", "-5", "Loan Amount cannot be negative."},
+        {amort::kNumPmts.name, "1201", "Term in Months must be a whole number from 0 to 1200."},
+        {amort::kMortAmt.name, "-5", "Loan Amount cannot be negative."},
     };
     for (const Refusal& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -47,7 +48,7 @@ TEST_F(Limits, AmortizationRefusesWithoutBuildingASchedule)
         type(amort, c.field, QLatin1String(c.typed));
         QElapsedTimer timer;
         timer.start();
-        find<QPushButton>(amort, "btnCalculate")->click();
+        find<QPushButton>(amort, amort::kBtnCalculate)->click();
         EXPECT_EQ(takeMessages(), QStringList{QLatin1String(c.message)});
         EXPECT_LT(timer.elapsed(), 100);
         // The schedule on show is the one from before.
@@ -55,15 +56,15 @@ TEST_F(Limits, AmortizationRefusesWithoutBuildingASchedule)
         EXPECT_EQ(page->cellText(1, 6), QStringLiteral("$99,942.47"));
     }
     // The field takes 12 characters; a larger amount can still arrive by paste or script.
-    find<TNumEdit>(amort, "edtMortAmt")->setValue(1e12);
-    find<QPushButton>(amort, "btnCalculate")->click();
+    find<TNumEdit>(amort, amort::kMortAmt.name)->setValue(1e12);
+    find<QPushButton>(amort, amort::kBtnCalculate)->click();
     EXPECT_EQ(takeMessages(), QStringList{QStringLiteral(
                                   "Loan Amount must be no larger than 999,999,999,999.99.")});
 
     // The largest allowed figures are computed.
-    type(amort, "edtNumPmts", QStringLiteral("1200"));
-    find<TNumEdit>(amort, "edtMortAmt")->setValue(999999999999.99);
-    find<QPushButton>(amort, "btnCalculate")->click();
+    type(amort, amort::kNumPmts.name, QStringLiteral("1200"));
+    find<TNumEdit>(amort, amort::kMortAmt.name)->setValue(999999999999.99);
+    find<QPushButton>(amort, amort::kBtnCalculate)->click();
     EXPECT_TRUE(takeMessages().isEmpty());
     auto* page = static_cast<qn::pages::AmortizationPage*>(m_window->page(amort));
     EXPECT_EQ(page->gridRowCount(), 1201);
@@ -75,13 +76,13 @@ TEST_F(Limits, BiweeklyRefusesAndKeepsItsResults)
     const QString bw = QStringLiteral("BW");
     m_window->gotoPage(bw);
     settle();
-    type(bw, "edtMortgageAmount", QStringLiteral("100000"));
-    auto* payment = find<TNumEdit>(bw, "edtMortgagePayments");
+    type(bw, bw::kMortgageAmount.name, QStringLiteral("100000"));
+    auto* payment = find<TNumEdit>(bw, bw::kMortgagePayments.name);
     ASSERT_DOUBLE_EQ(payment->value(), 786.70);
     const Refusal cases[] = {
-        {"edtMortgagePeriods", "10000000",
+        {bw::kMortgagePeriods.name, "10000000",
          "Number of Payments must be a whole number from 1 to 1200."},
-        {"edtMortgageAmount", "-100000", "Loan Amount cannot be negative."},
+        {bw::kMortgageAmount.name, "-100000", "Loan Amount cannot be negative."},
     };
     for (const Refusal& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -91,8 +92,8 @@ TEST_F(Limits, BiweeklyRefusesAndKeepsItsResults)
         EXPECT_EQ(takeMessages(), QStringList{QLatin1String(c.message)});
         EXPECT_LT(timer.elapsed(), 100);
         EXPECT_DOUBLE_EQ(payment->value(), 786.70);
-        type(bw, "edtMortgagePeriods", QStringLiteral("360"));
-        type(bw, "edtMortgageAmount", QStringLiteral("100000"));
+        type(bw, bw::kMortgagePeriods.name, QStringLiteral("360"));
+        type(bw, bw::kMortgageAmount.name, QStringLiteral("100000"));
         takeMessages();
     }
 }
@@ -102,23 +103,23 @@ TEST_F(Limits, QuickCalculatorNamesTheFieldAndKeepsTheInputs)
     const QString qc = QStringLiteral("QC");
     m_window->gotoPage(qc);
     settle();
-    find<QPushButton>(qc, "btnCalcN")->click();
+    find<QPushButton>(qc, qc::kBtnCalcN)->click();
     settle();
-    type(qc, "edtLA", QStringLiteral("-100000"));
-    type(qc, "EdtIR", QStringLiteral("8.75"));
-    type(qc, "edtPMT", QStringLiteral("786.70"));
-    find<QPushButton>(qc, "BtnCalcQuickCalc")->click();
+    type(qc, qc::kLA.name, QStringLiteral("-100000"));
+    type(qc, qc::kIR.name, QStringLiteral("8.75"));
+    type(qc, qc::kPMT.name, QStringLiteral("786.70"));
+    find<QPushButton>(qc, qc::kBtnCalcQuickCalc)->click();
     EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("Loan Amount cannot be negative.")});
     // The refused field is back at what the page stood on; the others keep what was typed.
-    EXPECT_DOUBLE_EQ(find<TNumEdit>(qc, "edtLA")->value(), 0);
-    EXPECT_DOUBLE_EQ(find<TNumEdit>(qc, "edtPMT")->value(), 786.70);
+    EXPECT_DOUBLE_EQ(find<TNumEdit>(qc, qc::kLA.name)->value(), 0);
+    EXPECT_DOUBLE_EQ(find<TNumEdit>(qc, qc::kPMT.name)->value(), 786.70);
 
-    find<QPushButton>(qc, "btnCalcPMT")->click();
+    find<QPushButton>(qc, qc::kBtnCalcPMT)->click();
     settle();
-    type(qc, "edtLA", QStringLiteral("100000"));
-    type(qc, "EdtIR", QStringLiteral("8.75"));
-    type(qc, "EdtN", QStringLiteral("10000000"));
-    find<QPushButton>(qc, "BtnCalcQuickCalc")->click();
+    type(qc, qc::kLA.name, QStringLiteral("100000"));
+    type(qc, qc::kIR.name, QStringLiteral("8.75"));
+    type(qc, qc::kN.name, QStringLiteral("10000000"));
+    find<QPushButton>(qc, qc::kBtnCalcQuickCalc)->click();
     EXPECT_EQ(takeMessages(),
               QStringList{QStringLiteral(
                   "Number of Payments must be a whole number from 0 to 1200.")});
@@ -139,14 +140,15 @@ TEST_F(Limits, ARefusedEntryGoesBackToWhatTheResultsStandOn)
         const char* result;    // a result that must not change
     };
     const Case cases[] = {
-        {"BW", nullptr, nullptr, "edtMortgagePeriods", "0", nullptr,
-         "Number of Payments must be a whole number from 1 to 1200.", "edtMortgagePayments"},
-        {"Amort", nullptr, nullptr, "edtNumPmts", "5000", "btnCalculate",
-         "Term in Months must be a whole number from 0 to 1200.", "edtAmortPayment"},
-        {"ECC", "btnUnlockLoanAmount", "edtEccCLoanAmount", "edtEccDownPaymentPercent", "100",
-         nullptr, "Down Payment Percent must be at least 0 and less than 100.", "edtEccCPandI"},
-        {"ECC", "btnCalcEscrows", nullptr, "edtIIDays", "1530", nullptr,
-         "Prepaid Interest / Days must be a whole number from 0 to 1200.", "edtII"},
+        {"BW", nullptr, nullptr, bw::kMortgagePeriods.name, "0", nullptr,
+         "Number of Payments must be a whole number from 1 to 1200.", bw::kMortgagePayments.name},
+        {"Amort", nullptr, nullptr, amort::kNumPmts.name, "5000", amort::kBtnCalculate,
+         "Term in Months must be a whole number from 0 to 1200.", amort::kAmortPayment.name},
+        {"ECC", ecc::kBtnUnlockLoanAmount, ecc::kCLoanAmount.name, ecc::kDownPaymentPercent.name,
+         "100", nullptr, "Down Payment Percent must be at least 0 and less than 100.",
+         ecc::kCPandI.name},
+        {"ECC", ecc::kBtnCalcEscrows, nullptr, ecc::kIIDays.name, "1530", nullptr,
+         "Prepaid Interest / Days must be a whole number from 0 to 1200.", ecc::kII.name},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.field);
@@ -186,8 +188,8 @@ TEST_F(Limits, ARefusedEntryGoesBackToWhatTheResultsStandOn)
         box.hide();
         return QMessageBox::Ok;
     });
-    auto* days = find<NumericField>(QStringLiteral("ECC"), "edtIIDays");
-    find<QPushButton>(QStringLiteral("ECC"), "btnCalcEscrows")->click();
+    auto* days = find<NumericField>(QStringLiteral("ECC"), ecc::kIIDays.name);
+    find<QPushButton>(QStringLiteral("ECC"), ecc::kBtnCalcEscrows)->click();
     typeAndLeave(days, QStringLiteral("1530"));
     EXPECT_TRUE(QTest::qWaitFor([days] { return days->hasFocus(); }));
     EXPECT_EQ(days->selectedText(), QStringLiteral("15"));
@@ -207,16 +209,17 @@ TEST_F(Limits, FiguresWithoutMeaningNameTheirField)
         const char* message;
     };
     const Case cases[] = {
-        {"BW", nullptr, "edtMortgageAmount", "0", "Loan Amount must be more than 0."},
-        {"RVB", nullptr, "edtRVBRentIncrease", "999999",
+        {"BW", nullptr, bw::kMortgageAmount.name, "0", "Loan Amount must be more than 0."},
+        {"RVB", nullptr, rvb::kRentIncrease.name, "999999",
          "Estimated Annual Rent Increase Percentage must be from 0 to 100."},
-        {"RC", nullptr, "edtNewTerm", "0", "Term in Months must be a whole number from 1 to 1200."},
-        {"RC", nullptr, "edtRefiClosingCosts", "-1", "Closing Costs cannot be negative."},
-        {"RC", "btnCalcFees", "edtCreditCheck", "-1", "Credit Check cannot be negative."},
-        {"MQ", nullptr, "edtCards1", "-5000",
+        {"RC", nullptr, rc::kNewTerm.name, "0",
+         "Term in Months must be a whole number from 1 to 1200."},
+        {"RC", nullptr, rc::kRefiClosingCosts.name, "-1", "Closing Costs cannot be negative."},
+        {"RC", rc::kBtnCalcFees, rc::kCreditCheck.name, "-1", "Credit Check cannot be negative."},
+        {"MQ", nullptr, mq::kCards1.name, "-5000",
          "Credit Card Minimums (Borrower) cannot be negative."},
-        {"ECC", nullptr, "edtEccDebt", "-450", "Monthly Debt cannot be negative."},
-        {"ECC", "btnCalcClosing", "edtAF", "-1", "Appraisal Fee cannot be negative."},
+        {"ECC", nullptr, ecc::kDebt.name, "-450", "Monthly Debt cannot be negative."},
+        {"ECC", ecc::kBtnCalcClosing, ecc::kAF.name, "-1", "Appraisal Fee cannot be negative."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.field);

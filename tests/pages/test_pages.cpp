@@ -1,6 +1,8 @@
 #include "pages/amortization_page.h"
+#include "pages/biweekly_page.h"
 #include "pages/num_edit.h"
 #include "tests/support/page_fixture.h"
+#include "tests/support/page_names.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -44,29 +46,29 @@ TEST_F(PagesTest, QuickCalculatorSolvesEachUnknown)
     m_window->gotoPage(qc);
     settle();
     const QuickCase cases[] = {
-        {"btnCalcPMT", "edtPMT", 100000, 8.75, 0, 360, 786.7004, 1e-4},
-        {"btnCalcLA", "edtLA", 0, 8.75, 786.70, 360, 100000, 0},
-        {"btnCalcLA", "edtLA", 0, 0, 500, 360, 180000, 0},
-        {"btnCalcIR", "EdtIR", 100000, 0, 786.70, 360, 8.75, 5e-4},
-        {"btnCalcN", "EdtN", 100000, 8.75, 786.70, 1, 360, 0},
+        {qc::kBtnCalcPMT, qc::kPMT.name, 100000, 8.75, 0, 360, 786.7004, 1e-4},
+        {qc::kBtnCalcLA, qc::kLA.name, 0, 8.75, 786.70, 360, 100000, 0},
+        {qc::kBtnCalcLA, qc::kLA.name, 0, 0, 500, 360, 180000, 0},
+        {qc::kBtnCalcIR, qc::kIR.name, 100000, 0, 786.70, 360, 8.75, 5e-4},
+        {qc::kBtnCalcN, qc::kN.name, 100000, 8.75, 786.70, 1, 360, 0},
     };
     for (const QuickCase& c : cases) {
         click(c.choice);
-        auto* calculate = find<QPushButton>(qc, "BtnCalcQuickCalc");
+        auto* calculate = find<QPushButton>(qc, qc::kBtnCalcQuickCalc);
         EXPECT_TRUE(calculate->isEnabled());
         EXPECT_FALSE(find<QLineEdit>(qc, c.resultField)->isEnabled()) << c.choice;
-        if (std::string(c.resultField) != "edtLA")
-            find<TNumEdit>(qc, "edtLA")->setValue(c.loan);
-        if (std::string(c.resultField) != "EdtIR")
-            find<TFnpNumericEdit>(qc, "EdtIR")->setValue(c.rate);
-        if (std::string(c.resultField) != "edtPMT")
-            find<TNumEdit>(qc, "edtPMT")->setValue(c.pay);
-        if (std::string(c.resultField) != "EdtN")
-            find<TFnpNumericEdit>(qc, "EdtN")->setValue(c.n);
-        click("BtnCalcQuickCalc");
+        if (std::string(c.resultField) != qc::kLA.name)
+            find<TNumEdit>(qc, qc::kLA.name)->setValue(c.loan);
+        if (std::string(c.resultField) != qc::kIR.name)
+            find<TFnpNumericEdit>(qc, qc::kIR.name)->setValue(c.rate);
+        if (std::string(c.resultField) != qc::kPMT.name)
+            find<TNumEdit>(qc, qc::kPMT.name)->setValue(c.pay);
+        if (std::string(c.resultField) != qc::kN.name)
+            find<TFnpNumericEdit>(qc, qc::kN.name)->setValue(c.n);
+        click(qc::kBtnCalcQuickCalc);
         auto* field = find<QLineEdit>(qc, c.resultField);
-        const double got = std::string(c.resultField) == "edtLA" ||
-                                   std::string(c.resultField) == "edtPMT"
+        const double got = std::string(c.resultField) == qc::kLA.name ||
+                                   std::string(c.resultField) == qc::kPMT.name
                                ? static_cast<TNumEdit*>(field)->value()
                                : static_cast<TFnpNumericEdit*>(field)->value();
         EXPECT_NEAR(got, c.expected, c.tolerance) << c.choice;
@@ -80,10 +82,10 @@ TEST_F(PagesTest, QuickCalculatorTypedPayment)
 {
     m_window->gotoPage(qc);
     settle();
-    click("btnCalcPMT");
-    auto* loan = find<TNumEdit>(qc, "edtLA");
-    auto* rate = find<TFnpNumericEdit>(qc, "EdtIR");
-    auto* months = find<TFnpNumericEdit>(qc, "EdtN");
+    click(qc::kBtnCalcPMT);
+    auto* loan = find<TNumEdit>(qc, qc::kLA.name);
+    auto* rate = find<TFnpNumericEdit>(qc, qc::kIR.name);
+    auto* months = find<TFnpNumericEdit>(qc, qc::kN.name);
     loan->setFocus();
     settle();  // the whole text is selected once the focus has settled
     QTest::keyClicks(loan, QStringLiteral("100000"));
@@ -97,10 +99,10 @@ TEST_F(PagesTest, QuickCalculatorTypedPayment)
     months->selectAll();
     QTest::keyClicks(months, QStringLiteral("360"));
     EXPECT_EQ(months->text(), QStringLiteral("360"));
-    click("BtnCalcQuickCalc");
+    click(qc::kBtnCalcQuickCalc);
     settle();
     EXPECT_DOUBLE_EQ(loan->value(), 100000);
-    auto* payment = find<TNumEdit>(qc, "edtPMT");
+    auto* payment = find<TNumEdit>(qc, qc::kPMT.name);
     EXPECT_NEAR(payment->value(), 786.7004, 1e-4);
     EXPECT_EQ(payment->displayText(), QStringLiteral("$786.70"));
     EXPECT_TRUE(takeMessages().isEmpty());
@@ -112,7 +114,7 @@ TEST_F(PagesTest, QuickCalculatorTypingAfterAChoiceReplacesTheField)
     m_window->gotoPage(qc);
     settle();
     QTest::keyClick(m_window->windowHandle(), Qt::Key_L, Qt::AltModifier);
-    auto* rate = find<TFnpNumericEdit>(qc, "EdtIR");
+    auto* rate = find<TFnpNumericEdit>(qc, qc::kIR.name);
     ASSERT_TRUE(QTest::qWaitFor([rate] { return rate->hasFocus(); }));  // an animated click
     QTest::keyClicks(rate, QStringLiteral("6.5"));
     EXPECT_EQ(rate->text(), QStringLiteral("6.500"));
@@ -124,16 +126,16 @@ TEST_F(PagesTest, QuickCalculatorShowsANegativeRateAndSaysWhy)
 {
     m_window->gotoPage(qc);
     settle();
-    click("btnCalcIR");
-    find<TNumEdit>(qc, "edtLA")->setValue(100000);
-    find<TNumEdit>(qc, "edtPMT")->setValue(200);
-    find<TFnpNumericEdit>(qc, "EdtN")->setValue(360);
-    click("BtnCalcQuickCalc");
+    click(qc::kBtnCalcIR);
+    find<TNumEdit>(qc, qc::kLA.name)->setValue(100000);
+    find<TNumEdit>(qc, qc::kPMT.name)->setValue(200);
+    find<TFnpNumericEdit>(qc, qc::kN.name)->setValue(360);
+    click(qc::kBtnCalcQuickCalc);
     EXPECT_EQ(takeMessages(),
               QStringList{QStringLiteral("The payments do not repay the loan at any positive "
                                          "interest rate, so the rate that balances them is "
                                          "negative.")});
-    auto* rate = find<TFnpNumericEdit>(qc, "EdtIR");
+    auto* rate = find<TFnpNumericEdit>(qc, qc::kIR.name);
     EXPECT_LT(rate->value(), 0);
     EXPECT_TRUE(rate->isEnabled());
 }
@@ -142,31 +144,31 @@ TEST_F(PagesTest, QuickCalculatorZeroPaymentFailsAndResets)
 {
     m_window->gotoPage(qc);
     settle();
-    click("btnCalcN");
-    find<TNumEdit>(qc, "edtLA")->setValue(100000);
-    find<TFnpNumericEdit>(qc, "EdtIR")->setValue(8.75);
-    click("BtnCalcQuickCalc");
+    click(qc::kBtnCalcN);
+    find<TNumEdit>(qc, qc::kLA.name)->setValue(100000);
+    find<TFnpNumericEdit>(qc, qc::kIR.name)->setValue(8.75);
+    click(qc::kBtnCalcQuickCalc);
     EXPECT_EQ(takeMessages(), QStringList{kQuickFailure});
-    EXPECT_EQ(find<TNumEdit>(qc, "edtLA")->value(), 0);
-    EXPECT_EQ(find<TFnpNumericEdit>(qc, "EdtN")->value(), 1);
-    EXPECT_TRUE(find<QLineEdit>(qc, "EdtN")->isEnabled());
-    EXPECT_FALSE(find<QPushButton>(qc, "BtnCalcQuickCalc")->isEnabled());
+    EXPECT_EQ(find<TNumEdit>(qc, qc::kLA.name)->value(), 0);
+    EXPECT_EQ(find<TFnpNumericEdit>(qc, qc::kN.name)->value(), 1);
+    EXPECT_TRUE(find<QLineEdit>(qc, qc::kN.name)->isEnabled());
+    EXPECT_FALSE(find<QPushButton>(qc, qc::kBtnCalcQuickCalc)->isEnabled());
 }
 
 TEST_F(PagesTest, QuickCalculatorPaymentBelowInterestKeepsInputs)
 {
     m_window->gotoPage(qc);
     settle();
-    click("btnCalcN");
-    find<TNumEdit>(qc, "edtLA")->setValue(100000);
-    find<TFnpNumericEdit>(qc, "EdtIR")->setValue(8.75);
-    find<TNumEdit>(qc, "edtPMT")->setValue(700);
-    click("BtnCalcQuickCalc");
+    click(qc::kBtnCalcN);
+    find<TNumEdit>(qc, qc::kLA.name)->setValue(100000);
+    find<TFnpNumericEdit>(qc, qc::kIR.name)->setValue(8.75);
+    find<TNumEdit>(qc, qc::kPMT.name)->setValue(700);
+    click(qc::kBtnCalcQuickCalc);
     const QStringList messages = takeMessages();
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.front().contains(QStringLiteral("never be repaid")));
-    EXPECT_EQ(find<TNumEdit>(qc, "edtPMT")->value(), 700);
-    EXPECT_EQ(find<TNumEdit>(qc, "edtLA")->value(), 100000);
+    EXPECT_EQ(find<TNumEdit>(qc, qc::kPMT.name)->value(), 700);
+    EXPECT_EQ(find<TNumEdit>(qc, qc::kLA.name)->value(), 100000);
 }
 
 TEST_F(PagesTest, BiweeklyExampleAndLeavingAResultRecalculates)
@@ -174,30 +176,29 @@ TEST_F(PagesTest, BiweeklyExampleAndLeavingAResultRecalculates)
     const QString bw = QStringLiteral("BW");
     m_window->gotoPage(bw);
     settle();
-    find<TNumEdit>(bw, "edtMortgageAmount")->setValue(100000);
-    find<TFnpNumericEdit>(bw, "edtMortgageInterest")->setValue(8.75);
-    find<TFnpNumericEdit>(bw, "edtMortgagePeriods")->setValue(360);
-    auto* payments = find<TNumEdit>(bw, "edtMortgagePayments");
+    find<TNumEdit>(bw, bw::kMortgageAmount.name)->setValue(100000);
+    find<TFnpNumericEdit>(bw, bw::kMortgageInterest.name)->setValue(8.75);
+    find<TFnpNumericEdit>(bw, bw::kMortgagePeriods.name)->setValue(360);
+    auto* payments = find<TNumEdit>(bw, bw::kMortgagePayments.name);
     payments->setFocus();
     settle();
-    find<TNumEdit>(bw, "edtMortgageAmount")->setFocus();
+    find<TNumEdit>(bw, bw::kMortgageAmount.name)->setFocus();
     settle();
     struct Expected {
         const char* field;
         double value;
     };
-    const Expected money[] = {{"edtMortgagePayments", 786.70},
-                              {"edtMortgageTotalPaid", 283212.00},
-                              {"edtMortgageCostOfLoan", 183212.00},
-                              {"edtMortgageHalfPayments", 393.35},
-                              {"edtMortgageHalfTotalPaid", 226540.72},
-                              {"edtMortgageHalfCostOfLoan", 126540.72},
-                              {"edtInterestSaved", 56671.28}};
+    const Expected money[] = {
+        {bw::kMortgagePayments.name, 786.70},         {bw::kMortgageTotalPaid.name, 283212.00},
+        {bw::kMortgageCostOfLoan.name, 183212.00},    {bw::kMortgageHalfPayments.name, 393.35},
+        {bw::kMortgageHalfTotalPaid.name, 226540.72}, {bw::kMortgageHalfCostOfLoan.name, 126540.72},
+        {bw::kInterestSaved.name, 56671.28}};
     for (const Expected& e : money)
         EXPECT_NEAR(find<TNumEdit>(bw, e.field)->value(), e.value, 0.005) << e.field;
-    EXPECT_NEAR(find<TFnpNumericEdit>(bw, "edtTimeSavedMonths")->value(), 94.19, 0.005);
-    EXPECT_NEAR(find<TFnpNumericEdit>(bw, "edtTimeSavedYears")->value(), 7.85, 0.005);
-    EXPECT_EQ(m_window->mortgage().NumPayments, 360);
+    EXPECT_NEAR(find<TFnpNumericEdit>(bw, bw::kTimeSavedMonths.name)->value(), 94.19, 0.005);
+    EXPECT_NEAR(find<TFnpNumericEdit>(bw, bw::kTimeSavedYears.name)->value(), 7.85, 0.005);
+    EXPECT_EQ(static_cast<qn::pages::BiweeklyPage*>(m_window->page(bw))->mortgage().NumPayments,
+              360);
     EXPECT_TRUE(takeMessages().isEmpty());
 }
 
@@ -221,7 +222,7 @@ TEST_F(AmortTest, EnteringShowsTheStartingLoan)
 {
     auto* page = enterAmort();
     ASSERT_NE(page, nullptr);
-    EXPECT_NEAR(find<TNumEdit>(amort, "edtAmortPayment")->value(), 786.70, 1e-9);
+    EXPECT_NEAR(find<TNumEdit>(amort, amort::kAmortPayment.name)->value(), 786.70, 1e-9);
     EXPECT_EQ(page->gridRowCount(), 361);
     EXPECT_EQ(page->cellText(0, 3), QStringLiteral("Principal To Date"));
     EXPECT_EQ(page->cellText(360, 6), QStringLiteral("$0.00"));
@@ -231,32 +232,32 @@ TEST_F(AmortTest, CalculateAndExtraPayments)
 {
     auto* page = enterAmort();
     ASSERT_NE(page, nullptr);
-    find<TFnpNumericEdit>(amort, "edtIRate")->setValue(7);
-    press("btnCalculate");
-    EXPECT_NEAR(find<TNumEdit>(amort, "edtAmortPayment")->value(), 665.30, 1e-9);
+    find<TFnpNumericEdit>(amort, amort::kIRate.name)->setValue(7);
+    press(amort::kBtnCalculate);
+    EXPECT_NEAR(find<TNumEdit>(amort, amort::kAmortPayment.name)->value(), 665.30, 1e-9);
     EXPECT_EQ(page->cellText(1, 1), QStringLiteral("$81.97"));
     EXPECT_EQ(page->cellText(1, 2), QStringLiteral("$583.33"));
 
-    press("btnAddExtraPayments");
-    EXPECT_TRUE(find<QFrame>(amort, "pnlAddExtra")->isVisible());
+    press(amort::kBtnAddExtraPayments);
+    EXPECT_TRUE(find<QFrame>(amort, amort::kPnlAddExtra)->isVisible());
 
     // The range choice with empty numbers falls back to 0, which is no payment.
-    find<QLineEdit>(amort, "edtFromPmt")->clear();
-    find<QLineEdit>(amort, "edtToPmt")->clear();
-    press("btnAddExtra");
+    find<QLineEdit>(amort, amort::kFromPmt.name)->clear();
+    find<QLineEdit>(amort, amort::kToPmt.name)->clear();
+    press(amort::kBtnAddExtra);
     const QStringList range = takeMessages();
     ASSERT_EQ(range.size(), 1);
     EXPECT_TRUE(range.front().startsWith(QStringLiteral("Cannot calculate results of extra")));
-    EXPECT_EQ(find<QLineEdit>(amort, "edtFromPmt")->text(), QStringLiteral("0"));
+    EXPECT_EQ(find<QLineEdit>(amort, amort::kFromPmt.name)->text(), QStringLiteral("0"));
 
-    find<QLineEdit>(amort, "edtExtraAmount")->setText(QStringLiteral("12.5x"));
-    press("btnAddExtra");
+    find<QLineEdit>(amort, amort::kExtraAmount.name)->setText(QStringLiteral("12.5x"));
+    press(amort::kBtnAddExtra);
     EXPECT_EQ(takeMessages(),
               QStringList{QStringLiteral("'12.5x' is not a valid amount for Amount.")});
 
-    press("rbAllPmts");
-    find<QLineEdit>(amort, "edtExtraAmount")->setText(QStringLiteral("$500"));
-    press("btnAddExtra");
+    press(amort::kRbAllPmts);
+    find<QLineEdit>(amort, amort::kExtraAmount.name)->setText(QStringLiteral("$500"));
+    press(amort::kBtnAddExtra);
     EXPECT_EQ(page->cellText(1, 5), QStringLiteral("$500.00"));
     // 1165.30 a month would clear 100000 at 7 % in payment 120, but payments 119 and 120
     // would leave less than the 500 extra owing, so they lose it: 933.21 and 273.35 remain,
@@ -269,7 +270,7 @@ TEST_F(AmortTest, CalculateAndExtraPayments)
     EXPECT_EQ(page->cellText(122, 3), QStringLiteral("$100,000.00"));
     EXPECT_TRUE(takeMessages().isEmpty());
 
-    press("btnRemove");
+    press(amort::kBtnRemove);
     EXPECT_EQ(page->cellText(1, 5), QStringLiteral("$0.00"));
 }
 
@@ -279,22 +280,22 @@ TEST_F(AmortTest, AddExtraDoesNothingWithoutASchedule)
     ASSERT_NE(page, nullptr);
     page->reset();
     EXPECT_TRUE(page->cellText(1, 0).isEmpty());
-    press("btnAddExtraPayments");
-    EXPECT_FALSE(find<QFrame>(amort, "pnlAddExtra")->isVisible());
+    press(amort::kBtnAddExtraPayments);
+    EXPECT_FALSE(find<QFrame>(amort, amort::kPnlAddExtra)->isVisible());
 }
 
 TEST_F(AmortTest, ZeroPaymentsResetsThePage)
 {
     auto* page = enterAmort();
     ASSERT_NE(page, nullptr);
-    find<TFnpNumericEdit>(amort, "edtNumPmts")->setValue(0);
-    press("btnCalculate");
+    find<TFnpNumericEdit>(amort, amort::kNumPmts.name)->setValue(0);
+    press(amort::kBtnCalculate);
     m_window->flushPendingFailures();
     settle();
     const QStringList messages = takeMessages();
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.front().startsWith(QStringLiteral("Valid results cannot")));
-    EXPECT_EQ(find<TFnpNumericEdit>(amort, "edtNumPmts")->value(), 360);
+    EXPECT_EQ(find<TFnpNumericEdit>(amort, amort::kNumPmts.name)->value(), 360);
     EXPECT_TRUE(page->cellText(1, 0).isEmpty());
 }
 
@@ -308,10 +309,10 @@ namespace {
 TEST_F(AmortTest, ExtrasThatCannotHelpSayWhy)
 {
     enterAmort();
-    press("btnAddExtraPayments");
-    press("rbAllPmts");
-    find<QLineEdit>(amort, "edtExtraAmount")->setText(QStringLiteral("999999999999"));
-    press("btnAddExtra");
+    press(amort::kBtnAddExtraPayments);
+    press(amort::kRbAllPmts);
+    find<QLineEdit>(amort, amort::kExtraAmount.name)->setText(QStringLiteral("999999999999"));
+    press(amort::kBtnAddExtra);
     EXPECT_EQ(takeMessages(),
               QStringList{QStringLiteral("An extra payment of $999,999,999,999.00 is more than "
                                          "the loan owes at the payments chosen, so none was "
@@ -327,8 +328,8 @@ TEST_F(AmortTest, ExtrasThatCannotHelpSayWhy)
     };
     for (const auto& p : payoffs) {
         SCOPED_TRACE(p.target);
-        find<QLineEdit>(amort, "edtPayoffBy")->setText(QLatin1String(p.target));
-        press("btnPayoffBy");
+        find<QLineEdit>(amort, amort::kPayoffBy.name)->setText(QLatin1String(p.target));
+        press(amort::kBtnPayoffBy);
         EXPECT_EQ(takeMessages(), QStringList{QLatin1String(p.message)});
     }
 }

@@ -1,6 +1,7 @@
 // The Loan Spread, Refinancing and Rent vs. Buy pages through their real widgets.
 #include "pages/num_edit.h"
 #include "tests/support/page_fixture.h"
+#include "tests/support/page_names.h"
 
 #include <QAbstractItemModel>
 #include <QGroupBox>
@@ -23,7 +24,7 @@ protected:
     }
     QString cell(int column, int row)
     {
-        return find<QTableView>(ls, "grdLS")->model()->index(row, column).data().toString();
+        return find<QTableView>(ls, ls::kGrdLS)->model()->index(row, column).data().toString();
     }
     void choose(const char* group, int item)
     {
@@ -53,33 +54,33 @@ TEST_F(SpreadPage, PaymentsAroundTheDefaults)
 // 14,223.585002...: rounded to 10 digits first it would be a half, and then go to .58.
 TEST_F(SpreadPage, MoneyCellsAreRoundedOnceFromTheComputedValue)
 {
-    typeAndLeave(field("edtLoan"), QStringLiteral("1097055.72"));
-    typeAndLeave(field("edtInterest"), QStringLiteral("13.473"));
-    typeAndLeave(field("edtTerm"), QStringLiteral("180"));
+    typeAndLeave(field(ls::kLoan.name), QStringLiteral("1097055.72"));
+    typeAndLeave(field(ls::kInterest.name), QStringLiteral("13.473"));
+    typeAndLeave(field(ls::kTerm.name), QStringLiteral("180"));
     EXPECT_EQ(cell(4, 6), QStringLiteral(" $14,223.59"));
 }
 
 TEST_F(SpreadPage, EachKindLaysItselfOutAndBuilds)
 {
-    choose("rgCalculate", 1);
+    choose(ls::kRgCalculate, 1);
     EXPECT_EQ(cell(0, 0), QStringLiteral(" Pmt / Rate"));
     EXPECT_EQ(cell(4, 6), QStringLiteral(" $100,000"));
     EXPECT_EQ(cell(1, 1), QStringLiteral(" $60,351"));
     EXPECT_EQ(cell(7, 11), QStringLiteral(" $129,639"));
-    EXPECT_FALSE(field("edtLoan")->isVisible());  // hidden, not cleared
-    EXPECT_DOUBLE_EQ(field("edtLoan")->value(), 100000);
+    EXPECT_FALSE(field(ls::kLoan.name)->isVisible()); // hidden, not cleared
+    EXPECT_DOUBLE_EQ(field(ls::kLoan.name)->value(), 100000);
     EXPECT_EQ(find<QLabel>(ls, "lbl1")->text(), QStringLiteral("PMT:"));
 
-    choose("rgCalculate", 2);
+    choose(ls::kRgCalculate, 2);
     EXPECT_EQ(cell(0, 0), QStringLiteral(" Loan / Pmt"));
     EXPECT_EQ(cell(1, 0), QStringLiteral("  $561.70"));
     EXPECT_EQ(cell(7, 0), QStringLiteral("  $1,011.70"));
     EXPECT_EQ(cell(4, 6), QStringLiteral(" 8.750%"));
     EXPECT_EQ(cell(1, 1), QStringLiteral(" 5.871%"));
     EXPECT_EQ(cell(7, 11), QStringLiteral(" 11.148%"));
-    EXPECT_FALSE(find<QGroupBox>(ls, "rgInterest")->isVisible());
+    EXPECT_FALSE(find<QGroupBox>(ls, ls::kRgInterest)->isVisible());
 
-    choose("rgCalculate", 3);
+    choose(ls::kRgCalculate, 3);
     EXPECT_EQ(cell(4, 6), QStringLiteral(" 360.00"));
     EXPECT_EQ(cell(4, 11), QStringLiteral(" 498.23"));
     for (int c = 1; c <= 3; ++c)
@@ -91,27 +92,27 @@ TEST_F(SpreadPage, EachKindLaysItselfOutAndBuilds)
 // just typed, not the payment the page started with (which made every rate negative).
 TEST_F(SpreadPage, ANewKindTakesTheCentreOfTheOldTable)
 {
-    typeAndLeave(field("edtLoan"), QStringLiteral("200000"));
+    typeAndLeave(field(ls::kLoan.name), QStringLiteral("200000"));
     ASSERT_EQ(cell(4, 6), QStringLiteral(" $1,573.40"));
-    choose("rgCalculate", 2);
-    EXPECT_EQ(field("edtPayment")->text(), QStringLiteral("$1,573.40"));
+    choose(ls::kRgCalculate, 2);
+    EXPECT_EQ(field(ls::kPayment.name)->text(), QStringLiteral("$1,573.40"));
     EXPECT_EQ(cell(4, 6), QStringLiteral(" 8.750%"));
-    choose("rgCalculate", 3);  // the rate was typed, not computed: it stays
-    EXPECT_EQ(field("edtInterest")->text(), QStringLiteral("8.750"));
+    choose(ls::kRgCalculate, 3);  // the rate was typed, not computed: it stays
+    EXPECT_EQ(field(ls::kInterest.name)->text(), QStringLiteral("8.750"));
     EXPECT_EQ(cell(4, 6), QStringLiteral(" 360.00"));
-    choose("rgCalculate", 0);
-    EXPECT_EQ(field("edtTerm")->text(), QStringLiteral("360"));
+    choose(ls::kRgCalculate, 0);
+    EXPECT_EQ(field(ls::kTerm.name)->text(), QStringLiteral("360"));
     EXPECT_TRUE(takeMessages().isEmpty());
 }
 
 TEST_F(SpreadPage, StepsAndNegativeRows)
 {
-    choose("rgInterest", 0);
+    choose(ls::kRgInterest, 0);
     EXPECT_EQ(cell(1, 0), QStringLiteral("  8.375%"));
     EXPECT_EQ(cell(7, 0), QStringLiteral("  9.125%"));
-    EXPECT_EQ(find<QLabel>(ls, "RateIncrementText")->text(), QStringLiteral("1/8%"));
-    typeAndLeave(field("edtLoan"), QStringLiteral("20000"));
-    choose("rgLoan", 8);
+    EXPECT_EQ(find<QLabel>(ls, ls::kRateIncrementText)->text(), QStringLiteral("1/8%"));
+    typeAndLeave(field(ls::kLoan.name), QStringLiteral("20000"));
+    choose(ls::kRgLoan, 8);
     EXPECT_EQ(cell(0, 1), QStringLiteral(" ($5,000)"));
     EXPECT_EQ(cell(0, 11), QStringLiteral(" $45,000"));
     EXPECT_TRUE(cell(4, 1).startsWith(QStringLiteral(" ($")));  // a negative payment
@@ -120,12 +121,12 @@ TEST_F(SpreadPage, StepsAndNegativeRows)
 
 TEST_F(SpreadPage, HintsAndAFractionalTerm)
 {
-    QTest::mouseMove(find<QTableView>(ls, "grdLS")->viewport(), QPoint(100, 50));
+    QTest::mouseMove(find<QTableView>(ls, ls::kGrdLS)->viewport(), QPoint(100, 50));
     settle();
     EXPECT_EQ(m_window->m_hint, QStringLiteral(" Grid is displaying Payment Amounts"));
-    find<qn::pages::TFnpNumericEdit>(ls, "edtTerm")->setDecimals(1);
-    find<qn::pages::TFnpNumericEdit>(ls, "edtTerm")->setValue(360.5);
-    typeAndLeave(field("edtInterest"), QStringLiteral("8.75"));
+    find<qn::pages::TFnpNumericEdit>(ls, ls::kTerm.name)->setDecimals(1);
+    find<qn::pages::TFnpNumericEdit>(ls, ls::kTerm.name)->setValue(360.5);
+    typeAndLeave(field(ls::kInterest.name), QStringLiteral("8.75"));
     // Each field left rebuilds the table, and each rebuild refuses the term.
     const QStringList messages = takeMessages();
     ASSERT_FALSE(messages.isEmpty());
@@ -148,52 +149,52 @@ protected:
 
 TEST_F(RefiPage, TheExampleAndASaleAfterTheNewTerm)
 {
-    typeAndLeave(field("edtMonthsUntilSell"), QStringLiteral("240"));
-    EXPECT_NEAR(value("edtOldPayment"), 786.70, 0.005);
-    EXPECT_NEAR(value("edtNewPayment"), 790.38, 0.005);
-    EXPECT_NEAR(value("edtTotalSaved"), 61889.81, 0.005);
-    EXPECT_EQ(find<QLabel>(rc, "lblSell")->text(), QStringLiteral("If you sell in 240 months,"));
-    typeAndLeave(field("edtMonthsUntilSell"), QStringLiteral("300"));
-    EXPECT_EQ(find<QLabel>(rc, "lblSell")->text(), QStringLiteral("If you sell in 300 months,"));
-    EXPECT_NEAR(value("edtTotalPaymentSaved"), 46319.89, 0.005);
-    EXPECT_NEAR(value("edtTotalSaved"), 84440.33, 0.005);
+    typeAndLeave(field(rc::kMonthsUntilSell.name), QStringLiteral("240"));
+    EXPECT_NEAR(value(rc::kOldPayment.name), 786.70, 0.005);
+    EXPECT_NEAR(value(rc::kNewPayment.name), 790.38, 0.005);
+    EXPECT_NEAR(value(rc::kTotalSaved.name), 61889.81, 0.005);
+    EXPECT_EQ(find<QLabel>(rc, rc::kLblSell)->text(), QStringLiteral("If you sell in 240 months,"));
+    typeAndLeave(field(rc::kMonthsUntilSell.name), QStringLiteral("300"));
+    EXPECT_EQ(find<QLabel>(rc, rc::kLblSell)->text(), QStringLiteral("If you sell in 300 months,"));
+    EXPECT_NEAR(value(rc::kTotalPaymentSaved.name), 46319.89, 0.005);
+    EXPECT_NEAR(value(rc::kTotalSaved.name), 84440.33, 0.005);
 }
 
 TEST_F(RefiPage, SaleAfterTheOldLoansPayoffAndTooManyPaymentsMade)
 {
-    typeAndLeave(field("edtOldPaymentsMade"), QStringLiteral("200"));
-    EXPECT_NEAR(value("edtTotalSaved"), -19937.92, 0.005);
-    typeAndLeave(field("edtOldPaymentsMade"), QStringLiteral("400"));
+    typeAndLeave(field(rc::kOldPaymentsMade.name), QStringLiteral("200"));
+    EXPECT_NEAR(value(rc::kTotalSaved.name), -19937.92, 0.005);
+    typeAndLeave(field(rc::kOldPaymentsMade.name), QStringLiteral("400"));
     EXPECT_EQ(takeMessages(),
               QStringList{QStringLiteral("Payments Made cannot be more than Term in Months.")});
-    EXPECT_NEAR(value("edtTotalSaved"), -19937.92, 0.005);  // nothing computed
+    EXPECT_NEAR(value(rc::kTotalSaved.name), -19937.92, 0.005); // nothing computed
 }
 
 TEST_F(RefiPage, ThePanelItemisesTheClosingCosts)
 {
-    find<QPushButton>(rc, "btnCalcFees")->click();
-    EXPECT_TRUE(find<QWidget>(rc, "pnlClosingCosts")->isVisible());
-    typeAndLeave(field("edtDiscountPoints"), QStringLiteral("1500"));
-    typeAndLeave(field("edtAppraisalFee"), QStringLiteral("500"));
-    find<QPushButton>(rc, "btnCloseClosingCosts")->click();
+    find<QPushButton>(rc, rc::kBtnCalcFees)->click();
+    EXPECT_TRUE(find<QWidget>(rc, rc::kPnlClosingCosts)->isVisible());
+    typeAndLeave(field(rc::kDiscountPoints.name), QStringLiteral("1500"));
+    typeAndLeave(field(rc::kAppraisalFee.name), QStringLiteral("500"));
+    find<QPushButton>(rc, rc::kBtnCloseClosingCosts)->click();
     settle();
-    EXPECT_FALSE(find<QWidget>(rc, "pnlClosingCosts")->isVisible());
-    EXPECT_DOUBLE_EQ(value("edtClosingFees"), 2000);
-    EXPECT_DOUBLE_EQ(value("edtRefiClosingCosts"), 2000);
-    EXPECT_NEAR(value("edtTotalSaved"), 59889.81, 0.005);
-    find<QPushButton>(rc, "btnCalcFees")->click();
-    find<QPushButton>(rc, "btnClearClosingCosts")->click();
-    EXPECT_DOUBLE_EQ(value("edtDiscountPoints"), 0);
-    EXPECT_DOUBLE_EQ(value("edtClosingFees"), 0);
+    EXPECT_FALSE(find<QWidget>(rc, rc::kPnlClosingCosts)->isVisible());
+    EXPECT_DOUBLE_EQ(value(rc::kClosingFees.name), 2000);
+    EXPECT_DOUBLE_EQ(value(rc::kRefiClosingCosts.name), 2000);
+    EXPECT_NEAR(value(rc::kTotalSaved.name), 59889.81, 0.005);
+    find<QPushButton>(rc, rc::kBtnCalcFees)->click();
+    find<QPushButton>(rc, rc::kBtnClearClosingCosts)->click();
+    EXPECT_DOUBLE_EQ(value(rc::kDiscountPoints.name), 0);
+    EXPECT_DOUBLE_EQ(value(rc::kClosingFees.name), 0);
 }
 
 TEST_F(RefiPage, ResetRestoresTheStartAndKeepsTheHeadline)
 {
-    typeAndLeave(field("edtMonthsUntilSell"), QStringLiteral("120"));
+    typeAndLeave(field(rc::kMonthsUntilSell.name), QStringLiteral("120"));
     m_window->clickReset();
-    EXPECT_DOUBLE_EQ(value("edtMonthsUntilSell"), 240);
-    EXPECT_NEAR(value("edtTotalSaved"), 61889.81, 0.005);
-    EXPECT_EQ(find<QLabel>(rc, "lblSell")->text(), QStringLiteral("If you sell in 120 months,"));
+    EXPECT_DOUBLE_EQ(value(rc::kMonthsUntilSell.name), 240);
+    EXPECT_NEAR(value(rc::kTotalSaved.name), 61889.81, 0.005);
+    EXPECT_EQ(find<QLabel>(rc, rc::kLblSell)->text(), QStringLiteral("If you sell in 120 months,"));
 }
 
 class RvbPage : public PageFixture {
@@ -211,39 +212,39 @@ protected:
 
 TEST_F(RvbPage, TheExampleCountsTheHouseAsItIs)
 {
-    typeAndLeave(field("edtRVBMonthlyRent"), QStringLiteral("950"));
-    EXPECT_DOUBLE_EQ(value("edtRVBHousePrice"), 147793);
-    EXPECT_NEAR(value("edtRVBRentSpent"), 61132.11, 0.005);
-    EXPECT_NEAR(value("edtRVBInvestmentValue"), 6258.98, 0.005);
-    EXPECT_NEAR(value("edtRVBAppreciation"), 59494.00, 0.005);
-    EXPECT_NEAR(value("edtRVBTaxDeductions"), 19410.38, 0.005);
-    EXPECT_NEAR(value("edtRVBValueOfPurchase"), 3075.01, 0.005);
-    EXPECT_NEAR(value("edtRVBValueOfRenting"), -59873.13, 0.005);
-    EXPECT_NEAR(value("edtRVBGain"), 62948.14, 0.005);
+    typeAndLeave(field(rvb::kMonthlyRent.name), QStringLiteral("950"));
+    EXPECT_DOUBLE_EQ(value(rvb::kHousePrice.name), 147793);
+    EXPECT_NEAR(value(rvb::kRentSpent.name), 61132.11, 0.005);
+    EXPECT_NEAR(value(rvb::kInvestmentValue.name), 6258.98, 0.005);
+    EXPECT_NEAR(value(rvb::kAppreciation.name), 59494.00, 0.005);
+    EXPECT_NEAR(value(rvb::kTaxDeductions.name), 19410.38, 0.005);
+    EXPECT_NEAR(value(rvb::kValueOfPurchase.name), 3075.01, 0.005);
+    EXPECT_NEAR(value(rvb::kValueOfRenting.name), -59873.13, 0.005);
+    EXPECT_NEAR(value(rvb::kGain.name), 62948.14, 0.005);
 }
 
 TEST_F(RvbPage, ZeroRatesAndAOneYearMove)
 {
-    typeAndLeave(field("edtRVBEstimatedReturn"), QStringLiteral("0"));
-    EXPECT_DOUBLE_EQ(value("edtRVBInvestmentValue"), 5000);
-    EXPECT_NEAR(value("edtRVBValueOfRenting"), -value("edtRVBRentSpent"), 0.005);
-    typeAndLeave(field("edtRVBTerm"), QStringLiteral("1"));
-    EXPECT_NEAR(value("edtRVBRentSpent"), 12 * 950, 0.005);
-    typeAndLeave(field("edtRVBPropertyAppreciation"), QStringLiteral("0"));
-    EXPECT_DOUBLE_EQ(value("edtRVBAppreciation"), 0);
-    typeAndLeave(field("edtRVBInterestRate"), QStringLiteral("0"));
-    EXPECT_DOUBLE_EQ(value("edtRVBHousePrice"), 360 * 950 + 5000);
+    typeAndLeave(field(rvb::kEstimatedReturn.name), QStringLiteral("0"));
+    EXPECT_DOUBLE_EQ(value(rvb::kInvestmentValue.name), 5000);
+    EXPECT_NEAR(value(rvb::kValueOfRenting.name), -value(rvb::kRentSpent.name), 0.005);
+    typeAndLeave(field(rvb::kTerm.name), QStringLiteral("1"));
+    EXPECT_NEAR(value(rvb::kRentSpent.name), 12 * 950, 0.005);
+    typeAndLeave(field(rvb::kPropertyAppreciation.name), QStringLiteral("0"));
+    EXPECT_DOUBLE_EQ(value(rvb::kAppreciation.name), 0);
+    typeAndLeave(field(rvb::kInterestRate.name), QStringLiteral("0"));
+    EXPECT_DOUBLE_EQ(value(rvb::kHousePrice.name), 360 * 950 + 5000);
 }
 
 TEST_F(RvbPage, YearsMustBeWholeFromOne)
 {
-    typeAndLeave(field("edtRVBTerm"), QStringLiteral("0"));
+    typeAndLeave(field(rvb::kTerm.name), QStringLiteral("0"));
     const QStringList messages = takeMessages();
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.front().startsWith(QStringLiteral("Years Before You Will Move")));
     m_window->clickReset();
-    EXPECT_DOUBLE_EQ(value("edtRVBTerm"), 5);
-    EXPECT_DOUBLE_EQ(value("edtRVBGain"), 0);
+    EXPECT_DOUBLE_EQ(value(rvb::kTerm.name), 5);
+    EXPECT_DOUBLE_EQ(value(rvb::kGain.name), 0);
 }
 
 } // namespace

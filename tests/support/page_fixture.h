@@ -1,8 +1,8 @@
 #pragma once
 
-#include "core/mortgage.h"
 #include "pages/calculator_page.h"
 #include "pages/failure_handler.h"
+#include "pages/page_entry.h"
 #include "pages/registry.h"
 #include "toolkit/guarded.h"
 #include "tests/support/message_fixture.h"
@@ -38,7 +38,6 @@ public:
 
     qn::pages::SettingsValues& settings() override { return m_settings; }
     void saveSettingsKeys(const QStringList& keys) override { m_savedKeys.append(keys); }
-    qn::TMortgage& mortgage() override { return m_mortgage; }
     void setPrintingEnabled(bool on) override { m_printing = on; }
     bool printingEnabled() const override { return m_printing; }
     void setResetEnabled(bool on) override { m_reset = on; }
@@ -60,11 +59,7 @@ public:
         }
         m_current = page;
         m_stack->setCurrentWidget(page);
-        using Button = qn::pages::NavigationRow::Button;
-        m_printing = info->navigation.printing;
-        if (info->navigation.reset != Button::Unchanged)
-            m_reset = info->navigation.reset == Button::Enabled;
-        qn::toolkit::runGuarded([page] { page->enter(); });
+        qn::pages::enterPage(*info, *page, *this);
         return page;
     }
 
@@ -91,7 +86,6 @@ private:
     QStackedLayout* m_stack = nullptr;
     QHash<QString, qn::pages::CalculatorPage*> m_pages;
     qn::pages::CalculatorPage* m_current = nullptr;
-    qn::TMortgage m_mortgage;
     qn::pages::FailureQueue m_failures;
     bool m_printing = false;
     bool m_reset = false;
