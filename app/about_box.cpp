@@ -8,8 +8,7 @@
 
 namespace qn::app {
 
-TAboutBox::TAboutBox(QWidget* parent)
-    : QDialog(parent, toolkit::kTitleBarOnly)
+TAboutBox::TAboutBox(QWidget* parent) : QDialog(parent, toolkit::kTitleBarOnly)
 {
     toolkit::nameWindow(this, "TAboutBox", QStringLiteral("About ..."), QSize(363, 264));
     auto* panel = detail::whitePanel(this, QRect(8, 8, 347, 214));
@@ -26,14 +25,13 @@ TAboutBox::TAboutBox(QWidget* parent)
     addLabel("lblVersion", QString(), QRect(176, 40, 120, 16));
     addLabel("Copyright", QStringLiteral("Compile Date:"), QRect(88, 58, 80, 16));
     addLabel("lblDate", QString(), QRect(176, 58, 120, 16));
-    detail::picture(panel, "Image1", QStringLiteral(":/quennary/maker.svg"),
-                    QRect(8, 90, 64, 64));
-    auto* about = addLabel(
-        "Comments",
-        QStringLiteral("Tillerode Software is a small company that writes friendly, "
-                       "plain-spoken tools for people buying a home. We hope this program "
-                       "makes your numbers a little easier."),
-        QRect(88, 90, 250, 80));
+    detail::picture(panel, "Image1", QStringLiteral(":/quennary/maker.svg"), QRect(8, 90, 64, 64));
+    auto* about =
+        addLabel("Comments",
+                 QStringLiteral("Tillerode Software is a small company that writes friendly, "
+                                "plain-spoken tools for people buying a home. We hope this program "
+                                "makes your numbers a little easier."),
+                 QRect(88, 90, 250, 80));
     about->setWordWrap(true);
     addLabel("lblVisit", QStringLiteral("Visit Tillerode at:"), QRect(88, 184, 100, 16));
     auto* link = new toolkit::LinkLabel(toolkit::kMakerHomeText, toolkit::kMakerHomePage, panel);

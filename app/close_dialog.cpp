@@ -10,14 +10,12 @@
 
 namespace qn::app {
 
-TfrmClose::TfrmClose(QWidget* parent)
-    : QDialog(parent, toolkit::kTitleBarOnly)
+TfrmClose::TfrmClose(QWidget* parent) : QDialog(parent, toolkit::kTitleBarOnly)
 {
     toolkit::nameWindow(this, "TfrmClose", QStringLiteral("Thanks from Tillerode Software!"),
                         QSize(373, 209));
     auto* panel = detail::whitePanel(this, QRect(8, 8, 357, 160));
-    detail::picture(panel, "Image1", QStringLiteral(":/quennary/house.svg"),
-                    QRect(10, 10, 64, 64));
+    detail::picture(panel, "Image1", QStringLiteral(":/quennary/house.svg"), QRect(10, 10, 64, 64));
     auto* text = new QLabel(
         QStringLiteral("We appreciate and value the information we receive from people who use "
                        "our products and then take time to share their thoughts about them.  "
@@ -46,9 +44,6 @@ void TfrmClose::BtnExitClick() { accept(); }
 
 void TfrmClose::BtnReturnClick() { reject(); }
 
-void TfrmClose::btnSuggestionsClick()
-{
-    toolkit::openAddress(toolkit::kMakerSuggestionPage);
-}
+void TfrmClose::btnSuggestionsClick() { toolkit::openAddress(toolkit::kMakerSuggestionPage); }
 
 } // namespace qn::app

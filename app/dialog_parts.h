@@ -26,8 +26,8 @@ inline QLabel* picture(QWidget* parent, const char* name, const QString& resourc
     initResources();
     auto* label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
-    label->setPixmap(QPixmap(resource).scaled(geometry.size(), Qt::KeepAspectRatio,
-                                              Qt::SmoothTransformation));
+    label->setPixmap(
+        QPixmap(resource).scaled(geometry.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
     label->setGeometry(geometry);
     return label;
 }

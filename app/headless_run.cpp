@@ -37,7 +37,7 @@ namespace {
 struct Action {
     enum Kind { Set, Click, Choose } kind;
     QString name;
-    QString text;  // Set: the text typed; Choose: the index
+    QString text; // Set: the text typed; Choose: the index
 };
 
 struct Request {
@@ -45,9 +45,9 @@ struct Request {
     QString page;
     std::vector<Action> actions;
     bool fields = false;
-    bool describe = false;  // the page's (or every page's) declaration instead of a run
-    QString pdf;  // the page's report is written there
-    QString csv;  // the page's table is exported there
+    bool describe = false; // the page's (or every page's) declaration instead of a run
+    QString pdf;           // the page's report is written there
+    QString csv;           // the page's table is exported there
 };
 
 const QString kStdout = QStringLiteral("-");
@@ -165,7 +165,7 @@ public:
     void setResetEnabled(bool on) override { m_reset = on; }
     bool resetEnabled() const { return m_reset; }
     void showHint(const QString&) override {}
-    void closeCalculators() override {}  // no menu page to go back to
+    void closeCalculators() override {} // no menu page to go back to
 
     QString m_settingsPath;
     SettingsValues m_settings;
@@ -354,8 +354,7 @@ int runHeadless(const QStringList& args)
             return describePages(request);
         info = pages::findPage(request.page);
         if (!info || !info->factory)
-            throw UsageError(QStringLiteral("unknown page '") + request.page
-                             + QStringLiteral("'"));
+            throw UsageError(QStringLiteral("unknown page '") + request.page + QStringLiteral("'"));
         if (!request.pdf.isEmpty() && reports::PreviewTitle(info->name).isEmpty())
             throw UsageError(QStringLiteral("page '") + info->name
                              + QStringLiteral("' has no report to write"));
@@ -438,9 +437,11 @@ int runHeadless(const QStringList& args)
         if (!request.csv.isEmpty() && !writeOut(request.csv, page->csvText().toUtf8()))
             toolkit::showMessage(nullptr, unableToWrite(request.csv));
         if (request.fields)
-            printLine(stdout, QString::fromUtf8(QJsonDocument(pages::toJson(pages::takeSnapshot(info->name, page)))
-                                                    .toJson(QJsonDocument::Indented))
-                                  .trimmed());
+            printLine(stdout,
+                      QString::fromUtf8(
+                          QJsonDocument(pages::toJson(pages::takeSnapshot(info->name, page)))
+                              .toJson(QJsonDocument::Indented))
+                          .trimmed());
         status = session.messageShown ? 1 : 0;
     } catch (const UsageError& error) {
         printLine(stderr, QStringLiteral("usage error: ") + error.reason());

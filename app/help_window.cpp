@@ -70,10 +70,9 @@ int HelpWindow::contextOf(QWidget* w, int fallbackPageContext)
 
 QHash<int, HelpWindow::Topic> HelpWindow::parse(const QString& text)
 {
-    static const QRegularExpression topicRe(
-        QStringLiteral("<topic\\s+([^>]*)>(.*?)</topic>"),
-        QRegularExpression::DotMatchesEverythingOption
-            | QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression topicRe(QStringLiteral("<topic\\s+([^>]*)>(.*?)</topic>"),
+                                            QRegularExpression::DotMatchesEverythingOption
+                                                | QRegularExpression::CaseInsensitiveOption);
     static const QRegularExpression attrRe(QStringLiteral("(\\w+)\\s*=\\s*\"([^\"]*)\""));
     QHash<int, Topic> topics;
     for (auto it = topicRe.globalMatch(text); it.hasNext();) {
@@ -136,12 +135,10 @@ HelpWindow::HelpWindow(QWidget* parent) : QWidget(parent, Qt::Window)
     connect(m_contents, &QPushButton::clicked, this, [this] { showContents(); });
     connect(find, &QPushButton::clicked, this, [this] { runSearch(); });
     connect(m_searchEdit, &QLineEdit::returnPressed, this, [this] { runSearch(); });
-    connect(m_results, &QListWidget::itemActivated, this, [this](QListWidgetItem* item) {
-        display(item->data(Qt::UserRole).toInt());
-    });
-    connect(m_results, &QListWidget::itemClicked, this, [this](QListWidgetItem* item) {
-        display(item->data(Qt::UserRole).toInt());
-    });
+    connect(m_results, &QListWidget::itemActivated, this,
+            [this](QListWidgetItem* item) { display(item->data(Qt::UserRole).toInt()); });
+    connect(m_results, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { display(item->data(Qt::UserRole).toInt()); });
     connect(m_browser, &QTextBrowser::anchorClicked, this, &HelpWindow::anchorClicked);
     load();
 }

@@ -14,10 +14,7 @@ const QByteArray kUtf8Bom = QByteArrayLiteral("\xEF\xBB\xBF");
 const QByteArray kUtf16LeBom = QByteArrayLiteral("\xFF\xFE");
 const QByteArray kUtf16BeBom = QByteArrayLiteral("\xFE\xFF");
 
-char asciiLower(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
+char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool sameName(const QByteArray& a, const QByteArray& b)
 {
@@ -29,10 +26,7 @@ bool sameName(const QByteArray& a, const QByteArray& b)
     return true;
 }
 
-bool isBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\v' || c == '\f';
-}
+bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\v' || c == '\f'; }
 
 // UTF-16 is held in memory as UTF-8, with unpaired surrogates encoded like any other
 // code unit, so that every file converts back to exactly its own units.
@@ -174,7 +168,7 @@ void IniFile::parse(QByteArray content)
     m_unreadable = false;
     m_oddByte.clear();
     m_eol = QByteArrayLiteral("\n");
-    std::optional<bool> bareUtf16;  // big-endian
+    std::optional<bool> bareUtf16; // big-endian
     if (content.startsWith(kUtf8Bom)) {
         m_encoding = Encoding::Utf8Bom;
         content.remove(0, kUtf8Bom.size());
@@ -193,7 +187,7 @@ void IniFile::parse(QByteArray content)
     }
 
     // Lines end at "\r\n", "\n" or a lone "\r"; each keeps its own.
-    std::array<int, 3> counts{};  // "\n", "\r\n", "\r"
+    std::array<int, 3> counts{}; // "\n", "\r\n", "\r"
     const qsizetype n = content.size();
     qsizetype start = 0;
     for (qsizetype i = 0; i < n; ++i) {
@@ -271,8 +265,8 @@ void IniFile::insertLine(int at, const QByteArray& text)
         m_lines[index - 1].eol = m_eol;
     // A lone "\r" before an empty "\n" line would read back as one "\r\n", losing that line.
     QByteArray eol = m_eol;
-    if (eol == "\r" && index < m_lines.size() && m_lines[index].text.isEmpty() &&
-        m_lines[index].eol == "\n")
+    if (eol == "\r" && index < m_lines.size() && m_lines[index].text.isEmpty()
+        && m_lines[index].eol == "\n")
         eol = QByteArrayLiteral("\r\n");
     m_lines.insert(m_lines.begin() + at, makeLine(text, eol));
 }
@@ -330,14 +324,8 @@ QByteArray IniFile::bytes() const
     return content;
 }
 
-bool IniFile::save() const
-{
-    return save(m_path);
-}
+bool IniFile::save() const { return save(m_path); }
 
-bool IniFile::save(const QString& path) const
-{
-    return toolkit::WriteFileSafely(path, bytes());
-}
+bool IniFile::save(const QString& path) const { return toolkit::WriteFileSafely(path, bytes()); }
 
 } // namespace qn::app

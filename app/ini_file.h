@@ -56,10 +56,10 @@ private:
     enum class Encoding { Plain, Utf8Bom, Utf16Le, Utf16Be };
 
     struct Line {
-        QByteArray text;  // without its line end
-        QByteArray eol;   // "\n", "\r\n", "\r", or empty for a last line without one
+        QByteArray text; // without its line end
+        QByteArray eol;  // "\n", "\r\n", "\r", or empty for a last line without one
         Kind kind = Kind::Other;
-        QByteArray name;  // section or key name, trimmed
+        QByteArray name; // section or key name, trimmed
     };
 
     static Line makeLine(QByteArray text, QByteArray eol);
@@ -75,9 +75,9 @@ private:
     QString m_path;
     std::vector<Line> m_lines;
     Encoding m_encoding = Encoding::Plain;
-    bool m_bom = true;  // a UTF-16 file's byte-order mark
+    bool m_bom = true; // a UTF-16 file's byte-order mark
     bool m_unreadable = false;
-    QByteArray m_oddByte;  // a UTF-16 file's stray last byte, kept as it was
+    QByteArray m_oddByte; // a UTF-16 file's stray last byte, kept as it was
     QByteArray m_eol = QByteArrayLiteral("\n");
 };
 

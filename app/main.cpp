@@ -31,7 +31,7 @@ int main(int argc, char** argv)
     // The splash comes first so it is on screen while the rest loads.
     qn::app::TSplashScreen splash;
     splash.start();
-    splash.showAndPaint();  // paints synchronously before returning
+    splash.showAndPaint(); // paints synchronously before returning
     qn::app::traceStartup("splash-painted");
 
     qn::toolkit::nameApplication();

@@ -24,19 +24,37 @@
 namespace qn::app {
 
 enum class Command {
-    None, PrintSetup, Print, Export, Exit, HomePage, FreewarePage, SuggestionBox,
-    SuggestionMail, SupportMail, Update, Preferences, Contents, Search, HowToUseHelp,
-    Glossary, Disclaimer, About, Help, Menu, Reset,
+    None,
+    PrintSetup,
+    Print,
+    Export,
+    Exit,
+    HomePage,
+    FreewarePage,
+    SuggestionBox,
+    SuggestionMail,
+    SupportMail,
+    Update,
+    Preferences,
+    Contents,
+    Search,
+    HowToUseHelp,
+    Glossary,
+    Disclaimer,
+    About,
+    Help,
+    Menu,
+    Reset,
 };
 
 // One row of a menu: an item, a separator, the calculator items, or a submenu.
 struct MenuRow {
     enum class Kind { Item, Separator, Calculators, Submenu };
     Kind kind = Kind::Item;
-    const char* name = nullptr;  // the object name; the calculator items' prefix
+    const char* name = nullptr; // the object name; the calculator items' prefix
     const char* caption = nullptr;
     Command command = Command::None;
-    std::vector<MenuRow> rows;  // a submenu's
+    std::vector<MenuRow> rows; // a submenu's
 };
 
 namespace {
@@ -46,10 +64,7 @@ MenuRow item(const char* name, const char* caption, Command command = Command::N
     return {MenuRow::Kind::Item, name, caption, command, {}};
 }
 
-MenuRow separator()
-{
-    return {MenuRow::Kind::Separator, nullptr, nullptr, Command::None, {}};
-}
+MenuRow separator() { return {MenuRow::Kind::Separator, nullptr, nullptr, Command::None, {}}; }
 
 MenuRow calculators(const char* prefix)
 {
@@ -73,19 +88,16 @@ const std::vector<MenuRow>& menuBarRows()
                  item("mnuFileExport", "&Export...", C::Export), separator(),
                  item("MnuFileExit", "E&xit", C::Exit)}),
         submenu("MnuCalculators", "&Calculators", {calculators("MnuCalculators")}),
-        submenu("mnuInternet", "&Internet",
-                {submenu("mnuInternetWeb", "&Tillerode on the Web",
-                         {item("mnuInternetWebURL", "&Home Page", C::HomePage),
-                          item("TillerodeFreewarePage1", "Tillerode' &Freeware Page",
-                               C::FreewarePage),
-                          separator(),
-                          item("SuggestionBox1", "&Suggestion Box", C::SuggestionBox)}),
-                 submenu("mnuInternetEmail", "Contact Tillerode by &Email",
-                         {item("mnuInternetEmailURL", "Send &Suggestions", C::SuggestionMail),
-                          item("ContactTechSupport1", "Contact &Tech Support",
-                               C::SupportMail)}),
-                 separator(),
-                 item("mnuInternetCheckForUpdate", "Check for &Update ...", C::Update)}),
+        submenu(
+            "mnuInternet", "&Internet",
+            {submenu("mnuInternetWeb", "&Tillerode on the Web",
+                     {item("mnuInternetWebURL", "&Home Page", C::HomePage),
+                      item("TillerodeFreewarePage1", "Tillerode' &Freeware Page", C::FreewarePage),
+                      separator(), item("SuggestionBox1", "&Suggestion Box", C::SuggestionBox)}),
+             submenu("mnuInternetEmail", "Contact Tillerode by &Email",
+                     {item("mnuInternetEmailURL", "Send &Suggestions", C::SuggestionMail),
+                      item("ContactTechSupport1", "Contact &Tech Support", C::SupportMail)}),
+             separator(), item("mnuInternetCheckForUpdate", "Check for &Update ...", C::Update)}),
         submenu("mnuPreferences", "&Preferences",
                 {item("mnuPreferencesSetValues", "&Configure Defaults ...", C::Preferences)}),
         submenu("MnuHelp", "&Help",
@@ -102,10 +114,14 @@ const std::vector<MenuRow>& menuBarRows()
 const std::vector<MenuRow>& popupRows()
 {
     static const std::vector<MenuRow> rows = {
-        calculators("mnuPop"), separator(),
-        item("MnuPopGlossary", "Home Buyer's &Glossary", C::Glossary), separator(),
-        item("MnuPopDisclaimer", "&Disclaimer...", C::Disclaimer), separator(),
-        item("MnuPopHelp", "&Help", C::Help), separator(),
+        calculators("mnuPop"),
+        separator(),
+        item("MnuPopGlossary", "Home Buyer's &Glossary", C::Glossary),
+        separator(),
+        item("MnuPopDisclaimer", "&Disclaimer...", C::Disclaimer),
+        separator(),
+        item("MnuPopHelp", "&Help", C::Help),
+        separator(),
         item("MnuPopExit", "E&xit", C::Exit),
     };
     return rows;
@@ -114,7 +130,8 @@ const std::vector<MenuRow>& popupRows()
 const std::vector<MenuRow>& calculatorPopupRows()
 {
     static const std::vector<MenuRow> rows = {
-        calculators("mnuPopCalcs"), separator(),
+        calculators("mnuPopCalcs"),
+        separator(),
         item("mnuPopCalcsGlossary", "Home Buyer's &Glossary", C::Glossary),
         item("mnuPopCalcsDisclaimer", "&Disclaimer ...", C::Disclaimer),
     };
@@ -137,8 +154,8 @@ constexpr ToolButton kToolButtons[] = {
     {"btnReset", nullptr, "reset", QStyle::SP_BrowserReload,
      "Reset this calculator to default values", C::Reset},
     {"btnUpdate", nullptr, "update", QStyle::SP_ArrowDown, "Check for update ...", C::Update},
-    {"btnPrefs", nullptr, "prefs", QStyle::SP_FileDialogDetailedView,
-     "Click to set preferences", C::Preferences},
+    {"btnPrefs", nullptr, "prefs", QStyle::SP_FileDialogDetailedView, "Click to set preferences",
+     C::Preferences},
     {"btnHelp", nullptr, "help", QStyle::SP_DialogHelpButton, "Click for Help", C::Help},
     {"btnCalculators", "Calculator Menu", nullptr, QStyle::SP_CustomBase,
      "Click to display Calculator menu.", C::None},
@@ -280,9 +297,11 @@ void TfrmMain::buildToolBar(QWidget* panel)
         toolkit::setHint(b, hint);
         row->addWidget(b);
         if (tool.icon) {
-            b->setAccessibleName(hint);  // a picture says nothing to a screen reader
-            b->setIcon(toolIcon(style(), QStringLiteral(":/quennary/") + QLatin1String(tool.icon)
-                                             + QStringLiteral(".svg"), tool.fallback));
+            b->setAccessibleName(hint); // a picture says nothing to a screen reader
+            b->setIcon(toolIcon(style(),
+                                QStringLiteral(":/quennary/") + QLatin1String(tool.icon)
+                                    + QStringLiteral(".svg"),
+                                tool.fallback));
         }
         if (tool.command != C::None)
             qn::toolkit::connectGuarded(b, &QPushButton::clicked, this,
@@ -298,9 +317,6 @@ void TfrmMain::buildToolBar(QWidget* panel)
     panel->findChild<QPushButton*>(QStringLiteral("btnCalculators"))->setMenu(m_popCalcs);
 }
 
-void TfrmMain::contextMenuEvent(QContextMenuEvent* event)
-{
-    m_popup->popup(event->globalPos());
-}
+void TfrmMain::contextMenuEvent(QContextMenuEvent* event) { m_popup->popup(event->globalPos()); }
 
 } // namespace qn::app

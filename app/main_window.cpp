@@ -5,17 +5,17 @@
 #include "app/dialog_util.h"
 #include "app/disclaimer.h"
 #include "app/help_window.h"
-#include "app/menu_page.h"
 #include "app/ini_file.h"
+#include "app/menu_page.h"
 #include "app/prefs_dialog.h"
 #include "core/errors.h"
-#include "reports/forms.h"
-#include "reports/preview.h"
 #include "pages/calculator_page.h"
 #include "pages/failure_handler.h"
-#include "pages/page_snapshot.h"
 #include "pages/page_entry.h"
+#include "pages/page_snapshot.h"
 #include "pages/registry.h"
+#include "reports/forms.h"
+#include "reports/preview.h"
 #include "toolkit/guarded.h"
 #include "toolkit/hints.h"
 #include "toolkit/keyboard.h"
@@ -62,18 +62,18 @@ TfrmMain::TfrmMain(const QString& settingsPath, QWidget* parent)
         QTimer::singleShot(0, this, [this, message] { qn::toolkit::showMessage(this, message); });
     });
 
-    m_failures = new pages::FailureQueue(this, [this] { return currentPage(); }, this);
-    qn::toolkit::setFailureHandler(
-        [this](std::exception_ptr failure) { AppOnException(failure); });
+    m_failures = new pages::FailureQueue(
+        this, [this] { return currentPage(); }, this);
+    qn::toolkit::setFailureHandler([this](std::exception_ptr failure) { AppOnException(failure); });
 
     m_helpFile = HelpWindow::findHelpFile(exeFolder);
     setUpUpdates();
     HelpWindow::setHelpFile(m_helpFile);
     m_exitDraw = [] { return static_cast<int>(QRandomGenerator::global()->bounded(5)); };
     m_askExportPath = [this] {
-        return toolkit::askSaveFileName(
-            this, QStringLiteral("Export"), reports::DocumentName(currentPageName()),
-            QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"));
+        return toolkit::askSaveFileName(this, QStringLiteral("Export"),
+                                        reports::DocumentName(currentPageName()),
+                                        QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"));
     };
 
     QFont arial(QStringLiteral("Arial"));
@@ -117,8 +117,8 @@ TfrmMain::TfrmMain(const QString& settingsPath, QWidget* parent)
     m_status->setObjectName(QStringLiteral("lblStatusText"));
     status->addWidget(m_status, 1);
     setStatusBar(status);
-    m_hints = new toolkit::HintDisplay([this](const QString& hint) { m_status->setText(hint); },
-                                       this);
+    m_hints =
+        new toolkit::HintDisplay([this](const QString& hint) { m_status->setText(hint); }, this);
 
     buildMenus();
     buildToolBar(toolPanel);
@@ -129,8 +129,7 @@ TfrmMain::TfrmMain(const QString& settingsPath, QWidget* parent)
     setPrintingEnabled(false);
 
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    qn::toolkit::connectGuarded(f1, &QShortcut::activated, this,
-                                &TfrmMain::helpForFocusedControl);
+    qn::toolkit::connectGuarded(f1, &QShortcut::activated, this, &TfrmMain::helpForFocusedControl);
 
     setFixedSize(612, 399);
     if (const QScreen* screen = QGuiApplication::primaryScreen())
@@ -138,10 +137,7 @@ TfrmMain::TfrmMain(const QString& settingsPath, QWidget* parent)
     unsetCursor();
 }
 
-TfrmMain::~TfrmMain()
-{
-    qn::toolkit::setFailureHandler({});
-}
+TfrmMain::~TfrmMain() { qn::toolkit::setFailureHandler({}); }
 
 SettingsValues& TfrmMain::settings() { return m_settings; }
 
@@ -224,7 +220,7 @@ void TfrmMain::gotoChosenCalculator(const QString& target)
         if (row.menu != Button::Unchanged)
             m_btnMenu->setEnabled(row.menu == Button::Enabled);
         m_notebook->setCurrentIndex(index);
-        m_hints->clear();  // a hint of the page left behind says nothing about this one
+        m_hints->clear(); // a hint of the page left behind says nothing about this one
         giveMnemonicsTo(calc);
         m_mnuFileExport->setEnabled(calc->canExport());
         if (target == QStringLiteral("QC"))
@@ -358,8 +354,8 @@ void TfrmMain::setUpUpdates()
         file.readString(QStringLiteral("Update"), QStringLiteral("ProxyHost"), QString());
     const uint proxyPort =
         file.readString(QStringLiteral("Update"), QStringLiteral("ProxyPort"), QString()).toUInt();
-    m_webFileInfo->setProxy(proxy, proxyPort > 0 && proxyPort < 65536
-                                       ? static_cast<quint16>(proxyPort) : quint16(80));
+    m_webFileInfo->setProxy(
+        proxy, proxyPort > 0 && proxyPort < 65536 ? static_cast<quint16>(proxyPort) : quint16(80));
     m_webFileInfo->saveSettings = [this] {
         try {
             SaveSettings(m_settingsPath, m_settings);

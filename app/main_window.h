@@ -30,7 +30,7 @@ namespace qn::pages {
 class CalculatorPage;
 class FailureQueue;
 struct PageInfo;
-}
+} // namespace qn::pages
 
 namespace qn::app {
 
@@ -54,13 +54,13 @@ public:
     void showHint(const QString& hint) override;
     void closeCalculators() override { CloseCalculators(); }
 
-    QPushButton* resetButton() const;  // btnReset
+    QPushButton* resetButton() const; // btnReset
     void Reset();
 
     // Shows the named page ("Menu", "QC", "Amort", ...) as its navigation row says.
     void gotoPage(const QString& name);
     QString currentPageName() const;
-    CalculatorPage* page(const QString& name) const;  // nullptr until first entered
+    CalculatorPage* page(const QString& name) const; // nullptr until first entered
 
     // target: a page name, or "btnMenu" for the way back to the menu page.
     void gotoChosenCalculator(const QString& target);
@@ -79,7 +79,7 @@ public:
     QString settingsPath() const { return m_settingsPath; }
     QString helpFile() const { return m_helpFile; }
     int helpContext() const;
-    int currentHelpContext() const;  // the Help button's topic; -1: the contents instead
+    int currentHelpContext() const; // the Help button's topic; -1: the contents instead
 
     // The product-information page the update check reads (--update-url, or the settings
     // file's [Update] HomeUrl, else the maker's); a proxy from [Update] ProxyHost, ProxyPort.
@@ -99,7 +99,7 @@ public:
     void MnuHelpHowClick();
     void MnuHelpGlossaryClick();
     void btnHelpClick();
-    void helpForFocusedControl();  // F1
+    void helpForFocusedControl(); // F1
     void mnuPreferencesSetValuesClick();
     void ShowUpdate();
     void Print();
@@ -139,8 +139,8 @@ private:
     QMenu* m_popup = nullptr;
     QMenu* m_popCalcs = nullptr;
     QHash<QString, CalculatorPage*> m_pages;
-    QHash<QString, QList<QAction*>> m_calcItems;  // page name -> its three items
-    QHash<QAction*, QString> m_menuTitles;        // the menu bar's titles as built
+    QHash<QString, QList<QAction*>> m_calcItems; // page name -> its three items
+    QHash<QAction*, QString> m_menuTitles;       // the menu bar's titles as built
 
     toolkit::HintDisplay* m_hints = nullptr;
     pages::FailureQueue* m_failures = nullptr;

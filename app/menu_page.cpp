@@ -44,8 +44,7 @@ void MenuPage::fill(std::function<void()> showAbout,
         painter.drawText(placeholder.rect(), Qt::AlignCenter, QStringLiteral("Quennary"));
         pic->setPixmap(placeholder);
     }
-    toolkit::connectGuarded(pic, &toolkit::ClickablePicture::clicked, this,
-                            std::move(showAbout));
+    toolkit::connectGuarded(pic, &toolkit::ClickablePicture::clicked, this, std::move(showAbout));
     left->addWidget(pic);
     left->addWidget(detail::productName(this, "lblTitle", 18));
     auto* text = new QTextEdit(this);

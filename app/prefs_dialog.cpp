@@ -1,9 +1,9 @@
 #include "app/prefs_dialog.h"
 
+#include "app/prefs_fields.h"
 #include "core/errors.h"
 #include "core/limits.h"
 #include "core/numtext.h"
-#include "app/prefs_fields.h"
 #include "pages/num_edit.h"
 #include "pages/page_parts.h"
 #include "toolkit/guarded.h"
@@ -43,7 +43,8 @@ QLabel* noteLabel(QWidget* tab)
 
 TfrmPrefs::TfrmPrefs(QString settingsPath, SettingsValues& values, QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
-      m_settingsPath(std::move(settingsPath)), m_values(values)
+      m_settingsPath(std::move(settingsPath)),
+      m_values(values)
 {
     setObjectName(QStringLiteral("TfrmPrefs"));
     setWindowTitle(QStringLiteral("Preferences"));
@@ -69,13 +70,13 @@ TfrmPrefs::TfrmPrefs(QString settingsPath, SettingsValues& values, QWidget* pare
     QPushButton* restore =
         pages::makeButton(this, prefs::kBtnRestore, QStringLiteral(" Restore &Defaults"),
                           QStringLiteral(" Click to restore defaults"), QRect(8, 272, 140, 25));
-    QPushButton* cancel = pages::makeButton(this, prefs::kBtnCancel, QStringLiteral(" &Cancel"),
-                                            QStringLiteral(" Click to cancel"),
-                                            QRect(162, 272, 140, 25));
-    QPushButton* save = pages::makeButton(
-        this, prefs::kBtnSave, QStringLiteral(" &Save and Close"),
-        QStringLiteral(" Click to save new values and close Preferences"),
-        QRect(316, 272, 140, 25));
+    QPushButton* cancel =
+        pages::makeButton(this, prefs::kBtnCancel, QStringLiteral(" &Cancel"),
+                          QStringLiteral(" Click to cancel"), QRect(162, 272, 140, 25));
+    QPushButton* save =
+        pages::makeButton(this, prefs::kBtnSave, QStringLiteral(" &Save and Close"),
+                          QStringLiteral(" Click to save new values and close Preferences"),
+                          QRect(316, 272, 140, 25));
     using toolkit::connectGuarded;
     connectGuarded(restore, &QPushButton::clicked, this, &TfrmPrefs::btnRestoreClick);
     connectGuarded(cancel, &QPushButton::clicked, this, &TfrmPrefs::btnCancelClick);
@@ -113,8 +114,7 @@ void TfrmPrefs::buildClosingCostsTab(QWidget* tab)
     m_fields.build(tab, prefs::kClosingCosts);
     for (const FieldSpec& spec : prefs::kClosingCosts) {
         const QRect& at = spec.at;
-        pages::makeLabel(tab, QLatin1String(spec.caption),
-                         QRect(at.x() - 124, at.y() - 1, 122, 24))
+        pages::makeLabel(tab, QLatin1String(spec.caption), QRect(at.x() - 124, at.y() - 1, 122, 24))
             ->setWordWrap(true);
     }
 }

@@ -6,7 +6,6 @@
 #include <QDialog>
 #include <QString>
 
-
 class QTabWidget;
 
 namespace qn::app {

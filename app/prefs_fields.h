@@ -75,10 +75,7 @@ inline constexpr FieldSpec kPremiums[] = {k308085, k308590, k309095, k309597,
                                           k158085, k158590, k159095, k159597};
 
 // Closing Costs: two columns of eight, the fees first.
-constexpr QRect closingCell(int i)
-{
-    return {132 + 216 * (i / 8), 7 + 24 * (i % 8), 86, 22};
-}
+constexpr QRect closingCell(int i) { return {132 + 216 * (i / 8), 7 + 24 * (i % 8), 86, 22}; }
 constexpr FieldSpec closingCost(int i, const char* name, const char* caption, FieldKind kind,
                                 double SettingsValues::*setting)
 {

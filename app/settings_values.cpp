@@ -21,11 +21,12 @@ struct Entry {
     const char* section;
     const char* key;
     const char* defaultText;
-    double SettingsValues::*real;     // null for the one integer key
+    double SettingsValues::*real; // null for the one integer key
     std::int32_t SettingsValues::*whole;
 };
 
-#define QN_REAL(section, key, text) Entry{section, #key, text, &SettingsValues::key, nullptr}
+#define QN_REAL(section, key, text)                                                                \
+    Entry { section, #key, text, &SettingsValues::key, nullptr }
 
 // File order: a file created by the first save holds the sections and keys in this order.
 const std::array<Entry, 34> kEntries = {{
@@ -114,8 +115,8 @@ QString shownValue(const QByteArray& bytes)
             c = c << 6 | (next & 0x3F);
         }
         const char32_t smallest = length == 2 ? 0x80 : length == 3 ? 0x800 : 0x10000;
-        valid = valid && c >= smallest && c <= 0x10FFFF && !(c >= 0xD800 && c < 0xE000) &&
-                !(c >= 0x80 && c < 0xA0);
+        valid = valid && c >= smallest && c <= 0x10FFFF && !(c >= 0xD800 && c < 0xE000)
+                && !(c >= 0x80 && c < 0xA0);
         if (!valid) {
             escape(lead);
             ++i;
@@ -132,8 +133,8 @@ QString shownValue(const QByteArray& bytes)
 QString conversionMessage(const Entry& entry, const QByteArray& text)
 {
     const QString kind = entry.real ? QStringLiteral("floating point") : QStringLiteral("integer");
-    return QLatin1String(entry.key) + QStringLiteral(": '") + shownValue(text) +
-           QStringLiteral("' is not a valid ") + kind + QStringLiteral(" value");
+    return QLatin1String(entry.key) + QStringLiteral(": '") + shownValue(text)
+           + QStringLiteral("' is not a valid ") + kind + QStringLiteral(" value");
 }
 
 } // namespace
@@ -179,8 +180,8 @@ namespace {
 void writeEntry(IniFile& file, const Entry& entry, const SettingsValues& values)
 {
     // Both conversions write "." and no grouping whatever the locale.
-    const std::string text = entry.real ? qn::FloatToStrG(values.*entry.real)
-                                        : std::to_string(values.*entry.whole);
+    const std::string text =
+        entry.real ? qn::FloatToStrG(values.*entry.real) : std::to_string(values.*entry.whole);
     file.writeString(QLatin1String(entry.section), QLatin1String(entry.key),
                      QString::fromStdString(text));
 }
@@ -207,8 +208,7 @@ void WriteSettings(IniFile& file, const SettingsValues& values)
         writeEntry(file, entry, values);
 }
 
-void SaveSettingsKeys(const QString& path, const SettingsValues& values,
-                      const QStringList& keys)
+void SaveSettingsKeys(const QString& path, const SettingsValues& values, const QStringList& keys)
 {
     IniFile file;
     file.load(path);
@@ -241,12 +241,11 @@ QString DefaultSettingsPath()
     const QString exeFolder = QCoreApplication::applicationDirPath();
     const QString beside = FindSettingsFile(exeFolder);
     const QFileInfo besideInfo(beside);
-    const bool usable = besideInfo.exists() ? besideInfo.isWritable()
-                                            : QFileInfo(exeFolder).isWritable();
+    const bool usable =
+        besideInfo.exists() ? besideInfo.isWritable() : QFileInfo(exeFolder).isWritable();
     if (usable)
         return beside;
-    const QString config =
-        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
+    const QString config = QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation);
     QDir().mkpath(config);
     return FindSettingsFile(config);
 }

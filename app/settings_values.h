@@ -33,8 +33,7 @@ void SaveSettings(const QString& path, const SettingsValues& values);
 
 // Writes only the named keys, all or nothing; the rest of the file is left as it is.
 // Throws like SaveSettings; an unknown key name is a qn::QnError too.
-void SaveSettingsKeys(const QString& path, const SettingsValues& values,
-                      const QStringList& keys);
+void SaveSettingsKeys(const QString& path, const SettingsValues& values, const QStringList& keys);
 
 // The same two on a file already in memory; nothing is read from or written to disk.
 SettingsValues ReadSettings(const IniFile& file, const ConversionReporter& report,

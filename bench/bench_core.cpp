@@ -9,8 +9,7 @@
 namespace {
 
 // Times one call on an input the optimiser must not see through.
-template <typename Call>
-void BM_Call(benchmark::State& state, double input, Call call)
+template <typename Call> void BM_Call(benchmark::State& state, double input, Call call)
 {
     for (auto _ : state) {
         benchmark::DoNotOptimize(input);
@@ -78,9 +77,14 @@ BENCHMARK(BM_MortgageExtraFrom360);
 // the payment, so this is the costliest schedule the page rebuilds on Calculate.
 void BM_AdjustableSetup360(benchmark::State& state)
 {
-    const qn::TAdjustableRate terms{.FixedMonths = 60, .AdjustEvery = 5, .Margin = 0.0275,
-                                    .Path = qn::TIndexPath::Rising, .Index = 0.04,
-                                    .IndexStep = 0.00125, .FirstCap = 0.02, .PeriodicCap = 0.01,
+    const qn::TAdjustableRate terms{.FixedMonths = 60,
+                                    .AdjustEvery = 5,
+                                    .Margin = 0.0275,
+                                    .Path = qn::TIndexPath::Rising,
+                                    .Index = 0.04,
+                                    .IndexStep = 0.00125,
+                                    .FirstCap = 0.02,
+                                    .PeriodicCap = 0.01,
                                     .LifetimeCap = 0.06};
     qn::TMortgage loan;
     double amount = 300000;

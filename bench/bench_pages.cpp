@@ -102,7 +102,7 @@ void BM_RebuildSpread(benchmark::State& state)
         ->click();
     auto* term = find<NumericField>(QStringLiteral("LS"), "edtTerm");
     for (auto _ : state)
-        emit term->exited();  // leaving a field rebuilds the whole table
+        emit term->exited(); // leaving a field rebuilds the whole table
 }
 BENCHMARK(BM_RebuildSpread)->DenseRange(0, 3)->Unit(benchmark::kMicrosecond);
 

@@ -33,8 +33,7 @@ inline Shell& shell()
     return s;
 }
 
-template <typename T>
-T* find(const QString& page, const char* name)
+template <typename T> T* find(const QString& page, const char* name)
 {
     return shell().window->page(page)->findChild<T*>(QLatin1String(name));
 }

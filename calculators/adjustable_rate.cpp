@@ -15,8 +15,7 @@ std::vector<double> ParseIndexList(const std::string& text)
     return CheckNumberList(text, kArmIndexListCaption, "index value");
 }
 
-TAdjustableRate ArmTermsFromFields(const ArmFields& in, int numPayments,
-                                   double startRatePercent)
+TAdjustableRate ArmTermsFromFields(const ArmFields& in, int numPayments, double startRatePercent)
 {
     TAdjustableRate t;
     const int term = std::max(1, numPayments);

@@ -25,13 +25,13 @@ struct ArmFields {
     double adjustEvery = 0;
     double margin = 0;
     TIndexPath path = TIndexPath::Flat;
-    double index = 0;      // today's index: the flat and rising paths
-    double indexStep = 0;  // the rising path: added at each change
+    double index = 0;        // today's index: the flat and rising paths
+    double indexStep = 0;    // the rising path: added at each change
     std::string indexList{}; // the typed path: one value per change, separated by ";"
     double firstCap = 0;
     double periodicCap = 0;
     double lifetimeCap = 0;
-    std::optional<double> floor{};  // none (an empty field): the margin
+    std::optional<double> floor{}; // none (an empty field): the margin
 };
 
 // The fields checked against the loan's number of payments and its start rate in percent,
@@ -49,10 +49,10 @@ std::vector<double> ParseIndexList(const std::string& text);
 // The payments an adjustable loan asks for up to its payoff.
 struct ArmPaymentSummary {
     double firstPayment = 0;
-    int firstPaymentMonths = 0;  // payments before the payment first changes, or all of them
+    int firstPaymentMonths = 0; // payments before the payment first changes, or all of them
     double highestPayment = 0;
-    int highestFrom = 0;         // the first payment number at the highest payment
-    int payoffMonth = 0;         // the payment that clears the loan
+    int highestFrom = 0; // the first payment number at the highest payment
+    int payoffMonth = 0; // the payment that clears the loan
 };
 ArmPaymentSummary SummarizeArmPayments(const TMortgage& loan);
 

@@ -1,8 +1,8 @@
 #include "calculators/biweekly.h"
 
 #include "core/errors.h"
-#include "core/rounding.h"
 #include "core/limits.h"
+#include "core/rounding.h"
 
 #include <cmath>
 
@@ -13,10 +13,9 @@ BiweeklyResult ComputeBiweekly(double amount, double annualPercent, int months,
 {
     // The figures come from the loan model, which keeps them in cents; anything else is
     // no loan this arithmetic can compare.
-    const bool inCents = std::fabs(amount) < kMaxCentsAmount &&
-                         std::fabs(monthlyPayment) < kMaxCentsAmount;
-    if (!inCents || amount < 0 || monthlyPayment < 0 || months < 0 ||
-        !std::isfinite(annualPercent))
+    const bool inCents =
+        std::fabs(amount) < kMaxCentsAmount && std::fabs(monthlyPayment) < kMaxCentsAmount;
+    if (!inCents || amount < 0 || monthlyPayment < 0 || months < 0 || !std::isfinite(annualPercent))
         throw EMathError("Invalid floating point operation");
     BiweeklyResult r;
     r.monthlyPayment = monthlyPayment;
@@ -41,8 +40,8 @@ BiweeklyResult ComputeBiweekly(double amount, double annualPercent, int months,
     r.monthsSaved = months - r.biweeklyCount / 26 * 12;
     r.yearsSaved = RoundHalfAway(r.monthsSaved, 2) / 12;
     r.interestSaved = r.monthlyInterest - r.biweeklyInterest;
-    for (const double figure : {r.biweeklyTotal, r.biweeklyInterest, r.monthsSaved,
-                                r.yearsSaved, r.interestSaved})
+    for (const double figure :
+         {r.biweeklyTotal, r.biweeklyInterest, r.monthsSaved, r.yearsSaved, r.interestSaved})
         if (!std::isfinite(figure))
             throw EMathError("Floating point overflow");
     return r;

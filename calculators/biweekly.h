@@ -3,15 +3,15 @@
 namespace qn::calc {
 
 struct BiweeklyResult {
-    double monthlyPayment = 0;    // P, the loan model's payment rounded to the cent
-    double monthlyTotal = 0;      // n x P
-    double monthlyInterest = 0;   // total less the amount
-    double biweeklyPayment = 0;   // half the monthly payment
-    double biweeklyCount = 0;     // fractional number of biweekly payments
+    double monthlyPayment = 0;  // P, the loan model's payment rounded to the cent
+    double monthlyTotal = 0;    // n x P
+    double monthlyInterest = 0; // total less the amount
+    double biweeklyPayment = 0; // half the monthly payment
+    double biweeklyCount = 0;   // fractional number of biweekly payments
     double biweeklyTotal = 0;
     double biweeklyInterest = 0;
     double monthsSaved = 0;
-    double yearsSaved = 0;        // from the months saved as shown (2 decimals)
+    double yearsSaved = 0; // from the months saved as shown (2 decimals)
     double interestSaved = 0;
 };
 

@@ -28,7 +28,7 @@ std::vector<Point> BalanceByPayment(const TMortgage& loan) { return balances(loa
 
 std::vector<Point> BalanceWithoutExtras(const TMortgage& loan)
 {
-    TMortgage base = loan;  // an adjustable rate stays
+    TMortgage base = loan; // an adjustable rate stays
     base.ClearExtraPayments();
     return balances(base);
 }
@@ -59,7 +59,7 @@ std::vector<Point> BiweeklyBalanceByMonth(double amount, double annualPercent, d
     for (int k = 1; k <= kMaxBiweeklyPayments && balance > 0.005; ++k) {
         const double interest = balance * rate;
         if (halfPayment <= interest)
-            break;  // never repaid: the chart stops where the loan stops falling
+            break; // never repaid: the chart stops where the loan stops falling
         balance = std::max(0.0, balance + interest - halfPayment);
         points.push_back({Finite(k * 12.0 / 26.0), balance});
     }

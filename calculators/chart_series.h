@@ -29,16 +29,15 @@ std::vector<YearSplit> YearlySplit(const TMortgage& loan);
 
 // The balance of a loan paid by `halfPayment` every two weeks (26 a year at the annual rate
 // over 26), by month (payment k falls in month k x 12 / 26), until it is repaid.
-std::vector<Point> BiweeklyBalanceByMonth(double amount, double annualPercent,
-                                          double halfPayment);
+std::vector<Point> BiweeklyBalanceByMonth(double amount, double annualPercent, double halfPayment);
 
 // The new loan's cumulative net savings by month (x = month), crossing 0 at break-even.
 std::vector<Point> RefiNetSavingsSeries(const RefiInputs& in);
 
 struct RvbYear {
     int year = 0;
-    double owner = 0;   // the effective gain of owning had the move come that year
-    double renter = 0;  // the cost of renting (negative: a cost) by that year
+    double owner = 0;  // the effective gain of owning had the move come that year
+    double renter = 0; // the cost of renting (negative: a cost) by that year
 };
 std::vector<RvbYear> RvbPositionsByYear(const RvbInputs& in);
 

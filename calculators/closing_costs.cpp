@@ -2,9 +2,9 @@
 
 #include "core/checked.h"
 #include "core/errors.h"
-#include "core/rounding.h"
 #include "core/finance.h"
 #include "core/limits.h"
+#include "core/rounding.h"
 
 #include <algorithm>
 #include <cmath>
@@ -17,10 +17,7 @@ namespace qn::calc {
 namespace {
 
 // The percent field keeps three decimals, halves away from zero.
-double toPercentField(double percent)
-{
-    return RoundHalfAway(percent, 3);
-}
+double toPercentField(double percent) { return RoundHalfAway(percent, 3); }
 
 struct Counts {
     int days, taxMonths, firstYearMonths, renewalMonths, pmiMonths;
@@ -28,13 +25,13 @@ struct Counts {
 
 Counts wholeCounts(const EccEscrowCounts& c)
 {
-    return {CheckPaymentCount(c.interimInterestDays, "Prepaid Interest / Days"),
-            CheckPaymentCount(c.propertyTaxMonths, "Real Estate Taxes / Months"),
-            CheckPaymentCount(c.homeownersFirstYearMonths,
-                              "Homeowner's Insurance (First Year) / Months"),
-            CheckPaymentCount(c.homeownersRenewalMonths,
-                              "Homeowner's Insurance (Renewal) / Months"),
-            CheckPaymentCount(c.pmiReserveMonths, "PMI / Months")};
+    return {
+        CheckPaymentCount(c.interimInterestDays, "Prepaid Interest / Days"),
+        CheckPaymentCount(c.propertyTaxMonths, "Real Estate Taxes / Months"),
+        CheckPaymentCount(c.homeownersFirstYearMonths,
+                          "Homeowner's Insurance (First Year) / Months"),
+        CheckPaymentCount(c.homeownersRenewalMonths, "Homeowner's Insurance (Renewal) / Months"),
+        CheckPaymentCount(c.pmiReserveMonths, "PMI / Months")};
 }
 
 void checkInputs(const EccInputs& in, const EccLocks& locks)
@@ -84,8 +81,7 @@ Amounts affordable(double maxHousing, double charges, double f, int months, doub
     // back to the payment.
     if (firstLoan > 0) {
         const double firstPmi = pmiRate * firstLoan / 12;
-        loan =
-            std::max(0.0, LoanAmountForPayment(months, rate, maxHousing - (charges + firstPmi)));
+        loan = std::max(0.0, LoanAmountForPayment(months, rate, maxHousing - (charges + firstPmi)));
     }
     // The loan is the price less the down payment, so the price is loan / (1 - f).
     const double unrounded = f == 0 ? loan : Divide(loan, 1 - f);
@@ -156,9 +152,9 @@ EccPanels ComputeEccPanels(const EccInputs& in, double loanAmount, double downPa
     p.discountFee = Finite(in.discountPoints * loanAmount * 0.01);
     p.closingPmi = monthlyPmi;
     p.closingCosts =
-        Finite(p.discountFee + p.originationFee + f.creditReport + f.appraisalFee +
-               f.taxServiceFee + f.lendersInspectionFee + f.escrowClosingFee + f.titleSearch +
-               f.titleInsurance + f.recordingFee + f.otherFees + monthlyPmi);
+        Finite(p.discountFee + p.originationFee + f.creditReport + f.appraisalFee + f.taxServiceFee
+               + f.lendersInspectionFee + f.escrowClosingFee + f.titleSearch + f.titleInsurance
+               + f.recordingFee + f.otherFees + monthlyPmi);
 
     p.pmiReserve = Finite(pmiMonths * monthlyPmi);
     const double monthlyInsurance = in.insurance / 12;
@@ -171,8 +167,8 @@ EccPanels ComputeEccPanels(const EccInputs& in, double loanAmount, double downPa
     const double monthlyTax = in.tax / 12;
     if (monthlyTax > 0)
         p.taxReserve = Finite(monthlyTax * taxMonths);
-    p.escrows = Finite(p.prepaidInterest + p.pmiReserve + p.insuranceFirstYear +
-                       p.insuranceRenewal + p.taxReserve);
+    p.escrows = Finite(p.prepaidInterest + p.pmiReserve + p.insuranceFirstYear + p.insuranceRenewal
+                       + p.taxReserve);
     p.cashRequiredToClose = Finite(downPayment + p.closingCosts + p.escrows - f.sellerPaid);
     p.pmiRate = pmiRate;
     return p;
@@ -231,8 +227,8 @@ EccResults CalcEcc(const EccInputs& in, const EccLocks& locks)
 
     out.pAndI = MonthlyPayment(months, MonthlyRate(in.interestRate), a.loan);
     out.monthlyPmi = Finite(pmiRate * a.loan / 12);
-    out.totalMonthlyPayment = Finite(out.monthlyTax + out.monthlyInsurance + in.associationFee +
-                                     out.monthlyPmi + out.pAndI);
+    out.totalMonthlyPayment = Finite(out.monthlyTax + out.monthlyInsurance + in.associationFee
+                                     + out.monthlyPmi + out.pAndI);
     if (in.income != 0) {
         out.housingRatio = Finite(out.totalMonthlyPayment / in.income * 100);
         out.debtRatio = Finite((in.debt + out.totalMonthlyPayment) / in.income * 100);

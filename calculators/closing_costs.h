@@ -69,10 +69,10 @@ struct EccFees {
 // they load and save and the settings keys the panel's OK writes, the Preferences tab, the
 // report.
 struct FeeLine {
-    const char* name;       // the closing-cost panel's field
-    const char* prefsName;  // the Preferences field
+    const char* name;      // the closing-cost panel's field
+    const char* prefsName; // the Preferences field
     const char* caption;
-    const char* key;        // in the settings file
+    const char* key; // in the settings file
     double SettingsValues::*setting;
     double EccFees::*value;
 };

@@ -37,10 +37,7 @@ int PayoffMonth(const TMortgage& loan)
     return loan.NumPayments;
 }
 
-int PayoffMonthWithoutExtras(const TMortgage& loan)
-{
-    return PayoffMonth(withoutExtras(loan));
-}
+int PayoffMonthWithoutExtras(const TMortgage& loan) { return PayoffMonth(withoutExtras(loan)); }
 
 ExtraSummary SummarizeExtras(const TMortgage& withExtras)
 {
@@ -50,7 +47,8 @@ ExtraSummary SummarizeExtras(const TMortgage& withExtras)
     const TMortgage base = withoutExtras(withExtras);
     s.payoffMonth = PayoffMonth(withExtras);
     s.paymentsSooner = PayoffMonth(base) - s.payoffMonth;
-    s.interestSaved = base.Payments.back().InterestToDate - withExtras.Payments.back().InterestToDate;
+    s.interestSaved =
+        base.Payments.back().InterestToDate - withExtras.Payments.back().InterestToDate;
     return s;
 }
 
@@ -76,7 +74,7 @@ std::optional<double> LevelExtraForPayoff(const TMortgage& loan, int target)
     // an extra far above it would be dropped from rows owing less than it.
     const double rate = loan.Rate / loan.PeriodsPerYear;
     const double needed = MonthlyPayment(target, rate, loan.Amount) - base.Payment;
-    long long low = 0;  // misses the target
+    long long low = 0; // misses the target
     long long high = std::max<long long>(1, std::llround(std::ceil(needed * 100)));
     const long long limit = std::llround(loan.Amount * 100) + 1;
     while (payoffWithExtra(base, high / 100.0) > target) {

@@ -10,7 +10,7 @@ namespace qn::calc {
 struct ExtraSummary {
     double interestSaved = 0;
     int paymentsSooner = 0;
-    int payoffMonth = 0;  // the payment that clears the loan
+    int payoffMonth = 0; // the payment that clears the loan
 };
 
 // The payment that clears the loan: the first row whose balance is 0; the last row when

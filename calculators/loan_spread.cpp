@@ -42,15 +42,9 @@ std::string concat(std::initializer_list<std::string_view> parts)
     return text;
 }
 
-SpreadCell valueCell(CellFormat format, double value)
-{
-    return SpreadCell{format, value, {}};
-}
+SpreadCell valueCell(CellFormat format, double value) { return SpreadCell{format, value, {}}; }
 
-SpreadCell textCell(std::string text)
-{
-    return SpreadCell{CellFormat::Text, 0, std::move(text)};
-}
+SpreadCell textCell(std::string text) { return SpreadCell{CellFormat::Text, 0, std::move(text)}; }
 
 // Cell formulas: row value, column value, term, and the typed rate (used by the term kind).
 using CellFormula = SpreadCell (*)(double row, double column, int term, double rate);
@@ -187,16 +181,13 @@ double takeStep(const SpreadInputs& in, StepGroup group, IncrementTexts& texts)
     return steps[static_cast<std::size_t>(item)].value;
 }
 
-int termOf(double term)
-{
-    return CheckPaymentCount(term, "Months");
-}
+int termOf(double term) { return CheckPaymentCount(term, "Months"); }
 
 // centre + k x step in extended precision, stored as a double.
 double spreadValue(double centre, int k, double step)
 {
-    return static_cast<double>(static_cast<long double>(centre) +
-                               static_cast<long double>(k) * step);
+    return static_cast<double>(static_cast<long double>(centre)
+                               + static_cast<long double>(k) * step);
 }
 
 std::string placeholderDollars(int thousands)
@@ -219,10 +210,7 @@ std::span<const SpreadStep> SpreadSteps(StepGroup group)
     return kPaymentSteps;
 }
 
-const SpreadLayout& LayoutOf(SpreadKind kind)
-{
-    return recipeOf(kind).layout;
-}
+const SpreadLayout& LayoutOf(SpreadKind kind) { return recipeOf(kind).layout; }
 
 SpreadGrid CleanGrid(SpreadKind kind)
 {

@@ -9,10 +9,7 @@
 
 namespace qn::calc {
 
-MqRatios MqRatiosToStore(const MqInputs& in)
-{
-    return {in.housingRatio, in.debtRatio};
-}
+MqRatios MqRatiosToStore(const MqInputs& in) { return {in.housingRatio, in.debtRatio}; }
 
 MqResults CalcMq(const MqInputs& in)
 {

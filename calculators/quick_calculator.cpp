@@ -2,9 +2,9 @@
 
 #include "core/checked.h"
 #include "core/errors.h"
-#include "core/rounding.h"
 #include "core/finance.h"
 #include "core/numtext.h"
+#include "core/rounding.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,15 +28,14 @@ QuickResult SolveQuick(Unknown unknown, double loan, double rate, double pay, do
 {
     // A negative loan or payment has no meaning here, and would come back as a negative
     // count or amount instead of a failure.
-    if (loan < 0 || pay < 0 || !std::isfinite(loan) || !std::isfinite(pay) ||
-        !std::isfinite(rate))
+    if (loan < 0 || pay < 0 || !std::isfinite(loan) || !std::isfinite(pay) || !std::isfinite(rate))
         throw EMathError("Invalid floating point operation");
     QuickResult result;
     switch (unknown) {
     case Unknown::LoanAmount: {
         const int months = monthsFrom(n);
-        const double amount = rate == 0 ? Finite(months * pay)
-                                        : Finite(LoanAmountForPayment(months, rate, pay));
+        const double amount =
+            rate == 0 ? Finite(months * pay) : Finite(LoanAmountForPayment(months, rate, pay));
         result.value = RoundUpToWhole(amount);
         break;
     }

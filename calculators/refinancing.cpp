@@ -31,7 +31,8 @@ RefiResults CalcRefi(const RefiInputs& in)
 
     RefiResults r;
     r.oldPaymentsRemaining = oldTerm - paymentsMade;
-    r.oldPayment = MonthlyPayment(r.oldPaymentsRemaining, MonthlyRate(in.oldInterestRate), in.oldLoan);
+    r.oldPayment =
+        MonthlyPayment(r.oldPaymentsRemaining, MonthlyRate(in.oldInterestRate), in.oldLoan);
     r.newPayment = MonthlyPayment(newTerm, MonthlyRate(in.newInterestRate), in.newLoan);
 
     // Each loan counts only the months it is still paid before the sale.
@@ -54,7 +55,7 @@ RefiResults CalcRefi(const RefiInputs& in)
 
 std::vector<double> RefiNetSavingsByMonth(const RefiInputs& in)
 {
-    const RefiResults r = CalcRefi(in);  // checks the inputs and gives both payments
+    const RefiResults r = CalcRefi(in); // checks the inputs and gives both payments
     const int months = std::max(r.oldMonthsCompared, r.newMonthsCompared);
     const double oldRate = MonthlyRate(in.oldInterestRate);
     const double newRate = MonthlyRate(in.newInterestRate);
@@ -62,7 +63,7 @@ std::vector<double> RefiNetSavingsByMonth(const RefiInputs& in)
     double newBalance = in.newLoan;
     double oldEquity = 0;
     double newEquity = 0;
-    double paid = 0;  // payment savings so far
+    double paid = 0; // payment savings so far
     std::vector<double> net;
     net.reserve(static_cast<std::size_t>(months));
     for (int m = 1; m <= months; ++m) {
@@ -115,10 +116,10 @@ RefiResults RefiResetResults()
 
 double CalcClosingCosts(const RefiClosingItems& items)
 {
-    const double total = items.discountPoints + items.originationPoints + items.creditCheck +
-                         items.attyFeeY + items.attyFeeL + items.titleSearchFee +
-                         items.titleInsuranceFee + items.appraisalFee + items.inspections +
-                         items.localFees + items.otherFees + items.prepaymentPenalty;
+    const double total = items.discountPoints + items.originationPoints + items.creditCheck
+                         + items.attyFeeY + items.attyFeeL + items.titleSearchFee
+                         + items.titleInsuranceFee + items.appraisalFee + items.inspections
+                         + items.localFees + items.otherFees + items.prepaymentPenalty;
     if (!std::isfinite(total))
         throw EMathError("Floating point overflow");
     return total;

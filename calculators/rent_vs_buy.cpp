@@ -61,8 +61,8 @@ RvbResults CalcRVB(const RvbInputs& in)
 
     // The down payment comes back with the sale, so it is neither a gain nor a cost.
     r.valueOfPurchase =
-        Finite((r.taxDeductions + r.appreciation + r.principal) -
-               (r.paymentsMade + r.maintenance + r.propertyTaxTotal + r.sellingCosts));
+        Finite((r.taxDeductions + r.appreciation + r.principal)
+               - (r.paymentsMade + r.maintenance + r.propertyTaxTotal + r.sellingCosts));
     r.valueOfRenting = Finite((r.investmentValue - in.downPayment) - r.rentSpent);
     r.gain = Finite(r.valueOfPurchase - r.valueOfRenting);
     return r;

@@ -12,10 +12,7 @@ namespace qn::calc {
 namespace {
 
 // The cents a money field shows.
-double shown(double amount)
-{
-    return RoundHalfEven(amount, 2);
-}
+double shown(double amount) { return RoundHalfEven(amount, 2); }
 
 // Balance after k level payments at the monthly rate c: L(1+c)^k - P((1+c)^k - 1)/c, written
 // as L + (Lc - P)((1+c)^k - 1)/c so that rates near 0 keep their digits (at 0 it is L - kP).
@@ -29,7 +26,7 @@ double balanceAfter(double loan, double c, double payment, int k)
 // every payment, so halving finds it. The last payment when even it leaves more.
 int firstPaymentDownTo(double limit, double loan, double c, double payment, int n)
 {
-    int low = 0;  // still above the limit after this many payments
+    int low = 0; // still above the limit after this many payments
     int high = n;
     while (high - low > 1) {
         const int mid = low + (high - low) / 2;
@@ -53,7 +50,7 @@ Gap presentValueGap(double i, double amount, const std::vector<double>& payments
 {
     const double v = 1 / (1 + i);
     double pv = 0;
-    double dpv = 0;  // d pv / d v
+    double dpv = 0; // d pv / d v
     for (auto p = payments.rbegin(); p != payments.rend(); ++p) {
         dpv = dpv * v + pv + *p;
         pv = (pv + *p) * v;
@@ -144,8 +141,8 @@ LendingFigures ComputeLendingFigures(const LendingInputs& in)
     const double c = MonthlyRate(in.interestRate);
 
     f.prepaidFinanceCharges =
-        Finite(in.originationFee + in.discountFee + in.taxServiceFee + in.lendersInspectionFee +
-               in.otherFees + in.closingPmi + in.pmiReserve + in.prepaidInterest);
+        Finite(in.originationFee + in.discountFee + in.taxServiceFee + in.lendersInspectionFee
+               + in.otherFees + in.closingPmi + in.pmiReserve + in.prepaidInterest);
     f.amountFinanced = Finite(loan - f.prepaidFinanceCharges);
 
     const double pAndI = shown(in.pAndI);

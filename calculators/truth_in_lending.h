@@ -15,7 +15,7 @@ namespace qn::calc {
 // values the page computes; the payments use them rounded to the cent as their fields show.
 struct LendingInputs {
     double loanAmount = 0;
-    double interestRate = 0;  // annual percent
+    double interestRate = 0; // annual percent
     int termYears = 0;
     double pAndI = 0;
     double monthlyPmi = 0;
@@ -46,13 +46,13 @@ struct LendingFigures {
     // through the term). Both 0 without mortgage insurance.
     int pmiCancelMonth = 0;
     int pmiEndMonth = 0;
-    std::vector<double> payments;  // payment 1 .. 12 x term, mortgage insurance included
-    std::optional<double> apr;     // annual percent; none while not defined
+    std::vector<double> payments; // payment 1 .. 12 x term, mortgage insurance included
+    std::optional<double> apr;    // annual percent; none while not defined
     double financeCharge = 0;
     double totalOfPayments = 0;
     // (all P&I payments - loan) / loan x 100; none without a loan or without payments.
     std::optional<double> totalInterestPercent;
-    double in5YearsPaid = 0;  // payments of the first 60 months plus the loan costs
+    double in5YearsPaid = 0; // payments of the first 60 months plus the loan costs
     double in5YearsPrincipal = 0;
 };
 

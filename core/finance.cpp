@@ -12,10 +12,7 @@ namespace {
 
 using Real = long double;
 
-[[noreturn]] void mathFailure(const char* what)
-{
-    throw EMathError(what);
-}
+[[noreturn]] void mathFailure(const char* what) { throw EMathError(what); }
 
 double finiteResult(Real value)
 {
@@ -56,10 +53,7 @@ Real log1mexp(Real x)
 }
 
 // ln(e^x - 1) for x > 0, without overflow for large x.
-Real logexpm1(Real x)
-{
-    return x < 1 ? std::log(std::expm1(x)) : x + std::log1p(-std::exp(-x));
-}
+Real logexpm1(Real x) { return x < 1 ? std::log(std::expm1(x)) : x + std::log1p(-std::exp(-x)); }
 
 // ln(annuityFactor(n, r) / k) with u = ln(1 + r). Far from 0 the factor itself would
 // overflow even a long double, so it is then taken in logarithms throughout.
@@ -74,8 +68,7 @@ Real annuityGap(Real n, Real u, Real k, Real logK)
             return std::log(ratio);
         return std::log(factor) - logK;
     }
-    const Real logFactor = u > 0 ? log1mexp(n * u) - logexpm1(u)
-                                 : logexpm1(-n * u) - log1mexp(-u);
+    const Real logFactor = u > 0 ? log1mexp(n * u) - logexpm1(u) : logexpm1(-n * u) - log1mexp(-u);
     return logFactor - logK;
 }
 
@@ -135,15 +128,15 @@ double SolveInterestRate(int months, double amount, double payment)
 {
     if (months == 0 || amount == 0)
         return 0;
-    if (months < 0 || !(payment > 0) || !(amount > 0) || !std::isfinite(payment) ||
-        !std::isfinite(amount))
+    if (months < 0 || !(payment > 0) || !(amount > 0) || !std::isfinite(payment)
+        || !std::isfinite(amount))
         mathFailure("Invalid floating point operation");
     // Solve for u = ln(1 + r): the gap falls steadily from +inf to -inf, nearly linearly
     // far out, so a safeguarded Newton walk converges from anywhere.
     const Real n = months;
-    const Real k = Real(amount) / Real(payment);  // neither overflows in long double
+    const Real k = Real(amount) / Real(payment); // neither overflows in long double
     const Real logK = std::log(k);
-    Real lo, hi;  // gap(lo) > 0 > gap(hi)
+    Real lo, hi; // gap(lo) > 0 > gap(hi)
     const Real atZero = annuityGap(n, 0, k, logK);
     if (atZero == 0)
         return 0;
@@ -197,7 +190,7 @@ std::optional<double> MonthsToPayOff(double annualPercent, double payment, doubl
     if (amount == 0)
         return 0.0;
     if (payment <= 0 && amount > 0)
-        return std::nullopt;  // nothing is ever repaid
+        return std::nullopt; // nothing is ever repaid
     if (r == 0)
         return finiteResult(divide(amount, payment));
     // t = 1 - r * amount / payment; the loan is repaid only while t > 0.
@@ -259,7 +252,7 @@ double CompoundedValue(std::string_view compounding, double principal, double an
     if (perYear == 0)
         mathFailure("Floating point division by zero");
     const Real i = Real(annualPercent) / 100;
-    if (i == 0)  // no interest: what was put in is what there is
+    if (i == 0) // no interest: what was put in is what there is
         return finiteResult(Real(principal) + Real(deposit) * months);
     const Real periods = perYear * (Real(months) / 12);
     const Real growthLog = periods * log1pChecked(i / perYear);

@@ -13,8 +13,8 @@ int CheckWhole(double value, int least, int most, const std::string& caption)
 {
     // Written so that NaN fails too.
     if (!(value >= least && value <= most) || value != std::trunc(value))
-        throw EInputError(caption + " must be a whole number from " + std::to_string(least)
-                          + " to " + std::to_string(most) + ".");
+        throw EInputError(caption + " must be a whole number from " + std::to_string(least) + " to "
+                          + std::to_string(most) + ".");
     return static_cast<int>(value);
 }
 

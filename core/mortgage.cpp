@@ -74,10 +74,7 @@ std::int64_t subtractCents(std::int64_t a, std::int64_t b)
     return difference;
 }
 
-double fromCents(std::int64_t cents)
-{
-    return static_cast<double>(cents) / 100;
-}
+double fromCents(std::int64_t cents) { return static_cast<double>(cents) / 100; }
 
 double indexAt(const TAdjustableRate& terms, std::size_t change)
 {
@@ -101,8 +98,8 @@ void TMortgage::ScheduleRates()
     if (!Adjustable)
         return;
     const TAdjustableRate& terms = *Adjustable;
-    if (terms.FixedMonths < 1 || terms.AdjustEvery < 1 ||
-        (terms.Path == TIndexPath::Typed && terms.IndexList.empty()))
+    if (terms.FixedMonths < 1 || terms.AdjustEvery < 1
+        || (terms.Path == TIndexPath::Typed && terms.IndexList.empty()))
         throw EMathError("Invalid floating point operation");
     // The rates follow from the terms alone; the payments wait for the balances.
     const double ceiling = Rate + terms.LifetimeCap;
@@ -112,10 +109,10 @@ void TMortgage::ScheduleRates()
     for (std::int64_t first = std::int64_t{terms.FixedMonths} + 1; first <= NumPayments;
          first += terms.AdjustEvery, ++change) {
         const double cap = change == 0 ? terms.FirstCap : terms.PeriodicCap;
-        const double target = terms.Path == TIndexPath::WorstCase
-                                  ? rate + cap
-                                  : RoundToEighthPercentHalfDown(indexAt(terms, change) +
-                                                                 terms.Margin);
+        const double target =
+            terms.Path == TIndexPath::WorstCase
+                ? rate + cap
+                : RoundToEighthPercentHalfDown(indexAt(terms, change) + terms.Margin);
         rate = std::min(std::max(target, rate - cap), rate + cap);
         rate = std::min(std::max(rate, floor), ceiling);
         RateSchedule.push_back({static_cast<std::int32_t>(first), rate, 0});
@@ -127,8 +124,8 @@ void TMortgage::Recalculate()
     if (PeriodsPerYear == 0)
         throw EMathError("Floating point division by zero");
     // One row per payment: a count beyond the limit would only exhaust memory and time.
-    if (NumPayments < 0 || NumPayments > kMaxPayments ||
-        Payments.size() != static_cast<std::size_t>(NumPayments))
+    if (NumPayments < 0 || NumPayments > kMaxPayments
+        || Payments.size() != static_cast<std::size_t>(NumPayments))
         throw EMathError("Invalid floating point operation");
     double r = Rate / PeriodsPerYear;
     Payment = RoundCents(PeriodicPayment(NumPayments, Amount, r));
@@ -144,8 +141,8 @@ void TMortgage::Recalculate()
     for (std::size_t k = 0; k < Payments.size(); ++k) {
         TPayment& row = Payments[k];
         row.Number = static_cast<std::int32_t>(k + 1);
-        if (nextPeriod < RateSchedule.size() &&
-            RateSchedule[nextPeriod].FirstPayment == row.Number) {
+        if (nextPeriod < RateSchedule.size()
+            && RateSchedule[nextPeriod].FirstPayment == row.Number) {
             // A rate change recasts the payment over the payments left.
             TRatePeriod& period = RateSchedule[nextPeriod++];
             annualRate = period.Rate;
@@ -199,7 +196,7 @@ ExtraResult TMortgage::SetExtraRange(std::int32_t first, std::int32_t last, doub
     std::int32_t number = first;
     do {
         if (number < 1 || number > rows)
-            return ExtraResult::OutOfRange;  // extras set so far stay, as before
+            return ExtraResult::OutOfRange; // extras set so far stay, as before
         m_extra[static_cast<std::size_t>(number - 1)] = amount;
     } while (number++ < last);
     Recalculate();
@@ -241,9 +238,13 @@ std::array<std::string, 7> FormatPaymentRow(const TPayment& row)
         return text.substr(0, 15);
     };
     auto fixed = [&](double value) { return rightAligned(FixedText(value, 2), 12); };
-    return {rightAligned(std::to_string(row.Number), 5), fixed(row.Principal),
-            fixed(row.Interest), fixed(row.PrincipalToDate), fixed(row.InterestToDate),
-            fixed(row.ExtraPrincipal), fixed(row.Balance)};
+    return {rightAligned(std::to_string(row.Number), 5),
+            fixed(row.Principal),
+            fixed(row.Interest),
+            fixed(row.PrincipalToDate),
+            fixed(row.InterestToDate),
+            fixed(row.ExtraPrincipal),
+            fixed(row.Balance)};
 }
 
 std::string FormatPaymentRate(const TPayment& row)

@@ -10,49 +10,48 @@
 
 namespace qn {
 
-
 struct TPayment {
     std::int32_t Number = 0;
-    double Principal = 0;       // extra principal included
+    double Principal = 0; // extra principal included
     double Interest = 0;
     double PrincipalToDate = 0;
     double InterestToDate = 0;
-    double ExtraPrincipal = 0;  // the only input held in a row
+    double ExtraPrincipal = 0; // the only input held in a row
     double Balance = 0;
-    double Rate = 0;            // annual rate as a fraction charged with this payment
+    double Rate = 0; // annual rate as a fraction charged with this payment
 };
 
 // Where the index of an adjustable rate stands at each change (changes counted from 0).
 enum class TIndexPath {
-    Flat,       // Index at every change
-    Rising,     // Index + (j + 1) x IndexStep at change j: one more step at each change
-    WorstCase,  // every change to the highest rate the caps allow
-    Typed,      // IndexList[j] at change j, its last value repeating
+    Flat,      // Index at every change
+    Rising,    // Index + (j + 1) x IndexStep at change j: one more step at each change
+    WorstCase, // every change to the highest rate the caps allow
+    Typed,     // IndexList[j] at change j, its last value repeating
 };
 
 // The terms of an adjustable rate. Rates are annual fractions like TMortgage::Rate (0.0275
 // for a 2.75 % margin); months count payments.
 struct TAdjustableRate {
-    std::int32_t FixedMonths = 0;  // payments at the start rate (at least 1); changes from
-                                   // FixedMonths + 1 on
-    std::int32_t AdjustEvery = 0;  // payments from one change to the next, at least 1
+    std::int32_t FixedMonths = 0; // payments at the start rate (at least 1); changes from
+                                  // FixedMonths + 1 on
+    std::int32_t AdjustEvery = 0; // payments from one change to the next, at least 1
     double Margin = 0;
     TIndexPath Path = TIndexPath::Flat;
     double Index = 0;
     double IndexStep = 0;
     std::vector<double> IndexList{};
-    double FirstCap = 0;     // largest move at the first change
-    double PeriodicCap = 0;  // largest move at each later change
-    double LifetimeCap = 0;  // the rate never exceeds the start rate plus this
-    std::optional<double> Floor{};  // none: the margin; never below 0 either way
+    double FirstCap = 0;           // largest move at the first change
+    double PeriodicCap = 0;        // largest move at each later change
+    double LifetimeCap = 0;        // the rate never exceeds the start rate plus this
+    std::optional<double> Floor{}; // none: the margin; never below 0 either way
 };
 
 // One stretch of the schedule at one rate and level payment: from FirstPayment up to the
 // next period's first payment.
 struct TRatePeriod {
     std::int32_t FirstPayment = 1;
-    double Rate = 0;     // annual, as a fraction
-    double Payment = 0;  // level payment, rounded to the cent like TMortgage::Payment
+    double Rate = 0;    // annual, as a fraction
+    double Payment = 0; // level payment, rounded to the cent like TMortgage::Payment
 };
 
 // How an extra-payment request ended; the page turns OutOfRange into its message.
@@ -92,10 +91,10 @@ public:
     std::int32_t NumPayments = 0;
     std::int32_t PeriodsPerYear = 0;
     double Amount = 0;
-    double Rate = 0;     // annual, as a fraction
-    double Payment = 0;  // rounded to the cent; the first payment of an adjustable rate
+    double Rate = 0;    // annual, as a fraction
+    double Payment = 0; // rounded to the cent; the first payment of an adjustable rate
     std::vector<TPayment> Payments;
-    std::optional<TAdjustableRate> Adjustable;  // none: the rate is fixed
+    std::optional<TAdjustableRate> Adjustable; // none: the rate is fixed
     // Output of Recalculate: the start rate and payment from payment 1, then one period per
     // change of an adjustable rate (also where rate and payment stay as they were).
     std::vector<TRatePeriod> RateSchedule;

@@ -7,8 +7,8 @@
 #include <cctype>
 #include <charconv>
 #include <climits>
-#include <cstdlib>
 #include <cmath>
+#include <cstdlib>
 #include <string>
 #include <system_error>
 
@@ -50,8 +50,8 @@ Digits shortestDigits(double magnitude)
     char buf[40];
     constexpr auto scientific = std::chars_format::scientific;
     auto result = std::to_chars(buf, buf + sizeof buf, magnitude, scientific);
-    const auto count = std::count_if(buf, std::find(buf, result.ptr, 'e'),
-                                     [](char c) { return c != '.'; });
+    const auto count =
+        std::count_if(buf, std::find(buf, result.ptr, 'e'), [](char c) { return c != '.'; });
     if (count > 15)
         result = std::to_chars(buf, buf + sizeof buf, magnitude, scientific, 16);
     Digits d = fromScientific(buf, result.ptr);
@@ -82,8 +82,8 @@ Digits roundedDigits(double magnitude, int significant, Halves halves)
     Digits d;
     if (halves == Halves::ToEven) {
         char buf[40];
-        const auto end = std::to_chars(buf, buf + sizeof buf, magnitude, scientific,
-                                       significant - 1).ptr;
+        const auto end =
+            std::to_chars(buf, buf + sizeof buf, magnitude, scientific, significant - 1).ptr;
         d = fromScientific(buf, end);
     } else {
         char buf[800];
@@ -166,8 +166,8 @@ bool hasNonzeroDigit(std::string_view text)
 std::string exactFixed(double magnitude)
 {
     char buf[1500];
-    const auto end = std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::fixed,
-                                   1080).ptr;
+    const auto end =
+        std::to_chars(buf, buf + sizeof buf, magnitude, std::chars_format::fixed, 1080).ptr;
     return std::string(buf, end);
 }
 
@@ -210,10 +210,7 @@ std::string groupThousands(const std::string& digits, const std::string& separat
     return out;
 }
 
-bool isPlaceholder(char c)
-{
-    return c == '#' || c == '0' || c == ',' || c == '.';
-}
+bool isPlaceholder(char c) { return c == '#' || c == '0' || c == ',' || c == '.'; }
 
 // One section of a picture applied to a magnitude.
 std::string pictureSection(double magnitude, const std::string& picture,

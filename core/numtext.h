@@ -31,9 +31,9 @@ std::string FixedHalfAwayText(double value, int decimals);
 
 // How a general-form text writes its power of ten.
 enum class ExponentForm {
-    Short,   // "1E-6", "1.5E20": plain decimals from 1E-5 on
-    Padded,  // "1E-006", "1.2346E+005": signed, at least three digits; plain from 1E-5 on
-    Printf,  // "1e-05", "1.23e+03", as printf's %g: plain from 1e-4 on
+    Short,  // "1E-6", "1.5E20": plain decimals from 1E-5 on
+    Padded, // "1E-006", "1.2346E+005": signed, at least three digits; plain from 1E-5 on
+    Printf, // "1e-05", "1.23e+03", as printf's %g: plain from 1e-4 on
 };
 
 // How a figure rounds an exact half of its last digit: away from zero as the decimal figures

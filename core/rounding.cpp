@@ -58,7 +58,7 @@ double RoundToMultipleHalfEven(double value, double unit)
 
 double RoundToEighthPercentHalfDown(double rate)
 {
-    constexpr double kEighthsPerUnit = 800;  // 1/8 % of a fraction
+    constexpr double kEighthsPerUnit = 800; // 1/8 % of a fraction
     constexpr double kNoise = 1e-6;
     const double eighths = rate * kEighthsPerUnit;
     const double down = std::floor(eighths + kNoise);

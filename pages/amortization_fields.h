@@ -7,10 +7,7 @@
 namespace qn::pages::amort {
 
 // The loan, each field under its caption.
-constexpr QRect loanField(int column)
-{
-    return {8 + 110 * column, 22, 105, 24};
-}
+constexpr QRect loanField(int column) { return {8 + 110 * column, 22, 105, 24}; }
 inline constexpr FieldSpec kMortAmt =
     moneyField("edtMortAmt", "Loan Amount", loanField(0)).from(100000).bound(&SettingsValues::Loan);
 inline constexpr FieldSpec kIRate = numberField("edtIRate", "Interest Rate", 3, loanField(1))

@@ -1,20 +1,20 @@
 #include "pages/amortization_page.h"
 
-#include "pages/amortization_fields.h"
-#include "pages/amortization_schedule.h"
-#include "pages/num_edit.h"
-#include "pages/page_parts.h"
 #include "calculators/amortization.h"
 #include "calculators/extras.h"
 #include "core/errors.h"
 #include "core/finance.h"
 #include "core/limits.h"
 #include "core/mortgage.h"
+#include "pages/amortization_fields.h"
+#include "pages/amortization_schedule.h"
+#include "pages/num_edit.h"
+#include "pages/page_parts.h"
+#include "toolkit/chart.h"
 #include "toolkit/guarded.h"
 #include "toolkit/hints.h"
 #include "toolkit/message_box.h"
 #include "toolkit/money.h"
-#include "toolkit/chart.h"
 #include "toolkit/table_fit.h"
 
 #include <QApplication>
@@ -31,13 +31,12 @@ using namespace amort;
 
 namespace {
 
-const QString kExtraMessage = QStringLiteral(
-    "Cannot calculate results of extra payments without new figures.\n\r\n\r"
-    "Please use the edit boxes and radio buttons to\n\r"
-    "indicate the amount of your extra payments.");
+const QString kExtraMessage =
+    QStringLiteral("Cannot calculate results of extra payments without new figures.\n\r\n\r"
+                   "Please use the edit boxes and radio buttons to\n\r"
+                   "indicate the amount of your extra payments.");
 
-template <typename W>
-W* named(W* widget, const char* name, QRect geometry)
+template <typename W> W* named(W* widget, const char* name, QRect geometry)
 {
     widget->setObjectName(QLatin1String(name));
     widget->setGeometry(geometry);
@@ -68,8 +67,7 @@ void AmortizationPage::buildControls()
     m_lblExtraSummary = named(new QLabel(this), kLblExtraSummary, QRect(4, 96, 580, 18));
     // The schedule and the chart reach down to the page's bottom edge: see layOut().
     m_chart = makeChartToggle(this, QRect(454, 60, 125, 24), QRect(0, 116, 587, 250));
-    m_grdAmortization =
-        makeScheduleView(this, kGrdAmortization, QRect(0, 116, 587, 250), m_model);
+    m_grdAmortization = makeScheduleView(this, kGrdAmortization, QRect(0, 116, 587, 250), m_model);
 }
 
 void AmortizationPage::layOut()
@@ -77,8 +75,8 @@ void AmortizationPage::layOut()
     // The extra-payment panel opens under the buttons, and the summary line and the schedule
     // move down to make room for it, so that it covers nothing.
     constexpr int kPanelTop = 88;
-    const int summaryTop = m_pnlAddExtra->isVisible()
-                               ? kPanelTop + m_pnlAddExtra->height() + 2 : 96;
+    const int summaryTop =
+        m_pnlAddExtra->isVisible() ? kPanelTop + m_pnlAddExtra->height() + 2 : 96;
     m_lblExtraSummary->move(4, summaryTop);
     m_pnlAddExtra->move(0, kPanelTop);
     const QRect schedule(0, summaryTop + 20, width(), std::max(0, height() - summaryTop - 20));
@@ -101,8 +99,8 @@ void AmortizationPage::buildExtraPanel()
     makeLabel(p, QStringLiteral("Add To"), QRect(4, 2, 60, 18));
     m_rbOnePmt = named(new QRadioButton(QStringLiteral("&Single Payment"), p), kRbOnePmt,
                        QRect(4, 20, 130, 20));
-    m_rbRangePmts = named(new QRadioButton(QStringLiteral("&Range of Payments"), p),
-                          kRbRangePmts, QRect(4, 40, 130, 20));
+    m_rbRangePmts = named(new QRadioButton(QStringLiteral("&Range of Payments"), p), kRbRangePmts,
+                          QRect(4, 40, 130, 20));
     m_rbAllPmts = named(new QRadioButton(QStringLiteral("&All Payments"), p), kRbAllPmts,
                         QRect(136, 2, 110, 20));
     m_rbRangePmts->setChecked(true);
@@ -114,8 +112,8 @@ void AmortizationPage::buildExtraPanel()
     m_fields.makeCaption(p, kExtraAmount, QRect(292, 22, 50, 18));
     m_fields.makeCaption(p, kPayoffBy, QRect(292, 42, 52, 18))
         ->setObjectName(QLatin1String(kLblPayoffBy));
-    m_btnPayoffBy = named(new QPushButton(QStringLiteral("Find"), p), kBtnPayoffBy,
-                          QRect(382, 39, 42, 22));
+    m_btnPayoffBy =
+        named(new QPushButton(QStringLiteral("Find"), p), kBtnPayoffBy, QRect(382, 39, 42, 22));
     toolkit::setHint(m_btnPayoffBy,
                      QStringLiteral("Find the extra on every payment that pays the loan off by "
                                     "this payment"));
@@ -136,12 +134,12 @@ void AmortizationPage::buildExtraPanel()
 
     // Tab goes from "Add Extra" through the panel, then on to the chart.
     std::vector<QWidget*> order = m_fields.inputs(kFields);
-    order.insert(order.end(), {m_btnCalculate, m_btnAddExtraPayments, m_rbOnePmt,
-                               m_rbRangePmts, m_rbAllPmts});
+    order.insert(order.end(),
+                 {m_btnCalculate, m_btnAddExtraPayments, m_rbOnePmt, m_rbRangePmts, m_rbAllPmts});
     for (QWidget* field : m_fields.inputs(kExtraFields))
         order.push_back(field);
-    order.insert(order.end(), {m_btnPayoffBy, m_btnAddExtra, m_btnRemove, m_btnCancel,
-                               m_chart.button});
+    order.insert(order.end(),
+                 {m_btnPayoffBy, m_btnAddExtra, m_btnRemove, m_btnCancel, m_chart.button});
     m_fields.setTabOrder(order);
 }
 
@@ -158,7 +156,6 @@ void AmortizationPage::connectHandlers()
                             {m_btnCancel, &P::CancelBtnClick},
                             {m_btnPayoffBy, &P::btnPayoffByClick}});
 }
-
 
 void AmortizationPage::enter()
 {
@@ -183,10 +180,7 @@ QString AmortizationPage::csvText() const
     return scheduleCsv(m_mortgage.Payments);
 }
 
-QString AmortizationPage::cellText(int row, int column) const
-{
-    return m_model->text(row, column);
-}
+QString AmortizationPage::cellText(int row, int column) const { return m_model->text(row, column); }
 
 int AmortizationPage::gridRowCount() const { return m_model->rowCount() + 1; }
 
@@ -219,7 +213,7 @@ void AmortizationPage::ShowSchedule()
     m_lblExtraSummary->setText(
         summary.paymentsSooner > 0 || summary.interestSaved >= 0.005
             ? QString::fromStdString(calc::ExtraSummaryText(
-                  summary, toolkit::formatCurrency(summary.interestSaved, 2, locale).toStdString()))
+                summary, toolkit::formatCurrency(summary.interestSaved, 2, locale).toStdString()))
             : QString());
     const auto& widths = AmortizationModel::kWidths;
     toolkit::fitTableFont(m_grdAmortization, font(), {widths.begin(), widths.end()});
@@ -268,9 +262,9 @@ int AmortizationPage::paymentNumber(FieldName field, const QString& fieldName) c
     bool ok = false;
     const int number = m_fields.edit(field)->text().trimmed().toInt(&ok);
     if (!ok) {
-        toolkit::showMessage(const_cast<AmortizationPage*>(this),
-                             QStringLiteral("Please enter a whole payment number in %1.")
-                                 .arg(fieldName));
+        toolkit::showMessage(
+            const_cast<AmortizationPage*>(this),
+            QStringLiteral("Please enter a whole payment number in %1.").arg(fieldName));
         throw std::invalid_argument("payment number");
     }
     return number;
@@ -305,7 +299,7 @@ void AmortizationPage::btnRecalcExtraClick()
             mortgage.SetExtraFrom(1, *amount);
         }
     } catch (const std::invalid_argument&) {
-        return;  // already reported, nothing changed
+        return; // already reported, nothing changed
     }
     if (result == ExtraResult::OutOfRange)
         toolkit::showMessage(this, kExtraMessage);
@@ -340,7 +334,7 @@ void AmortizationPage::btnPayoffByClick()
     try {
         target = paymentNumber(kPayoffBy, QStringLiteral("Pay off by #"));
     } catch (const std::invalid_argument&) {
-        return;  // already reported, nothing changed
+        return; // already reported, nothing changed
     }
     const int payoff = calc::PayoffMonthWithoutExtras(mortgage);
     if (target >= payoff) {

@@ -27,7 +27,7 @@ public:
     QString csvText() const override;
 
     QString cellText(int row, int column) const;
-    int gridRowCount() const;  // including the heading row
+    int gridRowCount() const; // including the heading row
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -71,7 +71,7 @@ private:
     QPushButton* m_btnPayoffBy = nullptr;
     ChartToggle m_chart;
     AmortizationModel* m_model = nullptr;
-    TMortgage m_mortgage;  // the schedule shown
+    TMortgage m_mortgage; // the schedule shown
 };
 
 } // namespace qn::pages

@@ -21,13 +21,9 @@ namespace qn::pages {
 
 namespace {
 
-const std::array<const char*, 7> kHeadings = {"PMT",
-                                              "Principal",
-                                              "Interest",
-                                              "Principal To Date",
-                                              "Interest To Date",
-                                              "Extra Principal",
-                                              "Balance"};
+const std::array<const char*, 7> kHeadings = {
+    "PMT",    "Principal", "Interest", "Principal To Date", "Interest To Date", "Extra Principal",
+    "Balance"};
 
 // The clicked cell looks like the others, as the schedule has always shown it; a selection
 // of several cells, to be copied, is shaded.
@@ -87,8 +83,7 @@ QVariant AmortizationModel::data(const QModelIndex& index, int role) const
     }
 }
 
-QVariant AmortizationModel::headerData(int section, Qt::Orientation orientation,
-                                       int role) const
+QVariant AmortizationModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < 7)
         return QLatin1String(kHeadings[static_cast<std::size_t>(section)]);
@@ -132,8 +127,7 @@ QString AmortizationModel::text(int row, int column) const
     return m_rows[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(column)];
 }
 
-QTableView* makeScheduleView(QWidget* parent, const char* name, QRect at,
-                             AmortizationModel* model)
+QTableView* makeScheduleView(QWidget* parent, const char* name, QRect at, AmortizationModel* model)
 {
     auto* view = new QTableView(parent);
     view->setObjectName(QLatin1String(name));
@@ -203,12 +197,12 @@ std::vector<toolkit::ChartData> scheduleCharts(const TMortgage& loan)
             out.emplace_back(p.x, p.y);
         return out;
     };
-    toolkit::ChartData balance{QStringLiteral("Balance"), QStringLiteral("Payment number"),
-                               {{QStringLiteral("With extra payments"),
-                                 points(calc::BalanceByPayment(loan)), false},
-                                {QStringLiteral("Without"), points(calc::BalanceWithoutExtras(loan)),
-                                 false}},
-                               true};
+    toolkit::ChartData balance{
+        QStringLiteral("Balance"),
+        QStringLiteral("Payment number"),
+        {{QStringLiteral("With extra payments"), points(calc::BalanceByPayment(loan)), false},
+         {QStringLiteral("Without"), points(calc::BalanceWithoutExtras(loan)), false}},
+        true};
     toolkit::ChartData split =
         pairedChart(QStringLiteral("Principal and interest by year"), QStringLiteral("Year"),
                     {QStringLiteral("Principal"), &calc::YearSplit::principal},

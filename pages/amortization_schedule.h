@@ -16,7 +16,7 @@ class QWidget;
 namespace qn {
 class TMortgage;
 struct TPayment;
-}
+} // namespace qn
 
 namespace qn::pages {
 
@@ -34,8 +34,8 @@ public:
 
     // A row of texts for each payment of the loan, money in the locale's currency.
     void showSchedule(const TMortgage& loan);
-    void clearCells();  // keeps the row count
-    QString text(int row, int column) const;  // row 0 = headings
+    void clearCells();                       // keeps the row count
+    QString text(int row, int column) const; // row 0 = headings
 
     // The columns' widths at the page's own font.
     static const std::array<int, 7> kWidths;
@@ -46,8 +46,7 @@ private:
 
 // The schedule's grid over the model: cells selected to be copied, Ctrl+C and the grid's
 // menu copying them for a spreadsheet.
-QTableView* makeScheduleView(QWidget* parent, const char* name, QRect at,
-                             AmortizationModel* model);
+QTableView* makeScheduleView(QWidget* parent, const char* name, QRect at, AmortizationModel* model);
 
 // The schedule as CSV: a heading row, then the rows in plain numbers.
 QString scheduleCsv(std::span<const TPayment> rows);

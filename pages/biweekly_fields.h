@@ -26,10 +26,7 @@ inline constexpr FieldSpec kMortgagePeriods =
         .inCentre();
 
 // The results: three columns of three rows.
-constexpr QRect cell(int row, int column)
-{
-    return {150 + 140 * column, 150 + 60 * row, 130, 24};
-}
+constexpr QRect cell(int row, int column) { return {150 + 140 * column, 150 + 60 * row, 130, 24}; }
 constexpr FieldSpec money(const char* name, const char* caption, int row, int column,
                           const char* rowCaption)
 {

@@ -1,13 +1,13 @@
 #include "pages/biweekly_page.h"
 
-#include "pages/biweekly_fields.h"
-#include "pages/page_parts.h"
 #include "calculators/biweekly.h"
 #include "calculators/chart_series.h"
-#include "toolkit/chart.h"
 #include "core/limits.h"
 #include "core/mortgage.h"
 #include "core/numtext.h"
+#include "pages/biweekly_fields.h"
+#include "pages/page_parts.h"
+#include "toolkit/chart.h"
 #include "toolkit/guarded.h"
 
 #include <QLabel>
@@ -72,14 +72,12 @@ void BiweeklyPage::CalcBW()
     // Without a loan or payments there is nothing to pay twice a month.
     using namespace bw;
     const double amount = CheckPositiveAmount(m_fields.value(kMortgageAmount), "Loan Amount");
-    const int months =
-        CheckPaymentCount(m_fields.value(kMortgagePeriods), "Number of Payments", 1);
+    const int months = CheckPaymentCount(m_fields.value(kMortgagePeriods), "Number of Payments", 1);
     const double percent = m_fields.value(kMortgageInterest);
 
     TMortgage& mortgage = m_mortgage;
     mortgage.Setup(months, amount, percent / 100, 12);
-    const calc::BiweeklyResult r =
-        calc::ComputeBiweekly(amount, percent, months, mortgage.Payment);
+    const calc::BiweeklyResult r = calc::ComputeBiweekly(amount, percent, months, mortgage.Payment);
     m_fields.setValues({{kMortgagePayments, r.monthlyPayment},
                         {kMortgageTotalPaid, r.monthlyTotal},
                         {kMortgageCostOfLoan, r.monthlyInterest},
@@ -89,8 +87,8 @@ void BiweeklyPage::CalcBW()
                         {kTimeSavedMonths, r.monthsSaved},
                         {kTimeSavedYears, r.yearsSaved},
                         {kInterestSaved, r.interestSaved}});
-    toolkit::ChartData chart{QStringLiteral("Balance, monthly against biweekly"),
-                             QStringLiteral("Month"), {}, true};
+    toolkit::ChartData chart{
+        QStringLiteral("Balance, monthly against biweekly"), QStringLiteral("Month"), {}, true};
     toolkit::ChartSeries monthly{QStringLiteral("Monthly"), {}, false};
     for (const calc::Point& p : calc::BalanceByPayment(mortgage))
         monthly.points.emplace_back(p.x, p.y);

@@ -108,9 +108,9 @@ void ClosingCostsPage::buildControls()
     m_fields.build(this, kInputs);
     for (const FieldSpec& spec : kInputs) {
         const bool twoLines = QByteArray(spec.caption).contains('\n');
-        caption(m_fields.makeCaption(this, spec.name,
-                                     QRect(4, spec.at.y() - (twoLines ? 4 : 0), 152,
-                                           twoLines ? 30 : kRowHeight)));
+        caption(m_fields.makeCaption(
+            this, spec.name,
+            QRect(4, spec.at.y() - (twoLines ? 4 : 0), 152, twoLines ? 30 : kRowHeight)));
     }
     caption(makeLabel(this, QLatin1String(kQualifyingRatios), QRect(4, 276, 152, 22)));
     m_fields.build(this, kRatios);
@@ -137,9 +137,9 @@ void ClosingCostsPage::buildControls()
     m_fields.addTabStops({m_btnCalcClosing, m_btnCalcEscrows});
     buildLocks();
 
-    QLabel* keysLine = makeLabel(
-        this, QStringLiteral("Clicking on a key allows you to modify default values."),
-        QRect(292, 306, 292, 18));
+    QLabel* keysLine =
+        makeLabel(this, QStringLiteral("Clicking on a key allows you to modify default values."),
+                  QRect(292, 306, 292, 18));
     keysLine->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
 }
 
@@ -188,8 +188,8 @@ void ClosingCostsPage::connectHandlers()
 void ClosingCostsPage::loadStartingValues()
 {
     showInputs(calc::EccStartingInputs(m_host.settings()));
-    for (FieldTable table : {FieldTable(kResults), FieldTable(kClosingLines),
-                             FieldTable(kEscrowLines)}) {
+    for (FieldTable table :
+         {FieldTable(kResults), FieldTable(kClosingLines), FieldTable(kEscrowLines)}) {
         for (const FieldSpec& spec : table) {
             if (spec.role == FieldRole::Result)
                 m_fields.setValue(spec.name, 0);
@@ -404,7 +404,7 @@ void ClosingCostsPage::BtnClosePnlEscrowClick()
     setPanelButtonsEnabled(true);
     m_host.setResetEnabled(true);
     m_pnlEscrow->hide();
-    m_btnCalcEscrows->setFocus(Qt::OtherFocusReason);  // as for the closing-cost panel
+    m_btnCalcEscrows->setFocus(Qt::OtherFocusReason); // as for the closing-cost panel
     m_fields.setValue(kCEscrows, sum);
 }
 

@@ -36,8 +36,7 @@ EccPanel::EccPanel(QWidget* page, const char* name, const QString& title) : QFra
     hide();
 }
 
-void EccPanel::addOk(PageFields& fields, const char* name, const QString& hint,
-                     QWidget* firstLine)
+void EccPanel::addOk(PageFields& fields, const char* name, const QString& hint, QWidget* firstLine)
 {
     m_ok = makeButton(this, name, QStringLiteral("OK"), hint, QRect(104, 296, 75, 24));
     m_firstLine = firstLine;

@@ -72,7 +72,7 @@ void FailureQueue::flush()
 {
     m_flushQueued = false;
     if (m_showing)
-        return;  // the outer call picks up what arrives meanwhile
+        return; // the outer call picks up what arrives meanwhile
     m_showing = true;
     while (!m_pending.empty()) {
         const Pending pending = m_pending.front();

@@ -202,15 +202,16 @@ void TFnpNumericEdit::keyPressEvent(QKeyEvent* event)
         QLineEdit::keyPressEvent(event);
         return;
     }
-    const bool editing = key == Qt::Key_Backspace || key == Qt::Key_Delete ||
-                         event->matches(QKeySequence::Paste) ||
-                         event->matches(QKeySequence::Cut) || !event->text().isEmpty();
-    const bool plainText = !event->text().isEmpty() &&
-                           !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
-                           key != Qt::Key_Tab && key != Qt::Key_Backtab;
-    if (!editing || (!plainText && key != Qt::Key_Backspace && key != Qt::Key_Delete &&
-                     !event->matches(QKeySequence::Paste) && !event->matches(QKeySequence::Cut))) {
-        QLineEdit::keyPressEvent(event);  // caret movement, tab and the like
+    const bool editing = key == Qt::Key_Backspace || key == Qt::Key_Delete
+                         || event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut)
+                         || !event->text().isEmpty();
+    const bool plainText = !event->text().isEmpty()
+                           && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+                           && key != Qt::Key_Tab && key != Qt::Key_Backtab;
+    if (!editing
+        || (!plainText && key != Qt::Key_Backspace && key != Qt::Key_Delete
+            && !event->matches(QKeySequence::Paste) && !event->matches(QKeySequence::Cut))) {
+        QLineEdit::keyPressEvent(event); // caret movement, tab and the like
         return;
     }
     if (isReadOnly())

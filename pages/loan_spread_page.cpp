@@ -56,8 +56,7 @@ int checkedIndex(const QGroupBox* group)
 void fitChoices(QGroupBox* group, int columns)
 {
     const QMargins margins = group->layout()->contentsMargins();
-    const int room =
-        (group->contentsRect().width() - margins.left() - margins.right()) / columns;
+    const int room = (group->contentsRect().width() - margins.left() - margins.right()) / columns;
     QFont font = group->font();
     auto fits = [&] {
         group->setFont(font);
@@ -103,11 +102,11 @@ LoanSpreadPage::LoanSpreadPage(PageHost& host, QWidget* parent) : CalculatorPage
     m_rgCalculate->findChildren<QRadioButton*>().front()->setChecked(true);
     fitChoices(m_rgCalculate, 1);
 
-    m_lblLeft = makeLabel(this, QStringLiteral("Loan Amount Increment:"),
-                          QRect(kLeftGroup, 0, 164, 14));
+    m_lblLeft =
+        makeLabel(this, QStringLiteral("Loan Amount Increment:"), QRect(kLeftGroup, 0, 164, 14));
     m_lblLeft->setObjectName(QLatin1String(ls::kLblLeft));
-    m_lblRight = makeLabel(this, QStringLiteral("Interest Rate Increment:"),
-                           QRect(kRightGroup, 0, 164, 14));
+    m_lblRight =
+        makeLabel(this, QStringLiteral("Interest Rate Increment:"), QRect(kRightGroup, 0, 164, 14));
     m_lblRight->setObjectName(QLatin1String(ls::kLblRight));
     m_rgLoan = makeGroup(ls::kRgLoan, calc::SpreadSteps(StepGroup::Loan), 3);
     m_rgInterest = makeGroup(ls::kRgInterest, calc::SpreadSteps(StepGroup::Rate), 3);
@@ -156,8 +155,8 @@ LoanSpreadPage::LoanSpreadPage(PageHost& host, QWidget* parent) : CalculatorPage
     m_fields.connectLeaving(ls::kFields, this, &LoanSpreadPage::ChooseLoanSpreadCalculator);
     connectGuarded(m_btnClosePG, &QPushButton::clicked, this, &LoanSpreadPage::btnClosePGClick);
     // Ctrl+C anywhere on the page but in a field (which copies its own text): the table.
-    auto* copy = new QShortcut(QKeySequence::Copy, this, nullptr, nullptr,
-                               Qt::WidgetWithChildrenShortcut);
+    auto* copy =
+        new QShortcut(QKeySequence::Copy, this, nullptr, nullptr, Qt::WidgetWithChildrenShortcut);
     connectGuarded(copy, &QShortcut::activated, this, [this] {
         QApplication::clipboard()->setText(toolkit::TableAsTsv(*m_model, {}, false));
     });
@@ -186,10 +185,14 @@ QGroupBox* LoanSpreadPage::makeGroup(const char* name, std::span<const calc::Spr
 NumericField* LoanSpreadPage::fieldOf(SpreadField field) const
 {
     switch (field) {
-    case SpreadField::Loan: return m_fields.field(ls::kLoan);
-    case SpreadField::Payment: return m_fields.field(ls::kPayment);
-    case SpreadField::Interest: return m_fields.field(ls::kInterest);
-    case SpreadField::Term: return m_fields.field(ls::kTerm);
+    case SpreadField::Loan:
+        return m_fields.field(ls::kLoan);
+    case SpreadField::Payment:
+        return m_fields.field(ls::kPayment);
+    case SpreadField::Interest:
+        return m_fields.field(ls::kInterest);
+    case SpreadField::Term:
+        return m_fields.field(ls::kTerm);
     }
     return m_fields.field(ls::kLoan);
 }
@@ -197,9 +200,12 @@ NumericField* LoanSpreadPage::fieldOf(SpreadField field) const
 QGroupBox* LoanSpreadPage::groupOf(StepGroup group) const
 {
     switch (group) {
-    case StepGroup::Loan: return m_rgLoan;
-    case StepGroup::Rate: return m_rgInterest;
-    case StepGroup::Payment: return m_rgPayments;
+    case StepGroup::Loan:
+        return m_rgLoan;
+    case StepGroup::Rate:
+        return m_rgInterest;
+    case StepGroup::Payment:
+        return m_rgPayments;
     }
     return m_rgLoan;
 }
@@ -270,8 +276,7 @@ void LoanSpreadPage::takeCentreOf(const calc::SpreadGrid& previous)
 {
     // The field the previous table computed is shown now; it starts from what that table
     // gave for the typed figures, not from a figure typed before them.
-    const calc::SpreadCell& centre =
-        previous.at(calc::kSpreadCentreColumn, calc::kSpreadCentreRow);
+    const calc::SpreadCell& centre = previous.at(calc::kSpreadCentreColumn, calc::kSpreadCentreRow);
     NumericField* field = fieldOf(calc::LayoutOf(previous.kind).hiddenField);
     switch (centre.format) {
     case calc::CellFormat::MoneyCents:
@@ -284,7 +289,7 @@ void LoanSpreadPage::takeCentreOf(const calc::SpreadGrid& previous)
         field->setValue(std::ceil(centre.value - 1e-6));
         break;
     default:
-        break;  // no figure: a placeholder, "n/a" or "never"
+        break; // no figure: a placeholder, "n/a" or "never"
     }
 }
 
@@ -300,8 +305,9 @@ void LoanSpreadPage::showGrid(const calc::SpreadGrid& grid)
             item->setTextAlignment(Qt::AlignCenter);
             const bool fixed = r == 0 || c == 0;
             const bool centre = r == calc::kSpreadCentreRow || c == calc::kSpreadCentreColumn;
-            item->setBackground(fixed ? QColor(192, 192, 192)
-                                      : centre ? QColor(255, 255, 0) : QColor(Qt::white));
+            item->setBackground(fixed    ? QColor(192, 192, 192)
+                                : centre ? QColor(255, 255, 0)
+                                         : QColor(Qt::white));
             // The centre cell is the selected one: yellow with red text.
             const bool selected = r == calc::kSpreadCentreRow && c == calc::kSpreadCentreColumn;
             item->setForeground(selected ? QColor(Qt::red) : QColor(Qt::black));

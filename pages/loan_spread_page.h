@@ -64,7 +64,7 @@ private:
     QLabel* m_rateIncrement = nullptr;
     QLabel* m_paymentIncrement = nullptr;
     calc::IncrementTexts m_increments;
-    calc::SpreadGrid m_lastGrid;  // what the grid shows, as values
+    calc::SpreadGrid m_lastGrid; // what the grid shows, as values
 };
 
 } // namespace qn::pages

@@ -147,7 +147,7 @@ QString TNumEdit::displayText() const
         v *= 100;
     double shown = m_useRounding ? RoundHalfEven(v, m_decimals) : CutToDecimals(v, m_decimals);
     if (shown == 0)
-        shown = 0;  // no "-0"
+        shown = 0; // no "-0"
 
     switch (m_type) {
     case ntCurrency:
@@ -193,9 +193,8 @@ int TNumEdit::editLimit() const
         return 32767;
     // Digits counts digits: the separators a number of that many digits shows come on
     // top, so entering a field never cuts the figure it holds.
-    const int groups = m_type == ntGeneral && !m_positiveMask.contains(QLatin1Char(','))
-                           ? 0
-                           : (m_digits - 1) / 3;
+    const int groups =
+        m_type == ntGeneral && !m_positiveMask.contains(QLatin1Char(',')) ? 0 : (m_digits - 1) / 3;
     return m_digits + groups + (m_decimals > 0 ? 1 + m_decimals : 0);
 }
 
@@ -290,10 +289,10 @@ void TNumEdit::keyPressEvent(QKeyEvent* event)
         return;
     }
     const QString t = event->text();
-    if (t.isEmpty() || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) ||
-        event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete ||
-        event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter ||
-        event->key() == Qt::Key_Escape || event->key() == Qt::Key_Tab) {
+    if (t.isEmpty() || (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+        || event->key() == Qt::Key_Backspace || event->key() == Qt::Key_Delete
+        || event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter
+        || event->key() == Qt::Key_Escape || event->key() == Qt::Key_Tab) {
         QLineEdit::keyPressEvent(event);
         return;
     }

@@ -98,8 +98,7 @@ public:
     void setDecimals(int decimals);
     int digits() const;
     void setDigits(int digits);
-    void setMasks(const QString& positive, const QString& negative = {},
-                  const QString& zero = {});
+    void setMasks(const QString& positive, const QString& negative = {}, const QString& zero = {});
     bool useRounding() const;
     void setUseRounding(bool on);
     bool validate() const;
@@ -168,7 +167,7 @@ public:
     void setValue(double value) override;
 
     int decimals() const;
-    void setDecimals(int decimals);  // clamped to 0..9
+    void setDecimals(int decimals); // clamped to 0..9
     double minValue() const;
     void setMinValue(double v);
     double maxValue() const;
@@ -179,8 +178,8 @@ public:
     bool entryChanged() const override { return text() != m_acceptedText; }
 
 signals:
-    void changed();        // every change of the text (OnChange)
-    void invalidEntry();   // left with a value outside MinValue..MaxValue
+    void changed();      // every change of the text (OnChange)
+    void invalidEntry(); // left with a value outside MinValue..MaxValue
 
 protected:
     void focusInEvent(QFocusEvent* event) override;

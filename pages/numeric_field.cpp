@@ -86,8 +86,8 @@ bool NumericField::wholeTextSelected() const
 
 bool NumericField::isExcursion(Qt::FocusReason reason)
 {
-    return reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason ||
-           reason == Qt::MenuBarFocusReason;
+    return reason == Qt::PopupFocusReason || reason == Qt::ActiveWindowFocusReason
+           || reason == Qt::MenuBarFocusReason;
 }
 
 bool NumericField::entrySelects(Qt::FocusReason reason) const
@@ -146,7 +146,7 @@ void NumericField::changeEvent(QEvent* event)
 {
     QLineEdit::changeEvent(event);
     if (event->type() == QEvent::FontChange && !m_fitting)
-        m_baseFont.reset();  // the page chose another font: fit from that one
+        m_baseFont.reset(); // the page chose another font: fit from that one
 }
 
 void NumericField::fitText()

@@ -92,7 +92,7 @@ void collectPaths(QAccessibleInterface* node, QList<int>& path, QHash<QObject*, 
 QJsonObject describePage(const PageInfo& info, const CalculatorPage* page)
 {
     QHash<QObject*, QJsonArray> paths;
-    auto* accessible = const_cast<CalculatorPage*>(page);  // Qt's interface takes no const
+    auto* accessible = const_cast<CalculatorPage*>(page); // Qt's interface takes no const
     if (QAccessibleInterface* root = QAccessible::queryAccessibleInterface(accessible)) {
         QList<int> path;
         collectPaths(root, path, paths);

@@ -43,7 +43,7 @@ QLineEdit* makeField(QWidget* parent, const FieldSpec& spec)
         plain("#.###0", 4);
         break;
     default:
-        return edit;  // money, rounded
+        return edit; // money, rounded
     }
     edit->setUseRounding(false);
     return edit;
@@ -96,10 +96,7 @@ const PageFields::Entry& PageFields::entry(std::string_view name) const
     return m_entries[it->second];
 }
 
-QLineEdit* PageFields::edit(FieldName name) const
-{
-    return entry(name.text).edit;
-}
+QLineEdit* PageFields::edit(FieldName name) const { return entry(name.text).edit; }
 
 NumericField* PageFields::field(FieldName name) const
 {
@@ -125,21 +122,16 @@ TFnpNumericEdit* PageFields::number(FieldName name) const
     return edit;
 }
 
-double PageFields::value(FieldName name) const
-{
-    return field(name)->value();
-}
+double PageFields::value(FieldName name) const { return field(name)->value(); }
 
-void PageFields::setValue(FieldName name, double value) const
-{
-    field(name)->setValue(value);
-}
+void PageFields::setValue(FieldName name, double value) const { field(name)->setValue(value); }
 
 QLabel* PageFields::makeCaption(QWidget* parent, FieldName name, QRect at) const
 {
     const Entry& e = entry(name.text);
-    QLabel* label = makeLabel(parent, QString::fromUtf8(e.spec->caption).replace(
-                                          QLatin1Char('&'), QStringLiteral("&&")), at);
+    QLabel* label = makeLabel(
+        parent, QString::fromUtf8(e.spec->caption).replace(QLatin1Char('&'), QStringLiteral("&&")),
+        at);
     label->setBuddy(e.edit);
     return label;
 }

@@ -27,8 +27,8 @@ bool ownName(const QObject* object)
 namespace {
 
 template <typename Map>
-const typename Map::mapped_type& lookUp(const Map& map, const QString& page,
-                                        const QString& name, const char* what)
+const typename Map::mapped_type& lookUp(const Map& map, const QString& page, const QString& name,
+                                        const char* what)
 {
     const auto it = map.find(name);
     if (it == map.end())
@@ -54,10 +54,7 @@ double PageSnapshot::value(const QString& name) const
     return lookUp(values, page, name, "numeric field").value_or(0.0);
 }
 
-int PageSnapshot::choice(const QString& name) const
-{
-    return lookUp(choices, page, name, "group");
-}
+int PageSnapshot::choice(const QString& name) const { return lookUp(choices, page, name, "group"); }
 
 const std::vector<QStringList>& PageSnapshot::grid(const QString& name) const
 {

@@ -22,8 +22,8 @@ struct PageSnapshot {
     std::map<QString, std::optional<double>> values;   // each numeric field; none: no number
     std::map<QString, QString> labels;                 // each named label's text
     std::map<QString, std::vector<QStringList>> grids; // rows of cell texts, headings first
-    std::map<QString, int> choices;  // each named group of radio buttons: the item chosen
-    std::vector<toolkit::ChartData> charts;  // the page's charts, as it would draw them
+    std::map<QString, int> choices;         // each named group of radio buttons: the item chosen
+    std::vector<toolkit::ChartData> charts; // the page's charts, as it would draw them
 
     // A name the page does not have throws qn::ENameError: a renamed field must not print
     // as $0.00.
@@ -31,7 +31,7 @@ struct PageSnapshot {
     QString label(const QString& name) const;
     // The value of a numeric field, 0 when it holds no number.
     double value(const QString& name) const;
-    int choice(const QString& name) const;  // -1 when no item is chosen
+    int choice(const QString& name) const; // -1 when no item is chosen
     const std::vector<QStringList>& grid(const QString& name) const;
 };
 

@@ -6,10 +6,7 @@
 // The Quick Calculator's fields: each named by the choice button above it.
 namespace qn::pages::qc {
 
-constexpr QRect under(int button)
-{
-    return {24 + 137 * button, 132, 125, 24};
-}
+constexpr QRect under(int button) { return {24 + 137 * button, 132, 125, 24}; }
 
 // All four start empty but for one payment; whichever is chosen is solved for.
 inline constexpr FieldSpec kLA = moneyField("edtLA", "Loan Amount", under(0)).from(0);

@@ -1,10 +1,10 @@
 #include "pages/quick_calculator_page.h"
 
+#include "core/errors.h"
+#include "core/limits.h"
 #include "pages/num_edit.h"
 #include "pages/page_parts.h"
 #include "pages/quick_calculator_fields.h"
-#include "core/errors.h"
-#include "core/limits.h"
 #include "toolkit/guarded.h"
 #include "toolkit/message_box.h"
 
@@ -23,7 +23,6 @@ const QString kNegativeRateMessage = QStringLiteral(
     "balances them is negative.");
 
 } // namespace
-
 
 QuickCalculatorPage::QuickCalculatorPage(PageHost& host, QWidget* parent)
     : CalculatorPage(host, parent)
@@ -59,8 +58,7 @@ void QuickCalculatorPage::buildControls()
 
     makeLabel(this, QStringLiteral("STEP 3   Click 'Calculate'"), QRect(24, 192, 540, 20));
     m_btnCalcQuickCalc = makeButton(this, kBtnCalcQuickCalc, QStringLiteral("Calculate"),
-                                    QStringLiteral("Click to calculate."),
-                                    QRect(24, 220, 125, 28));
+                                    QStringLiteral("Click to calculate."), QRect(24, 220, 125, 28));
     m_btnCalcQuickCalc->setEnabled(false);
 
     m_fields.addTabStops({m_btnCalcQuickCalc});

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "pages/calculator_page.h"
 #include "calculators/quick_calculator.h"
+#include "pages/calculator_page.h"
 
 #include <array>
 #include <optional>

@@ -2,10 +2,10 @@
 
 #include "calculators/chart_series.h"
 #include "calculators/refinancing.h"
-#include "toolkit/chart.h"
 #include "core/limits.h"
 #include "pages/page_parts.h"
 #include "pages/refinancing_fields.h"
+#include "toolkit/chart.h"
 #include "toolkit/guarded.h"
 
 #include <QFrame>
@@ -45,10 +45,12 @@ RefinancingPage::RefinancingPage(PageHost& host, QWidget* parent) : CalculatorPa
         else
             m_fields.makeCaption(this, spec.name, QRect(at.x(), at.y() - 16, 170, 16));
     }
-    m_btnCalcFees = makeButton(this, kBtnCalcFees, QStringLiteral("..."),
-                               QStringLiteral("Itemize the closing costs"), QRect(387, 147, 22, 24));
+    m_btnCalcFees =
+        makeButton(this, kBtnCalcFees, QStringLiteral("..."),
+                   QStringLiteral("Itemize the closing costs"), QRect(387, 147, 22, 24));
     m_btnCalcFees->setAccessibleName(QStringLiteral("Itemize the closing costs"));
-    m_lblSell = makeLabel(this, QStringLiteral("If you sell in 240 months,"), QRect(6, 272, 190, 20));
+    m_lblSell =
+        makeLabel(this, QStringLiteral("If you sell in 240 months,"), QRect(6, 272, 190, 20));
     m_lblSell->setObjectName(QLatin1String(kLblSell));
     QFont bold = m_lblSell->font();
     bold.setBold(true);
@@ -86,11 +88,12 @@ void RefinancingPage::buildPanel()
     for (const FieldSpec& spec : kItems)
         caption(spec);
     caption(kItemsTotal[0]);
-    QPushButton* clear = makeButton(p, kBtnClearClosingCosts, QStringLiteral("Clear"),
-                                    QStringLiteral("Zero all Closing Costs"), QRect(10, 214, 90, 26));
-    QPushButton* ok = makeButton(p, kBtnCloseClosingCosts, QStringLiteral("OK"),
-                                 QStringLiteral("Close the itemized closing costs"),
-                                 QRect(110, 214, 90, 26));
+    QPushButton* clear =
+        makeButton(p, kBtnClearClosingCosts, QStringLiteral("Clear"),
+                   QStringLiteral("Zero all Closing Costs"), QRect(10, 214, 90, 26));
+    QPushButton* ok =
+        makeButton(p, kBtnCloseClosingCosts, QStringLiteral("OK"),
+                   QStringLiteral("Close the itemized closing costs"), QRect(110, 214, 90, 26));
     m_fields.addTabStops({clear, ok});
     using toolkit::connectGuarded;
     connectGuarded(clear, &QPushButton::clicked, this, &RefinancingPage::BtnClearClosingCostsClick);
@@ -145,10 +148,11 @@ void RefinancingPage::CalcRefi()
     const calc::RefiResults r = calc::CalcRefi(in);
     showResults(r);
     m_lblSell->setText(QString::fromStdString(r.sellText));
-    toolkit::ChartData chart{QStringLiteral("Net savings of the new loan"), QStringLiteral("Month"),
-                             {{QStringLiteral("Payments saved + equity gained - closing costs"), {},
-                               false}},
-                             true};
+    toolkit::ChartData chart{
+        QStringLiteral("Net savings of the new loan"),
+        QStringLiteral("Month"),
+        {{QStringLiteral("Payments saved + equity gained - closing costs"), {}, false}},
+        true};
     // One month-by-month pass serves the chart and the break-even month.
     const std::vector<double> net = calc::RefiNetSavingsByMonth(in);
     chart.series[0].points.emplace_back(0, -in.closingCosts);
@@ -163,10 +167,11 @@ void RefinancingPage::CalcRefi()
 void RefinancingPage::CalcClosingCosts()
 {
     calc::RefiClosingItems items;
-    double* targets[] = {&items.discountPoints, &items.originationPoints, &items.creditCheck,
-                         &items.attyFeeY,       &items.attyFeeL,          &items.titleSearchFee,
-                         &items.titleInsuranceFee, &items.appraisalFee,   &items.inspections,
-                         &items.localFees,      &items.otherFees,         &items.prepaymentPenalty};
+    double* targets[] = {
+        &items.discountPoints,    &items.originationPoints, &items.creditCheck,
+        &items.attyFeeY,          &items.attyFeeL,          &items.titleSearchFee,
+        &items.titleInsuranceFee, &items.appraisalFee,      &items.inspections,
+        &items.localFees,         &items.otherFees,         &items.prepaymentPenalty};
     static_assert(std::size(targets) == std::size(kItems));
     for (std::size_t i = 0; i < std::size(kItems); ++i)
         *targets[i] = CheckAmount(m_fields.value(kItems[i].name), kItems[i].caption);

@@ -6,8 +6,8 @@
 
 #include "pages/amortization_page.h"
 #include "pages/biweekly_page.h"
-#include "pages/loan_spread_page.h"
 #include "pages/closing_costs_page.h"
+#include "pages/loan_spread_page.h"
 #include "pages/mortgage_qualifier_page.h"
 #include "pages/quick_calculator_page.h"
 #include "pages/refinancing_page.h"
@@ -21,8 +21,7 @@ namespace qn::pages {
 
 namespace {
 
-template <typename Page>
-CalculatorPage* make(PageHost& host, QWidget* parent)
+template <typename Page> CalculatorPage* make(PageHost& host, QWidget* parent)
 {
     return new Page(host, parent);
 }
@@ -155,8 +154,9 @@ std::vector<const PageInfo*> sortedBy(int PageInfo::*order)
     std::vector<const PageInfo*> rows;
     for (const PageInfo& info : pageRegistry())
         rows.push_back(&info);
-    std::stable_sort(rows.begin(), rows.end(),
-                     [order](const PageInfo* a, const PageInfo* b) { return a->*order < b->*order; });
+    std::stable_sort(rows.begin(), rows.end(), [order](const PageInfo* a, const PageInfo* b) {
+        return a->*order < b->*order;
+    });
     return rows;
 }
 

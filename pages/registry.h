@@ -11,8 +11,8 @@ namespace qn::pages {
 // What entering a calculator does to the shell before the page's own enter().
 struct NavigationRow {
     enum class Button { Enabled, Disabled, Unchanged };
-    QString calculatorName;   // shown in the side strip
-    bool printing = false;    // printing switch on entry
+    QString calculatorName; // shown in the side strip
+    bool printing = false;  // printing switch on entry
     Button reset = Button::Unchanged;
     Button menu = Button::Enabled;
 };
@@ -21,17 +21,17 @@ using PageFactory = CalculatorPage* (*)(PageHost& host, QWidget* parent);
 
 // One calculator: everything the shell, the menus and the headless run know of it.
 struct PageInfo {
-    QString name;            // notebook page name: "QC", "Amort", ...
+    QString name; // notebook page name: "QC", "Amort", ...
     int helpContext = 0;
     NavigationRow navigation;
-    QString itemSuffix;      // the calculator items are named by prefix + suffix
-    QString itemCaption;     // "&Quick Calculator"
-    int menuOrder = 0;       // place in the Calculators menu and both pop-ups
-    QString buttonName;      // the menu page's button
+    QString itemSuffix;  // the calculator items are named by prefix + suffix
+    QString itemCaption; // "&Quick Calculator"
+    int menuOrder = 0;   // place in the Calculators menu and both pop-ups
+    QString buttonName;  // the menu page's button
     QString buttonCaption;
     QString buttonHint;
-    int buttonOrder = 0;     // place on the menu page
-    PageFactory factory = nullptr;  // none: the calculator is not available yet
+    int buttonOrder = 0;           // place on the menu page
+    PageFactory factory = nullptr; // none: the calculator is not available yet
 };
 
 // The menu page: its help context and its place in the notebook.

@@ -8,10 +8,7 @@
 namespace qn::pages::rvb {
 
 // A line of the page: its caption to the left of the field, in a column 296 wide.
-constexpr QRect line(int column, int row)
-{
-    return {184 + 292 * column, 7 + 31 * row, 104, 24};
-}
+constexpr QRect line(int column, int row) { return {184 + 292 * column, 7 + 31 * row, 104, 24}; }
 constexpr FieldSpec money(const char* name, const char* caption, QRect at,
                           FieldRole role = FieldRole::Input, double start = 0)
 {

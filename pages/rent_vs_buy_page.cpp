@@ -2,10 +2,10 @@
 
 #include "calculators/chart_series.h"
 #include "calculators/rent_vs_buy.h"
-#include "toolkit/chart.h"
 #include "core/limits.h"
 #include "pages/page_parts.h"
 #include "pages/rent_vs_buy_fields.h"
+#include "toolkit/chart.h"
 #include "toolkit/guarded.h"
 
 #include <QLabel>

@@ -10,7 +10,7 @@ Report AmortizationForm(const PageSnapshot& page)
     const Figures f(page);
     Report r = framed(QStringLiteral("of Amortization Schedule"),
                       QStringLiteral("Loan Amortization Schedule"), true);
-    addCharts(r.titleBand, page, 380);  // the first page shows the loan's course
+    addCharts(r.titleBand, page, 380); // the first page shows the loan's course
     Band& h = r.pageHeader;
     h.height = 88;
     struct Pair {
@@ -29,17 +29,19 @@ Report AmortizationForm(const PageSnapshot& page)
         x += p.width + p.valueWidth;
     }
     h.add(line(30));
-    const char* columns[] = {"Payment Number", "Principal", "Interest", "Principal Paid To Date",
-                             "Interest Paid To Date", "Extra Principal", "BALANCE"};
+    const char* columns[] = {
+        "Payment Number",        "Principal",       "Interest", "Principal Paid To Date",
+        "Interest Paid To Date", "Extra Principal", "BALANCE"};
     for (int c = 0; c < 7; ++c)
         h.add(caption(QLatin1String(columns[c]), QRectF(kLeft + 158.5 * c, 36, 158, 40),
                       Qt::AlignHCenter, 11, true));
     h.add(line(82));
 
-    const QStringList names = {QStringLiteral("LblPaymentNumber"), QStringLiteral("LblPrincipal"),
-                               QStringLiteral("LblInterest"), QStringLiteral("LblPrincipalSoFar"),
-                               QStringLiteral("LblInterestSoFar"),
-                               QStringLiteral("LblExtraPrincipal"), QStringLiteral("LblBalance")};
+    const QStringList names = {
+        QStringLiteral("LblPaymentNumber"), QStringLiteral("LblPrincipal"),
+        QStringLiteral("LblInterest"),      QStringLiteral("LblPrincipalSoFar"),
+        QStringLiteral("LblInterestSoFar"), QStringLiteral("LblExtraPrincipal"),
+        QStringLiteral("LblBalance")};
     r.detail.height = 16;
     for (int c = 0; c < 7; ++c)
         r.detail.add(label(names[c], {}, QRectF(kLeft + 158.5 * c, 0, 140, 16), Qt::AlignRight));

@@ -31,8 +31,8 @@ Report ClosingCostsForm(const PageSnapshot& p)
                             "provided in the HUD Special Information ",
                             "Booklet which you must receive at closing."};
     for (int i = 0; i < 19; ++i)
-        b.add(caption(QLatin1String(advice[i]), QRectF(kLeft, 6 + 16 * i, 232, 16),
-                      Qt::AlignLeft, 8));
+        b.add(caption(QLatin1String(advice[i]), QRectF(kLeft, 6 + 16 * i, 232, 16), Qt::AlignLeft,
+                      8));
 
     auto v = [&](const char* field) { return p.value(QLatin1String(field)); };
     auto money = [&](const char* field) { return FormatMoney(v(field)); };
@@ -51,11 +51,14 @@ Report ClosingCostsForm(const PageSnapshot& p)
         top += 21;
     };
     row(QStringLiteral("Monthly Income"), "lblPQIncome", money("edtEccIncome"));
-    row(QStringLiteral("PURCHASE PRICE"), "lblPQPurchasePrice", money("edtEccCPurchasePrice"), true);
-    b.add(label(QStringLiteral("lblPQDownPaymentPercent"), FormatPercent3(v("edtEccDownPaymentPercent")),
-                QRectF(488, top + 2, 36, 18), Qt::AlignRight, 10));
+    row(QStringLiteral("PURCHASE PRICE"), "lblPQPurchasePrice", money("edtEccCPurchasePrice"),
+        true);
+    b.add(label(QStringLiteral("lblPQDownPaymentPercent"),
+                FormatPercent3(v("edtEccDownPaymentPercent")), QRectF(488, top + 2, 36, 18),
+                Qt::AlignRight, 10));
     row(QStringLiteral("Down Payment"), "lblPQDownPayment", money("edtEccCDownPayment"));
-    row(QStringLiteral("LOAN AMOUNT"), "lblPQLoanAmount", money("edtEccCLoanAmount"), true, "single");
+    row(QStringLiteral("LOAN AMOUNT"), "lblPQLoanAmount", money("edtEccCLoanAmount"), true,
+        "single");
     row(QStringLiteral("Interest Rate"), "lblPQInterest", FormatPercent5(v("edtEccInterest")));
     row(QStringLiteral("Term"), "lblPQTerm", FormatNumber(v("edtEccTerm")));
     row(QStringLiteral("Principal & Interest"), "lblPQPandI", money("edtEccCPandI"));
@@ -69,10 +72,9 @@ Report ClosingCostsForm(const PageSnapshot& p)
     auto ratio = [&](double left, const char* what, const char* name, const char* field) {
         b.add(caption(QStringLiteral("Your Calculated"), QRectF(left, top - 30, 150, 16),
                       Qt::AlignHCenter, 9));
-        b.add(caption(QLatin1String(what), QRectF(left, top - 15, 150, 16), Qt::AlignHCenter,
-                      9));
-        b.add(label(QLatin1String(name), FormatPercent3(v(field)),
-                    QRectF(left, top + 2, 150, 18), Qt::AlignHCenter, 10));
+        b.add(caption(QLatin1String(what), QRectF(left, top - 15, 150, 16), Qt::AlignHCenter, 9));
+        b.add(label(QLatin1String(name), FormatPercent3(v(field)), QRectF(left, top + 2, 150, 18),
+                    Qt::AlignHCenter, 10));
     };
     ratio(660, "Housing Ratio", "lblPQHousingRatio", "edtEccCHousingRatio");
     row(QStringLiteral("MONTHLY PAYMENT"), "lblPQMonthlyPayment", money("edtEccCMonthlyPayment"),
@@ -93,8 +95,8 @@ Report ClosingCostsForm(const PageSnapshot& p)
                     QLatin1String(points[i][1]) + FormatGeneral(v(points[i][2]), 3)
                         + QLatin1Char('%'),
                     QRectF(232, top + 2, 255, 18), Qt::AlignRight, 9));
-        b.add(label(QLatin1String(feeNames[i]), money(points[i][3]),
-                    QRectF(526, top + 2, 120, 18), Qt::AlignRight, 10));
+        b.add(label(QLatin1String(feeNames[i]), money(points[i][3]), QRectF(526, top + 2, 120, 18),
+                    Qt::AlignRight, 10));
         top += 21;
     }
     row(QStringLiteral("Appraisal Fee"), "lblPQAppraisalFee", money("edtAF"));
@@ -107,14 +109,15 @@ Report ClosingCostsForm(const PageSnapshot& p)
     row(QStringLiteral("Recording Fee"), "lblPQCertifiedPlotPlan", money("edtRF"));
     row(QStringLiteral("PMI"), "lblPQPMIFirstMonth", money("edtEccCpmi"));
     row(QStringLiteral("Other Fees"), "lblPQOther", money("edtOF"));
-    row(QStringLiteral("ESTIMATED CLOSING COSTS"), "lblPQClosingCosts", money("edtEccCClosingCosts"),
-        true, "single");
+    row(QStringLiteral("ESTIMATED CLOSING COSTS"), "lblPQClosingCosts",
+        money("edtEccCClosingCosts"), true, "single");
     top += 8;
     row(QStringLiteral("Prepaid Interest"), "lblPQPrepaidInterest", money("edtII"));
     row(QStringLiteral("Real Estate Taxes"), "lblPQRealEstateTaxes", money("edtPTI"));
     row(QStringLiteral("Homeowner's Insurance (First Year)"), "lblPQHomeownersInsurance",
         money("edtHOIP"));
-    row(QStringLiteral("Homeowner's Insurance (Renewal)"), "lblPQInsuranceRenewal", money("edtHOII"));
+    row(QStringLiteral("Homeowner's Insurance (Renewal)"), "lblPQInsuranceRenewal",
+        money("edtHOII"));
     row(QStringLiteral("PMI"), "lblPQPMIRenewal", money("edtPMII"));
     row(QStringLiteral("ESTIMATED ESCROWS"), "lblPQEstimatedEscrows", money("edtEccCEscrows"), true,
         "single");

@@ -26,7 +26,8 @@ Report LoanSpreadForm(const PageSnapshot& page)
     const QString payment = f.money("edtPayment");
     const QString rate = f.number("edtInterest") + QLatin1Char('%');
     const QString term = f.number("edtTerm") + QStringLiteral(" months");
-    const QString loanX = QStringLiteral("Loan Amounts incremented by ") + increment("LoanIncrementText");
+    const QString loanX =
+        QStringLiteral("Loan Amounts incremented by ") + increment("LoanIncrementText");
     const QString rateX =
         QStringLiteral("Interest Rates incremented by ") + increment("RateIncrementText");
     const QString payX =

@@ -25,11 +25,16 @@ const QString kNote2 = QStringLiteral(
 
 namespace parts {
 
-Item label(const QString& name, const QString& text, QRectF rect, Qt::Alignment align,
-           double font, bool bold)
+Item label(const QString& name, const QString& text, QRectF rect, Qt::Alignment align, double font,
+           bool bold)
 {
-    return {.kind = Kind::Label, .rect = rect, .name = name, .text = text, .align = align,
-            .fontHeight = font, .bold = bold};
+    return {.kind = Kind::Label,
+            .rect = rect,
+            .name = name,
+            .text = text,
+            .align = align,
+            .fontHeight = font,
+            .bold = bold};
 }
 
 Item caption(const QString& text, QRectF rect, Qt::Alignment align, double font, bool bold)
@@ -42,13 +47,9 @@ Item line(double top, double left, double right)
     return {.kind = Kind::Line, .rect = QRectF(left, top, right - left, 0)};
 }
 
-Item box(QRectF rect)
-{
-    return {.kind = Kind::Box, .rect = rect};
-}
+Item box(QRectF rect) { return {.kind = Kind::Box, .rect = rect}; }
 
-void stacked(Band& band, const char* lines, double left, double width, double bottom,
-             double font)
+void stacked(Band& band, const char* lines, double left, double width, double bottom, double font)
 {
     const QStringList texts = QString::fromUtf8(lines).split(QLatin1Char('|'));
     const double step = font + 4;
@@ -71,8 +72,8 @@ void addCharts(Band& band, const pages::PageSnapshot& page, double height)
     }
 }
 
-Report framed(const QString& jobTitle, const QString& title, bool pageNumbers,
-              double titleHeight, double titleTop)
+Report framed(const QString& jobTitle, const QString& title, bool pageNumbers, double titleHeight,
+              double titleTop)
 {
     Report r;
     r.title = jobTitle;

@@ -26,7 +26,8 @@ Report QualifierForm(const PageSnapshot& page)
     for (const Debt& d : debts)
         stacked(b, d.heading, d.left, 170, 92);
     b.add(line(94));
-    b.add(caption(QStringLiteral("Borrower"), QRectF(kLeft, 104, 200, 22), Qt::AlignLeft, 12, true));
+    b.add(
+        caption(QStringLiteral("Borrower"), QRectF(kLeft, 104, 200, 22), Qt::AlignLeft, 12, true));
     b.add(caption(QStringLiteral("Co-Borrower"), QRectF(kLeft, 132, 200, 22), Qt::AlignLeft, 12,
                   true));
     for (const Debt& d : debts) {
@@ -49,7 +50,8 @@ Report QualifierForm(const PageSnapshot& page)
         b.add(caption(QLatin1String(sentence[i]), QRectF(kLeft, 210 + 22 * i, 1110, 22),
                       Qt::AlignHCenter, 15, true));
     b.add(line(302));
-    b.add(caption(QStringLiteral("Housing"), QRectF(420, 310, 150, 22), Qt::AlignHCenter, 13, true));
+    b.add(
+        caption(QStringLiteral("Housing"), QRectF(420, 310, 150, 22), Qt::AlignHCenter, 13, true));
     b.add(caption(QStringLiteral("Debt"), QRectF(600, 310, 150, 22), Qt::AlignHCenter, 13, true));
     b.add(caption(QStringLiteral("Qualifying Ratios:"), QRectF(kLeft, 336, 360, 22), Qt::AlignRight,
                   13));
@@ -81,8 +83,7 @@ Report QualifierForm(const PageSnapshot& page)
     for (int row = 1; row <= 3; ++row) {
         for (const Column& c : loans) {
             const QString n = QString::number(row);
-            b.add(label(QLatin1String(c.name) + n,
-                        c.format(f.value(QLatin1String(c.field) + n)),
+            b.add(label(QLatin1String(c.name) + n, c.format(f.value(QLatin1String(c.field) + n)),
                         QRectF(c.left, 450 + 24 * (row - 1), c.width, 22), c.align, 12));
         }
     }

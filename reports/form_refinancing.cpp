@@ -19,13 +19,13 @@ Report RefinancingForm(const PageSnapshot& page)
         QString value;
     };
     auto block = [&](double top, const char* heading, const std::array<Column, 5>& columns) {
-        b.add(caption(QLatin1String(heading), QRectF(kLeft, top, 1110, 26), Qt::AlignLeft, 16,
-                      true));
+        b.add(
+            caption(QLatin1String(heading), QRectF(kLeft, top, 1110, 26), Qt::AlignLeft, 16, true));
         for (int c = 0; c < 5; ++c) {
             const QRectF cell(kLeft + 222 * c, top + 30, 222, 22);
             b.add(caption(QLatin1String(columns[c].caption), cell, Qt::AlignHCenter, 12, true));
-            b.add(label(QLatin1String(columns[c].name), columns[c].value,
-                        cell.translated(0, 24), Qt::AlignHCenter, 12));
+            b.add(label(QLatin1String(columns[c].name), columns[c].value, cell.translated(0, 24),
+                        Qt::AlignHCenter, 12));
         }
     };
     block(0, "Original Loan",
@@ -64,14 +64,13 @@ Report RefinancingForm(const PageSnapshot& page)
                     Qt::AlignHCenter, 12, true));
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const double top = 270 + 28.0 * static_cast<double>(i);
-        b.add(caption(QLatin1String(lines[i].caption), QRectF(kLeft, top, 560, 22),
-                      Qt::AlignRight, 13, true));
+        b.add(caption(QLatin1String(lines[i].caption), QRectF(kLeft, top, 560, 22), Qt::AlignRight,
+                      13, true));
         b.add(label(QLatin1String(lines[i].name), lines[i].value, QRectF(640, top, 220, 22),
                     Qt::AlignRight, 12));
     }
     addCharts(b, page, 380);
-    return onePage(QStringLiteral("of Calculations"), QStringLiteral("Refinancing"),
-                   std::move(b));
+    return onePage(QStringLiteral("of Calculations"), QStringLiteral("Refinancing"), std::move(b));
 }
 
 } // namespace qn::reports

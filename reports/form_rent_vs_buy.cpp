@@ -43,7 +43,8 @@ Report RentVsBuyForm(const PageSnapshot& p)
          "edtRVBAnnualMaintenance", FormatMoney},
         {"Estimated Selling Costs as a Percentage of House Value:", "lblRVBSellingCostPercent",
          "edtRVBSellingCostPercent", FormatPercent3},
-        {"Effective Gain of Owning:", "lblRVBValueOfPurchase", "edtRVBValueOfPurchase", FormatMoney},
+        {"Effective Gain of Owning:", "lblRVBValueOfPurchase", "edtRVBValueOfPurchase",
+         FormatMoney},
         {"Actual Cost of Renting:", "lblRVBValueOfRenting", "edtRVBValueOfRenting", FormatMoney},
         {"Effective Gain of Owning vs. Renting:", "lblRVBGain", "edtRVBGain", FormatMoney},
     };
@@ -51,7 +52,8 @@ Report RentVsBuyForm(const PageSnapshot& p)
         const double top = 30 + 32 * i;
         b.add(caption(QLatin1String(lines[i].caption), QRectF(kLeft, top, 478, 24), Qt::AlignRight,
                       12));
-        b.add(label(QLatin1String(lines[i].name), lines[i].format(p.value(QLatin1String(lines[i].field))),
+        b.add(label(QLatin1String(lines[i].name),
+                    lines[i].format(p.value(QLatin1String(lines[i].field))),
                     QRectF(530, top, 110, 24), Qt::AlignRight, 12, true));
     }
     addCharts(b, p, 400);

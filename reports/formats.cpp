@@ -11,10 +11,7 @@ QString FormatGeneral(double value, int digits)
     return QString::fromStdString(GeneralText(value, digits, ExponentForm::Printf));
 }
 
-QString FormatMoney(double value)
-{
-    return toolkit::formatCurrency(RoundToCoarser(value, 2, 10));
-}
+QString FormatMoney(double value) { return toolkit::formatCurrency(RoundToCoarser(value, 2, 10)); }
 QString FormatNumber(double value) { return FormatGeneral(value, 15); }
 QString FormatRate(double value) { return FormatNumber(value) + QLatin1Char('%'); }
 QString FormatPercent3(double value) { return FormatGeneral(value, 3) + QLatin1Char('%'); }

@@ -13,8 +13,8 @@ namespace qn::reports {
 // One row per page that prints: what a saved copy of its report is called and the form
 // that lays the report out from a snapshot of the page.
 struct ReportInfo {
-    QString page;          // the page registry's name: "Amort", ...
-    QString documentName;  // "Amortization Schedule"
+    QString page;         // the page registry's name: "Amort", ...
+    QString documentName; // "Amortization Schedule"
     Report (*form)(const pages::PageSnapshot& page) = nullptr;
 };
 

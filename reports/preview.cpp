@@ -47,8 +47,8 @@ bool printOnSystemPrinter(QWidget* parent, const Report& report)
     printer.setDocName(report.title);
     printer.setPageSize(QPageSize(QPageSize::Letter));
     const QRect area = printer.pageLayout().paintRectPixels(printer.resolution());
-    if (paintReport(printer, report.layout(designPageHeight(area.size()),
-                                           QDateTime::currentDateTime())))
+    if (paintReport(printer,
+                    report.layout(designPageHeight(area.size()), QDateTime::currentDateTime())))
         return true;
     toolkit::showMessage(parent, QStringLiteral("The report could not be sent to the printer ")
                                      + printer.printerName() + QLatin1Char('.'));
@@ -87,7 +87,7 @@ TfrmPreview::TfrmPreview(QWidget* parent)
     auto button = [&](const char* name, const QString& text, const QString& hint) {
         auto* b = new QPushButton(text, panel);
         b->setObjectName(QLatin1String(name));
-        b->setFocusPolicy(Qt::NoFocus);  // the window sees every key
+        b->setFocusPolicy(Qt::NoFocus); // the window sees every key
         toolkit::setHint(b, hint);
         b->setAccessibleName(hint);
         row->addWidget(b);
@@ -106,7 +106,8 @@ TfrmPreview::TfrmPreview(QWidget* parent)
     row->addStretch(1);
     m_savePdf = button("bbSavePdf", QStringLiteral(" &Save PDF..."),
                        QStringLiteral("Save the document as a PDF file"));
-    m_printButton = button("bbPrint", QStringLiteral(" &Print"), QStringLiteral("Print the document"));
+    m_printButton =
+        button("bbPrint", QStringLiteral(" &Print"), QStringLiteral("Print the document"));
     m_close = button("bbClose", QStringLiteral(" &Close"), QStringLiteral("Close Print Preview"));
     outer->addWidget(panel);
 
@@ -131,8 +132,7 @@ TfrmPreview::TfrmPreview(QWidget* parent)
     connectGuarded(m_close, &QPushButton::clicked, this, &TfrmPreview::bbCloseClick);
     m_askPdfPath = [this] {
         return toolkit::askSaveFileName(this, QStringLiteral("Save as PDF"), m_documentName,
-                                        QStringLiteral("PDF files (*.pdf)"),
-                                        QStringLiteral("pdf"));
+                                        QStringLiteral("PDF files (*.pdf)"), QStringLiteral("pdf"));
     };
 }
 
@@ -218,8 +218,7 @@ void TfrmPreview::applyZoom()
     const QSize room = m_view->viewport()->size();
     if (m_mode == ZoomMode::WholePage)
         m_zoom = static_cast<int>(std::lround(
-            std::min(double(room.width()) / kPageWidth, double(room.height()) / kPageHeight)
-            * 95));
+            std::min(double(room.width()) / kPageWidth, double(room.height()) / kPageHeight) * 95));
     else if (m_mode == ZoomMode::PageWidth)
         m_zoom = static_cast<int>(std::lround(double(room.width()) / kPageWidth * 98));
     if (m_zoom <= 0 || pageCount() == 0)
@@ -318,7 +317,7 @@ void TfrmPreview::bbPrintClick()
         printed = m_print && m_print(m_report);
     } catch (...) {
         QApplication::restoreOverrideCursor();
-        throw;  // the window stays open; the failure goes to the application's handler
+        throw; // the window stays open; the failure goes to the application's handler
     }
     QApplication::restoreOverrideCursor();
     if (printed)

@@ -5,10 +5,10 @@
 
 #include <QBuffer>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -104,8 +104,7 @@ std::vector<Page> Report::layout(double pageHeight, const QDateTime& printedAt) 
                 finishPage();
                 startPage();
             }
-            pages.back().bands.push_back(
-                place(line, y, static_cast<int>(pages.size()), printedAt));
+            pages.back().bands.push_back(place(line, y, static_cast<int>(pages.size()), printedAt));
             y += line.height;
         }
     }
@@ -123,8 +122,7 @@ QFont textFont(const Item& item)
 
 int textFlags(const Item& item)
 {
-    return static_cast<int>(item.align | Qt::AlignVCenter) | Qt::TextDontClip
-           | Qt::TextWordWrap;
+    return static_cast<int>(item.align | Qt::AlignVCenter) | Qt::TextDontClip | Qt::TextWordWrap;
 }
 
 QRectF textExtent(const Item& item)
@@ -132,10 +130,10 @@ QRectF textExtent(const Item& item)
     const QFontMetricsF metrics(textFont(item));
     const QRectF box = metrics.boundingRect(item.rect, textFlags(item), item.text);
     if (box.height() > 1.5 * metrics.height())
-        return box;  // wrapped over several lines
+        return box; // wrapped over several lines
     // One line: where its glyphs are inked, from its baseline.
-    return metrics.tightBoundingRect(item.text)
-        .translated(box.left(), box.top() + metrics.ascent());
+    return metrics.tightBoundingRect(item.text).translated(box.left(),
+                                                           box.top() + metrics.ascent());
 }
 
 double designPageHeight(const QSizeF& printableSize)
@@ -200,8 +198,7 @@ QByteArray pdfBytes(const Report& report, const QDateTime& printedAt)
         pdf.setCreator(QStringLiteral("Quennary"));
         pdf.setResolution(300);
         pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::Letter), QPageLayout::Portrait,
-                                      QMarginsF(12.7, 12.7, 12.7, 12.7),
-                                      QPageLayout::Millimeter));
+                                      QMarginsF(12.7, 12.7, 12.7, 12.7), QPageLayout::Millimeter));
         const QRect area = pdf.pageLayout().paintRectPixels(pdf.resolution());
         const auto pages = report.layout(designPageHeight(area.size()), printedAt);
         if (!paintReport(pdf, pages))

@@ -29,13 +29,13 @@ constexpr double kBandWidth = 1200;
 struct Item {
     enum class Kind { Label, Line, Box, DateTime, PageNumber, Chart };
     Kind kind = Kind::Label;
-    QRectF rect{};                  // within its band; a line uses the top edge
-    QString name{};                 // labels filled at run time are found by name
-    QString text{};                 // a label's text; the leading text of a system field
+    QRectF rect{};  // within its band; a line uses the top edge
+    QString name{}; // labels filled at run time are found by name
+    QString text{}; // a label's text; the leading text of a system field
     Qt::Alignment align = Qt::AlignLeft;
     double fontHeight = 11;
     bool bold = false;
-    std::shared_ptr<const toolkit::ChartData> chart{};  // what a Chart item draws
+    std::shared_ptr<const toolkit::ChartData> chart{}; // what a Chart item draws
 };
 
 struct Band {
@@ -62,7 +62,7 @@ struct Page {
 
 class Report {
 public:
-    QString title;  // the print job's name
+    QString title; // the print job's name
     Band titleBand;
     Band pageHeader;
     Band detail;

@@ -88,7 +88,7 @@ Range rangeOf(const ChartData& chart)
 QFont chartFont(QFont font, double textHeight)
 {
     font.setPixelSize(std::max(1, static_cast<int>(std::lround(textHeight))));
-    font.setBold(false);  // whatever the painter drew last
+    font.setBold(false); // whatever the painter drew last
     return font;
 }
 
@@ -103,9 +103,7 @@ ChartLayout layOutChart(const QRectF& area, const ChartData& chart, const QFont&
     const QFontMetricsF metrics(chartFont(font, t));
     const double line = metrics.height();
     const Range r = rangeOf(chart);
-    auto yText = [&](double v) {
-        return chart.moneyAxis ? formatCurrency(v, 0) : axisNumber(v);
-    };
+    auto yText = [&](double v) { return chart.moneyAxis ? formatCurrency(v, 0) : axisNumber(v); };
     double labelWidth = 0;
     for (double y = r.minY; y <= r.maxY + r.step / 2; y += r.step)
         labelWidth = std::max(labelWidth, metrics.horizontalAdvance(yText(y)));
@@ -121,16 +119,15 @@ ChartLayout layOutChart(const QRectF& area, const ChartData& chart, const QFont&
     const bool ownLine = legendWidth + metrics.horizontalAdvance(chart.xLabel) > plotWidth;
     const double below = t / 2 + line + (ownLine ? 2 : 1) * line + t / 4;
     const double plotTop = area.top() + line + line / 2;
-    out.plot = QRectF(plotLeft, plotTop, plotWidth,
-                      std::max(1.0, area.bottom() - below - plotTop));
+    out.plot = QRectF(plotLeft, plotTop, plotWidth, std::max(1.0, area.bottom() - below - plotTop));
     const QRectF& plot = out.plot;
     auto toScreen = [&](QPointF p) {
         return QPointF(plot.left() + (p.x() - r.minX) / (r.maxX - r.minX) * plot.width(),
                        plot.bottom() - (p.y() - r.minY) / (r.maxY - r.minY) * plot.height());
     };
 
-    out.texts.push_back({QRectF(area.left(), area.top(), area.width(), line), chart.title,
-                         Qt::AlignCenter});
+    out.texts.push_back(
+        {QRectF(area.left(), area.top(), area.width(), line), chart.title, Qt::AlignCenter});
     // Every k-th grid line is labelled, k as small as keeps the labels apart.
     const double gap = plot.height() / std::max(1.0, std::round((r.maxY - r.minY) / r.step));
     const int every = std::max(1, static_cast<int>(std::ceil(line / std::max(gap, 1e-9))));
@@ -155,13 +152,12 @@ ChartLayout layOutChart(const QRectF& area, const ChartData& chart, const QFont&
         if (box.right() > area.right())
             box.moveRight(area.right());
         if (box.left() < lastRight)
-            continue;  // no room: the neighbours say enough
+            continue; // no room: the neighbours say enough
         out.texts.push_back({box, text, Qt::AlignHCenter | Qt::AlignTop});
         lastRight = box.right();
     }
     const double bottomLine = area.bottom() - t / 4 - line;
-    const double captionWidth =
-        std::min(plot.width(), metrics.horizontalAdvance(chart.xLabel) + 1);
+    const double captionWidth = std::min(plot.width(), metrics.horizontalAdvance(chart.xLabel) + 1);
     out.texts.push_back({QRectF(plot.right() - captionWidth,
                                 ownLine ? bottomLine - line : bottomLine, captionWidth, line),
                          chart.xLabel, Qt::AlignRight | Qt::AlignVCenter});
@@ -194,8 +190,7 @@ ChartLayout layOutChart(const QRectF& area, const ChartData& chart, const QFont&
     return out;
 }
 
-void paintChart(QPainter& painter, const QRectF& area, const ChartData& chart,
-                double minTextHeight)
+void paintChart(QPainter& painter, const QRectF& area, const ChartData& chart, double minTextHeight)
 {
     const ChartLayout layout = layOutChart(area, chart, painter.font(), minTextHeight);
     const Range r = rangeOf(chart);

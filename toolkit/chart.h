@@ -26,7 +26,7 @@ struct ChartData {
     QString title;
     QString xLabel;
     std::vector<ChartSeries> series;
-    bool moneyAxis = true;  // the y axis in the user's currency form, else plain numbers
+    bool moneyAxis = true; // the y axis in the user's currency form, else plain numbers
 };
 
 // Where a chart's parts go inside `area`: the plot, every text's box and every bar. The text,
@@ -37,11 +37,11 @@ struct ChartLayout {
     struct Text {
         QRectF box;
         QString text;
-        int flags = 0;  // Qt alignment flags
+        int flags = 0; // Qt alignment flags
     };
     double textHeight = 0;
     QRectF plot;
-    std::vector<Text> texts;  // title, axis labels, axis caption, legend captions
+    std::vector<Text> texts; // title, axis labels, axis caption, legend captions
     std::vector<QRectF> bars;
 };
 ChartLayout layOutChart(const QRectF& area, const ChartData& chart, const QFont& font,
@@ -54,7 +54,7 @@ class ChartWidget : public QWidget {
     Q_OBJECT
 public:
     explicit ChartWidget(QWidget* parent = nullptr);
-    void setCharts(std::vector<ChartData> charts);  // stacked top to bottom
+    void setCharts(std::vector<ChartData> charts); // stacked top to bottom
     const std::vector<ChartData>& charts() const { return m_charts; }
     // Where each chart lies in the widget, and its text height: no smaller than the smallest
     // legible font.

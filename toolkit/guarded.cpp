@@ -13,10 +13,7 @@ unsigned long g_failures = 0;
 
 unsigned long failuresReported() { return g_failures; }
 
-void setFailureHandler(FailureHandler handler)
-{
-    handlerSlot() = std::move(handler);
-}
+void setFailureHandler(FailureHandler handler) { handlerSlot() = std::move(handler); }
 
 void reportFailure(std::exception_ptr failure)
 {

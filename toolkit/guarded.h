@@ -19,8 +19,7 @@ void reportFailure(std::exception_ptr failure);
 // it ran failed.
 unsigned long failuresReported();
 
-template <typename Fn>
-void runGuarded(Fn&& fn)
+template <typename Fn> void runGuarded(Fn&& fn)
 {
     try {
         std::forward<Fn>(fn)();
@@ -45,8 +44,8 @@ QMetaObject::Connection connectGuarded(Sender* sender, Signal signal, Receiver* 
 // the signal's arguments are dropped (capture what the handler needs instead).
 template <typename Sender, typename Signal, typename Fn,
           typename = std::enable_if_t<std::is_invocable_v<Fn&>>>
-QMetaObject::Connection connectGuarded(Sender* sender, Signal signal, const QObject* context,
-                                       Fn fn, Qt::ConnectionType type = Qt::AutoConnection)
+QMetaObject::Connection connectGuarded(Sender* sender, Signal signal, const QObject* context, Fn fn,
+                                       Qt::ConnectionType type = Qt::AutoConnection)
 {
     return QObject::connect(
         sender, signal, context, [fn = std::move(fn)]() mutable { runGuarded(fn); }, type);

@@ -12,16 +12,12 @@ namespace {
 const char* const kHintProperty = "qnHint";
 }
 
-QString longHint(const QString& hint)
-{
-    return hint.mid(hint.indexOf(QLatin1Char('|')) + 1);
-}
+QString longHint(const QString& hint) { return hint.mid(hint.indexOf(QLatin1Char('|')) + 1); }
 
 void setHint(QWidget* widget, const QString& hint)
 {
-    widget->setToolTip(hint.left(hint.indexOf(QLatin1Char('|')) < 0
-                                     ? hint.size()
-                                     : hint.indexOf(QLatin1Char('|'))));
+    widget->setToolTip(hint.left(
+        hint.indexOf(QLatin1Char('|')) < 0 ? hint.size() : hint.indexOf(QLatin1Char('|'))));
     widget->setProperty(kHintProperty, longHint(hint));
 }
 
@@ -48,7 +44,7 @@ void HintDisplay::showNow(const QString& hint)
 {
     m_timer->stop();
     if (hint.isEmpty() && !m_showing)
-        return;  // nothing of ours to take away
+        return; // nothing of ours to take away
     m_showing = !hint.isEmpty();
     if (m_show)
         m_show(hint);

@@ -40,7 +40,7 @@ private:
     std::function<void(const QString&)> m_show;
     QTimer* m_timer = nullptr;
     QString m_pending;
-    bool m_showing = false;  // a hint, not the window's own text, is in the status line
+    bool m_showing = false; // a hint, not the window's own text, is in the status line
 };
 
 } // namespace qn::toolkit

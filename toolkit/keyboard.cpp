@@ -20,7 +20,7 @@ qsizetype mnemonicMark(const QString& caption)
         if (caption.at(i) != QLatin1Char('&'))
             continue;
         if (caption.at(i + 1) == QLatin1Char('&')) {
-            ++i;  // "&&" is an ampersand
+            ++i; // "&&" is an ampersand
             continue;
         }
         return i;
@@ -82,7 +82,7 @@ QString withFreeMnemonic(const QString& caption, const QSet<QChar>& taken)
     for (qsizetype i = 0; i < plain.size(); ++i) {
         const QChar c = plain.at(i);
         if (c == QLatin1Char('&')) {
-            ++i;  // an ampersand written "&&"
+            ++i; // an ampersand written "&&"
             continue;
         }
         if (c.isLetterOrNumber() && !taken.contains(c.toLower()))

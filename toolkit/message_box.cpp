@@ -22,8 +22,7 @@ QString messageBoxText(const QString& text)
 
 QMessageBox::StandardButton showMessage(QWidget* parent, const QString& text,
                                         QMessageBox::Icon icon,
-                                        QMessageBox::StandardButtons buttons,
-                                        const QString& title)
+                                        QMessageBox::StandardButtons buttons, const QString& title)
 {
     const MessageRequest request{parent, text, icon, buttons, title};
     if (auto& interceptor = seam<MessageInterceptor>())

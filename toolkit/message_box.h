@@ -16,7 +16,7 @@ struct MessageRequest {
     QString text;
     QMessageBox::Icon icon = QMessageBox::Information;
     QMessageBox::StandardButtons buttons = QMessageBox::Ok;
-    QString title;  // empty: the application's name
+    QString title; // empty: the application's name
 };
 
 using MessageInterceptor = std::function<QMessageBox::StandardButton(const MessageRequest&)>;

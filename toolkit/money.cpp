@@ -33,8 +33,7 @@ Separators moneySeparators()
 QString formatLocaleFixed(double value, int decimals, bool grouped)
 {
     QLocale locale = moneyLocale();
-    locale.setNumberOptions(grouped ? QLocale::DefaultNumberOptions
-                                    : QLocale::OmitGroupSeparator);
+    locale.setNumberOptions(grouped ? QLocale::DefaultNumberOptions : QLocale::OmitGroupSeparator);
     return locale.toString(value, 'f', decimals);
 }
 

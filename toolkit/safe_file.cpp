@@ -102,7 +102,7 @@ unsigned newFileMode()
 
 SafeFile::SafeFile(const QString& path) : m_path(path) {}
 
-SafeFile::~SafeFile() = default;  // QTemporaryFile removes an uncommitted temporary file
+SafeFile::~SafeFile() = default; // QTemporaryFile removes an uncommitted temporary file
 
 bool SafeFile::open()
 {
@@ -170,7 +170,7 @@ bool SafeFile::commit()
 {
     if (m_failed || !m_file)
         return false;
-    m_failed = true;  // one commit only
+    m_failed = true; // one commit only
     if (!m_file->flush() || m_file->error() != QFileDevice::NoError)
         return false;
     if (m_inPlace) {
@@ -223,7 +223,7 @@ bool WriteFileSafely(const QString& path, const QByteArray& data)
 
 bool WriteStandardOutput(const QByteArray& data)
 {
-    std::fflush(stdout);  // what was printed before goes first
+    std::fflush(stdout); // what was printed before goes first
     if (faultAt(WriteStep::Write, QStringLiteral("-")))
         return false;
     QFile out;
@@ -245,9 +245,6 @@ bool IsTemporaryName(const QString& fileName, const QString& target)
            && fileName.startsWith(target + kTempMiddle) && fileName.endsWith(kTempSuffix);
 }
 
-WriteFault SetWriteFault(WriteFault fault)
-{
-    return std::exchange(writeFault(), std::move(fault));
-}
+WriteFault SetWriteFault(WriteFault fault) { return std::exchange(writeFault(), std::move(fault)); }
 
 } // namespace qn::toolkit

@@ -26,7 +26,7 @@ namespace qn::toolkit {
 class SafeFile {
 public:
     explicit SafeFile(const QString& path);
-    ~SafeFile();  // without a successful commit the target is untouched
+    ~SafeFile(); // without a successful commit the target is untouched
     SafeFile(const SafeFile&) = delete;
     SafeFile& operator=(const SafeFile&) = delete;
 
@@ -42,8 +42,8 @@ public:
     bool commit();
 
 private:
-    QString m_path;    // as asked for
-    QString m_target;  // where the links end
+    QString m_path;   // as asked for
+    QString m_target; // where the links end
     std::unique_ptr<QFile> m_file;
     bool m_inPlace = false;
     bool m_failed = false;

@@ -43,7 +43,7 @@ void fitTableFont(QTableView* view, const QFont& base, const std::vector<int>& w
         int widest = QFontMetrics(font).horizontalAdvance(longest[i]);
         if (i < headings.size()) {
             QFont heading = font;
-            heading.setBold(header->highlightSections());  // the current column's heading
+            heading.setBold(header->highlightSections()); // the current column's heading
             widest = std::max(widest, QFontMetrics(heading).horizontalAdvance(headings[i]));
         }
         return widest + kPadding;

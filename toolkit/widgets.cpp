@@ -25,7 +25,7 @@ QVBoxLayout* borderlessColumn(QWidget* widget, int spacing)
 
 QPalette designedPalette()
 {
-    QPalette pal(QColor(240, 240, 240), Qt::white);  // button, window
+    QPalette pal(QColor(240, 240, 240), Qt::white); // button, window
     for (const QPalette::ColorGroup group :
          {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
         const bool off = group == QPalette::Disabled;
@@ -67,8 +67,7 @@ void AngledLabel::paintEvent(QPaintEvent*)
     painter.setFont(font());
     painter.translate(0, height());
     painter.rotate(-90);
-    painter.drawText(QRect(8, 0, height() - 8, width()), Qt::AlignLeft | Qt::AlignVCenter,
-                     text());
+    painter.drawText(QRect(8, 0, height() - 8, width()), Qt::AlignLeft | Qt::AlignVCenter, text());
 }
 
 void ClickablePicture::mouseReleaseEvent(QMouseEvent* event)

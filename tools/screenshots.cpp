@@ -43,13 +43,15 @@ void settle()
 class Shooter {
 public:
     Shooter(const QString& folder, const QString& settings)
-        : m_folder(folder), m_window(settings),
-          m_suffix(QStringLiteral("-x") + qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1"))
+        : m_folder(folder),
+          m_window(settings),
+          m_suffix(QStringLiteral("-x")
+                   + qEnvironmentVariable("QT_SCALE_FACTOR", QStringLiteral("1"))
                    + QStringLiteral(".png"))
     {
         m_window.setExitDraw([] { return 1; });
         m_window.show();
-        m_window.activateWindow();  // a display without a window manager activates nothing
+        m_window.activateWindow(); // a display without a window manager activates nothing
         QElapsedTimer waited;
         waited.start();
         while (!m_window.isActiveWindow() && waited.elapsed() < 5000) {
@@ -77,8 +79,7 @@ public:
         return m_window.page(QLatin1String(name));
     }
 
-    template <typename T>
-    T* find(const char* page, const char* name)
+    template <typename T> T* find(const char* page, const char* name)
     {
         T* widget = m_window.page(QLatin1String(page))->findChild<T*>(QLatin1String(name));
         if (!widget)

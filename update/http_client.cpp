@@ -20,10 +20,7 @@ HttpClient::HttpClient(QObject* parent) : QObject(parent)
             [this] { complete(true, QStringLiteral("The server took too long to answer")); });
 }
 
-HttpClient::~HttpClient()
-{
-    dropSocket();
-}
+HttpClient::~HttpClient() { dropSocket(); }
 
 void HttpClient::setProxy(const QString& host, quint16 port)
 {
@@ -31,20 +28,11 @@ void HttpClient::setProxy(const QString& host, quint16 port)
     m_proxyPort = port;
 }
 
-void HttpClient::setTimeout(int milliseconds)
-{
-    m_timeoutMs = milliseconds;
-}
+void HttpClient::setTimeout(int milliseconds) { m_timeoutMs = milliseconds; }
 
-void HttpClient::setDeadline(int milliseconds)
-{
-    m_deadlineMs = milliseconds;
-}
+void HttpClient::setDeadline(int milliseconds) { m_deadlineMs = milliseconds; }
 
-bool HttpClient::isRunning() const
-{
-    return m_running;
-}
+bool HttpClient::isRunning() const { return m_running; }
 
 void HttpClient::get(const QUrl& url, QIODevice* sink)
 {
@@ -268,4 +256,4 @@ void HttpClient::complete(bool error, const QString& reason)
     emit finished(error);
 }
 
-}  // namespace qn::update
+} // namespace qn::update

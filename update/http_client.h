@@ -48,7 +48,7 @@ public:
     static constexpr int kMaxRedirects = 5;
 
 signals:
-    void progress(qint64 received, qint64 total);  // total -1: not announced
+    void progress(qint64 received, qint64 total); // total -1: not announced
     void finished(bool error);
 
 private:
@@ -86,4 +86,4 @@ private:
     QByteArray m_tunnelAnswer;
 };
 
-}  // namespace qn::update
+} // namespace qn::update

@@ -20,11 +20,8 @@ QByteArray hostHeader(const QUrl& url)
     return port == defaultPort ? hostText(url) : hostText(url) + ':' + QByteArray::number(port);
 }
 
-bool isDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-}  // namespace
+bool isDigit(char c) { return c >= '0' && c <= '9'; }
+} // namespace
 
 QByteArray BuildRequest(const QUrl& url, bool viaProxy)
 {
@@ -150,7 +147,7 @@ QByteArray ResponseParser::feed(const QByteArray& bytes)
         body = bytes;
     }
     if (m_length && m_received + body.size() > *m_length)
-        body.truncate(*m_length - m_received);  // anything after the announced end is not ours
+        body.truncate(*m_length - m_received); // anything after the announced end is not ours
     m_received += body.size();
     if (m_bodyLimit && m_received > *m_bodyLimit) {
         fail(QStringLiteral("The server's answer is too large"));
@@ -173,4 +170,4 @@ void ResponseParser::finish()
     }
 }
 
-}  // namespace qn::update
+} // namespace qn::update

@@ -55,8 +55,8 @@ private:
 
     State m_state = State::Headers;
     std::optional<qint64> m_bodyLimit;
-    QByteArray m_pending;     // the headers until their end has arrived
-    qsizetype m_scanned = 0;  // bytes of m_pending searched for the end
+    QByteArray m_pending;    // the headers until their end has arrived
+    qsizetype m_scanned = 0; // bytes of m_pending searched for the end
     qsizetype m_lineStart = 0;
     StatusLine m_status;
     std::map<QByteArray, QString> m_headers;
@@ -65,4 +65,4 @@ private:
     QString m_error;
 };
 
-}  // namespace qn::update
+} // namespace qn::update

@@ -22,7 +22,7 @@ bool allDigits(QStringView text)
            && std::all_of(text.begin(), text.end(), [](QChar c) { return c.isDigit(); });
 }
 
-}  // namespace
+} // namespace
 
 std::map<QString, QString> ReadInfoTags(const QString& page, const QStringList& tags)
 {
@@ -99,4 +99,4 @@ bool IsNewerVersion(const QString& current, const QString& server)
     }
 }
 
-}  // namespace qn::update
+} // namespace qn::update

@@ -22,4 +22,4 @@ std::optional<QDate> ParseInfoDate(const QString& text);
 // each part as a whole number (not a number counts as 0; a missing part too).
 bool IsNewerVersion(const QString& current, const QString& server);
 
-}  // namespace qn::update
+} // namespace qn::update

@@ -44,4 +44,4 @@ QByteArray ReleasePublicKey()
     return QByteArray::fromHex("4d29bca37f92b1df351a7fe4155accdaebe3137b35fc527668664019a2843148");
 }
 
-}  // namespace qn::update
+} // namespace qn::update

@@ -17,4 +17,4 @@ QByteArray DecodeSignature(const QString& text);
 // outside the repository.
 QByteArray ReleasePublicKey();
 
-}  // namespace qn::update
+} // namespace qn::update

@@ -33,7 +33,7 @@ void colour(QLabel* l, const QColor& c)
     l->setPalette(p);
 }
 
-}  // namespace
+} // namespace
 
 TfrmUpdate::TfrmUpdate(TWebFileInfo& info, QWidget* parent)
     : QDialog(parent, toolkit::kTitleBarOnly), m_info(info)
@@ -113,9 +113,9 @@ void TfrmUpdate::CheckUpdate()
     m_info.parentWindow = this;
     if (!m_info.GetInformation()) {
         QApplication::restoreOverrideCursor();
-        if (!m_info.cancelled())  // the user stopped it and knows
-            toolkit::showMessage(
-                this, QStringLiteral("Get Info failed due to:\r\n") + m_info.lastError());
+        if (!m_info.cancelled()) // the user stopped it and knows
+            toolkit::showMessage(this, QStringLiteral("Get Info failed due to:\r\n")
+                                           + m_info.lastError());
         return;
     }
     m_status->setText(QStringLiteral("Update Information"));
@@ -141,15 +141,12 @@ void TfrmUpdate::RetrieveUpdate()
     m_info.RetrieveUpdate();
 }
 
-void TfrmUpdate::CloseUpdateCenter()
-{
-    close();
-}
+void TfrmUpdate::CloseUpdateCenter() { close(); }
 
 void TfrmUpdate::done(int result)
 {
-    m_info.abort();  // a window that is gone waits for nothing
+    m_info.abort(); // a window that is gone waits for nothing
     QDialog::done(result);
 }
 
-}  // namespace qn::update
+} // namespace qn::update

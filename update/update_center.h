@@ -35,4 +35,4 @@ private:
     bool m_checked = false;
 };
 
-}  // namespace qn::update
+} // namespace qn::update

@@ -49,7 +49,7 @@ QLabel* centredLabel(QWidget* parent, const QString& text, const QRect& geometry
     return label;
 }
 
-}  // namespace
+} // namespace
 
 void Warn(QWidget* parent, const QString& text, const QString& title)
 {
@@ -69,8 +69,7 @@ void CentreOnScreen(QWidget& window)
 }
 
 WaitWindow::WaitWindow(QWidget* parent, const QString& text, std::function<void()> cancel)
-    : QDialog(parent, toolkit::kTitleBarOnly),
-      m_cancel(std::move(cancel))
+    : QDialog(parent, toolkit::kTitleBarOnly), m_cancel(std::move(cancel))
 {
     setObjectName(QStringLiteral("frmWait"));
     setWindowTitle(QStringLiteral("Please Wait"));
@@ -90,8 +89,7 @@ void WaitWindow::reject()
         m_cancel();
 }
 
-ProgressWindow::ProgressWindow(QWidget* parent)
-    : QDialog(parent, toolkit::kTitleBarOnly)
+ProgressWindow::ProgressWindow(QWidget* parent) : QDialog(parent, toolkit::kTitleBarOnly)
 {
     toolkit::nameWindow(this, "frmProgress", QStringLiteral("Download Progress"), QSize(272, 123));
     setCursor(Qt::WaitCursor);
@@ -101,7 +99,7 @@ ProgressWindow::ProgressWindow(QWidget* parent)
     m_bar->setRange(0, 100);
     m_bar->setValue(0);
     m_bar->setGeometry(36, 32, 200, 14);
-    m_bar->setTextVisible(false);  // 14 pixels leave no room for it; the count is below
+    m_bar->setTextVisible(false); // 14 pixels leave no room for it; the count is below
     m_count = centredLabel(this, QString(), QRect(0, 54, 272, 18));
     m_count->setObjectName(QStringLiteral("lblProgress"));
     addCancelButton(this, QRect(102, 90, 68, 22));
@@ -111,7 +109,7 @@ void ProgressWindow::showProgress(qint64 received, qint64 total)
 {
     m_count->setText(ProgressText(received, total));
     if (total <= 0) {
-        m_bar->setRange(0, 0);  // no length announced: a bar that only says "busy"
+        m_bar->setRange(0, 0); // no length announced: a bar that only says "busy"
         return;
     }
     m_bar->setRange(0, 100);
@@ -169,7 +167,7 @@ QString AskDownloadName(QWidget* parent, const QString& proposed)
 {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);  // in an existing folder; overwriting is asked
+    dialog.setFileMode(QFileDialog::AnyFile); // in an existing folder; overwriting is asked
     dialog.setNameFilters(saveFilters());
     dialog.selectFile(proposed);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -180,9 +178,9 @@ QString AskDownloadName(QWidget* parent, const QString& proposed)
     // The dialog asked about the name typed; the extension added makes another name.
     if (path != chosen && QFileInfo::exists(path)
         && AskYesNo(parent,
-               QStringLiteral("The file %1 already exists.\rDo you want to overwrite it?")
-                   .arg(path),
-               QStringLiteral("File Exists"))
+                    QStringLiteral("The file %1 already exists.\rDo you want to overwrite it?")
+                        .arg(path),
+                    QStringLiteral("File Exists"))
                != QMessageBox::Yes)
         return {};
     return path;
@@ -195,4 +193,4 @@ bool StartDownloadedFile(const QString& file, const QString& params)
     return QDesktopServices::openUrl(QUrl::fromLocalFile(file));
 }
 
-}  // namespace qn::update
+} // namespace qn::update

@@ -63,4 +63,4 @@ QString AskDownloadName(QWidget* parent, const QString& proposed);
 // to the platform's handler.
 bool StartDownloadedFile(const QString& file, const QString& params);
 
-}  // namespace qn::update
+} // namespace qn::update

@@ -24,7 +24,7 @@ QString withError(const QString& what, const QString& error)
     return what + QStringLiteral("\rError: \"") + error + QStringLiteral(".\"");
 }
 
-}  // namespace
+} // namespace
 
 const QStringList& TWebFileInfo::infoTags()
 {
@@ -277,8 +277,8 @@ bool TWebFileInfo::RetrieveUpdate()
     const QString readme = value(QStringLiteral("readme"));
     if (!readme.isEmpty()
         && AskYesNo(parentWindow,
-               available + QStringLiteral("\rWould you like to view the ReadMe file?"),
-               QStringLiteral("Update Available"))
+                    available + QStringLiteral("\rWould you like to view the ReadMe file?"),
+                    QStringLiteral("Update Available"))
                == QMessageBox::Yes) {
         auto wait = std::make_unique<WaitWindow>(
             parentWindow, QStringLiteral("Retrieving ReadMe..."), [this] { abort(); });
@@ -297,7 +297,7 @@ bool TWebFileInfo::RetrieveUpdate()
             exceptionMessage(m_lastError);
     }
     if (AskYesNo(parentWindow, available + QStringLiteral("\rDownload the update?"),
-            QStringLiteral("Update Available"))
+                 QStringLiteral("Update Available"))
         != QMessageBox::Yes)
         return false;
     QString target = askSavePath ? askSavePath(m_fileName) : QString();
@@ -308,7 +308,7 @@ bool TWebFileInfo::RetrieveUpdate()
     m_lastError.clear();
     const bool done = download(target);
     if (!done && m_cancelled)
-        return false;  // the user stopped it and knows; nothing was kept
+        return false; // the user stopped it and knows; nothing was kept
     if (!done && m_client->raised()) {
         exceptionMessage(m_lastError);
         return false;
@@ -320,9 +320,9 @@ bool TWebFileInfo::RetrieveUpdate()
         return false;
     }
     if (AskYesNo(parentWindow,
-            QStringLiteral("Do you want to install the update now?\rThis will close %1.")
-                .arg(kTitle),
-            QStringLiteral("Install Update"))
+                 QStringLiteral("Do you want to install the update now?\rThis will close %1.")
+                     .arg(kTitle),
+                 QStringLiteral("Install Update"))
         != QMessageBox::Yes)
         return true;
     // The run's changed ratios and defaults are kept before the program gives way; the exit
@@ -339,4 +339,4 @@ bool TWebFileInfo::RetrieveUpdate()
     return true;
 }
 
-}  // namespace qn::update
+} // namespace qn::update

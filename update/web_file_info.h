@@ -31,7 +31,7 @@ public:
     ~TWebFileInfo() override;
 
     QString CurrentVersion = toolkit::kVersionText;
-    QStringList InfoTags = infoTags();  // the tags read; all empty: nothing can be learned
+    QStringList InfoTags = infoTags(); // the tags read; all empty: nothing can be learned
 
     // Accepts an http or https address (any letter case); a new one forgets what was learned.
     bool setHomeURL(const QString& url);
@@ -46,20 +46,20 @@ public:
     bool cancelled() const { return m_cancelled; }
     bool isActive() const { return m_active; }
     const QString& lastError() const { return m_lastError; }
-    QString value(const QString& tag) const;  // "version", "date", "url", ...
+    QString value(const QString& tag) const; // "version", "date", "url", ...
     const QString& downloadFileName() const { return m_fileName; }
 
     // What the component needs of the program, replaceable in tests.
-    QPointer<QWidget> parentWindow;  // the windows' owner; a closed one is never reached
-    QByteArray publicKey;            // default: ReleasePublicKey()
+    QPointer<QWidget> parentWindow; // the windows' owner; a closed one is never reached
+    QByteArray publicKey;           // default: ReleasePublicKey()
     std::function<QString(const QString& proposed)> askSavePath = [this](const QString& p) {
         return AskDownloadName(parentWindow, p);
     };
     std::function<bool(const QString& file, const QString& params)> startFile = StartDownloadedFile;
-    std::function<void()> saveSettings;  // before the program gives way to the installer
+    std::function<void()> saveSettings; // before the program gives way to the installer
     std::function<void()> endProgram;
-    int timeoutMs = 30000;       // without data: a page, a read-me or a download ends
-    int pageDeadlineMs = 60000;  // in all: a page or a read-me ends, however it trickles
+    int timeoutMs = 30000;      // without data: a page, a read-me or a download ends
+    int pageDeadlineMs = 60000; // in all: a page or a read-me ends, however it trickles
 
     static const QStringList& infoTags();
     static constexpr int kMaxPageRedirects = 5;
@@ -73,7 +73,7 @@ private:
     void exceptionMessage(const QString& what);
 
     QString m_home;
-    QUrl m_pageUrl;  // where the page was finally read, for relative addresses in it
+    QUrl m_pageUrl; // where the page was finally read, for relative addresses in it
     QString m_proxyHost;
     quint16 m_proxyPort = 80;
     HttpClient* m_client = nullptr;
@@ -82,7 +82,7 @@ private:
     QString m_lastError;
     bool m_active = false;
     bool m_cancelled = false;
-    int m_generation = 0;  // of the requests started
+    int m_generation = 0; // of the requests started
 };
 
-}  // namespace qn::update
+} // namespace qn::update

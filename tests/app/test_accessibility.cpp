@@ -32,7 +32,7 @@ QStringList unnamed(QWidget* root)
         if (!control || !w->isVisibleTo(root) || !w->isEnabled())
             continue;
         if (w->objectName().startsWith(QStringLiteral("qt_")) || qobject_cast<QHeaderView*>(w))
-            continue;  // a grid's own parts (headings, scroll bar buttons)
+            continue; // a grid's own parts (headings, scroll bar buttons)
         if (accessibleName(w).isEmpty())
             missing.append(QStringLiteral("%1 (%2)").arg(
                 w->objectName(), QString::fromLatin1(w->metaObject()->className())));

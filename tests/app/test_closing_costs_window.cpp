@@ -3,9 +3,9 @@
 #include "app/settings_values.h"
 #include "pages/calculator_page.h"
 #include "pages/num_edit.h"
+#include "tests/support/files.h"
 #include "tests/support/page_names.h"
 #include "tests/support/window_fixture.h"
-#include "tests/support/files.h"
 
 #include <QApplication>
 #include <QDir>
@@ -81,7 +81,7 @@ TEST_F(PagesWindow, RatiosLeftOnTheQualifierReachTheClosingCostsAndTheFileAtExit
     settle();
     EXPECT_EQ(field(ecc, ecc::kHousingRatio.name)->value(), 30);
     EXPECT_EQ(field(ecc, ecc::kDebtRatio.name)->value(), 45);
-    EXPECT_EQ(savedSettings().HRatio, 28);  // not before exit
+    EXPECT_EQ(savedSettings().HRatio, 28); // not before exit
     m_window->close();
     settle();
     const qn::calc::SettingsValues saved = savedSettings();
@@ -120,8 +120,8 @@ TEST_F(PagesWindow, PanelDefaultsAreWrittenOnOkAndShownAfterARestart)
 TEST_F(PagesWindow, AnUnwritableSettingsFileIsNamedAndKeptByPanelsAndExit)
 {
     m_window->close();
-    const QString unable = QStringLiteral("Unable to write to ")
-                           + QDir::toNativeSeparators(settingsFile());
+    const QString unable =
+        QStringLiteral("Unable to write to ") + QDir::toNativeSeparators(settingsFile());
     for (const bool readOnly : {true, false}) {
         SCOPED_TRACE(readOnly ? "read-only" : "folder");
         QFile::remove(settingsFile());
@@ -131,11 +131,11 @@ TEST_F(PagesWindow, AnUnwritableSettingsFileIsNamedAndKeptByPanelsAndExit)
         } else {
             ASSERT_TRUE(QDir().mkpath(settingsFile()));
         }
-        m_window.reset();  // its end unsets the failure handler: before the next one sets it
+        m_window.reset(); // its end unsets the failure handler: before the next one sets it
         m_window = std::make_unique<qn::app::TfrmMain>(settingsFile());
         m_window->setExitDraw([] { return 1; });
         show();
-        takeMessages();  // a folder cannot be read either, and says so
+        takeMessages(); // a folder cannot be read either, and says so
         m_window->gotoPage(ecc);
         settle();
         for (const auto& [open, ok, panel] :

@@ -4,10 +4,10 @@
 #include "pages/page_snapshot.h"
 #include "reports/forms.h"
 #include "reports/preview.h"
+#include "tests/support/files.h"
 #include "tests/support/page_names.h"
 #include "tests/support/window_fixture.h"
 #include "toolkit/safe_file.h"
-#include "tests/support/files.h"
 
 #include <QAction>
 #include <QApplication>
@@ -15,11 +15,11 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLineEdit>
-#include <QPushButton>
-#include <QTimer>
 #include <QProcess>
+#include <QPushButton>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 #include <csignal>
 #include <filesystem>
@@ -52,8 +52,8 @@ class FullDisk {
 public:
     explicit FullDisk(const QString& path)
     {
-        m_previous = qn::toolkit::SetWriteFault(
-            [path](qn::toolkit::WriteStep step, const QString& target) {
+        m_previous =
+            qn::toolkit::SetWriteFault([path](qn::toolkit::WriteStep step, const QString& target) {
                 return step == qn::toolkit::WriteStep::Write && target == path;
             });
     }
@@ -66,8 +66,7 @@ private:
 class Exports : public WindowFixture {};
 
 // Once a modal window of type W is up, hands it to `answer`.
-template <typename W>
-void whenShown(std::function<void(W*)> answer)
+template <typename W> void whenShown(std::function<void(W*)> answer)
 {
     QTimer::singleShot(20, [answer] {
         if (auto* dialog = qobject_cast<W*>(QApplication::activeModalWidget()))
@@ -162,8 +161,8 @@ TEST_F(Exports, AFailedWriteInTheWindowIsReportedAndKeepsTheOldFile)
     const std::function<void()> writers[] = {
         [&] { m_window->mnuFileExportClick(); },
         [&] {
-            const auto report = qn::reports::ReportFor(
-                qn::pages::takeSnapshot(QStringLiteral("Amort"), m_window->page(QStringLiteral("Amort"))));
+            const auto report = qn::reports::ReportFor(qn::pages::takeSnapshot(
+                QStringLiteral("Amort"), m_window->page(QStringLiteral("Amort"))));
             ASSERT_TRUE(report);
             qn::reports::TfrmPreview preview(m_window.get());
             preview.setReport(*report, QDateTime::currentDateTime());
@@ -180,7 +179,7 @@ TEST_F(Exports, AFailedWriteInTheWindowIsReportedAndKeepsTheOldFile)
         EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("Unable to write to ")
                                               + QDir::toNativeSeparators(target)});
         EXPECT_EQ(readAll(target), QByteArray("old"));
-        write();  // and with room on the disk
+        write(); // and with room on the disk
         EXPECT_TRUE(takeMessages().isEmpty());
         EXPECT_GT(readAll(target).size(), 1000);
     }
@@ -199,7 +198,7 @@ TEST(HeadlessExports, AFailedWriteIsReportedAndKeepsTheOldFile)
         process.setChildProcessModifier([] {
             const rlimit limit{8192, 8192};
             ::setrlimit(RLIMIT_FSIZE, &limit);
-            ::signal(SIGXFSZ, SIG_IGN);  // the write fails instead of ending the program
+            ::signal(SIGXFSZ, SIG_IGN); // the write fails instead of ending the program
         });
         process.start(QStringLiteral(QUENNARY_EXE),
                       {QStringLiteral("--settings"), dir.filePath(QStringLiteral("QNRY.INI")),
@@ -298,7 +297,7 @@ TEST_F(Exports, CtrlCCopiesCellsForASpreadsheet)
     grid->clearSelection();
     QTest::keyClick(m_window->windowHandle(), Qt::Key_C, Qt::ControlModifier);
     QStringList rows = QApplication::clipboard()->text().split(u'\n', Qt::SkipEmptyParts);
-    ASSERT_EQ(rows.size(), 361);  // headings and every payment
+    ASSERT_EQ(rows.size(), 361); // headings and every payment
     EXPECT_EQ(rows[0].split(u'\t').size(), 7);
     EXPECT_EQ(rows[1].split(u'\t').at(6), QStringLiteral("$99,942.47"));
     grid->setCurrentIndex(grid->model()->index(0, 1));

@@ -112,7 +112,7 @@ TEST_F(HeadlessRun, TenMillionPaymentsAreRefusedAtOnce)
              QLatin1String(amort::kNumPmts.name) + QStringLiteral("=10000000"),
              QStringLiteral("--click"), QLatin1String(amort::kBtnCalculate),
              QStringLiteral("--fields")});
-    EXPECT_LT(timer.elapsed(), 2000);  // the whole process, start-up included
+    EXPECT_LT(timer.elapsed(), 2000); // the whole process, start-up included
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.errors.trimmed(),
               QStringLiteral("message: Term in Months must be a whole number from 0 to "
@@ -121,7 +121,7 @@ TEST_F(HeadlessRun, TenMillionPaymentsAreRefusedAtOnce)
                                 .toObject()
                                 .value(QLatin1String(amort::kGrdAmortization))
                                 .toArray();
-    EXPECT_EQ(grid.size(), 361);  // the entry's schedule stays
+    EXPECT_EQ(grid.size(), 361); // the entry's schedule stays
 }
 
 TEST_F(HeadlessRun, LoanSpreadGridExactlyAsShown)
@@ -155,8 +155,8 @@ TEST_F(HeadlessRun, UsageErrorsComputeNothing)
         {QStringLiteral("--page"), QStringLiteral("BW"), QStringLiteral("--set"),
          QStringLiteral("edtNoSuchField=1")},
         {QStringLiteral("--page"), QStringLiteral("BW"), QStringLiteral("--set"),
-         QLatin1String(bw::kMortgagePayments.name) +
-             QStringLiteral("=1")}, // a result field: read-only
+         QLatin1String(bw::kMortgagePayments.name)
+             + QStringLiteral("=1")}, // a result field: read-only
         {QStringLiteral("--page"), QStringLiteral("BW"), QStringLiteral("--set"),
          QStringLiteral("=1")},
         {QStringLiteral("--page"), QStringLiteral("QC"), QStringLiteral("--click"),
@@ -219,8 +219,7 @@ TEST_F(HeadlessRun, DescribeDeclaresEveryPagesFieldsAndTabOrder)
     for (const QJsonValue& value : qc.value(QStringLiteral("fields")).toArray()) {
         const QJsonObject field = value.toObject();
         const QString name = field.value(QStringLiteral("objectName")).toString();
-        EXPECT_FALSE(field.value(QStringLiteral("path")).toArray().isEmpty())
-            << name.toStdString();
+        EXPECT_FALSE(field.value(QStringLiteral("path")).toArray().isEmpty()) << name.toStdString();
         if (const auto it = expected.find(name); it != expected.end()) {
             EXPECT_EQ(field.value(QStringLiteral("caption")).toString(), it->second.first);
             EXPECT_EQ(field.value(QStringLiteral("kind")).toString(), it->second.second);
@@ -230,15 +229,16 @@ TEST_F(HeadlessRun, DescribeDeclaresEveryPagesFieldsAndTabOrder)
 
 TEST_F(HeadlessRun, ResetRunsThePagesOwnReset)
 {
-    const RunResult r = run({QStringLiteral("--page"), QStringLiteral("Amort"), QStringLiteral("--click"),
-                       QStringLiteral("btnReset"), QStringLiteral("--fields")});
+    const RunResult r =
+        run({QStringLiteral("--page"), QStringLiteral("Amort"), QStringLiteral("--click"),
+             QStringLiteral("btnReset"), QStringLiteral("--fields")});
     EXPECT_EQ(r.status, 0);
     const QJsonArray grid = r.json.value(QStringLiteral("grids"))
                                 .toObject()
                                 .value(QLatin1String(amort::kGrdAmortization))
                                 .toArray();
     ASSERT_GT(grid.size(), 1);
-    EXPECT_TRUE(grid.at(1).toArray().at(0).toString().isEmpty());  // the schedule is cleared
+    EXPECT_TRUE(grid.at(1).toArray().at(0).toString().isEmpty()); // the schedule is cleared
 }
 
 } // namespace

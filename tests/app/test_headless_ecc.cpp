@@ -41,7 +41,7 @@ protected:
 
 struct Step {
     const char* state;
-    QStringList actions;  // appended to the run so far
+    QStringList actions; // appended to the run so far
     const char* price;
     const char* downPayment;
     const char* loan;
@@ -78,23 +78,23 @@ TEST_F(HeadlessEcc, EveryLockStateInOneSequence)
          "$152,000.00", "$30,000.00", "$122,000.00", "19.737", "$32.53", "$1,024.20", "$1,184.53",
          "$1,253.49", "$32,438.03"},
         {"U-U-L",
-         click(ecc::kBtnUnlockPurchasePrice) + set(ecc::kCPurchasePrice.name, "250000") +
-             set(ecc::kCDownPayment.name, "12345"),
+         click(ecc::kBtnUnlockPurchasePrice) + set(ecc::kCPurchasePrice.name, "250000")
+             + set(ecc::kCDownPayment.name, "12345"),
          "$250,000.00", "$12,345.00", "$237,655.00", "4.938", "$178.24", "$1,939.37", "$1,330.24",
          "$1,731.91", "$15,407.15"},
         {"L-U-U",
-         click(ecc::kBtnUnlockLoanAmount) + set(ecc::kCLoanAmount.name, "150000") +
-             set(ecc::kCDownPayment.name, "15000"),
+         click(ecc::kBtnUnlockLoanAmount) + set(ecc::kCLoanAmount.name, "150000")
+             + set(ecc::kCDownPayment.name, "15000"),
          "$165,000.00", "$15,000.00", "$150,000.00", "9.091", "$97.50", "$1,275.45", "$1,249.50",
          "$1,399.01", "$17,648.51"},
         {"L-L-U",
-         click(ecc::kBtnLockDownPayment) + set(ecc::kDownPaymentPercent.name, "5") +
-             set(ecc::kTerm.name, "15") + set(ecc::kCLoanAmount.name, "95000"),
+         click(ecc::kBtnLockDownPayment) + set(ecc::kDownPaymentPercent.name, "5")
+             + set(ecc::kTerm.name, "15") + set(ecc::kCLoanAmount.name, "95000"),
          "$100,000.00", "$5,000.00", "$95,000.00", "5.000", "$44.33", "$1,078.22", "$1,196.33",
          "$1,187.62", "$7,383.95"},
         {"U-L-L",
-         click(ecc::kBtnUnlockPurchasePrice) + set(ecc::kDownPaymentPercent.name, "10") +
-             set(ecc::kTerm.name, "30") + set(ecc::kCPurchasePrice.name, "200000"),
+         click(ecc::kBtnUnlockPurchasePrice) + set(ecc::kDownPaymentPercent.name, "10")
+             + set(ecc::kTerm.name, "30") + set(ecc::kCPurchasePrice.name, "200000"),
          "$200,000.00", "$20,000.00", "$180,000.00", "10.000", "$78.00", "$1,455.54", "$1,230.00",
          "$1,465.81", "$22,695.81"},
         {"L-L-L again", click(ecc::kBtnLockPurchasePrice) + set(ecc::kDebt.name, "450"),
@@ -141,7 +141,7 @@ TEST_F(HeadlessEcc, TheEscrowPanelsDaysAreTypedOver)
         const char* days;
         int status;
         const char* shown;
-        const char* prepaid;  // 7 % a year on $121,600 a day
+        const char* prepaid; // 7 % a year on $121,600 a day
     };
     // OK keeps the count as the default for the next run.
     const Case cases[] = {{"1530", 1, "15", "$349.81"}, {"21", 0, "21", "$489.73"}};

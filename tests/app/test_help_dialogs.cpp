@@ -1,5 +1,3 @@
-#include "toolkit/open_address.h"
-#include "toolkit/widgets.h"
 #include "app/about_box.h"
 #include "app/close_dialog.h"
 #include "app/dialog_util.h"
@@ -7,15 +5,17 @@
 #include "app/help_window.h"
 #include "app/splash_screen.h"
 #include "pages/registry.h"
+#include "toolkit/open_address.h"
+#include "toolkit/widgets.h"
 
-#include <QTemporaryDir>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPixmap>
 #include <QPushButton>
-#include <QTextBrowser>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QTextBrowser>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -46,7 +46,7 @@ TEST(HelpFile, EveryContextTheProgramOpensExists)
     ASSERT_TRUE(help->loaded());
     QList<int> ids = {0, 1, 5, 45, 5000};
     for (const qn::pages::PageInfo& page : qn::pages::pageRegistry())
-        ids.append(page.helpContext);  // what F1 and the Help button open on each page
+        ids.append(page.helpContext); // what F1 and the Help button open on each page
     for (int id : ids) {
         EXPECT_TRUE(help->hasContext(id)) << id;
         EXPECT_FALSE(help->topicTitle(id).isEmpty()) << id;
@@ -96,10 +96,10 @@ TEST(HelpFile, KeywordSearchIsCaseInsensitive)
 
 TEST(HelpFile, ParseSkipsTopicsWithoutNumber)
 {
-    const auto topics = HelpWindow::parse(QStringLiteral(
-        "<topic id=\"7\" title=\"A\" keywords=\"x, y\">body</topic>"
-        "<topic title=\"no id\">lost</topic>"
-        "<TOPIC id=\"contents\" title=\"C\">list</TOPIC>"));
+    const auto topics = HelpWindow::parse(
+        QStringLiteral("<topic id=\"7\" title=\"A\" keywords=\"x, y\">body</topic>"
+                       "<topic title=\"no id\">lost</topic>"
+                       "<TOPIC id=\"contents\" title=\"C\">list</TOPIC>"));
     ASSERT_EQ(topics.size(), 2);
     EXPECT_EQ(topics.value(7).keywords, (QStringList{QStringLiteral("x"), QStringLiteral("y")}));
     EXPECT_EQ(topics.value(0).body, QStringLiteral("list"));
@@ -153,7 +153,7 @@ TEST(HelpFile, BesideTheExecutableFirstThenTheInstalledShareFolder)
     const QString bin = root.filePath(QStringLiteral("bin"));
     const QString installed = root.filePath(QStringLiteral("share/quennary/QNRY.hlp"));
     const QString beside = root.filePath(QStringLiteral("bin/QNRY.hlp"));
-    EXPECT_EQ(HelpWindow::findHelpFile(bin), beside);  // neither: where it belongs
+    EXPECT_EQ(HelpWindow::findHelpFile(bin), beside); // neither: where it belongs
     QFile(installed).open(QIODevice::WriteOnly);
     EXPECT_EQ(HelpWindow::findHelpFile(bin), installed);
     QFile(beside).open(QIODevice::WriteOnly);
@@ -180,7 +180,7 @@ TEST(Dialogs, DisclaimerTextsInOrder)
 {
     qn::app::TfrmDisclaim d;
     EXPECT_EQ(d.windowTitle(), QStringLiteral("Disclaimer"));
-    EXPECT_EQ(d.width(), 224);  // as tall as its texts need in the font they are drawn in
+    EXPECT_EQ(d.width(), 224); // as tall as its texts need in the font they are drawn in
     EXPECT_GE(d.height(), 176);
     EXPECT_EQ(labelText(&d, "Label1"),
               QStringLiteral("NOTE:  While effort was made to ensure the accuracy of these "
@@ -230,10 +230,10 @@ TEST(Dialogs, CentreOnHalvesTowardZero)
     QWidget dialog;
     dialog.resize(200, 100);
     qn::app::centreOn(&dialog, &main);
-    ASSERT_EQ(main.frameGeometry(), QRect(100, 50, 501, 401));  // not shown: no frame
-    EXPECT_EQ(dialog.pos(), QPoint(250, 200));  // 100 + 301 / 2, 50 + 301 / 2
+    ASSERT_EQ(main.frameGeometry(), QRect(100, 50, 501, 401)); // not shown: no frame
+    EXPECT_EQ(dialog.pos(), QPoint(250, 200));                 // 100 + 301 / 2, 50 + 301 / 2
 
-    dialog.resize(800, 700);  // larger than main: -299 / 2 rounds toward zero, to -149
+    dialog.resize(800, 700); // larger than main: -299 / 2 rounds toward zero, to -149
     qn::app::centreOn(&dialog, &main);
     EXPECT_EQ(dialog.pos(), QPoint(-49, -99));
 }
@@ -257,8 +257,7 @@ TEST(Pictures, CompiledInAndDrawable)
     qn::app::initResources();
     for (const char* name : {"house", "maker", "print", "reset", "update", "prefs", "help", "exit",
                              "menu", "calc_quick", "calc_amort", "calc_biweekly"})
-        EXPECT_FALSE(
-            QPixmap(QStringLiteral(":/quennary/%1.svg").arg(QLatin1String(name))).isNull())
+        EXPECT_FALSE(QPixmap(QStringLiteral(":/quennary/%1.svg").arg(QLatin1String(name))).isNull())
             << name;
 }
 

@@ -39,8 +39,7 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
     }
 
-    template <typename T>
-    T* find(const QString& page, const char* name)
+    template <typename T> T* find(const QString& page, const char* name)
     {
         T* widget = m_window->page(page)->findChild<T*>(QLatin1String(name));
         EXPECT_NE(widget, nullptr) << name;
@@ -87,14 +86,20 @@ TEST_F(Keyboard, MnemonicsAreUniqueInEveryWindow)
 {
     struct State {
         const char* page;
-        const char* button;  // opens a panel, or null
+        const char* button; // opens a panel, or null
     };
-    const State states[] = {{"Menu", nullptr},        {"QC", nullptr},
-                            {"ECC", nullptr},         {"ECC", ecc::kBtnCalcClosing},
-                            {"ECC", ecc::kBtnCalcEscrows}, {"MQ", nullptr},
-                            {"BW", nullptr},          {"RC", nullptr},
-                            {"RC", rc::kBtnCalcFees},    {"LS", nullptr},
-                            {"Amort", nullptr},       {"Amort", amort::kBtnAddExtraPayments},
+    const State states[] = {{"Menu", nullptr},
+                            {"QC", nullptr},
+                            {"ECC", nullptr},
+                            {"ECC", ecc::kBtnCalcClosing},
+                            {"ECC", ecc::kBtnCalcEscrows},
+                            {"MQ", nullptr},
+                            {"BW", nullptr},
+                            {"RC", nullptr},
+                            {"RC", rc::kBtnCalcFees},
+                            {"LS", nullptr},
+                            {"Amort", nullptr},
+                            {"Amort", amort::kBtnAddExtraPayments},
                             {"RVB", nullptr}};
     for (const State& s : states) {
         SCOPED_TRACE(s.page);

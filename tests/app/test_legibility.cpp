@@ -13,16 +13,16 @@
 #include "toolkit/chart.h"
 #include "toolkit/widgets.h"
 
-#include <QAccessible>
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QApplication>
 #include <QFontInfo>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMainWindow>
 #include <QMenuBar>
 #include <QRadioButton>
-#include <QHeaderView>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTest>
@@ -37,7 +37,7 @@ protected:
     {
         WindowFixture::SetUp();
         m_window->show();
-        m_window->activateWindow();  // a display without a window manager activates nothing
+        m_window->activateWindow(); // a display without a window manager activates nothing
         ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
     }
 
@@ -48,8 +48,7 @@ protected:
         return m_window->page(QLatin1String(name));
     }
 
-    template <typename T>
-    T* find(const char* page, const char* name)
+    template <typename T> T* find(const char* page, const char* name)
     {
         T* widget = m_window->page(QLatin1String(page))->findChild<T*>(QLatin1String(name));
         EXPECT_NE(widget, nullptr) << name;
@@ -103,7 +102,7 @@ TEST_F(Legibility, EveryControlLiesInsideItsPage)
     // And with what opens over a page.
     const std::pair<const char*, const char*> opened[] = {
         {"ECC", "btnCalcClosing"}, {"ECC", "btnCalcEscrows"}, {"Amort", "btnAddExtraPayments"},
-        {"Amort", "btnChart"}, {"RC", "btnCalcFees"}, {"RVB", "btnChart"}};
+        {"Amort", "btnChart"},     {"RC", "btnCalcFees"},     {"RVB", "btnChart"}};
     for (const auto& [name, button] : opened) {
         qn::pages::CalculatorPage* page = enter(name);
         find<QAbstractButton>(name, button)->click();
@@ -111,7 +110,7 @@ TEST_F(Legibility, EveryControlLiesInsideItsPage)
         EXPECT_EQ(outside(page, *m_window), QStringList()) << button;
     }
     enter("Amort");
-    find<QAbstractButton>("Amort", "btnChart")->click();  // back to the figures
+    find<QAbstractButton>("Amort", "btnChart")->click(); // back to the figures
     auto* grid = find<QTableView>("Amort", "grdAmortization");
     grid->scrollToBottom();
     settle();
@@ -182,13 +181,14 @@ TEST_F(Legibility, TheDisclaimerShowsEveryLineOfItsTexts)
 TEST_F(Legibility, ChartsAreWholeWithLegibleTextAndBarsInsideThePlot)
 {
     const double smallest = QFontInfo([] {
-        QFont f;
-        f.setPointSizeF(qn::toolkit::kSmallestPoint);
-        return f;
-    }()).pixelSize();
+                                QFont f;
+                                f.setPointSizeF(qn::toolkit::kSmallestPoint);
+                                return f;
+                            }())
+                                .pixelSize();
     for (const char* name : {"Amort", "BW", "RC", "RVB"}) {
         qn::pages::CalculatorPage* page = enter(name);
-        page->findChild<QLineEdit*>()->setFocus();  // leaving a field computes some pages
+        page->findChild<QLineEdit*>()->setFocus(); // leaving a field computes some pages
         settle();
         m_window->setFocus();
         find<QAbstractButton>(name, "btnChart")->click();
@@ -278,15 +278,19 @@ TEST_F(Legibility, TablesShowEveryTextWholeAtSevenPointsOrMore)
     loan->setValue(999999999999.99);
     loan->setFocus();
     settle();
-    m_window->setFocus();  // leaving the field rebuilds the table
+    m_window->setFocus(); // leaving the field rebuilds the table
     settle();
-    EXPECT_TRUE(find<QTableView>("LS", "grdLS")->model()->index(6, 0).data().toString()
+    EXPECT_TRUE(find<QTableView>("LS", "grdLS")
+                    ->model()
+                    ->index(6, 0)
+                    .data()
+                    .toString()
                     .contains(QStringLiteral("1,000,000,000,000")));
     check(find<QTableView>("LS", "grdLS"));
 
     enter("Amort");
     auto* grid = find<QTableView>("Amort", "grdAmortization");
-    grid->setCurrentIndex(grid->model()->index(2, 3));  // its heading is drawn bold
+    grid->setCurrentIndex(grid->model()->index(2, 3)); // its heading is drawn bold
     check(grid);
     find<qn::pages::TNumEdit>("Amort", "edtMortAmt")->setValue(999999999999.99);
     find<QAbstractButton>("Amort", "btnCalculate")->click();
@@ -335,8 +339,8 @@ TEST_F(Legibility, PrintedTextsDoNotOverprint)
 QPalette darkPalette()
 {
     QPalette dark(QColor(60, 60, 60), QColor(45, 45, 45));
-    for (const QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text,
-                                           QPalette::ButtonText, QPalette::BrightText})
+    for (const QPalette::ColorRole role :
+         {QPalette::WindowText, QPalette::Text, QPalette::ButtonText, QPalette::BrightText})
         dark.setColor(role, QColor(235, 235, 235));
     dark.setColor(QPalette::Base, QColor(30, 30, 30));
     return dark;
@@ -390,8 +394,7 @@ TEST(DarkTheme, PagesKeepTheirColoursAndTheRestStaysLegible)
             const QWidget* page = window.page(QLatin1String(name));
             EXPECT_EQ(page->palette().color(QPalette::Window).name(), QStringLiteral("#ffffff"))
                 << name;
-            EXPECT_EQ(page->palette().color(QPalette::WindowText).name(),
-                      QStringLiteral("#000000"))
+            EXPECT_EQ(page->palette().color(QPalette::WindowText).name(), QStringLiteral("#000000"))
                 << name;
             EXPECT_EQ(illegible(page), QStringList()) << name;
             EXPECT_EQ(darkButtons(page), QStringList()) << name;

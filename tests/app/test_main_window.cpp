@@ -2,19 +2,18 @@
 #include "app/main_window.h"
 #include "core/errors.h"
 #include "pages/calculator_page.h"
+#include "tests/support/files.h"
 #include "tests/support/page_names.h"
 #include "tests/support/window_fixture.h"
 #include "toolkit/guarded.h"
 #include "toolkit/message_box.h"
-#include "tests/support/files.h"
 
 #include <QAction>
-#include <QTimer>
 #include <QApplication>
 #include <QCoreApplication>
-#include <QGuiApplication>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -22,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextStream>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -41,8 +41,7 @@ const QString kOtherMessage = QStringLiteral("An unidentified error has occurred
 
 class MainWindowTest : public WindowFixture {
 protected:
-    template <typename T>
-    T* find(const char* name) const
+    template <typename T> T* find(const char* name) const
     {
         return m_window->findChild<T*>(QLatin1String(name));
     }
@@ -65,7 +64,6 @@ protected:
         qn::toolkit::connectGuarded(&button, &QPushButton::clicked, m_window.get(), thrower);
         button.click();
     }
-
 };
 
 // Qt appends an application display name, once one is set, to every window's title; the
@@ -100,7 +98,7 @@ TEST_F(MainWindowTest, StartsOnTheMenuPageWithCalculatorCommandsOff)
 TEST_F(MainWindowTest, EveryCalculatorCanBeChosenFromTheMenuPage)
 {
     const std::pair<const char*, const char*> buttons[] = {
-        {"btnQC", "QC"}, {"btnMQ", "MQ"},  {"btnAmort", "Amort"}, {"btnECC", "ECC"},
+        {"btnQC", "QC"},  {"btnMQ", "MQ"}, {"btnAmort", "Amort"}, {"btnECC", "ECC"},
         {"btnLSC", "LS"}, {"btnBW", "BW"}, {"btnRC", "RC"},       {"btnRVB", "RVB"}};
     for (const auto& [button, page] : buttons) {
         ASSERT_TRUE(enabled(button)) << button;
@@ -117,7 +115,8 @@ TEST_F(MainWindowTest, LoanSpreadMenuButtonKeepsTheShellAsItWas)
 {
     m_window->gotoChosenCalculator(QStringLiteral("LS"));
     const bool reset = enabled("btnReset");
-    m_window->page(QStringLiteral("LS"))->findChild<QPushButton*>(QLatin1String(ls::kBtnClosePG))
+    m_window->page(QStringLiteral("LS"))
+        ->findChild<QPushButton*>(QLatin1String(ls::kBtnClosePG))
         ->click();
     EXPECT_EQ(m_window->currentPageName(), QStringLiteral("Menu"));
     EXPECT_EQ(sideStrip(), QStringLiteral("Loan Spread Calculator"));
@@ -136,11 +135,11 @@ struct Entry {
 TEST_F(MainWindowTest, EnteringACalculatorDisablesOnlyItsOwnItems)
 {
     const Entry entries[] = {
-        {"QC", "btnQC", "Quick Calculator",
-         {"MnuCalculatorsQC", "mnuPopQC", "mnuPopCalcsQC"}},
-        {"BW", "btnBW", "Bi-weekly Payments",
-         {"MnuCalculatorsBW", "mnuPopBW", "mnuPopCalcsBW"}},
-        {"Amort", "btnAmort", "Loan Amortizations",
+        {"QC", "btnQC", "Quick Calculator", {"MnuCalculatorsQC", "mnuPopQC", "mnuPopCalcsQC"}},
+        {"BW", "btnBW", "Bi-weekly Payments", {"MnuCalculatorsBW", "mnuPopBW", "mnuPopCalcsBW"}},
+        {"Amort",
+         "btnAmort",
+         "Loan Amortizations",
          {"MnuCalculatorsAmort", "mnuPopAmort", "mnuPopCalcsAmort"}},
     };
     for (const Entry& entry : entries) {
@@ -170,10 +169,9 @@ TEST_F(MainWindowTest, ShellFollowsTheNavigationTable)
         bool reset, print, menu;
     };
     const Step steps[] = {
-        {"QC", false, false, true},     // Reset unchanged: still off from the menu page
-        {"BW", true, true, true},
-        {"QC", true, false, true},      // unchanged: stays on after BW
-        {"Amort", true, true, true},    // the schedule switches printing on
+        {"QC", false, false, true}, // Reset unchanged: still off from the menu page
+        {"BW", true, true, true},         {"QC", true, false, true}, // unchanged: stays on after BW
+        {"Amort", true, true, true}, // the schedule switches printing on
         {"btnMenu", false, false, false},
     };
     for (const Step& step : steps) {
@@ -227,10 +225,11 @@ TEST_F(MainWindowTest, FailuresShowTheirMessageOnceTheHandlerHasReturned)
     };
     const Case cases[] = {
         {[] { throw qn::EMathError("division by zero"); }, kMathMessage},
-        {[] { throw qn::EConvertError("'x' is not a valid floating point value"); },
-         kOtherMessage},
+        {[] { throw qn::EConvertError("'x' is not a valid floating point value"); }, kOtherMessage},
         {[] { throw qn::EListError("row 0"); }, kOtherMessage},
-        {[] { throw qn::EInputError("Term in Months must be a whole number no larger than 1200."); },
+        {[] {
+             throw qn::EInputError("Term in Months must be a whole number no larger than 1200.");
+         },
          QStringLiteral("Term in Months must be a whole number no larger than 1200.")},
         {[] { throw std::logic_error("other"); }, kOtherMessage},
         {[] { throw 42; }, kOtherMessage},
@@ -379,7 +378,7 @@ TEST_F(MainWindowTest, F1OpensTheFocusedControlsTopic)
     m_window->show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(m_window.get()));
     auto pressF1 = [this] {
-        QTest::keyClick(m_window->windowHandle(), Qt::Key_F1);  // through the shortcut map
+        QTest::keyClick(m_window->windowHandle(), Qt::Key_F1); // through the shortcut map
         settle();
         const int context = qn::app::HelpWindow::instance()->currentContext();
         // The help window took the activation; give it back for the next key.
@@ -392,14 +391,14 @@ TEST_F(MainWindowTest, F1OpensTheFocusedControlsTopic)
 
     m_window->gotoChosenCalculator(QStringLiteral("Amort"));
     settle();
-    EXPECT_EQ(pressF1(), 50);  // the loan amount field has no topic of its own
+    EXPECT_EQ(pressF1(), 50); // the loan amount field has no topic of its own
 
     QTest::mouseClick(find<QPushButton>(amort::kBtnAddExtraPayments), Qt::LeftButton);
     auto* remove = find<QPushButton>(amort::kBtnRemove);
     ASSERT_NE(remove, nullptr);
     remove->setFocus();
     settle();
-    EXPECT_EQ(pressF1(), 45);  // the extra-payments panel's own topic
+    EXPECT_EQ(pressF1(), 45); // the extra-payments panel's own topic
 }
 
 } // namespace

@@ -2,9 +2,9 @@
 #include "app/prefs_dialog.h"
 #include "pages/calculator_page.h"
 #include "pages/num_edit.h"
+#include "tests/support/files.h"
 #include "tests/support/page_names.h"
 #include "tests/support/window_fixture.h"
-#include "tests/support/files.h"
 
 #include <QApplication>
 #include <QFile>
@@ -26,8 +26,8 @@ protected:
     // A dialog over the window's settings file and values, shown as the menu shows it.
     std::unique_ptr<TfrmPrefs> open()
     {
-        auto dialog = std::make_unique<TfrmPrefs>(settingsFile(), m_window->settings(),
-                                                  m_window.get());
+        auto dialog =
+            std::make_unique<TfrmPrefs>(settingsFile(), m_window->settings(), m_window.get());
         dialog->show();
         settle();
         return dialog;
@@ -49,7 +49,7 @@ protected:
 TEST_F(PrefsTest, OpensFromTheToolBarModallyAndShowsTheFile)
 {
     writeFile("[Ratios]\nHRatio=30\nDRatio=45\n");
-    m_window->settings().HRatio = 33;  // changed in memory, e.g. by the qualifier
+    m_window->settings().HRatio = 33; // changed in memory, e.g. by the qualifier
     m_window->show();
     QString caption;
     double housing = 0;
@@ -64,9 +64,9 @@ TEST_F(PrefsTest, OpensFromTheToolBarModallyAndShowsTheFile)
     });
     m_window->findChild<QPushButton*>(QStringLiteral("btnPrefs"))->click();
     EXPECT_EQ(caption, QStringLiteral("Preferences"));
-    EXPECT_EQ(housing, 30);  // the file's ratio, not the one in memory
+    EXPECT_EQ(housing, 30); // the file's ratio, not the one in memory
     EXPECT_TRUE(focused);
-    EXPECT_EQ(m_window->settings().HRatio, 33);  // Cancel keeps memory as it was
+    EXPECT_EQ(m_window->settings().HRatio, 33); // Cancel keeps memory as it was
     EXPECT_TRUE(m_window->findChildren<TfrmPrefs*>().isEmpty()) << "destroyed on close";
 }
 
@@ -119,10 +119,9 @@ TEST_F(PrefsTest, AFractionalTermIsRefusedBeforeAnythingIsCopiedOrWritten)
     field(dialog.get(), prefs::kTermInMonths.name)->setValue(360.5);
     click(dialog.get(), prefs::kBtnSave);
     EXPECT_EQ(takeMessages(),
-              QStringList{QStringLiteral(
-                  "Term in Months must be a whole number from 0 to 1200.")});
+              QStringList{QStringLiteral("Term in Months must be a whole number from 0 to 1200.")});
     EXPECT_EQ(fileBytes(), before);
-    EXPECT_EQ(m_window->settings().Loan, 100000);  // not copied half way
+    EXPECT_EQ(m_window->settings().Loan, 100000); // not copied half way
     EXPECT_TRUE(dialog->isVisible());
     EXPECT_TRUE(field(dialog.get(), prefs::kTermInMonths.name)->hasFocus());
 }

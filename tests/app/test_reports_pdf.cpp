@@ -5,8 +5,8 @@
 
 #include <QFile>
 #include <QJsonDocument>
-#include <QLocale>
 #include <QJsonObject>
+#include <QLocale>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -34,14 +34,22 @@ protected:
                        .value(QStringLiteral("values"))
                        .toObject();
         QProcess text;
-        text.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
+        text.start(QStringLiteral("pdftotext"),
+                   {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
         EXPECT_TRUE(text.waitForFinished(20000));
         return QString::fromUtf8(text.readAllStandardOutput());
     }
 
-    double value(const char* field) const { return m_values.value(QLatin1String(field)).toDouble(); }
+    double value(const char* field) const
+    {
+        return m_values.value(QLatin1String(field)).toDouble();
+    }
 
-    static QString money(double v) { return QLocale(QLocale::English, QLocale::UnitedStates).toCurrencyString(v, QStringLiteral("$"), 2); }
+    static QString money(double v)
+    {
+        return QLocale(QLocale::English, QLocale::UnitedStates)
+            .toCurrencyString(v, QStringLiteral("$"), 2);
+    }
 
     QTemporaryDir m_dir;
     int m_status = -1;
@@ -80,8 +88,8 @@ TEST_F(ReportPdf, AmortizationScheduleOverPagesWithTheirNumbers)
 TEST_F(ReportPdf, BiweeklyBandAloneWithItsRateWithoutPercent)
 {
     const QString text = print(QStringLiteral("BW"),
-                               {QStringLiteral("--set"), QLatin1String(bw::kMortgageAmount.name) +
-                                                             QStringLiteral("=100000")});
+                               {QStringLiteral("--set"), QLatin1String(bw::kMortgageAmount.name)
+                                                             + QStringLiteral("=100000")});
     EXPECT_EQ(m_status, 0);
     const QStringList order = {QStringLiteral("Biweekly Mortgage Payments"),
                                QStringLiteral("Your Mortgage Variables"),
@@ -116,16 +124,15 @@ TEST_F(ReportPdf, QualifierRatesCarryTheirPercent)
 
 TEST_F(ReportPdf, GoodFaithEstimateAddsUpFromThePage)
 {
-    const QString text = print(QStringLiteral("ECC"), {QStringLiteral("--set"),
-                                                       QLatin1String(ecc::kOriginationPoints.name) +
-                                                           QStringLiteral("=1.5")});
+    const QString text = print(QStringLiteral("ECC"),
+                               {QStringLiteral("--set"), QLatin1String(ecc::kOriginationPoints.name)
+                                                             + QStringLiteral("=1.5")});
     EXPECT_EQ(m_status, 0);
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Origination Fee\\s+1\\.5%"))));
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Discount Points\\s+0%"))));
-    const double total = value(ecc::kCDownPayment.name) + value(ecc::kCClosingCosts.name) +
-                         value(ecc::kCEscrows.name) - value(ecc::kSellerPaid.name);
-    const QRegularExpression buyer(
-        QStringLiteral("TOTAL BUYER PAID FUNDS TO CLOSE\\s+(\\S+)"));
+    const double total = value(ecc::kCDownPayment.name) + value(ecc::kCClosingCosts.name)
+                         + value(ecc::kCEscrows.name) - value(ecc::kSellerPaid.name);
+    const QRegularExpression buyer(QStringLiteral("TOTAL BUYER PAID FUNDS TO CLOSE\\s+(\\S+)"));
     const auto match = buyer.match(text);
     ASSERT_TRUE(match.hasMatch()) << text.toStdString();
     EXPECT_EQ(match.captured(1), money(total));
@@ -168,7 +175,7 @@ TEST_F(ReportPdf, RentVsBuyWorksheetInItsOrder)
                                 QLatin1String(rvb::kInterestRate.name) + QStringLiteral("=8.125")});
     EXPECT_TRUE(text.contains(QStringLiteral("Rent vs. Buy Comparison")));
     EXPECT_TRUE(text.contains(QRegularExpression(
-        QStringLiteral("Interest Rate of Home Loan:\\s+8.13%"))));  // three significant digits
+        QStringLiteral("Interest Rate of Home Loan:\\s+8.13%")))); // three significant digits
     EXPECT_TRUE(text.contains(QRegularExpression(
         QStringLiteral("Personal Income Tax Rate % \\(Include Federal \\+ State\\):\\s+33%"))));
     const qsizetype first = text.indexOf(QStringLiteral("Current Monthly Rent:"));

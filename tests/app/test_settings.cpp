@@ -6,8 +6,8 @@
 #include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QTemporaryDir>
 
@@ -70,8 +70,12 @@ TEST_F(SettingsFile, FirstSaveWritesAllKeysInFileOrder)
 
 TEST_F(SettingsFile, RoundTripKeepsEveryValue)
 {
-    const SettingsValues in{.Loan = 123456.78, .Interest = 6.125, .Term = 180,
-                            .Pmip158085 = 0.000001, .HRatio = 33, .HomeownersRenewalMonths = 4};
+    const SettingsValues in{.Loan = 123456.78,
+                            .Interest = 6.125,
+                            .Term = 180,
+                            .Pmip158085 = 0.000001,
+                            .HRatio = 33,
+                            .HomeownersRenewalMonths = 4};
     SaveSettings(path(), in);
     const SettingsValues out = load();
     EXPECT_TRUE(m_messages.isEmpty());
@@ -112,19 +116,18 @@ TEST_P(SettingsBadValue, ReportedOnceOthersStillLoad)
 
 INSTANTIATE_TEST_SUITE_P(
     Texts, SettingsBadValue,
-    ::testing::Values(
-        BadValue{"[LastValues]\nLoan=100,000\nInterest=7.5\n",
-                 "Loan: '100,000' is not a valid floating point value"},
-        BadValue{"[LastValues]\nLoan=$100000\nInterest=7.5\n",
-                 "Loan: '$100000' is not a valid floating point value"},
-        BadValue{"[LastValues]\nInterest=7.5\nTerm=360.0\n",
-                 "Term: '360.0' is not a valid integer value"},
-        BadValue{"[LastValues]\nInterest=7.5\nLoan=\n",
-                 "Loan: '' is not a valid floating point value"},
-        BadValue{"[LastValues]\nInterest=7.5\nLoan=inf\n",
-                 "Loan: 'inf' is not a valid floating point value"},
-        BadValue{"[LastValues]\nInterest=7.5\nLoan=1e999\n",
-                 "Loan: '1e999' is not a valid floating point value"}));
+    ::testing::Values(BadValue{"[LastValues]\nLoan=100,000\nInterest=7.5\n",
+                               "Loan: '100,000' is not a valid floating point value"},
+                      BadValue{"[LastValues]\nLoan=$100000\nInterest=7.5\n",
+                               "Loan: '$100000' is not a valid floating point value"},
+                      BadValue{"[LastValues]\nInterest=7.5\nTerm=360.0\n",
+                               "Term: '360.0' is not a valid integer value"},
+                      BadValue{"[LastValues]\nInterest=7.5\nLoan=\n",
+                               "Loan: '' is not a valid floating point value"},
+                      BadValue{"[LastValues]\nInterest=7.5\nLoan=inf\n",
+                               "Loan: 'inf' is not a valid floating point value"},
+                      BadValue{"[LastValues]\nInterest=7.5\nLoan=1e999\n",
+                               "Loan: '1e999' is not a valid floating point value"}));
 
 TEST_F(SettingsFile, DecimalPointIgnoresUserLocale)
 {
@@ -153,9 +156,8 @@ TEST_F(SettingsFile, OnlyRatiosGivesDefaultsElsewhere)
 
 TEST_F(SettingsFile, RewriteKeepsForeignLinesInPlace)
 {
-    writeAll(path(),
-             "; user notes\n[Window]\nLeft=10\n\n[lastvalues]\nLOAN=5\nColour=red\n"
-             "# keep me\n\n[Ratios]\nHRatio=20\n");
+    writeAll(path(), "; user notes\n[Window]\nLeft=10\n\n[lastvalues]\nLOAN=5\nColour=red\n"
+                     "# keep me\n\n[Ratios]\nHRatio=20\n");
     SettingsValues v;
     v.Loan = 250000;
     SaveSettings(path(), v);
@@ -252,12 +254,13 @@ TEST_F(SettingsFile, RewriteChangesOnlyOurValues)
 
 TEST_F(SettingsFile, ByteOrderMarksAndEncodingsAreKept)
 {
-    const QByteArray body = QByteArray(kFirstSave).replace("Interest=8.75", "Interest=6.5") +
-                            "; \xC3\xA9t\xC3\xA9 \xF0\x9F\x8F\xA0\n";
+    const QByteArray body = QByteArray(kFirstSave).replace("Interest=8.75", "Interest=6.5")
+                            + "; \xC3\xA9t\xC3\xA9 \xF0\x9F\x8F\xA0\n";
     // Without a mark, UTF-16 shows itself by a NUL in every second byte.
-    const QByteArray files[] = {"\xEF\xBB\xBF" + body, utf16(body, false), utf16(body, true),
-                                utf16(QByteArray(body).replace('\n', "\r\n"), false),
-                                utf16(body, false).mid(2), utf16(body, true).mid(2)};
+    const QByteArray files[] = {
+        "\xEF\xBB\xBF" + body,     utf16(body, false),
+        utf16(body, true),         utf16(QByteArray(body).replace('\n', "\r\n"), false),
+        utf16(body, false).mid(2), utf16(body, true).mid(2)};
     for (const QByteArray& file : files) {
         SCOPED_TRACE(file.left(4).toHex().toStdString());
         writeAll(path(), file);
@@ -266,7 +269,7 @@ TEST_F(SettingsFile, ByteOrderMarksAndEncodingsAreKept)
         EXPECT_EQ(v.Interest, 6.5);
         EXPECT_EQ(v.Term, 360);
         SaveSettings(path(), v);
-        EXPECT_EQ(readAll(path()), file);  // byte for byte
+        EXPECT_EQ(readAll(path()), file); // byte for byte
     }
     // A key added to a UTF-16 file is written in UTF-16 too.
     writeAll(path(), utf16("[Ratios]\r\nHRatio=30\r\n", true));
@@ -315,7 +318,9 @@ TEST_F(SettingsFile, ConversionMessagesAreShortAndSafe)
         {"1,00000000000000000000000000000000000000000000",
          QStringLiteral("Loan: '1,00000000000000000000000000000000000000\u2026' is not a valid "
                         "floating point value")},
-        {QByteArray("1\x00" "2\x07\x7F", 5),
+        {QByteArray("1\x00"
+                    "2\x07\x7F",
+                    5),
          QStringLiteral("Loan: '1\\x002\\x07\\x7F' is not a valid floating point value")},
         {"\xFF\xC3\xA9\xE2\x82", QStringLiteral("Loan: '\\xFF\u00E9\\xE2\\x82' is not a valid "
                                                 "floating point value")},
@@ -329,15 +334,15 @@ TEST_F(SettingsFile, ConversionMessagesAreShortAndSafe)
     }
 
     const QByteArray megabyte(1 << 20, '7');
-    writeAll(path(), "; " + megabyte + "\n[Window]\n" + megabyte + "=" + megabyte +
-                         "\n[LastValues]\nLoan=1," + megabyte + "\nTerm=" + megabyte + "\n");
+    writeAll(path(), "; " + megabyte + "\n[Window]\n" + megabyte + "=" + megabyte
+                         + "\n[LastValues]\nLoan=1," + megabyte + "\nTerm=" + megabyte + "\n");
     QElapsedTimer timer;
     timer.start();
     const SettingsValues v = load();
     EXPECT_LT(timer.elapsed(), 500);
     ASSERT_EQ(m_messages.size(), 1);
-    EXPECT_EQ(m_messages[0], QStringLiteral("Loan: '1,") + QString(38, u'7') +
-                                 QStringLiteral("\u2026' is not a valid floating point value"));
+    EXPECT_EQ(m_messages[0], QStringLiteral("Loan: '1,") + QString(38, u'7')
+                                 + QStringLiteral("\u2026' is not a valid floating point value"));
     EXPECT_EQ(v.Loan, 100000);
     EXPECT_EQ(v.Term, 360);
 }
@@ -374,8 +379,8 @@ TEST_F(SettingsFile, LeftoverTemporaryFilesAreRemoved)
 TEST_F(SettingsFile, ReadOnlyFileIsNeverRewritten)
 {
     writeAll(path(), "[LastValues]\nLoan=1\n");
-    ASSERT_TRUE(QFile::setPermissions(path(), QFile::ReadOwner | QFile::ReadGroup
-                                                  | QFile::ReadOther));
+    ASSERT_TRUE(
+        QFile::setPermissions(path(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
     const auto readOnly = QFile::permissions(path());
     const std::function<void()> saves[] = {
         [this] { SaveSettings(path(), SettingsValues{}); },
@@ -409,8 +414,8 @@ TEST_F(SettingsFile, ChainOfLinksSavesIntoItsLastFile)
         SaveSettings(path(), SettingsValues{});
         EXPECT_TRUE(QFileInfo(path()).isSymLink());
         EXPECT_TRUE(QFileInfo(mid).isSymLink());
-        EXPECT_EQ(readAll(real).left(21), exists ? QByteArray("[Ratios]\nHRatio=28\nDR")
-                                                  : QByteArray(kFirstSave).left(21));
+        EXPECT_EQ(readAll(real).left(21),
+                  exists ? QByteArray("[Ratios]\nHRatio=28\nDR") : QByteArray(kFirstSave).left(21));
     }
 }
 
@@ -418,7 +423,7 @@ TEST_F(SettingsFile, AFileThatCannotBeReadIsNamed)
 {
     ASSERT_TRUE(QDir().mkpath(path()));
     const SettingsValues v = load();
-    EXPECT_EQ(m_messages, QStringList{QStringLiteral("Unable to read ")
-                                      + QDir::toNativeSeparators(path())});
+    EXPECT_EQ(m_messages,
+              QStringList{QStringLiteral("Unable to read ") + QDir::toNativeSeparators(path())});
     EXPECT_EQ(v.Loan, 100000);
 }

@@ -22,14 +22,40 @@ namespace {
 constexpr int kFiles = 100000;
 
 const char* const kSections[] = {"LastValues", "PmiValues", "Ratios", "ClosingCosts", "Escrows"};
-const char* const kKeys[] = {
-    "Loan", "Interest", "Term", "Payment", "Pmip308085", "Pmip308590", "Pmip309095",
-    "Pmip309597", "Pmip158085", "Pmip158590", "Pmip159095", "Pmip159597", "HRatio", "DRatio",
-    "AppraisalFee", "CreditReport", "TaxServiceFee", "LendersInspectionFee", "TitleInsurance",
-    "TitleSearch", "EscrowClosingFee", "RecordingFee", "OtherFees", "SellerPaid",
-    "OriginationPoints", "DiscountPoints", "DownPaymentPercent", "RealEstateTax", "Insurance",
-    "AssociationFee", "InterimInterestDays", "PropertyTaxMonths", "HomeownersFirstYear",
-    "HomeownersRenewalMonths"};
+const char* const kKeys[] = {"Loan",
+                             "Interest",
+                             "Term",
+                             "Payment",
+                             "Pmip308085",
+                             "Pmip308590",
+                             "Pmip309095",
+                             "Pmip309597",
+                             "Pmip158085",
+                             "Pmip158590",
+                             "Pmip159095",
+                             "Pmip159597",
+                             "HRatio",
+                             "DRatio",
+                             "AppraisalFee",
+                             "CreditReport",
+                             "TaxServiceFee",
+                             "LendersInspectionFee",
+                             "TitleInsurance",
+                             "TitleSearch",
+                             "EscrowClosingFee",
+                             "RecordingFee",
+                             "OtherFees",
+                             "SellerPaid",
+                             "OriginationPoints",
+                             "DiscountPoints",
+                             "DownPaymentPercent",
+                             "RealEstateTax",
+                             "Insurance",
+                             "AssociationFee",
+                             "InterimInterestDays",
+                             "PropertyTaxMonths",
+                             "HomeownersFirstYear",
+                             "HomeownersRenewalMonths"};
 
 std::string randomCase(Rng& rng, std::string text)
 {
@@ -134,10 +160,10 @@ QByteArray randomFile(Rng& rng)
         return toUtf16(content, false) + (rng.chance(0.2) ? QByteArray("\x00", 1) : QByteArray());
     case 2:
         // Lone surrogates too: they must come back as they were.
-        return toUtf16(content, true) +
-               (rng.chance(0.3) ? QByteArray("\xD8\x01", 2) : QByteArray());
+        return toUtf16(content, true)
+               + (rng.chance(0.3) ? QByteArray("\xD8\x01", 2) : QByteArray());
     case 3:
-        return toUtf16(content, rng.chance(0.5)).mid(2);  // no mark: recognised or not
+        return toUtf16(content, rng.chance(0.5)).mid(2); // no mark: recognised or not
 
     default:
         return content;
@@ -169,7 +195,7 @@ Lines splitLines(const QByteArray& file)
             const auto b = static_cast<unsigned char>(file[i + 1]);
             units += static_cast<char16_t>(big ? (a << 8 | b) : (b << 8 | a));
         }
-        if (file.size() % 2 != 0)  // a stray last byte stays last, whatever is added
+        if (file.size() % 2 != 0) // a stray last byte stays last, whatever is added
             out.mark += static_cast<char16_t>(0x100 + static_cast<unsigned char>(file.back()));
     } else {
         if (utf8)
@@ -203,8 +229,8 @@ const std::vector<std::u16string>& newLineStarts()
     static const std::vector<std::u16string> starts = [] {
         std::vector<std::u16string> out;
         for (const char* section : kSections)
-            out.push_back((QLatin1Char('[') + QLatin1String(section) + QLatin1Char(']'))
-                              .toStdU16String());
+            out.push_back(
+                (QLatin1Char('[') + QLatin1String(section) + QLatin1Char(']')).toStdU16String());
         for (const char* key : kKeys)
             out.push_back(QString(QLatin1String(key) + QLatin1Char('=')).toStdU16String());
         return out;
@@ -216,8 +242,8 @@ bool isOurNewLine(const std::u16string& line)
 {
     const std::u16string text = withoutEol(line);
     for (const std::u16string& start : newLineStarts())
-        if (text.compare(0, start.size(), start) == 0 &&
-            (start.back() == u'=' || text.size() == start.size()))
+        if (text.compare(0, start.size(), start) == 0
+            && (start.back() == u'=' || text.size() == start.size()))
             return true;
     return false;
 }
@@ -240,8 +266,8 @@ bool onlyValueChanged(const std::u16string& before, const std::u16string& after)
     std::size_t trail = 0;
     while (trail < a.size() - lead && isBlank(a[a.size() - 1 - trail]))
         ++trail;
-    return b.size() >= lead + trail && b.compare(0, lead, a, 0, lead) == 0 &&
-           b.compare(b.size() - trail, trail, a, a.size() - trail, trail) == 0;
+    return b.size() >= lead + trail && b.compare(0, lead, a, 0, lead) == 0
+           && b.compare(b.size() - trail, trail, a, a.size() - trail, trail) == 0;
 }
 
 // The same line, or one that only gained a line end (it was the last and got a follower).
@@ -278,8 +304,9 @@ void checkKept(const QByteArray& before, const QByteArray& after)
 SettingsValues randomValues(Rng& rng)
 {
     SettingsValues v;
-    double* reals[] = {&v.Loan, &v.Interest, &v.Payment, &v.Pmip308085, &v.HRatio,
-                       &v.AppraisalFee, &v.OriginationPoints, &v.HomeownersRenewalMonths};
+    double* reals[] = {
+        &v.Loan,   &v.Interest,     &v.Payment,           &v.Pmip308085,
+        &v.HRatio, &v.AppraisalFee, &v.OriginationPoints, &v.HomeownersRenewalMonths};
     for (double* r : reals) {
         do
             *r = rng.anyDouble();
@@ -291,11 +318,11 @@ SettingsValues randomValues(Rng& rng)
 
 bool sameValues(const SettingsValues& a, const SettingsValues& b)
 {
-    return a.Loan == b.Loan && a.Interest == b.Interest && a.Payment == b.Payment &&
-           a.Pmip308085 == b.Pmip308085 && a.HRatio == b.HRatio &&
-           a.AppraisalFee == b.AppraisalFee && a.OriginationPoints == b.OriginationPoints &&
-           a.HomeownersRenewalMonths == b.HomeownersRenewalMonths && a.Term == b.Term &&
-           a.DRatio == b.DRatio && a.Pmip159597 == b.Pmip159597;
+    return a.Loan == b.Loan && a.Interest == b.Interest && a.Payment == b.Payment
+           && a.Pmip308085 == b.Pmip308085 && a.HRatio == b.HRatio
+           && a.AppraisalFee == b.AppraisalFee && a.OriginationPoints == b.OriginationPoints
+           && a.HomeownersRenewalMonths == b.HomeownersRenewalMonths && a.Term == b.Term
+           && a.DRatio == b.DRatio && a.Pmip159597 == b.Pmip159597;
 }
 
 } // namespace
@@ -324,7 +351,7 @@ TEST(Fuzz, SettingsFileReadAndRewrite)
                     throw std::logic_error("messages");
                 if (ini.bytes() != original)
                     throw std::logic_error("read and written back unchanged differs");
-                if (i % 4 != 0)  // rewriting costs more; a quarter of the files suffice
+                if (i % 4 != 0) // rewriting costs more; a quarter of the files suffice
                     return;
                 WriteSettings(ini, written);
                 const QByteArray saved = ini.bytes();

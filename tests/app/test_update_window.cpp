@@ -1,12 +1,12 @@
 // The main window's side of the update check: where it looks, the Update Center it opens on
 // its one update component, and the settings kept before an installer takes over.
+#include "tests/support/files.h"
 #include "tests/support/window_fixture.h"
 #include "tests/update/local_server.h"
 #include "tests/update/test_key.h"
 #include "toolkit/product.h"
 #include "update/update_center.h"
 #include "update/web_file_info.h"
-#include "tests/support/files.h"
 
 #include <QFile>
 #include <QLabel>
@@ -87,7 +87,7 @@ TEST_F(UpdateWindowTest, ShowUpdateOpensTheCenterAndLearnsOncePerRun)
         std::function<void(QWidget*)> close = [&](QWidget* center) {
             status = center->findChild<QLabel*>(QStringLiteral("lblUpdateStatus"))->text();
             if (status == QStringLiteral("Update Status:  Unknown")) {
-                whenModal(QStringLiteral("TfrmUpdate"), close);  // still checking
+                whenModal(QStringLiteral("TfrmUpdate"), close); // still checking
                 return;
             }
             center->findChild<QPushButton*>(QStringLiteral("btnClose"))->click();
@@ -109,7 +109,7 @@ TEST_F(UpdateWindowTest, InstallingSavesTheRunsSettingsFirst)
                     {TestServer::ok(infoPage(QStringLiteral("1.0.03"), QStringLiteral("setup.bin"),
                                              QString::fromLatin1(key.sign(installer).toHex())))});
     ASSERT_TRUE(m_window->setUpdateUrl(m_server.url(QStringLiteral("/info.html"))));
-    m_window->settings().HRatio = 33.5;  // changed during the run, not yet saved
+    m_window->settings().HRatio = 33.5; // changed during the run, not yet saved
 
     QTemporaryDir downloads;
     qn::update::TWebFileInfo& info = m_window->webFileInfo();
@@ -125,7 +125,7 @@ TEST_F(UpdateWindowTest, InstallingSavesTheRunsSettingsFirst)
     EXPECT_TRUE(info.RetrieveUpdate());
     EXPECT_TRUE(settingsAtStart.contains("HRatio=33.5")) << settingsAtStart.toStdString();
     EXPECT_EQ(ended, 1);
-    EXPECT_EQ(takeMessages().size(), 2);  // download? install?
+    EXPECT_EQ(takeMessages().size(), 2); // download? install?
 }
 
-}  // namespace
+} // namespace

@@ -17,8 +17,13 @@ namespace {
 // The worked 5/6 loan: 2.75 over a 6 % index, caps 2/1/5.
 ArmFields workedFields()
 {
-    return {.fixedMonths = 60, .adjustEvery = 6, .margin = 2.75, .index = 6, .firstCap = 2,
-            .periodicCap = 1, .lifetimeCap = 5};
+    return {.fixedMonths = 60,
+            .adjustEvery = 6,
+            .margin = 2.75,
+            .index = 6,
+            .firstCap = 2,
+            .periodicCap = 1,
+            .lifetimeCap = 5};
 }
 
 TEST(ArmFields, TermsInFractionsWithTheMarginAsFloor)
@@ -32,7 +37,7 @@ TEST(ArmFields, TermsInFractionsWithTheMarginAsFloor)
     EXPECT_DOUBLE_EQ(t.Margin, 0.0275);
     EXPECT_DOUBLE_EQ(t.FirstCap, 0.02);
     EXPECT_DOUBLE_EQ(t.LifetimeCap, 0.05);
-    EXPECT_FALSE(t.Floor);  // the model takes the margin
+    EXPECT_FALSE(t.Floor); // the model takes the margin
     ASSERT_EQ(t.IndexList.size(), 3u);
     EXPECT_DOUBLE_EQ(t.IndexList[1], 0.0725);
     f.floor = 3;
@@ -74,7 +79,7 @@ TEST(ArmFields, RefusalsNameTheField)
         EXPECT_EQ(refusal([&] { ArmTermsFromFields(f, 360, 6); }), message);
     }
     ArmFields f = workedFields();
-    f.floor = 11;  // exactly the highest rate
+    f.floor = 11; // exactly the highest rate
     EXPECT_NO_THROW(ArmTermsFromFields(f, 360, 6));
 }
 
@@ -104,8 +109,7 @@ TEST(ArmSummary, FirstAndHighestPayment)
     loan.SetExtraPayment(12, 300000);
     const ArmPaymentSummary early = SummarizeArmPayments(loan);
     EXPECT_EQ(early.payoffMonth, 12);
-    EXPECT_EQ(ArmSummaryText(early, "$1,798.65", "$1,798.65"),
-              "Payment $1,798.65 for 12 months");
+    EXPECT_EQ(ArmSummaryText(early, "$1,798.65", "$1,798.65"), "Payment $1,798.65 for 12 months");
 }
 
 } // namespace

@@ -11,18 +11,18 @@ TEST(ChartSeries, ScheduleBalancesAndYearlySplit)
 {
     qn::TMortgage loan(360, 100000, 0.0875, 12);
     const auto plain = BalanceByPayment(loan);
-    ASSERT_EQ(plain.size(), 361u);  // the amount, then every payment
+    ASSERT_EQ(plain.size(), 361u); // the amount, then every payment
     EXPECT_DOUBLE_EQ(plain.front().y, 100000);
     EXPECT_DOUBLE_EQ(plain[1].y, 99942.47);
     EXPECT_DOUBLE_EQ(plain.back().y, 0);
 
     loan.SetExtraFrom(1, 500);
     const auto faster = BalanceByPayment(loan);
-    EXPECT_EQ(faster.size(), 117u);  // paid off in month 116
+    EXPECT_EQ(faster.size(), 117u); // paid off in month 116
     EXPECT_EQ(BalanceWithoutExtras(loan).size(), 361u);
 
     const auto years = YearlySplit(loan);
-    ASSERT_EQ(years.size(), 10u);  // 116 payments: nine whole years and eight months
+    ASSERT_EQ(years.size(), 10u); // 116 payments: nine whole years and eight months
     double principal = 0;
     for (const YearSplit& y : years)
         principal += y.principal;
@@ -55,13 +55,13 @@ TEST(ChartSeries, RefinanceCrossesZeroAtBreakEven)
 
 TEST(ChartSeries, RentVsBuyYearByYearEndsAtThePagesFigures)
 {
-    const RvbInputs in;  // the initial example: five years
+    const RvbInputs in; // the initial example: five years
     const auto years = RvbPositionsByYear(in);
     ASSERT_EQ(years.size(), 5u);
     const RvbResults r = CalcRVB(in);
     EXPECT_DOUBLE_EQ(years.back().owner, r.valueOfPurchase);
     EXPECT_DOUBLE_EQ(years.back().renter, r.valueOfRenting);
-    EXPECT_GT(years.front().renter, years.back().renter);  // renting costs more each year
+    EXPECT_GT(years.front().renter, years.back().renter); // renting costs more each year
 }
 
 } // namespace

@@ -59,9 +59,9 @@ class EccByLockState : public ::testing::TestWithParam<EccCase> {};
 TEST_P(EccByLockState, ComputesEveryResult)
 {
     const EccCase& c = GetParam();
-    const auto r = CalcEcc(
-        typedInputs(c.percent, c.termYears, c.typedPrice, c.typedDownPayment, c.typedLoan),
-        c.locks);
+    const auto r =
+        CalcEcc(typedInputs(c.percent, c.termYears, c.typedPrice, c.typedDownPayment, c.typedLoan),
+                c.locks);
 
     // Only computed (locked) amounts are written, except the price kept while the down
     // payment alone is typed.
@@ -96,8 +96,8 @@ INSTANTIATE_TEST_SUITE_P(
                 809.01, 0, 989.01, 1152, 1219.81, 32771.81},
         EccCase{"allLockedTenPercent", locks(true, true, true), 10, 30, 0, 0, 0, 126000, 12600,
                 113400, 0.0052, 754.45, 49.14, 983.59, 1201.14, 1245.36, 15046.50},
-        EccCase{"priceTyped", locks(false, true, true), 10, 30, 200000, 0, 0, 200000, 20000,
-                180000, 0.0052, 1197.54, 78, 1455.54, 1230, 1465.81, 22695.81},
+        EccCase{"priceTyped", locks(false, true, true), 10, 30, 200000, 0, 0, 200000, 20000, 180000,
+                0.0052, 1197.54, 78, 1455.54, 1230, 1465.81, 22695.81},
         // 95,000 / 0.95; the 15-year column, band above 90 up to 95.
         EccCase{"loanTyped", locks(true, true, false), 5, 15, 0, 0, 95000, 100000, 5000, 95000,
                 0.0056, 853.89, 44.33, 1078.22, 1196.33, 1187.62, 7383.95},
@@ -110,8 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
                 15407.15},
         // Percent 9.091, loan-to-value 90.909.
         EccCase{"downPaymentAndLoanTyped", locks(true, false, false), 20, 30, 0, 15000, 150000,
-                165000, 15000, 150000, 0.0078, 997.95, 97.50, 1275.45, 1249.50, 1399.01,
-                17648.51}),
+                165000, 15000, 150000, 0.0078, 997.95, 97.50, 1275.45, 1249.50, 1399.01, 17648.51}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CalcEcc, AllLockedAtZeroRate)

@@ -45,7 +45,7 @@ TEST(LevelExtra, TheAnswerReachesTheTargetAndNoLess)
             less.SetExtraFrom(1, *extra - 0.01);
             EXPECT_GT(PayoffMonth(less), target) << "a cent less still reaches it";
         }
-        EXPECT_DOUBLE_EQ(*extra * 100, std::round(*extra * 100));  // whole cents
+        EXPECT_DOUBLE_EQ(*extra * 100, std::round(*extra * 100)); // whole cents
     }
     EXPECT_EQ(LevelExtraForPayoff(loan, 360), 0.0);
     // An extra larger than what is owed is dropped from that row, so no level extra clears
@@ -63,8 +63,12 @@ TEST(LevelExtra, TheAnswerReachesTheTargetAndNoLess)
 // month 60, before the first change).
 TEST(ExtraSummary, AdjustableRateAgainstItselfWithoutExtras)
 {
-    const qn::TAdjustableRate terms{.FixedMonths = 60, .AdjustEvery = 6, .Margin = 0.0275,
-                                    .Index = 0.06, .FirstCap = 0.02, .PeriodicCap = 0.01,
+    const qn::TAdjustableRate terms{.FixedMonths = 60,
+                                    .AdjustEvery = 6,
+                                    .Margin = 0.0275,
+                                    .Index = 0.06,
+                                    .FirstCap = 0.02,
+                                    .PeriodicCap = 0.01,
                                     .LifetimeCap = 0.05};
     qn::TMortgage loan;
     loan.Setup(360, 300000, 0.06, 12, terms);
@@ -104,7 +108,7 @@ int breakEvenBySimulation(const RefiInputs& in)
 
 TEST(BreakEven, TheExampleWithClosingCostsAndOneThatNeverPays)
 {
-    RefiInputs in;  // the initial example
+    RefiInputs in; // the initial example
     in.closingCosts = 2000;
     const auto month = RefiBreakEvenMonth(in);
     ASSERT_TRUE(month);
@@ -113,9 +117,9 @@ TEST(BreakEven, TheExampleWithClosingCostsAndOneThatNeverPays)
     const auto net = RefiNetSavingsByMonth(in);
     ASSERT_EQ(net.size(), 240u);
     EXPECT_LT(net[static_cast<std::size_t>(*month) - 2], 0);
-    EXPECT_NEAR(net.back(), 59889.81, 0.01);  // the page's total saved at the sale
+    EXPECT_NEAR(net.back(), 59889.81, 0.01); // the page's total saved at the sale
 
-    RefiInputs worse;  // a dearer new loan with high costs and an early sale
+    RefiInputs worse; // a dearer new loan with high costs and an early sale
     worse.newInterestRate = 10;
     worse.closingCosts = 5000;
     worse.monthsUntilSell = 12;

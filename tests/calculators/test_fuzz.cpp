@@ -48,8 +48,8 @@ TEST(Fuzz, QuickCalculatorArithmetic)
                 }
             },
             [&] {
-                return "SolveQuick(" + std::to_string(i % 4) + ", " +
-                       describe(loan, rate, pay, n) + ")";
+                return "SolveQuick(" + std::to_string(i % 4) + ", " + describe(loan, rate, pay, n)
+                       + ")";
             });
     }
 }
@@ -71,8 +71,6 @@ TEST(Fuzz, BiweeklyArithmetic)
                 if (r.biweeklyCount < 0)
                     throw std::logic_error("negative count of payments");
             },
-            [&] {
-                return "ComputeBiweekly(" + describe(amount, percent, months, payment) + ")";
-            });
+            [&] { return "ComputeBiweekly(" + describe(amount, percent, months, payment) + ")"; });
     }
 }

@@ -134,10 +134,10 @@ TEST(LoanSpread, FiveThousandStepsAroundTwentyThousandShowNegativeLoans)
     in.loan = 20000;
     in.loanItem = 8;
     const SpreadGrid grid = BuildPaymentSpread(in, {});
-    EXPECT_EQ(rowHeaders(grid),
-              (std::vector<std::string>{" ($5,000)", " $0", " $5,000", " $10,000", " $15,000",
-                                        " $20,000", " $25,000", " $30,000", " $35,000", " $40,000",
-                                        " $45,000"}));
+    EXPECT_EQ(
+        rowHeaders(grid),
+        (std::vector<std::string>{" ($5,000)", " $0", " $5,000", " $10,000", " $15,000", " $20,000",
+                                  " $25,000", " $30,000", " $35,000", " $40,000", " $45,000"}));
     const double r = 7.25 / 1200;
     const double expected = -5000 * r / (1 - std::pow(1 + r, -360));
     EXPECT_NEAR(grid.at(1, 1).value, expected, 1e-9);
@@ -198,8 +198,7 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, CellsWithoutAnAnswer,
     ::testing::Values(NoAnswerCase{"rateNegativeLoan", SpreadKind::Rate, -5000, 100, 360, " n/a"},
                       NoAnswerCase{"rateZeroPayment", SpreadKind::Rate, 5000, 0, 360, " n/a"},
-                      NoAnswerCase{"rateNegativePayment", SpreadKind::Rate, 5000, -50, 360,
-                                   " n/a"},
+                      NoAnswerCase{"rateNegativePayment", SpreadKind::Rate, 5000, -50, 360, " n/a"},
                       NoAnswerCase{"rateZeroLoan", SpreadKind::Rate, 0, -50, 360, " 0.000%"},
                       NoAnswerCase{"rateZeroTerm", SpreadKind::Rate, 5000, 100, 0, " 0.000%"},
                       NoAnswerCase{"rateFlat", SpreadKind::Rate, 36000, 100, 360, " 0.000%"},

@@ -15,8 +15,15 @@ namespace {
 // The values of a freshly created page.
 MqInputs formInputs()
 {
-    return {.income1 = 4000, .otherIncome1 = 1000, .cards1 = 350, .auto1 = 450, .notes1 = 50,
-            .housingRatio = 28, .debtRatio = 36, .downPayment = 20000, .rate = {7, 7, 7},
+    return {.income1 = 4000,
+            .otherIncome1 = 1000,
+            .cards1 = 350,
+            .auto1 = 450,
+            .notes1 = 50,
+            .housingRatio = 28,
+            .debtRatio = 36,
+            .downPayment = 20000,
+            .rate = {7, 7, 7},
             .termYears = {30, 20, 15}};
 }
 
@@ -74,15 +81,14 @@ TEST_P(MqLimits, PaymentAndRatios)
     EXPECT_NEAR(r.debtRatio, c.debt, 1e-9);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, MqLimits,
-    ::testing::Values(
-        // 5000 x 20 % = 1000 is below the debt limit 5000 x 45 % - 850 = 1400.
-        LimitCase{"housingLimitBinds", 20, 45, 350, 4000, 1000, 1000, 20, 37},
-        // Debts 3850 above the debt limit 1800: nothing is affordable.
-        LimitCase{"debtsAboveLimit", 28, 36, 3350, 4000, 1000, 0, 0, 77},
-        LimitCase{"noIncome", 28, 36, 350, 0, 0, 0, 0, 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Cases, MqLimits,
+                         ::testing::Values(
+                             // 5000 x 20 % = 1000 is below the debt limit 5000 x 45 % - 850 = 1400.
+                             LimitCase{"housingLimitBinds", 20, 45, 350, 4000, 1000, 1000, 20, 37},
+                             // Debts 3850 above the debt limit 1800: nothing is affordable.
+                             LimitCase{"debtsAboveLimit", 28, 36, 3350, 4000, 1000, 0, 0, 77},
+                             LimitCase{"noIncome", 28, 36, 350, 0, 0, 0, 0, 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CalcMq, RatiosToStoreAreTheTypedOnes)
 {

@@ -33,16 +33,16 @@ TEST_P(SolveQuickTest, GivesTheExpectedValue)
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, SolveQuickTest,
-    ::testing::Values(
-        SolveCase{"payment", Unknown::Payment, 100000, 8.75, 0, 360, 786.7004, 1e-4},
-        SolveCase{"paymentZeroRate", Unknown::Payment, 36000, 0, 0, 360, 100, 1e-9},
-        SolveCase{"paymentRoundsN", Unknown::Payment, 36000, 0, 0, 359.6, 100, 1e-9},
-        SolveCase{"loanRoundsUp", Unknown::LoanAmount, 0, 8.75, 786.70, 360, 100000, 0},
-        SolveCase{"loanExactStays", Unknown::LoanAmount, 0, 0, 500, 360, 180000, 0},
-        SolveCase{"loanOddStays", Unknown::LoanAmount, 0, 0, 180001, 1, 180001, 0},
-        SolveCase{"rate", Unknown::InterestRate, 100000, 0, 786.70, 360, 8.75, 5e-4},
-        SolveCase{"months", Unknown::NumPayments, 100000, 8.75, 786.70, 0, 360, 0},
-        SolveCase{"monthsZeroRate", Unknown::NumPayments, 1000, 0, 300, 0, 3, 0}),
+    ::testing::Values(SolveCase{"payment", Unknown::Payment, 100000, 8.75, 0, 360, 786.7004, 1e-4},
+                      SolveCase{"paymentZeroRate", Unknown::Payment, 36000, 0, 0, 360, 100, 1e-9},
+                      SolveCase{"paymentRoundsN", Unknown::Payment, 36000, 0, 0, 359.6, 100, 1e-9},
+                      SolveCase{"loanRoundsUp", Unknown::LoanAmount, 0, 8.75, 786.70, 360, 100000,
+                                0},
+                      SolveCase{"loanExactStays", Unknown::LoanAmount, 0, 0, 500, 360, 180000, 0},
+                      SolveCase{"loanOddStays", Unknown::LoanAmount, 0, 0, 180001, 1, 180001, 0},
+                      SolveCase{"rate", Unknown::InterestRate, 100000, 0, 786.70, 360, 8.75, 5e-4},
+                      SolveCase{"months", Unknown::NumPayments, 100000, 8.75, 786.70, 0, 360, 0},
+                      SolveCase{"monthsZeroRate", Unknown::NumPayments, 1000, 0, 300, 0, 3, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SolveQuick, PaymentBelowFirstInterestIsNeverRepaid)
@@ -75,8 +75,7 @@ TEST(SolveQuick, NegativeOrNonFiniteFiguresFail)
     EXPECT_THROW(SolveQuick(Unknown::NumPayments, inf, 8.75, 786.70, 0), qn::EMathError);
     EXPECT_THROW(SolveQuick(Unknown::Payment, 100000, std::nan(""), 0, 360), qn::EMathError);
     EXPECT_THROW(SolveQuick(Unknown::Payment, 100000, 8.75, 0, inf), qn::EConvertError);
-    EXPECT_THROW(SolveQuick(Unknown::LoanAmount, 0, 8.75, 700, std::nan("")),
-                 qn::EConvertError);
+    EXPECT_THROW(SolveQuick(Unknown::LoanAmount, 0, 8.75, 700, std::nan("")), qn::EConvertError);
 }
 
 } // namespace

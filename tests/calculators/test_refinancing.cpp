@@ -30,9 +30,10 @@ class RefiExamples : public ::testing::TestWithParam<RefiCase> {};
 TEST_P(RefiExamples, ComparesBothLoansOverTheirOwnMonths)
 {
     const RefiCase& c = GetParam();
-    const RefiResults r =
-        CalcRefi({.oldPaymentsMade = c.paymentsMade, .newTerm = c.newTerm,
-                  .closingCosts = c.closingCosts, .monthsUntilSell = c.monthsUntilSell});
+    const RefiResults r = CalcRefi({.oldPaymentsMade = c.paymentsMade,
+                                    .newTerm = c.newTerm,
+                                    .closingCosts = c.closingCosts,
+                                    .monthsUntilSell = c.monthsUntilSell});
     EXPECT_EQ(r.oldMonthsCompared, c.oldCompared);
     EXPECT_EQ(r.newMonthsCompared, c.newCompared);
     EXPECT_EQ(r.sellText, c.headline);
@@ -48,8 +49,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         RefiCase{"initial", 0, 240, 0, 240, 240, 240, "If you sell in 240 months,", -882.14,
                  37228.05, 100000, 61889.81},
-        RefiCase{"closingCosts", 0, 240, 2000, 240, 240, 240, "If you sell in 240 months,",
-                 -882.14, 37228.05, 100000, 59889.81},
+        RefiCase{"closingCosts", 0, 240, 2000, 240, 240, 240, "If you sell in 240 months,", -882.14,
+                 37228.05, 100000, 59889.81},
         // 160 payments left: the old loan is gone after 160 months, the new one is paid 240.
         RefiCase{"oldLoanEndsFirst", 200, 240, 0, 240, 160, 240, "If you sell in 240 months,",
                  -19937.92, 100000, 100000, -19937.92},
@@ -85,8 +86,11 @@ TEST(Refinancing, SameRateBalanceAndTermSavesOnlyMinusTheClosingCosts)
 // A term of 0 is refused (see RefiRefused); at a zero rate both loans repay evenly.
 TEST(Refinancing, ZeroRates)
 {
-    const RefiResults r = CalcRefi({.oldTerm = 100, .oldInterestRate = 0, .newTerm = 200,
-                                    .newInterestRate = 0, .monthsUntilSell = 50});
+    const RefiResults r = CalcRefi({.oldTerm = 100,
+                                    .oldInterestRate = 0,
+                                    .newTerm = 200,
+                                    .newInterestRate = 0,
+                                    .monthsUntilSell = 50});
     EXPECT_DOUBLE_EQ(r.oldPayment, 1000);
     EXPECT_DOUBLE_EQ(r.oldEquity, 50000);
     EXPECT_DOUBLE_EQ(r.newPayment, 500);
@@ -106,8 +110,10 @@ class RefiRefused : public ::testing::TestWithParam<RefusedCase> {};
 TEST_P(RefiRefused, NamesTheField)
 {
     const RefusedCase& c = GetParam();
-    const RefiInputs in{.oldTerm = c.oldTerm, .oldPaymentsMade = c.paymentsMade,
-                        .newTerm = c.newTerm, .monthsUntilSell = c.monthsUntilSell};
+    const RefiInputs in{.oldTerm = c.oldTerm,
+                        .oldPaymentsMade = c.paymentsMade,
+                        .newTerm = c.newTerm,
+                        .monthsUntilSell = c.monthsUntilSell};
     EXPECT_EQ(refusal([&] { CalcRefi(in); }), c.message);
 }
 

@@ -58,8 +58,8 @@ std::vector<TilCase> cases()
     {
         // The regulation's example: 1,000 repaid by 36 payments of 33.61, no fees.
         LendingInputs in = loan(1000, 12.83, 3, 2000);
-        rows.push_back({"36 payments of 33.61", in, 0, 1000, 0, 0, 33.61, 33.61, 1209.96,
-                        209.96, 20.996, 1209.96, 999.907169, true});
+        rows.push_back({"36 payments of 33.61", in, 0, 1000, 0, 0, 33.61, 33.61, 1209.96, 209.96,
+                        20.996, 1209.96, 999.907169, true});
     }
     {
         LendingInputs in = loan(12000, 0, 10, 20000);
@@ -91,8 +91,8 @@ std::vector<TilCase> cases()
         in.closingCosts = 1200.75;
         in.recordingFee = 50;
         rows.push_back({"mortgage insurance to 78 %", in, 806.130137, 111693.869863, 101, 115,
-                        797.22, 748.47, 275055.45, 163361.580137, 139.5104,
-                        60 * 797.22 + 1102, 6602.297390, true});
+                        797.22, 748.47, 275055.45, 163361.580137, 139.5104, 60 * 797.22 + 1102,
+                        6602.297390, true});
     }
     {
         // 97 % at 10 %: halfway through the term the balance is still above 78 %.
@@ -103,9 +103,9 @@ std::vector<TilCase> cases()
         in.taxServiceFee = 85;
         in.closingCosts = 1500;
         in.recordingFee = 60;
-        rows.push_back({"mortgage insurance ends halfway", in, 701.880137, 96298.119863, 176,
-                        180, 923.99, 851.24, 319541.40, 223243.280137, 215.924124,
-                        60 * 923.99 + 1367.25, 3322.566643, true});
+        rows.push_back({"mortgage insurance ends halfway", in, 701.880137, 96298.119863, 176, 180,
+                        923.99, 851.24, 319541.40, 223243.280137, 215.924124, 60 * 923.99 + 1367.25,
+                        3322.566643, true});
     }
     {
         LendingInputs in = loan(1000, 8, 5, 5000);
@@ -113,16 +113,16 @@ std::vector<TilCase> cases()
         in.otherFees = 500;
         in.closingCosts = 1200;
         in.recordingFee = 50;
-        rows.push_back({"fees above the loan", in, 1100, -100, 0, 0, 20.28, 20.28, 1216.80,
-                        1316.80, 21.68, 60 * 20.28 + 1150, 1000.264936, false});
+        rows.push_back({"fees above the loan", in, 1100, -100, 0, 0, 20.28, 20.28, 1216.80, 1316.80,
+                        21.68, 60 * 20.28 + 1150, 1000.264936, false});
     }
     {
         LendingInputs in = loan(50000, 7, 0, 60000);
         in.otherFees = 300;
         in.closingCosts = 900;
         in.recordingFee = 50;
-        rows.push_back({"no payments", in, 300, 49700, 0, 0, 0, 0, 0, -49700, std::nullopt,
-                        850, 0, false});
+        rows.push_back(
+            {"no payments", in, 300, 49700, 0, 0, 0, 0, 0, -49700, std::nullopt, 850, 0, false});
     }
     return rows;
 }

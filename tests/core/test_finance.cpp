@@ -16,10 +16,7 @@ using namespace qn;
 
 namespace {
 
-double tolerance(double expected)
-{
-    return std::max(1e-9 * std::fabs(expected), 1e-9);
-}
+double tolerance(double expected) { return std::max(1e-9 * std::fabs(expected), 1e-9); }
 
 } // namespace
 
@@ -29,7 +26,7 @@ TEST(MonthlyPayment, KnownLoans)
     EXPECT_NEAR(MonthlyPayment(180, 7.0 / 1200, 100000), 898.8283, 1e-4);
     EXPECT_DOUBLE_EQ(MonthlyPayment(120, 0, 12000), 100);
     EXPECT_DOUBLE_EQ(MonthlyPayment(0, 0.01, 5000), 0);
-    EXPECT_NEAR(MonthlyPayment(1, 0.01, 1000), 1010, 1e-9);  // one month: amount plus interest
+    EXPECT_NEAR(MonthlyPayment(1, 0.01, 1000), 1010, 1e-9); // one month: amount plus interest
 }
 
 TEST(PeriodicPayment, MatchesMonthlyAndFailsForNoPeriods)
@@ -38,7 +35,7 @@ TEST(PeriodicPayment, MatchesMonthlyAndFailsForNoPeriods)
         EXPECT_DOUBLE_EQ(PeriodicPayment(n, 100000, 0.0075), MonthlyPayment(n, 0.0075, 100000));
     EXPECT_THROW(PeriodicPayment(0, 100000, 0.0075), EMathError);
     EXPECT_THROW(PeriodicPayment(0, 100000, 0), EMathError);
-    EXPECT_THROW(PeriodicPayment(12, 100000, -1.5), EMathError);  // rate at or below -100 %
+    EXPECT_THROW(PeriodicPayment(12, 100000, -1.5), EMathError); // rate at or below -100 %
 }
 
 TEST(LoanAmountForPayment, KnownLoans)
@@ -76,7 +73,7 @@ TEST(MonthsToPayOff, RepaidAndNeverRepaid)
 {
     EXPECT_NEAR(*MonthsToPayOff(8.75, 786.70, 100000), 360.0009, 1e-3);
     EXPECT_DOUBLE_EQ(*MonthsToPayOff(0, 500, 100000), 200);
-    EXPECT_FALSE(MonthsToPayOff(8.75, 700, 100000).has_value());  // 700 < 729.17 interest
+    EXPECT_FALSE(MonthsToPayOff(8.75, 700, 100000).has_value()); // 700 < 729.17 interest
     EXPECT_FALSE(MonthsToPayOff(8.75, 100000 * 8.75 / 1200, 100000).has_value());
     EXPECT_FALSE(MonthsToPayOff(8.75, 0, 100000).has_value());
     EXPECT_FALSE(MonthsToPayOff(0, 0, 100000).has_value());
@@ -132,8 +129,8 @@ TEST(PeerCases, LoanFormWithinTolerance)
             const double got = MonthlyPayment(months, percent / 1200, loan[u"amount"].toDouble());
             EXPECT_NEAR(got, exact.toDouble(), tolerance(exact.toDouble()));
         } else if (func == u"months") {
-            const auto got = MonthsToPayOff(percent, loan[u"payment"].toDouble(),
-                                            loan[u"amount"].toDouble());
+            const auto got =
+                MonthsToPayOff(percent, loan[u"payment"].toDouble(), loan[u"amount"].toDouble());
             if (exact.isString()) {
                 EXPECT_FALSE(got.has_value());
             } else {
@@ -199,10 +196,10 @@ long double bisectMonthlyRate(int n, double amount, double payment)
 {
     using R = long double;
     const R k = R(amount) / R(payment);
-    auto above = [&](R r) {  // annuity factor at r exceeds k
+    auto above = [&](R r) { // annuity factor at r exceeds k
         if (r == 0)
             return R(n) > k;
-        const R x = -n * std::log1p(r);  // ln (1 + r)^-n
+        const R x = -n * std::log1p(r); // ln (1 + r)^-n
         if (r < 0 && x > 40)
             return x + std::log1p(-std::exp(-x)) - std::log(-r) > std::log(k);
         return -std::expm1(x) / r > k;
@@ -252,7 +249,7 @@ TEST(SolveInterestRate, AgreesWithBisection)
                                  : 1 + static_cast<int>(uniform() * 1200);
         const double amount = std::round(logUniform(0, 12) * 100) / 100;
         double payment = std::round(logUniform(-2, 12) * 100) / 100;
-        if (i % 3 == 0)  // payments near the level payment of an ordinary loan
+        if (i % 3 == 0) // payments near the level payment of an ordinary loan
             payment = amount / n * (0.2 + 2 * uniform());
         if (!(payment > 0) || !(amount > 0))
             continue;
@@ -274,7 +271,7 @@ TEST(SolveInterestRate, ExtremeRatiosStayFinite)
     // A trillion a month for a cent: the rate is the payment over the loan.
     EXPECT_NEAR(SolveInterestRate(1200, 0.01, 999999999999.99), 999999999999.99 / 0.01 * 1200,
                 1e-9 * 999999999999.99 / 0.01 * 1200);
-    EXPECT_THROW(SolveInterestRate(1, 1e300, 1e-300), EMathError);  // rounds to -100 %
+    EXPECT_THROW(SolveInterestRate(1, 1e300, 1e-300), EMathError); // rounds to -100 %
     EXPECT_THROW(SolveInterestRate(360, -100000, 500), EMathError);
     EXPECT_THROW(SolveInterestRate(-1, 100000, 500), EMathError);
     EXPECT_THROW(SolveInterestRate(360, std::nan(""), 500), EMathError);
@@ -320,7 +317,7 @@ TEST(SavingsHelpers, HugeCountsTakeNoTime)
     const auto start = std::chrono::steady_clock::now();
     EXPECT_DOUBLE_EQ(TotalRent(100, 0, 2147483647), 1200.0 * 2147483647);
     EXPECT_THROW(TotalRent(100, 3, 2147483647), EMathError);
-    EXPECT_NEAR(TotalRent(100, -100, 2147483647), 1200, 1e-9);  // nothing after year one
+    EXPECT_NEAR(TotalRent(100, -100, 2147483647), 1200, 1e-9); // nothing after year one
     EXPECT_THROW(GrowthSum(100000, 7, 2147483647), EMathError);
     EXPECT_NEAR(GrowthSum(100000, -7, 2147483647), -100000, 1e-6);
     EXPECT_NEAR(PrincipalRepaid(2147483647, 100000, 0, 1), 2147483647.0, 1e-3);

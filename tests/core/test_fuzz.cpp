@@ -88,8 +88,8 @@ bool expectFloat(const std::string& text, double& value)
     if (end != t.c_str() + t.size() || !std::isfinite(value))
         return false;
     // Underflow to zero is a number beyond the double range too.
-    return !(value == 0 && t.substr(0, t.find_first_of("eE")).find_first_of("123456789") !=
-                               std::string::npos);
+    return !(value == 0
+             && t.substr(0, t.find_first_of("eE")).find_first_of("123456789") != std::string::npos);
 }
 
 bool expectInt(const std::string& text, int& value)
@@ -148,8 +148,8 @@ TEST(Fuzz, StrToIntAcceptsExactlyTheGrammar)
     for (int i = 0; i < kInputs; ++i) {
         std::string text = numberLikeText(rng);
         if (rng.chance(0.4))
-            text = std::to_string(static_cast<long long>(rng.anyCount()) *
-                                  (rng.chance(0.1) ? 3 : 1));
+            text =
+                std::to_string(static_cast<long long>(rng.anyCount()) * (rng.chance(0.1) ? 3 : 1));
         fuzz::check(
             [&] {
                 int expected = 0;
@@ -181,8 +181,8 @@ TEST(Fuzz, NumberTextsRoundTrip)
                 }
                 if (StrToFloat(text) != value || (value != 0 && (text == "0" || text == "-0")))
                     throw std::logic_error("written " + text);
-                const bool whole = value == std::trunc(value) && value >= INT_MIN &&
-                                   value <= INT_MAX;
+                const bool whole =
+                    value == std::trunc(value) && value >= INT_MIN && value <= INT_MAX;
                 try {
                     if (WholeFromValue(value) != value || !whole)
                         throw std::logic_error("whole number accepted");
@@ -256,8 +256,8 @@ TEST(Fuzz, FinancialFunctions)
             [&] {
                 std::ostringstream out;
                 out.precision(17);
-                out << "function " << which << " n=" << n << " a=" << a << " b=" << b
-                    << " p=" << p << " years=" << years;
+                out << "function " << which << " n=" << n << " a=" << a << " b=" << b << " p=" << p
+                    << " years=" << years;
                 return out.str();
             });
     }
@@ -300,15 +300,15 @@ TEST(Fuzz, LoanModelAndLimits)
                 fuzz::requireFinite(loan.Payment, "payment");
                 double principal = 0;
                 for (const TPayment& row : loan.Payments) {
-                    for (const double f : {row.Principal, row.Interest, row.Balance,
-                                           row.PrincipalToDate, row.InterestToDate,
-                                           row.ExtraPrincipal})
+                    for (const double f :
+                         {row.Principal, row.Interest, row.Balance, row.PrincipalToDate,
+                          row.InterestToDate, row.ExtraPrincipal})
                         fuzz::requireFinite(f, "row figure");
                     principal += row.Principal;
                 }
-                if (!loan.Payments.empty() &&
-                    std::fabs(principal - loan.Payments.back().PrincipalToDate) >
-                        1e-6 * std::fabs(principal) + 0.01)
+                if (!loan.Payments.empty()
+                    && std::fabs(principal - loan.Payments.back().PrincipalToDate)
+                           > 1e-6 * std::fabs(principal) + 0.01)
                     throw std::logic_error("principal does not add up");
             },
             [&] {

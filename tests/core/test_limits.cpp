@@ -1,6 +1,6 @@
 #include "core/errors.h"
-#include "tests/support/refusal.h"
 #include "core/limits.h"
+#include "tests/support/refusal.h"
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,7 @@ const double kInf = std::numeric_limits<double>::infinity();
 struct LimitCase {
     const char* name;
     double value;
-    const char* message;  // null when the value is accepted
+    const char* message; // null when the value is accepted
 };
 
 void expectCheck(const LimitCase& c, double (*check)(double, const std::string&),
@@ -36,10 +36,7 @@ double countCheck(double value, const std::string& caption)
     return CheckPaymentCount(value, caption);
 }
 
-double yearsCheck(double value, const std::string& caption)
-{
-    return CheckYears(value, caption);
-}
+double yearsCheck(double value, const std::string& caption) { return CheckYears(value, caption); }
 
 } // namespace
 
@@ -130,5 +127,5 @@ TEST(Limits, PositiveFiguresAndPercentages)
 TEST(Limits, AmountLimitFitsCents)
 {
     EXPECT_LT(kMaxAmount * 100, kMaxCentsAmount * 100);
-    EXPECT_LT(kMaxCentsAmount * 100, 9007199254740992.0);  // 2^53
+    EXPECT_LT(kMaxCentsAmount * 100, 9007199254740992.0); // 2^53
 }

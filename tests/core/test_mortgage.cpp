@@ -206,7 +206,6 @@ TEST(Schedule, CentsBeyondSixtyFourBitsFail)
     EXPECT_GT(fits.Payments.back().InterestToDate, 0);
 }
 
-
 namespace {
 
 // FNV-1a over the bit patterns of the payment and of every row's figures.
@@ -250,8 +249,8 @@ TEST(FixedRate, SchedulesUnchangedToTheBit)
         {"zero rate", 7, 1000, 0, [](TMortgage&) {}, 0xce1655e8a33e6755},
         {"10000 on payment 1", 360, 100000, 0.0875,
          [](TMortgage& m) { m.SetExtraPayment(1, 10000); }, 0x150cbce8dac78ef0},
-        {"500 on every payment", 360, 100000, 0.0875,
-         [](TMortgage& m) { m.SetExtraFrom(1, 500); }, 0xd80a9fc7bfd9e6ab},
+        {"500 on every payment", 360, 100000, 0.0875, [](TMortgage& m) { m.SetExtraFrom(1, 500); },
+         0xd80a9fc7bfd9e6ab},
         {"largest amount over 1200", 1200, 999999999999.99, 0.0875, [](TMortgage&) {},
          0xf09d0136b82bc92d},
         {"payment below the interest", 12, 100000, 0.0875,
@@ -296,39 +295,107 @@ TEST(AdjustableRate, ChangesCapsAndRecastPayments)
         double caps[3];
         double extraOnFirst;
         std::size_t changes;
-        std::vector<Change> expected;  // the first changes
-        double highestPercent;         // of every change
+        std::vector<Change> expected; // the first changes
+        double highestPercent;        // of every change
     };
     const Case cases[] = {
-        {"flat index: the first cap, then the fully indexed rate", 360, 60, 6, 300000, 6, 2.75,
-         TIndexPath::Flat, 6, 0, {}, {2, 1, 5}, 0, 50,
-         {{61, 8, 2154.63, 279163.14}, {67, 8.75, 2293.43, 277372.27},
+        {"flat index: the first cap, then the fully indexed rate",
+         360,
+         60,
+         6,
+         300000,
+         6,
+         2.75,
+         TIndexPath::Flat,
+         6,
+         0,
+         {},
+         {2, 1, 5},
+         0,
+         50,
+         {{61, 8, 2154.63, 279163.14},
+          {67, 8.75, 2293.43, 277372.27},
           {73, 8.75, 2293.43, 275716.81}},
          8.75},
-        {"worst case up to the lifetime cap", 360, 60, 6, 300000, 6, 2.75,
-         TIndexPath::WorstCase, 0, 0, {}, {2, 1, 5}, 0, 50,
-         {{61, 8, 2154.63, 279163.14}, {67, 9, 2340.46, 277372.27},
-          {73, 10, 2529.99, 275781.69}, {79, 11, 2722.69, 274361.54},
+        {"worst case up to the lifetime cap",
+         360,
+         60,
+         6,
+         300000,
+         6,
+         2.75,
+         TIndexPath::WorstCase,
+         0,
+         0,
+         {},
+         {2, 1, 5},
+         0,
+         50,
+         {{61, 8, 2154.63, 279163.14},
+          {67, 9, 2340.46, 277372.27},
+          {73, 10, 2529.99, 275781.69},
+          {79, 11, 2722.69, 274361.54},
           {85, 11, 2722.69, 273086.38}},
          11},
-        {"rising index", 360, 60, 12, 300000, 6, 2.75, TIndexPath::Rising, 4, 0.5, {},
-         {2, 2, 6}, 0, 25,
-         {{61, 7.25, 2017.81, 279163.14}, {73, 7.75, 2106.24, 275053.98},
+        {"rising index",
+         360,
+         60,
+         12,
+         300000,
+         6,
+         2.75,
+         TIndexPath::Rising,
+         4,
+         0.5,
+         {},
+         {2, 2, 6},
+         0,
+         25,
+         {{61, 7.25, 2017.81, 279163.14},
+          {73, 7.75, 2106.24, 275053.98},
           {85, 8.25, 2193.90, 270952.14}},
          12},
         // 3.0625 + 2.5 lies halfway between eighths and goes down; 1.3 + 2.5 goes to the
         // nearest eighth; falls stop at the periodic cap and at the floor (the margin); the
         // last value repeats.
-        {"typed index list", 120, 12, 12, 100000, 5, 2.5, TIndexPath::Typed, 0, 0,
-         {3.0625, 0, 1.3, -5, -5, 9}, {2, 1, 5}, 0, 9,
-         {{13, 5.5, 1083.01, 92092.50}, {25, 4.5, 1043.04, 83958.46},
-          {37, 3.75, 1017.06, 75037.61}, {49, 2.75, 987.63, 65483.69},
-          {61, 2.5, 981.52, 55305.28}, {73, 3.5, 1001.32, 44789.73},
-          {85, 4.5, 1016.52, 34172.28}, {97, 5.5, 1026.95, 23289.14},
+        {"typed index list",
+         120,
+         12,
+         12,
+         100000,
+         5,
+         2.5,
+         TIndexPath::Typed,
+         0,
+         0,
+         {3.0625, 0, 1.3, -5, -5, 9},
+         {2, 1, 5},
+         0,
+         9,
+         {{13, 5.5, 1083.01, 92092.50},
+          {25, 4.5, 1043.04, 83958.46},
+          {37, 3.75, 1017.06, 75037.61},
+          {49, 2.75, 987.63, 65483.69},
+          {61, 2.5, 981.52, 55305.28},
+          {73, 3.5, 1001.32, 44789.73},
+          {85, 4.5, 1016.52, 34172.28},
+          {97, 5.5, 1026.95, 23289.14},
           {109, 6.5, 1032.45, 11963.98}},
          6.5},
-        {"recast on the balance after an extra", 360, 60, 6, 300000, 6, 2.75,
-         TIndexPath::Flat, 6, 0, {}, {2, 1, 5}, 10000, 50,
+        {"recast on the balance after an extra",
+         360,
+         60,
+         6,
+         300000,
+         6,
+         2.75,
+         TIndexPath::Flat,
+         6,
+         0,
+         {},
+         {2, 1, 5},
+         10000,
+         50,
          {{61, 8, 2051.04, 265741.78}, {67, 8.75, 2183.17, 264037.02}},
          8.75},
     };
@@ -372,8 +439,8 @@ TEST(AdjustableRate, ChangesCapsAndRecastPayments)
         // Each row charges its period's rate, and the last payment clears the loan.
         std::size_t period = 0;
         for (const TPayment& row : loan.Payments) {
-            while (period + 1 < loan.RateSchedule.size() &&
-                   loan.RateSchedule[period + 1].FirstPayment <= row.Number)
+            while (period + 1 < loan.RateSchedule.size()
+                   && loan.RateSchedule[period + 1].FirstPayment <= row.Number)
                 ++period;
             ASSERT_EQ(row.Rate, loan.RateSchedule[period].Rate) << row.Number;
         }

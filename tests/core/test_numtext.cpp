@@ -1,6 +1,6 @@
 #include "core/errors.h"
-#include "tests/support/refusal.h"
 #include "core/numtext.h"
+#include "tests/support/refusal.h"
 
 #include <gtest/gtest.h>
 
@@ -16,20 +16,36 @@ using namespace qn;
 // GCC 12 warns falsely (-Wrestrict).
 static std::string notValid(const char* text, const char* kind)
 {
-    return std::string(1, '\'').append(text).append("' is not a valid ").append(kind).append(
-        " value");
+    return std::string(1, '\'')
+        .append(text)
+        .append("' is not a valid ")
+        .append(kind)
+        .append(" value");
 }
 
 TEST(FloatToStrG, ShortestGeneralText)
 {
     const std::pair<double, const char*> rows[] = {
-        {100000, "100000"}, {8.75, "8.75"},     {786.7, "786.7"},  {0.009, "0.009"},
-        {1, "1"},           {0, "0"},           {-0.0, "0"},       {1e-6, "1E-6"},
-        {1.5e20, "1.5E20"}, {0.00001, "0.00001"}, {-8.75, "-8.75"}, {0.3, "0.3"},
-        {1e15, "1E15"},     {999999999999999, "999999999999999"},  {0.0032, "0.0032"},
-        {360, "360"},       {1.23e-7, "1.23E-7"},
+        {100000, "100000"},
+        {8.75, "8.75"},
+        {786.7, "786.7"},
+        {0.009, "0.009"},
+        {1, "1"},
+        {0, "0"},
+        {-0.0, "0"},
+        {1e-6, "1E-6"},
+        {1.5e20, "1.5E20"},
+        {0.00001, "0.00001"},
+        {-8.75, "-8.75"},
+        {0.3, "0.3"},
+        {1e15, "1E15"},
+        {999999999999999, "999999999999999"},
+        {0.0032, "0.0032"},
+        {360, "360"},
+        {1.23e-7, "1.23E-7"},
         // Where 15 digits do not read back, 17 do.
-        {0.1 + 0.2, "0.30000000000000004"}, {1.0 / 3, "0.33333333333333331"},
+        {0.1 + 0.2, "0.30000000000000004"},
+        {1.0 / 3, "0.33333333333333331"},
         {-1.7976931348623157e308, "-1.7976931348623157E308"},
         {2.2250738585072014e-308, "2.2250738585072014E-308"},
         {4.9406564584124654e-324, "5E-324"},
@@ -78,9 +94,9 @@ TEST(StrToFloat, AcceptsPlainNumbersOnly)
     EXPECT_DOUBLE_EQ(StrToFloat("5."), 5);
     EXPECT_EQ(StrToFloat("1.7976931348623157E308"), 1.7976931348623157e308);
     EXPECT_EQ(StrToFloat("+4.9406564584124654E-324"), 4.9406564584124654e-324);
-    for (const char* bad : {"", " ", "100,000", "$100000", "1.2.3", "12.5x", "E5", "1E", "-",
-                            "inf", "-INF", "nan", "NaN", "infinity", "1e309", "-2E308",
-                            "1e-400", "0x10", "8,75", "1 000"}) {
+    for (const char* bad : {"",      " ",      "100,000", "$100000", "1.2.3", "12.5x", "E5",
+                            "1E",    "-",      "inf",     "-INF",    "nan",   "NaN",   "infinity",
+                            "1e309", "-2E308", "1e-400",  "0x10",    "8,75",  "1 000"}) {
         EXPECT_EQ(refusal<EConvertError>([&] { StrToFloat(bad); }),
                   notValid(bad, "floating point"));
     }
@@ -103,7 +119,7 @@ TEST(WholeFromValue, FractionsAreConversionFailures)
     EXPECT_EQ(WholeFromValue(-3), -3);
     EXPECT_THROW(WholeFromValue(360.5), EConvertError);
     EXPECT_THROW(WholeFromValue(1e20), EConvertError);
-    EXPECT_THROW(WholeFromValue(-1.7976931348623157e308), EConvertError);  // not 0
+    EXPECT_THROW(WholeFromValue(-1.7976931348623157e308), EConvertError); // not 0
     EXPECT_THROW(WholeFromValue(std::nan("")), EConvertError);
 }
 
@@ -115,16 +131,16 @@ TEST(NumberTexts, FixedGeneralAndSignificant)
     };
     using F = ExponentForm;
     const Row rows[] = {
-        {FixedText(-0.001, 2), "0.00"},  // no "-0.00"
-        {FixedText(0.125, 2), "0.12"},   // to_chars: an exact half to even
+        {FixedText(-0.001, 2), "0.00"}, // no "-0.00"
+        {FixedText(0.125, 2), "0.12"},  // to_chars: an exact half to even
         {FixedText(-1234.5, 1), "-1234.5"},
-        {FixedHalfAwayText(1.005, 2), "1.01"},  // as typed, though the double is below
+        {FixedHalfAwayText(1.005, 2), "1.01"}, // as typed, though the double is below
         {FixedHalfAwayText(0.125, 2), "0.13"},
         {FixedHalfAwayText(-0.004, 2), "0.00"},
         {FixedHalfAwayText(-2.5, 0), "-3"},
         {FixedHalfAwayText(9.9999999, 3), "10.000"},
-        {GeneralText(8.125, 3, F::Printf), "8.13"},  // a true half away from zero
-        {GeneralText(1.005, 3, F::Printf), "1"},     // the double is below the half
+        {GeneralText(8.125, 3, F::Printf), "8.13"}, // a true half away from zero
+        {GeneralText(1.005, 3, F::Printf), "1"},    // the double is below the half
         {GeneralText(123456, 3, F::Printf), "1.23e+05"},
         {GeneralText(0.0001, 15, F::Printf), "0.0001"},
         {GeneralText(0.00001, 15, F::Printf), "1e-05"},
@@ -148,26 +164,25 @@ TEST(PictureText, SectionsPlaceholdersAndSeparators)
     struct Row {
         double value;
         const char *positive, *negative, *zero;
-        bool german;  // "." groups, "," is the decimal point
+        bool german; // "." groups, "," is the decimal point
         const char* expected;
     };
     const Row rows[] = {
         {1234567.891, "#,##0", "", "", false, "1,234,568"},
         {1234567.891, "#,##0.00", "", "", true, "1.234.567,89"},
         {0.5, "#,##0.##", "", "", false, "0.5"},
-        {0.5, "#.##", "", "", false, ".5"},  // no required integer digit
+        {0.5, "#.##", "", "", false, ".5"}, // no required integer digit
         {1.005, "0.00", "", "", false, "1.01"},
         {7, "000", "", "", false, "007"},
         {-12.5, "#,##0.0", "", "", false, "-12.5"},
-        {-0.004, "0.00", "", "", false, "0.00"},  // no sign on what shows as zero
+        {-0.004, "0.00", "", "", false, "0.00"}, // no sign on what shows as zero
         {-12.5, "#,##0.0", "(#,##0.0)", "", false, "(12.5)"},
         {0, "#,##0", "", "nil", false, "nil"},
         {42, "$ #,##0 total", "", "", false, "$ 42 total"},
-        {42, "none", "", "", false, "none"},  // a section without placeholders is its text
+        {42, "none", "", "", false, "none"}, // a section without placeholders is its text
     };
     for (const Row& r : rows) {
-        const Separators separators =
-            r.german ? Separators{".", ","} : Separators{",", "."};
+        const Separators separators = r.german ? Separators{".", ","} : Separators{",", "."};
         EXPECT_EQ(PictureText(r.value, Picture{r.positive, r.negative, r.zero}, separators),
                   r.expected)
             << r.value;

@@ -14,14 +14,16 @@ namespace {
 TEST(RoundCents, HalfAwayFromZeroAndHugeValues)
 {
     const std::pair<double, double> rows[] = {
-        {786.7004, 786.70}, {0.125, 0.13}, {-0.125, -0.13}, {0, 0},
-        {1e20, 1e20},  // already whole cents
+        {786.7004, 786.70},
+        {0.125, 0.13},
+        {-0.125, -0.13},
+        {0, 0},
+        {1e20, 1e20}, // already whole cents
         {4503599627370497.0, 4503599627370497.0},
     };
     for (const auto& [value, rounded] : rows)
         EXPECT_EQ(RoundCents(value), rounded) << value;
-    for (const double bad : {-1e308, 1e308, std::numeric_limits<double>::infinity(),
-                             std::nan("")})
+    for (const double bad : {-1e308, 1e308, std::numeric_limits<double>::infinity(), std::nan("")})
         EXPECT_THROW(RoundCents(bad), EMathError) << bad;
 }
 
@@ -72,9 +74,14 @@ TEST(RoundToMultipleHalfEven, WholeThousands)
 TEST(RoundToEighthPercentHalfDown, NearestEighthAndHalvesDown)
 {
     const std::pair<double, double> rows[] = {
-        {0.06 + 0.0275, 0.0875},      {0.060625 + 0.0275, 0.0875}, {0.0881, 0.0875},
-        {0.08813, 0.08875},           {0.013 + 0.025, 0.0375},     {0.0399999999, 0.04},
-        {0, 0},                       {-0.003125, -0.00375},
+        {0.06 + 0.0275, 0.0875},
+        {0.060625 + 0.0275, 0.0875},
+        {0.0881, 0.0875},
+        {0.08813, 0.08875},
+        {0.013 + 0.025, 0.0375},
+        {0.0399999999, 0.04},
+        {0, 0},
+        {-0.003125, -0.00375},
     };
     for (const auto& [value, rounded] : rows)
         EXPECT_DOUBLE_EQ(RoundToEighthPercentHalfDown(value), rounded) << value;
@@ -91,9 +98,9 @@ TEST(RoundToCoarser, OneStepToTheCoarserUnit)
         double shown;
     };
     const Row rows[] = {
-        {14223.585002, 2, 10, 14223.59},  // 10 digits first would give a half, then .58
+        {14223.585002, 2, 10, 14223.59}, // 10 digits first would give a half, then .58
         {786.7004, 2, 10, 786.70},
-        {0.125, 2, 10, 0.13},             // a true half goes away from zero
+        {0.125, 2, 10, 0.13}, // a true half goes away from zero
         {-0.125, 2, 10, -0.13},
         {123456789.126, 2, 10, 123456789.1},
         {123456789012.5, 0, 10, 123456789000},

@@ -147,8 +147,7 @@ TEST_F(EccPageTest, EveryLockStateSolvesItsAmounts)
     typeAndLeave(ecc::kDownPaymentPercent.name, QStringLiteral("10"));
     typeAndLeave(ecc::kTerm.name, QStringLiteral("30"));
     typeAndLeave(ecc::kCPurchasePrice.name, QStringLiteral("200000"));
-    expectFigures({200000, 20000, 180000, 1197.54, 78, 1455.54, 1230, 1465.81, 22695.81},
-                  "U-L-L");
+    expectFigures({200000, 20000, 180000, 1197.54, 78, 1455.54, 1230, 1465.81, 22695.81}, "U-L-L");
 
     // Back to all locked: income and debt limit the price again.
     click(ecc::kBtnLockPurchasePrice);
@@ -168,7 +167,7 @@ TEST_F(EccPageTest, LockButtonsSwapAndTheFieldsFollow)
     };
     struct Step {
         const char* button;
-        bool price, downPayment, loan;  // typable
+        bool price, downPayment, loan; // typable
     };
     const Step steps[] = {{ecc::kBtnUnlockPurchasePrice, true, false, false},
                           {ecc::kBtnUnlockDownPayment, true, true, false},
@@ -198,12 +197,12 @@ TEST_F(EccPageTest, LockButtonsSwapAndTheFieldsFollow)
         auto* button = find<QToolButton>(ecc, name);
         EXPECT_FALSE(button->icon().isNull()) << name;
         EXPECT_FALSE(button->accessibleName().isEmpty()) << name;
-        EXPECT_EQ(button->geometry(), find<QToolButton>(ecc, ecc::kBtnUnlockPurchasePrice)
-                                          ->geometry()
-                                          .translated(0, button->y() -
-                                                             find<QToolButton>(
-                                                                 ecc, ecc::kBtnUnlockPurchasePrice)
-                                                                 ->y()));
+        EXPECT_EQ(
+            button->geometry(),
+            find<QToolButton>(ecc, ecc::kBtnUnlockPurchasePrice)
+                ->geometry()
+                .translated(0, button->y()
+                                   - find<QToolButton>(ecc, ecc::kBtnUnlockPurchasePrice)->y()));
     }
     EXPECT_TRUE(takeMessages().isEmpty());
 }
@@ -272,7 +271,7 @@ TEST_F(EccPageTest, ClosingCostPanel)
     enter();
     leave();
     auto* panel = find<QFrame>(ecc, ecc::kPnlClosing);
-    m_window->m_settings.AppraisalFee = 333;  // the saved value replaces what the line shows
+    m_window->m_settings.AppraisalFee = 333; // the saved value replaces what the line shows
     click(ecc::kBtnCalcClosing);
     EXPECT_TRUE(panel->isVisible());
     EXPECT_FALSE(find<QPushButton>(ecc, ecc::kBtnCalcClosing)->isEnabled());
@@ -307,9 +306,9 @@ TEST_F(EccPageTest, ClosingCostPanel)
     EXPECT_EQ(m_window->m_settings.AppraisalFee, 400);
     EXPECT_EQ(m_window->m_settings.SellerPaid, 50000);
     EXPECT_EQ(m_window->m_savedKeys,
-              (QStringList{"AppraisalFee", "CreditReport", "TaxServiceFee",
-                           "LendersInspectionFee", "TitleInsurance", "TitleSearch",
-                           "EscrowClosingFee", "RecordingFee", "OtherFees", "SellerPaid"}));
+              (QStringList{"AppraisalFee", "CreditReport", "TaxServiceFee", "LendersInspectionFee",
+                           "TitleInsurance", "TitleSearch", "EscrowClosingFee", "RecordingFee",
+                           "OtherFees", "SellerPaid"}));
     EXPECT_TRUE(takeMessages().isEmpty());
 }
 

@@ -38,8 +38,8 @@ protected:
             else if (QString(c) == locale.decimalPoint())
                 digits += QLatin1Char('.');
         }
-        const bool negative = field->text().contains(QLatin1Char('-'))
-                              || field->text().contains(QLatin1Char('('));
+        const bool negative =
+            field->text().contains(QLatin1Char('-')) || field->text().contains(QLatin1Char('('));
         return (negative ? -1 : 1) * digits.toDouble();
     }
 
@@ -78,7 +78,7 @@ TEST_F(FieldValues, EveryTypedInputComputesWithWhatItShows)
         settle();
         checkEveryInput(QStringLiteral("QC"));
     }
-    takeMessages();  // leaving the typed fields may recompute with odd figures
+    takeMessages(); // leaving the typed fields may recompute with odd figures
 }
 
 // The same figures whatever the user's decimal separator: 8.75 % gives 786.70.
@@ -121,9 +121,9 @@ TEST_F(FieldValues, AnOverflowingResultIsAFailureNotInf)
     find<TFnpNumericEdit>(QStringLiteral("QC"), qc::kIR.name)->setValue(1e306);
     find<TFnpNumericEdit>(QStringLiteral("QC"), qc::kN.name)->setValue(360);
     find<QPushButton>(QStringLiteral("QC"), qc::kBtnCalcQuickCalc)->click();
-    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral(
-                                  "Cannot calculate using the values you entered.  "
-                                  "Please try again.")});
+    EXPECT_EQ(takeMessages(),
+              QStringList{QStringLiteral("Cannot calculate using the values you entered.  "
+                                         "Please try again.")});
     const QString shown = find<QLineEdit>(QStringLiteral("QC"), qc::kPMT.name)->text();
     EXPECT_FALSE(shown.contains(QStringLiteral("inf"))) << shown.toStdString();
 }

@@ -120,9 +120,8 @@ TEST_F(Limits, QuickCalculatorNamesTheFieldAndKeepsTheInputs)
     type(qc, qc::kIR.name, QStringLiteral("8.75"));
     type(qc, qc::kN.name, QStringLiteral("10000000"));
     find<QPushButton>(qc, qc::kBtnCalcQuickCalc)->click();
-    EXPECT_EQ(takeMessages(),
-              QStringList{QStringLiteral(
-                  "Number of Payments must be a whole number from 0 to 1200.")});
+    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral(
+                                  "Number of Payments must be a whole number from 0 to 1200.")});
 }
 
 // A refused entry goes back to the figure the results were computed from, selected, with the
@@ -131,13 +130,13 @@ TEST_F(Limits, ARefusedEntryGoesBackToWhatTheResultsStandOn)
 {
     struct Case {
         const char* page;
-        const char* click;     // a button first, or null
-        const char* prepare;   // a field typed and left first, or null
+        const char* click;   // a button first, or null
+        const char* prepare; // a field typed and left first, or null
         const char* field;
         const char* typed;
         const char* calculate; // the button that computes, or null: leaving does
         const char* message;
-        const char* result;    // a result that must not change
+        const char* result; // a result that must not change
     };
     const Case cases[] = {
         {"BW", nullptr, nullptr, bw::kMortgagePeriods.name, "0", nullptr,
@@ -161,7 +160,7 @@ TEST_F(Limits, ARefusedEntryGoesBackToWhatTheResultsStandOn)
             type(page, c.prepare, QStringLiteral("150000"));
         settle();
         auto* field = find<NumericField>(page, c.field);
-        field->setFocus(Qt::TabFocusReason);  // leaving the field before computes
+        field->setFocus(Qt::TabFocusReason); // leaving the field before computes
         settle();
         const QString before = field->text();
         const QString result = find<NumericField>(page, c.result)->text();
@@ -203,7 +202,7 @@ TEST_F(Limits, FiguresWithoutMeaningNameTheirField)
 {
     struct Case {
         const char* page;
-        const char* click;  // the panel's button first, or null
+        const char* click; // the panel's button first, or null
         const char* field;
         const char* typed;
         const char* message;

@@ -154,9 +154,8 @@ TEST_F(MqPageTest, RatiosBecomeTheDefaultsOfBothPagesEvenWhenTheRestIsRefused)
     field(mq::kHousingRatio.name)->setValue(25);
     type(mq::kTerm1.name, QStringLiteral("101"));
     leave();
-    EXPECT_EQ(takeMessages(),
-              QStringList{QStringLiteral(
-                  "Term in Years (row 1) must be a whole number from 0 to 100.")});
+    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral(
+                                  "Term in Years (row 1) must be a whole number from 0 to 100.")});
     EXPECT_EQ(m_window->m_settings.HRatio, 25);
     EXPECT_EQ(value(mq::kLoan1.name), loan); // nothing written
 }

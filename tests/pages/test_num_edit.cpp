@@ -23,8 +23,7 @@ using qn::pages::TNumEdit;
 namespace {
 
 // A window with the field under test and a second field to move the focus to.
-template <typename Field>
-class FieldWindow {
+template <typename Field> class FieldWindow {
 public:
     FieldWindow()
     {
@@ -254,7 +253,7 @@ TEST_F(NumEditTest, FixedFieldFormatsHalvesAwayFromZero)
         const char* text;
     };
     const Case cases[] = {
-        {0.125, 2, "0.13"}, {-0.125, 2, "-0.13"}, {7, 3, "7.000"},   {1.005, 2, "1.01"},
+        {0.125, 2, "0.13"}, {-0.125, 2, "-0.13"}, {7, 3, "7.000"},     {1.005, 2, "1.01"},
         {2.5, 0, "3"},      {-5, 3, "-5.000"},    {-0.001, 2, "0.00"}, {999.9996, 3, "1000.000"},
     };
     for (const auto& c : cases) {
@@ -292,13 +291,13 @@ TEST_F(NumEditTest, FixedFieldTypingDigitsAndPoint)
     w.field->setDecimals(3);
     w.enter();
     w.field->setCursorPosition(0);
-    QTest::keyClick(w.field, Qt::Key_0);  // a 0 at the very start is dropped
+    QTest::keyClick(w.field, Qt::Key_0); // a 0 at the very start is dropped
     EXPECT_EQ(w.field->text(), QStringLiteral("0.000"));
     QTest::keyClick(w.field, Qt::Key_1);
     EXPECT_EQ(w.field->text(), QStringLiteral("1.000"));
     QTest::keyClicks(w.field, QStringLiteral(".5"));
     EXPECT_EQ(w.field->text(), QStringLiteral("1.500"));
-    QTest::keyClicks(w.field, QStringLiteral("789"));  // the last one is at the very end
+    QTest::keyClicks(w.field, QStringLiteral("789")); // the last one is at the very end
     EXPECT_EQ(w.field->text(), QStringLiteral("1.578"));
     w.field->setCursorPosition(1);
     QTest::keyClicks(w.field, QStringLiteral("2x"));
@@ -321,7 +320,7 @@ TEST_F(NumEditTest, FixedFieldMinusOnlyWhenNegativeAllowed)
     EXPECT_EQ(w.field->text(), QStringLiteral("-1.500"));
     EXPECT_EQ(w.field->cursorPosition(), 2);
     w.field->setCursorPosition(0);
-    QTest::keyClick(w.field, Qt::Key_3);  // caret in front of the sign moves behind it
+    QTest::keyClick(w.field, Qt::Key_3); // caret in front of the sign moves behind it
     EXPECT_EQ(w.field->text(), QStringLiteral("-31.500"));
     QTest::keyClick(w.field, Qt::Key_Minus);
     EXPECT_EQ(w.field->text(), QStringLiteral("31.500"));
@@ -334,18 +333,18 @@ TEST_F(NumEditTest, FixedFieldBackspaceAndDelete)
     w.field->setValue(1.234);
     w.enter();
     w.field->setCursorPosition(3);
-    QTest::keyClick(w.field, Qt::Key_Backspace);  // decimals shift left
+    QTest::keyClick(w.field, Qt::Key_Backspace); // decimals shift left
     EXPECT_EQ(w.field->text(), QStringLiteral("1.340"));
     EXPECT_EQ(w.field->cursorPosition(), 2);
     QTest::keyClick(w.field, Qt::Key_Delete);
     EXPECT_EQ(w.field->text(), QStringLiteral("1.400"));
-    QTest::keyClick(w.field, Qt::Key_Backspace);  // over the point: only the caret moves
+    QTest::keyClick(w.field, Qt::Key_Backspace); // over the point: only the caret moves
     EXPECT_EQ(w.field->text(), QStringLiteral("1.400"));
     EXPECT_EQ(w.field->cursorPosition(), 1);
-    QTest::keyClick(w.field, Qt::Key_Backspace);  // the only integer digit leaves 0
+    QTest::keyClick(w.field, Qt::Key_Backspace); // the only integer digit leaves 0
     EXPECT_EQ(w.field->text(), QStringLiteral("0.400"));
     w.field->setCursorPosition(0);
-    QTest::keyClick(w.field, Qt::Key_7);  // replaces the single 0
+    QTest::keyClick(w.field, Qt::Key_7); // replaces the single 0
     EXPECT_EQ(w.field->text(), QStringLiteral("7.400"));
 
     w.field->selectAll();
@@ -413,7 +412,7 @@ TEST_F(NumEditTest, FixedFieldLeavingSignalsExitAndInvalidEntry)
     w.enter();
     w.leave();
     EXPECT_EQ(exited.count(), 1);
-    EXPECT_EQ(invalid.count(), 0);  // MinValue == MaxValue: no range
+    EXPECT_EQ(invalid.count(), 0); // MinValue == MaxValue: no range
     w.field->setMinValue(1);
     w.field->setMaxValue(40);
     w.enter();
@@ -454,9 +453,9 @@ struct OverSelectionCase {
 TEST_F(NumEditTest, MoneyKeysReplaceTheSelection)
 {
     const OverSelectionCase cases[] = {
-        {"-5", 100000, -5},          // not appended to 100,000.00 (which read as 100,000.005)
-        {"-100000", 0, -100000},     // not 0.001
-        {".5", 100000, 0.5},         // the selection's point does not block the typed one
+        {"-5", 100000, -5},      // not appended to 100,000.00 (which read as 100,000.005)
+        {"-100000", 0, -100000}, // not 0.001
+        {".5", 100000, 0.5},     // the selection's point does not block the typed one
         {"250.75", 100000, 250.75},
     };
     for (const OverSelectionCase& c : cases) {
@@ -480,7 +479,7 @@ TEST_F(NumEditTest, FixedDecimalsKeysReplaceTheSelectionButThePointOnlyCancelsIt
     const Case cases[] = {
         {"6", "6.000"},
         {"-5", "-5.000"},
-        {".5", "8.550"},  // the point cancels the selection, 5 overwrites the first decimal
+        {".5", "8.550"}, // the point cancels the selection, 5 overwrites the first decimal
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.typed);
@@ -554,9 +553,9 @@ TEST_F(NumEditTest, NonFiniteValuesAreArithmeticFailures)
     TFnpNumericEdit rate;
     rate.setDecimals(3);
     rate.setValue(7);
-    for (double bad : {std::numeric_limits<double>::infinity(),
-                       -std::numeric_limits<double>::infinity(),
-                       std::numeric_limits<double>::quiet_NaN()}) {
+    for (double bad :
+         {std::numeric_limits<double>::infinity(), -std::numeric_limits<double>::infinity(),
+          std::numeric_limits<double>::quiet_NaN()}) {
         EXPECT_THROW(money.setValue(bad), qn::EMathError);
         EXPECT_THROW(rate.setValue(bad), qn::EMathError);
     }

@@ -43,7 +43,7 @@ TEST_F(PageFieldsTest, EveryDeclaredFieldIsMadeAsDeclared)
         EXPECT_EQ(declared, focusChain(page));
         for (QLineEdit* edit : page->findChildren<QLineEdit*>()) {
             if (edit->objectName().startsWith(QStringLiteral("qt_")))
-                continue;  // a part of Qt's own
+                continue; // a part of Qt's own
             const qn::pages::FieldSpec* spec = page->fields().specOf(edit);
             ASSERT_NE(spec, nullptr) << edit->objectName().toStdString() << " is not declared";
             EXPECT_EQ(edit->objectName(), QLatin1String(spec->name));
@@ -77,8 +77,7 @@ TEST_F(PageFieldsTest, InputsPutBackGiveTheSameResults)
         const QString name = QLatin1String(c.page);
         qn::pages::CalculatorPage* page = m_window->gotoPage(name);
         settle();
-        typeAndLeave(page->findChild<QLineEdit*>(QLatin1String(c.field)),
-                     QLatin1String(c.typed));
+        typeAndLeave(page->findChild<QLineEdit*>(QLatin1String(c.field)), QLatin1String(c.typed));
         const PageInputs inputs = page->inputs();
         EXPECT_FALSE(inputs.values.empty());
         const auto shown = qn::pages::takeSnapshot(name, page);

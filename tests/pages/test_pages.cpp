@@ -25,10 +25,7 @@ const QString kQuickFailure =
 
 class PagesTest : public PageFixture {
 protected:
-    void click(const char* name)
-    {
-        QTest::mouseClick(find<QPushButton>(qc, name), Qt::LeftButton);
-    }
+    void click(const char* name) { QTest::mouseClick(find<QPushButton>(qc, name), Qt::LeftButton); }
 
     const QString qc = QStringLiteral("QC");
 };
@@ -67,8 +64,8 @@ TEST_F(PagesTest, QuickCalculatorSolvesEachUnknown)
             find<TFnpNumericEdit>(qc, qc::kN.name)->setValue(c.n);
         click(qc::kBtnCalcQuickCalc);
         auto* field = find<QLineEdit>(qc, c.resultField);
-        const double got = std::string(c.resultField) == qc::kLA.name ||
-                                   std::string(c.resultField) == qc::kPMT.name
+        const double got = std::string(c.resultField) == qc::kLA.name
+                                   || std::string(c.resultField) == qc::kPMT.name
                                ? static_cast<TNumEdit*>(field)->value()
                                : static_cast<TFnpNumericEdit*>(field)->value();
         EXPECT_NEAR(got, c.expected, c.tolerance) << c.choice;
@@ -87,7 +84,7 @@ TEST_F(PagesTest, QuickCalculatorTypedPayment)
     auto* rate = find<TFnpNumericEdit>(qc, qc::kIR.name);
     auto* months = find<TFnpNumericEdit>(qc, qc::kN.name);
     loan->setFocus();
-    settle();  // the whole text is selected once the focus has settled
+    settle(); // the whole text is selected once the focus has settled
     QTest::keyClicks(loan, QStringLiteral("100000"));
     rate->setFocus();
     settle();
@@ -115,7 +112,7 @@ TEST_F(PagesTest, QuickCalculatorTypingAfterAChoiceReplacesTheField)
     settle();
     QTest::keyClick(m_window->windowHandle(), Qt::Key_L, Qt::AltModifier);
     auto* rate = find<TFnpNumericEdit>(qc, qc::kIR.name);
-    ASSERT_TRUE(QTest::qWaitFor([rate] { return rate->hasFocus(); }));  // an animated click
+    ASSERT_TRUE(QTest::qWaitFor([rate] { return rate->hasFocus(); })); // an animated click
     QTest::keyClicks(rate, QStringLiteral("6.5"));
     EXPECT_EQ(rate->text(), QStringLiteral("6.500"));
 }

@@ -97,7 +97,7 @@ TEST_F(SpreadPage, ANewKindTakesTheCentreOfTheOldTable)
     choose(ls::kRgCalculate, 2);
     EXPECT_EQ(field(ls::kPayment.name)->text(), QStringLiteral("$1,573.40"));
     EXPECT_EQ(cell(4, 6), QStringLiteral(" 8.750%"));
-    choose(ls::kRgCalculate, 3);  // the rate was typed, not computed: it stays
+    choose(ls::kRgCalculate, 3); // the rate was typed, not computed: it stays
     EXPECT_EQ(field(ls::kInterest.name)->text(), QStringLiteral("8.750"));
     EXPECT_EQ(cell(4, 6), QStringLiteral(" 360.00"));
     choose(ls::kRgCalculate, 0);
@@ -115,7 +115,7 @@ TEST_F(SpreadPage, StepsAndNegativeRows)
     choose(ls::kRgLoan, 8);
     EXPECT_EQ(cell(0, 1), QStringLiteral(" ($5,000)"));
     EXPECT_EQ(cell(0, 11), QStringLiteral(" $45,000"));
-    EXPECT_TRUE(cell(4, 1).startsWith(QStringLiteral(" ($")));  // a negative payment
+    EXPECT_TRUE(cell(4, 1).startsWith(QStringLiteral(" ($"))); // a negative payment
     EXPECT_TRUE(takeMessages().isEmpty());
 }
 

@@ -1,9 +1,9 @@
+#include "core/errors.h"
+#include "pages/registry.h"
 #include "reports/formats.h"
 #include "reports/forms.h"
 #include "reports/preview.h"
 #include "reports/report_engine.h"
-#include "core/errors.h"
-#include "pages/registry.h"
 #include "tests/support/message_fixture.h"
 
 #include <QLabel>
@@ -31,8 +31,14 @@ Report schedule(int rows)
                       QStringLiteral("head"), Qt::AlignLeft, 11, false, nullptr});
     r.pageFooter = FooterBand(true);
     r.detail.height = 16;
-    r.detail.add({Item::Kind::Label, QRectF(45, 0, 300, 16), QStringLiteral("lblRow"), {},
-                  Qt::AlignLeft, 11, false, nullptr});
+    r.detail.add({Item::Kind::Label,
+                  QRectF(45, 0, 300, 16),
+                  QStringLiteral("lblRow"),
+                  {},
+                  Qt::AlignLeft,
+                  11,
+                  false,
+                  nullptr});
     auto next = std::make_shared<int>(0);
     r.needData = [next, rows](Band& detail) {
         if (*next >= rows)
@@ -78,9 +84,9 @@ TEST(ReportLayout, TitleOnceHeaderAndFooterOnEveryPage)
         const PlacedBand& footer = bands.back();
         EXPECT_DOUBLE_EQ(footer.top, pageHeight - 75);
         const auto footerTexts = texts(footer);
-        EXPECT_NE(std::find(footerTexts.begin(), footerTexts.end(),
-                            QStringLiteral("Page %1").arg(i + 1)),
-                  footerTexts.end());
+        EXPECT_NE(
+            std::find(footerTexts.begin(), footerTexts.end(), QStringLiteral("Page %1").arg(i + 1)),
+            footerTexts.end());
         for (const PlacedBand& band : bands)
             EXPECT_LE(band.top + band.height, pageHeight + 1e-9);
     }
@@ -95,7 +101,7 @@ TEST(ReportLayout, DisabledBandsAndNoRecords)
     r.pageFooter.enabled = false;
     const auto pages = r.layout(1000, QDateTime::currentDateTime());
     ASSERT_EQ(pages.size(), 1u);
-    ASSERT_EQ(pages[0].bands.size(), 1u);  // the page header only
+    ASSERT_EQ(pages[0].bands.size(), 1u); // the page header only
     EXPECT_EQ(texts(pages[0].bands[0]).front(), QStringLiteral("head"));
 }
 
@@ -146,15 +152,22 @@ TEST(ReportFormats, AsTheReportsPrintThem)
 {
     QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
     const FormatRow rows[] = {
-        {4000, FormatMoney, "$4,000.00"},       {-1234.5, FormatMoney, "($1,234.50)"},
-        {1234567890.126, FormatMoney, "$1,234,567,890.00"},  // ten significant digits
-        {14223.585002, FormatMoney, "$14,223.59"},  // rounded once, not via a half
-        {360, FormatNumber, "360"},             {8.75, FormatNumber, "8.75"},
-        {8.75, FormatRate, "8.75%"},            {20, FormatPercent3, "20%"},
-        {33.333, FormatPercent3, "33.3%"},      {8.125, FormatPercent3, "8.13%"},
-        {28, FormatPercent3, "28%"},            {7.125, FormatPercent5, "7.125%"},
-        {58.25, FormatGeneral4, "58.25"},       {94.1866, FormatGeneral4, "94.19"},
-        {0, FormatGeneral4, "0"},               {-0.0, FormatNumber, "0"},
+        {4000, FormatMoney, "$4,000.00"},
+        {-1234.5, FormatMoney, "($1,234.50)"},
+        {1234567890.126, FormatMoney, "$1,234,567,890.00"}, // ten significant digits
+        {14223.585002, FormatMoney, "$14,223.59"},          // rounded once, not via a half
+        {360, FormatNumber, "360"},
+        {8.75, FormatNumber, "8.75"},
+        {8.75, FormatRate, "8.75%"},
+        {20, FormatPercent3, "20%"},
+        {33.333, FormatPercent3, "33.3%"},
+        {8.125, FormatPercent3, "8.13%"},
+        {28, FormatPercent3, "28%"},
+        {7.125, FormatPercent5, "7.125%"},
+        {58.25, FormatGeneral4, "58.25"},
+        {94.1866, FormatGeneral4, "94.19"},
+        {0, FormatGeneral4, "0"},
+        {-0.0, FormatNumber, "0"},
     };
     for (const FormatRow& r : rows)
         EXPECT_EQ(r.format(r.value), QLatin1String(r.text)) << r.value;
@@ -193,7 +206,7 @@ TEST_F(Preview, PagingByKeysAndButtons)
     EXPECT_EQ(label(), QStringLiteral("Page 5 of 5"));
     EXPECT_TRUE(enabled("bbPrev"));
     EXPECT_FALSE(enabled("bbNext"));
-    key(Qt::Key_PageDown);  // nothing beyond the last page
+    key(Qt::Key_PageDown); // nothing beyond the last page
     EXPECT_EQ(m_preview.currentPage(), 5);
     key(Qt::Key_Home);
     EXPECT_EQ(label(), QStringLiteral("Page 1 of 5"));
@@ -217,7 +230,7 @@ TEST_F(Preview, ZoomModesEnableTheOtherTwo)
     EXPECT_TRUE(enabled("bbZoom100"));
     EXPECT_TRUE(enabled("bbZoomIn"));
     EXPECT_EQ(m_preview.zoomMode(), TfrmPreview::ZoomMode::WholePage);
-    EXPECT_LT(m_preview.zoomPercent(), 100);  // a Letter page is taller than the window
+    EXPECT_LT(m_preview.zoomPercent(), 100); // a Letter page is taller than the window
     m_preview.findChild<QPushButton*>(QStringLiteral("bbZoom100"))->click();
     EXPECT_EQ(m_preview.zoomPercent(), 100);
     EXPECT_TRUE(enabled("bbZoomOut"));
@@ -233,7 +246,7 @@ TEST_F(Preview, ArrowsScrollFiftyAndClosingStartsOver)
         key(Qt::Key_Down);
     EXPECT_EQ(bar->value(), 200);
     key(Qt::Key_End);
-    EXPECT_EQ(bar->value(), 0);  // a new page starts at the top
+    EXPECT_EQ(bar->value(), 0); // a new page starts at the top
     m_preview.findChild<QPushButton*>(QStringLiteral("bbClose"))->click();
     EXPECT_EQ(m_preview.currentPage(), 1);
     m_preview.show();

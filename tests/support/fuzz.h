@@ -81,8 +81,8 @@ public:
 
     int anyCount()
     {
-        static const int specials[] = {INT_MIN, -1200, -1, 0, 1, 2, 12, 360, 1199,
-                                       1200, 1201, 10000000, INT_MAX};
+        static const int specials[] = {INT_MIN, -1200, -1,   0,    1,        2,      12,
+                                       360,     1199,  1200, 1201, 10000000, INT_MAX};
         const double pick = uniform();
         if (pick < 0.2)
             return specials[below(std::size(specials))];
@@ -98,8 +98,7 @@ private:
 // Runs one call under the rule. `call` returns normally or throws; `describe` names the
 // input, and is only asked when the rule is broken. A slow call is run again (up to three
 // times) so that a moment without the processor is not taken for a slow input.
-template <class Call, class Describe>
-void check(Call&& call, Describe&& describe)
+template <class Call, class Describe> void check(Call&& call, Describe&& describe)
 {
     using Clock = std::chrono::steady_clock;
     for (int attempt = 0; attempt < 3; ++attempt) {

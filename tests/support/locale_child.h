@@ -23,9 +23,8 @@ public:
             m_dir = std::make_unique<QTemporaryDir>();
             const QString target = m_dir->filePath(QStringLiteral("de_DE.UTF-8"));
             QProcess::execute(QStringLiteral("localedef"),
-                              {QStringLiteral("-c"), QStringLiteral("-i"),
-                               QStringLiteral("de_DE"), QStringLiteral("-f"),
-                               QStringLiteral("UTF-8"), target});
+                              {QStringLiteral("-c"), QStringLiteral("-i"), QStringLiteral("de_DE"),
+                               QStringLiteral("-f"), QStringLiteral("UTF-8"), target});
             if (!QDir(target).exists())
                 return -1;
             env.insert(QStringLiteral("LOCPATH"), m_dir->path());

@@ -11,7 +11,10 @@
 #include <utility>
 
 // Test failures print Qt strings as text rather than as bytes.
-inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }
+inline void PrintTo(const QString& text, std::ostream* out)
+{
+    *out << '"' << text.toStdString() << '"';
+}
 
 // Every message box answered and recorded. Every message must be taken by the test that
 // expects it; leftovers fail.

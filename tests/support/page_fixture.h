@@ -4,14 +4,14 @@
 #include "pages/failure_handler.h"
 #include "pages/page_entry.h"
 #include "pages/registry.h"
-#include "toolkit/guarded.h"
 #include "tests/support/message_fixture.h"
+#include "toolkit/guarded.h"
 #include "toolkit/message_box.h"
 
 #include <QApplication>
 #include <QCoreApplication>
-#include <QLineEdit>
 #include <QHash>
+#include <QLineEdit>
 #include <QStackedLayout>
 #include <QStringList>
 #include <QTest>
@@ -26,8 +26,7 @@
 // pages' whole view of the world is this PageHost.
 class PageHarness : public QWidget, public qn::pages::PageHost {
 public:
-    PageHarness()
-        : m_failures(this, [this] { return m_current; })
+    PageHarness() : m_failures(this, [this] { return m_current; })
     {
         m_stack = new QStackedLayout(this);
         resize(612, 366);
@@ -132,8 +131,7 @@ protected:
         leave();
     }
 
-    template <typename T>
-    T* find(const QString& pageName, const char* name)
+    template <typename T> T* find(const QString& pageName, const char* name)
     {
         auto* page = m_window->page(pageName);
         EXPECT_NE(page, nullptr);

@@ -12,7 +12,7 @@ int main(int argc, char** argv)
     // No test may start a browser or mail program; set once, before any test runs.
     qputenv("QUENNARY_NO_BROWSER", "1");
     QApplication app(argc, argv);
-    qn::toolkit::nameApplication();  // as the program does
+    qn::toolkit::nameApplication(); // as the program does
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

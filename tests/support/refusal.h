@@ -6,8 +6,7 @@
 
 #include <string>
 
-template <typename E = qn::EInputError, typename Call>
-std::string refusal(Call call)
+template <typename E = qn::EInputError, typename Call> std::string refusal(Call call)
 {
     try {
         call();

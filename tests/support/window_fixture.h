@@ -20,7 +20,7 @@ protected:
         ASSERT_TRUE(m_dir.isValid());
         MessageFixture::SetUp();
         m_window = std::make_unique<qn::app::TfrmMain>(settingsFile());
-        m_window->setExitDraw([] { return 1; });  // no exit dialog unless a test asks
+        m_window->setExitDraw([] { return 1; }); // no exit dialog unless a test asks
         settle();
     }
 

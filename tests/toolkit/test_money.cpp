@@ -1,13 +1,13 @@
+#include "core/numtext.h"
 #include "tests/support/fuzz.h"
 #include "toolkit/money.h"
-#include "core/numtext.h"
 
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 
-using qn::toolkit::ParseMoneyText;
 using fuzz::Rng;
+using qn::toolkit::ParseMoneyText;
 
 namespace {
 
@@ -26,22 +26,16 @@ TEST_P(ParseMoneyTextTest, UsLocale)
     EXPECT_EQ(got, c.expected) << c.text;
 }
 
-INSTANTIATE_TEST_SUITE_P(Cases, ParseMoneyTextTest,
-                         ::testing::Values(MoneyCase{"1,000", 1000.0},
-                                           MoneyCase{"$1,000.50", 1000.5},
-                                           MoneyCase{" 500 ", 500.0},
-                                           MoneyCase{"0", 0.0},
-                                           MoneyCase{"12.5x", std::nullopt},
-                                           MoneyCase{"abc", std::nullopt},
-                                           MoneyCase{"", std::nullopt},
-                                           MoneyCase{"$", std::nullopt},
-                                           MoneyCase{"inf", std::nullopt},
-                                           MoneyCase{"-inf", std::nullopt},
-                                           MoneyCase{"nan", std::nullopt},
-                                           MoneyCase{"$inf", std::nullopt},
-                                           MoneyCase{"1e309", std::nullopt},
-                                           MoneyCase{"-1e999", std::nullopt},
-                                           MoneyCase{"1,000 5", std::nullopt}));
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ParseMoneyTextTest,
+    ::testing::Values(MoneyCase{"1,000", 1000.0}, MoneyCase{"$1,000.50", 1000.5},
+                      MoneyCase{" 500 ", 500.0}, MoneyCase{"0", 0.0},
+                      MoneyCase{"12.5x", std::nullopt}, MoneyCase{"abc", std::nullopt},
+                      MoneyCase{"", std::nullopt}, MoneyCase{"$", std::nullopt},
+                      MoneyCase{"inf", std::nullopt}, MoneyCase{"-inf", std::nullopt},
+                      MoneyCase{"nan", std::nullopt}, MoneyCase{"$inf", std::nullopt},
+                      MoneyCase{"1e309", std::nullopt}, MoneyCase{"-1e999", std::nullopt},
+                      MoneyCase{"1,000 5", std::nullopt}));
 
 TEST(ParseMoneyText, GermanSeparators)
 {
@@ -55,8 +49,9 @@ TEST(ParseMoneyText, GermanSeparators)
 // Money as typed, then mutated: symbols, group and decimal separators of both locales.
 QString moneyText(Rng& rng)
 {
-    static const char* const pieces[] = {"$", " ", "-", "1", "000", ",", ".", "50", "9",
-                                         "e",  "E", "inf", "nan", "x", "+", "308", "\xe2\x82\xac"};
+    static const char* const pieces[] = {"$",   " ",  "-", "1",   "000",         ",",
+                                         ".",   "50", "9", "e",   "E",           "inf",
+                                         "nan", "x",  "+", "308", "\xe2\x82\xac"};
     std::string text;
     if (rng.chance(0.3))
         text = qn::FloatToStrG(rng.anyDouble());
@@ -79,8 +74,8 @@ TEST(Fuzz, MoneyParserGivesFiniteAmountsOrNothing)
                 if (!value)
                     return;
                 fuzz::requireFinite(*value, "amount");
-                if (text.contains(QLatin1String("inf"), Qt::CaseInsensitive) ||
-                    text.contains(QLatin1String("nan"), Qt::CaseInsensitive))
+                if (text.contains(QLatin1String("inf"), Qt::CaseInsensitive)
+                    || text.contains(QLatin1String("nan"), Qt::CaseInsensitive))
                     throw std::logic_error("accepted a text that is no number");
             },
             [&] { return "ParseMoneyText('" + text.toStdString() + "')"; });

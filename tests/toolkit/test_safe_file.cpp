@@ -1,7 +1,7 @@
 // The one writer of the program's files: a failure at any step leaves the old file as it was,
 // and a target that is no regular file is written in place rather than replaced.
-#include "toolkit/safe_file.h"
 #include "tests/support/files.h"
+#include "toolkit/safe_file.h"
 
 #include <QDir>
 #include <QFile>

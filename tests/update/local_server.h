@@ -165,4 +165,4 @@ inline void whenModal(const QString& name, std::function<void(QWidget*)> act)
     QTimer::singleShot(10, *poll);
 }
 
-}  // namespace update_test
+} // namespace update_test

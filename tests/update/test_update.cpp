@@ -22,10 +22,9 @@ TEST_F(Updates, UpToDatePageIsReadOnceWithTheRequestOfThePart)
     EXPECT_EQ(m_info.value(QStringLiteral("version")), QStringLiteral("1.0.02"));
     EXPECT_EQ(m_info.value(QStringLiteral("date")), QStringLiteral("December 08, 2026"));
     ASSERT_EQ(m_server.requests.size(), 1);
-    EXPECT_EQ(m_server.requests.front(),
-              "GET /info.html HTTP/1.0\r\nHost: 127.0.0.1:" + QByteArray::number(m_server.port())
-                  + "\r\n\r\n");
-    EXPECT_TRUE(m_info.GetInformation());  // learned once for the run
+    EXPECT_EQ(m_server.requests.front(), "GET /info.html HTTP/1.0\r\nHost: 127.0.0.1:"
+                                             + QByteArray::number(m_server.port()) + "\r\n\r\n");
+    EXPECT_TRUE(m_info.GetInformation()); // learned once for the run
     EXPECT_EQ(m_server.requests.size(), 1);
     EXPECT_FALSE(m_info.RetrieveUpdate());
     EXPECT_EQ(takeMessages(),
@@ -43,7 +42,7 @@ TEST_F(Updates, ANewerVersionWithAReadMe)
                     {TestServer::ok(infoPage(QStringLiteral("1.0.03"), QStringLiteral("setup.bin"),
                                              {}, QStringLiteral("readme.txt")))});
     ASSERT_TRUE(m_info.setHomeURL(m_server.url(QStringLiteral("/notes/info.html"))));
-    m_answers = {QMessageBox::Yes, QMessageBox::No};  // read it, then do not download
+    m_answers = {QMessageBox::Yes, QMessageBox::No}; // read it, then do not download
     QString shown;
     QString caption;
     whenModal(QStringLiteral("frmReadMe"), [&](QWidget* window) {
@@ -58,7 +57,7 @@ TEST_F(Updates, ANewerVersionWithAReadMe)
     EXPECT_EQ(takeMessages(),
               (QStringList{kAvailable + QStringLiteral("Would you like to view the ReadMe file?"),
                            kAvailable + QStringLiteral("Download the update?")}));
-    EXPECT_EQ(m_server.count(QStringLiteral("/notes/readme.txt")), 1);  // relative to the page
+    EXPECT_EQ(m_server.count(QStringLiteral("/notes/readme.txt")), 1); // relative to the page
     EXPECT_TRUE(files().isEmpty());
 }
 
@@ -71,7 +70,7 @@ TEST_F(Updates, AMissingReadMeShowsNoWindow)
     m_answers = {QMessageBox::Yes, QMessageBox::No};
     EXPECT_FALSE(m_info.RetrieveUpdate());
     EXPECT_EQ(m_info.lastError(), QStringLiteral("Not Found"));
-    EXPECT_EQ(takeMessages().size(), 2);  // the two questions; no status number
+    EXPECT_EQ(takeMessages().size(), 2); // the two questions; no status number
 }
 
 TEST_F(Updates, BrokenAnswersEndInTheirErrorWithinTheTimeout)
@@ -82,7 +81,7 @@ TEST_F(Updates, BrokenAnswersEndInTheirErrorWithinTheTimeout)
     struct Row {
         const char* name;
         Answer answer;
-        QString error;  // empty: any text
+        QString error; // empty: any text
         QStringList messages;
     };
     const Row rows[] = {
@@ -189,7 +188,7 @@ TEST_F(Updates, RedirectsStopAfterFive)
     m_server.answer(QStringLiteral("/page7"), {TestServer::ok(infoPage(QStringLiteral("1.2")))});
     struct Row {
         const char* start;
-        const char* version;  // nullptr: too many redirects
+        const char* version; // nullptr: too many redirects
     };
     const Row rows[] = {
         {"/hop2", "1.1"},  {"/hop1", nullptr},  {"/loop", nullptr},

@@ -135,7 +135,7 @@ TEST_F(Center, RetrieveUpdateDownloadsFromTheWindow)
 {
     const QByteArray installer(5000, 'i');
     serveUpdate(installer, signatureOf(installer));
-    m_answers = {QMessageBox::Yes, QMessageBox::No};  // download, but install later
+    m_answers = {QMessageBox::Yes, QMessageBox::No}; // download, but install later
     TfrmUpdate center(m_info);
     open(center);
     ASSERT_TRUE(retrieveShown(center));
@@ -145,4 +145,4 @@ TEST_F(Center, RetrieveUpdateDownloadsFromTheWindow)
     EXPECT_EQ(takeMessages().size(), 2);
 }
 
-}  // namespace
+} // namespace

@@ -19,13 +19,13 @@ TEST_F(Updates, ASignedDownloadIsOfferedAndSettingsAreSavedFirst)
 {
     const QByteArray installer(300000, 'q');
     serveUpdate(installer, signatureOf(installer));
-    m_answers = {QMessageBox::Yes, QMessageBox::Yes};  // download, install
+    m_answers = {QMessageBox::Yes, QMessageBox::Yes}; // download, install
     EXPECT_TRUE(m_info.RetrieveUpdate());
     const QString target = m_dir.filePath(QStringLiteral("setup.bin"));
     QFile file(target);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     EXPECT_EQ(file.readAll(), installer);
-    EXPECT_EQ(files(), QStringList{QStringLiteral("setup.bin")});  // no temporary file left
+    EXPECT_EQ(files(), QStringList{QStringLiteral("setup.bin")}); // no temporary file left
     EXPECT_EQ(m_events,
               (QStringList{QStringLiteral("save"), QStringLiteral("start ") + target + u' ',
                            QStringLiteral("end")}));
@@ -83,12 +83,12 @@ TEST_F(Updates, APageEndsAtItsDeadlineADownloadGoesOnWhileItFlows)
     EXPECT_LT(clock.elapsed(), 1500);
     EXPECT_EQ(m_info.lastError(), QStringLiteral("The server took too long to answer"));
 
-    const QByteArray installer(30, 'i');  // 1.5 s at a byte every 50 ms
+    const QByteArray installer(30, 'i'); // 1.5 s at a byte every 50 ms
     serveUpdate(installer, signatureOf(installer));
     Answer download("HTTP/1.0 200 OK\r\nContent-Length: 30\r\n\r\n", installer);
     download.trickleMs = 50;
     m_server.answer(QStringLiteral("/setup.bin"), download);
-    m_answers = {QMessageBox::Yes, QMessageBox::No};  // download, but install later
+    m_answers = {QMessageBox::Yes, QMessageBox::No}; // download, but install later
     EXPECT_TRUE(m_info.RetrieveUpdate());
     EXPECT_EQ(files(), QStringList{QStringLiteral("setup.bin")});
     EXPECT_EQ(takeMessages().size(), 2);
@@ -106,7 +106,7 @@ TEST_F(Updates, ProgressAtHalfAndACancelledSlowDownloadLeavesNothing)
     std::function<void(QWidget*)> watch = [&](QWidget* progress) {
         auto* label = progress->findChild<QLabel*>(QStringLiteral("lblProgress"));
         if (label->text() != QStringLiteral("524,288 of 1,048,576 bytes received.")) {
-            whenModal(QStringLiteral("frmProgress"), watch);  // not there yet
+            whenModal(QStringLiteral("frmProgress"), watch); // not there yet
             return;
         }
         shown = label->text();
@@ -119,7 +119,7 @@ TEST_F(Updates, ProgressAtHalfAndACancelledSlowDownloadLeavesNothing)
     QElapsedTimer clock;
     clock.start();
     EXPECT_FALSE(m_info.RetrieveUpdate());
-    EXPECT_LT(clock.elapsed(), 2500);  // the cancel did not wait for the rest
+    EXPECT_LT(clock.elapsed(), 2500); // the cancel did not wait for the rest
     EXPECT_EQ(shown, QStringLiteral("524,288 of 1,048,576 bytes received."));
     EXPECT_EQ(caption, QStringLiteral("Download Progress"));
     EXPECT_EQ(bar, 50);

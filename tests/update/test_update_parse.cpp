@@ -62,7 +62,7 @@ TEST(HttpResponse, StatusLines)
 {
     struct Row {
         const char* line;
-        int code;  // 0: not a status line
+        int code; // 0: not a status line
         const char* reason;
     };
     const Row rows[] = {
@@ -162,7 +162,7 @@ TEST(HttpResponse, BodiesWithAndWithoutLength)
     for (const Row& r : rows) {
         for (const qsizetype step : {qsizetype(0), qsizetype(1), qsizetype(7)}) {
             if (step == 1 && r.text.size() > 100000)
-                continue;  // byte by byte through 10 MB proves nothing more
+                continue; // byte by byte through 10 MB proves nothing more
             const Fed fed = feedAll(r.text, step);
             EXPECT_EQ(fed.state, r.state) << r.name << ", pieces of " << step;
             if (r.state == State::Done) {
@@ -194,7 +194,7 @@ TEST(InfoPage, MetaRule)
         const char* name;
         const char* page;
         const char* tag;
-        const char* value;  // nullptr: not read
+        const char* value; // nullptr: not read
     };
     const Row rows[] = {
         {"HTML meta element", "<META HTTP-EQUIV=\"version\" CONTENT=\"1.0.03\">", "version",
@@ -244,12 +244,12 @@ TEST(InfoPage, Dates)
 {
     struct Row {
         const char* text;
-        QDate date;  // invalid: refused
+        QDate date; // invalid: refused
     };
     const Row rows[] = {
         {"July 13, 1999", QDate(1999, 7, 13)},
         {"JUL 13, 1999", QDate(1999, 7, 13)},
-        {"julember 13, 1999", QDate(1999, 7, 13)},  // the first three letters decide
+        {"julember 13, 1999", QDate(1999, 7, 13)}, // the first three letters decide
         {"December 08, 2026", QDate(2026, 12, 8)},
         {"February 29, 2000", QDate(2000, 2, 29)},
         {"February 29, 1999", {}},
@@ -289,8 +289,8 @@ TEST(InfoPage, VersionsAgainst1_0_02)
         {"", false},
         {"abc", false},
         {"1.0.x3", false},
-        {"1", false},                        // out of parts: 0 from there on, never newer
-        {"99999999999999999999999", false},  // no whole number: 0
+        {"1", false},                       // out of parts: 0 from there on, never newer
+        {"99999999999999999999999", false}, // no whole number: 0
     };
     for (const Row& r : rows)
         EXPECT_EQ(IsNewerVersion(QStringLiteral("1.0.02"), QLatin1String(r.server)), r.update)
@@ -377,20 +377,20 @@ QByteArray mutate(fuzz::Rng& rng, QByteArray text)
         const auto at =
             static_cast<qsizetype>(rng.below(static_cast<std::size_t>(text.size()) + 1));
         switch (rng.below(5)) {
-        case 0:  // flip a bit
+        case 0: // flip a bit
             if (at < text.size())
                 text[at] = static_cast<char>(text[at] ^ (1 << rng.below(8)));
             break;
-        case 1:  // drop a run
+        case 1: // drop a run
             text.remove(at, static_cast<qsizetype>(rng.below(20)));
             break;
-        case 2:  // insert a random byte
+        case 2: // insert a random byte
             text.insert(at, static_cast<char>(rng.below(256)));
             break;
-        case 3:  // repeat a run
+        case 3: // repeat a run
             text.insert(at, text.mid(at, static_cast<qsizetype>(rng.below(40))));
             break;
-        default:  // cut the end off
+        default: // cut the end off
             text.truncate(at);
         }
     }
@@ -470,4 +470,4 @@ TEST(Fuzz, ResponseParserAndInfoReaderNeverCrashOrHang)
     EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
 }
 
-}  // namespace
+} // namespace

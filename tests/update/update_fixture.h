@@ -65,8 +65,8 @@ protected:
     {
         m_server.answer(QStringLiteral("/setup.bin"), download);
         m_server.answer(QStringLiteral("/info.html"),
-                        {TestServer::ok(infoPage(version, m_server.url(QStringLiteral("/setup.bin")),
-                                                 signature))});
+                        {TestServer::ok(infoPage(
+                            version, m_server.url(QStringLiteral("/setup.bin")), signature))});
         ASSERT_TRUE(m_info.setHomeURL(m_server.url(QStringLiteral("/info.html"))));
     }
 
