@@ -146,8 +146,7 @@ SettingsValues LoadSettings(const QString& path, const ConversionReporter& repor
     file.load(path);
     // Told before any value, which all take their defaults then.
     if (file.unreadable() && report)
-        report(QStringLiteral("Unable to read ")
-               + QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath()));
+        report(toolkit::UnableToReadMessage(path));
     return ReadSettings(file, report, mode);
 }
 

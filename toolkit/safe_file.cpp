@@ -239,6 +239,12 @@ QString UnableToWriteMessage(const QString& path)
            + QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
 }
 
+QString UnableToReadMessage(const QString& path)
+{
+    return QStringLiteral("Unable to read ")
+           + QDir::toNativeSeparators(QFileInfo(path).absoluteFilePath());
+}
+
 bool IsTemporaryName(const QString& fileName, const QString& target)
 {
     return fileName.size() > target.size() + kTempMiddle.size() + kTempSuffix.size()

@@ -61,6 +61,8 @@ bool WriteStandardOutput(const QByteArray& data);
 
 // What the user reads when a file cannot be written: "Unable to write to <full path>".
 QString UnableToWriteMessage(const QString& path);
+// And when one cannot be read: "Unable to read <full path>".
+QString UnableToReadMessage(const QString& path);
 
 // Names of the temporary files SafeFile writes beside the target:
 // "<file name>.save-XXXXXX.tmp".
