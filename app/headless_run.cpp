@@ -1,5 +1,6 @@
 #include "app/headless_run.h"
 
+#include "app/batch_run.h"
 #include "app/page_run.h"
 #include "pages/registry.h"
 #include "reports/forms.h"
@@ -20,6 +21,7 @@ struct Request {
     QString settingsPath;
     PageRun run;
     bool describe = false; // the page's (or every page's) declaration instead of a run
+    QString batch;         // one run per line of this file
 };
 
 // Splits "NAME=VALUE"; the name may not be empty.
@@ -80,6 +82,10 @@ Request parseArguments(const QStringList& args)
                 throw UsageError(QStringLiteral("--pdf needs a file name"));
         } else if (option == QStringLiteral("--fields") && !inlineValue) {
             request.run.fields = true;
+        } else if (option == QStringLiteral("--batch")) {
+            request.batch = value();
+            if (request.batch.isEmpty())
+                throw UsageError(QStringLiteral("--batch needs a file name"));
         } else if (option == QStringLiteral("--describe") && !inlineValue) {
             request.describe = true;
         } else {
@@ -89,6 +95,11 @@ Request parseArguments(const QStringList& args)
     const PageRun& run = request.run;
     const bool runOptions =
         !run.actions.empty() || run.fields || !run.pdf.isEmpty() || !run.csv.isEmpty();
+    if (!request.batch.isEmpty()) {
+        if (runOptions || !run.page.isEmpty() || request.describe)
+            throw UsageError(QStringLiteral("--batch takes only --settings"));
+        return request;
+    }
     if (request.describe) {
         if (runOptions)
             throw UsageError(QStringLiteral("--describe takes only --page and --settings"));
@@ -123,7 +134,7 @@ bool isHeadlessRun(int argc, char** argv)
     // rather than a window.
     for (int i = 1; i < argc; ++i) {
         for (const char* option : {"--page", "--set", "--click", "--choose", "--fields", "--pdf",
-                                   "--csv", "--describe"}) {
+                                   "--csv", "--describe", "--batch"}) {
             const std::size_t n = std::strlen(option);
             if (std::strncmp(argv[i], option, n) == 0 && (argv[i][n] == 0 || argv[i][n] == '='))
                 return true;
@@ -138,6 +149,8 @@ int runHeadless(const QStringList& args)
     const pages::PageInfo* info = nullptr;
     try {
         request = parseArguments(args);
+        if (!request.batch.isEmpty())
+            return runBatch(request.settingsPath, request.batch);
         if (request.describe && request.run.page.isEmpty())
             return describePages(request);
         info = &pageNamed(request.run.page);

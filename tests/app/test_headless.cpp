@@ -177,6 +177,8 @@ TEST_F(HeadlessRun, UsageErrorsComputeNothing)
         {QStringLiteral("--page"), QStringLiteral("BW"), QStringLiteral("--set")},
         {QStringLiteral("--describe"), QStringLiteral("--page"), QStringLiteral("BW"),
          QStringLiteral("--set"), QLatin1String(bw::kMortgageAmount.name) + QStringLiteral("=1")},
+        {QStringLiteral("--batch"), QStringLiteral("-"), QStringLiteral("--page"),
+         QStringLiteral("BW")},
     };
     for (const QStringList& args : cases) {
         SCOPED_TRACE(args.join(u' ').toStdString());
@@ -239,6 +241,90 @@ TEST_F(HeadlessRun, ResetRunsThePagesOwnReset)
                                 .toArray();
     ASSERT_GT(grid.size(), 1);
     EXPECT_TRUE(grid.at(1).toArray().at(0).toString().isEmpty()); // the schedule is cleared
+}
+
+// Each line runs on a page of its own, in order, and a bad line does not stop the batch.
+TEST(HeadlessBatch, EachLineGetsItsOwnAnswer)
+{
+    struct Row {
+        const char* what;
+        QString line;
+        int status;
+        QString field; // when set: its text is expected
+        QString text;
+        QString reason; // the start of the error, or of the first message
+    };
+    const QString amount = QLatin1String(bw::kMortgageAmount.name);
+    const QString qcRun =
+        QStringLiteral(R"({"page":"QC","actions":[["click","%1"],["set","%2","100000"],)"
+                       R"(["set","%3","8.75"],["set","%4","700"],["click","%5"]]})")
+            .arg(QLatin1String(qc::kBtnCalcN), QLatin1String(qc::kLA.name),
+                 QLatin1String(qc::kIR.name), QLatin1String(qc::kPMT.name),
+                 QLatin1String(qc::kBtnCalcQuickCalc));
+    const Row rows[] = {
+        {"typed",
+         QStringLiteral(R"({"page":"BW","actions":[["set","%1","120000"]]})").arg(amount),
+         0,
+         QLatin1String(bw::kMortgagePayments.name),
+         QStringLiteral("$944.04"),
+         {}},
+        // What line 1 typed would show here if the page were kept.
+        {"fresh", QStringLiteral(R"({"page":"BW"})"), 0, amount, QStringLiteral("$100,000.00"), {}},
+        {"not JSON", QStringLiteral("{page"), 2, {}, {}, QStringLiteral("not JSON")},
+        {"unknown page",
+         QStringLiteral(R"({"page":"XYZ"})"),
+         2,
+         {},
+         {},
+         QStringLiteral("unknown page 'XYZ'")},
+        {"malformed action",
+         QStringLiteral(R"({"page":"LS","actions":[["choose","%1","2"]]})")
+             .arg(QLatin1String(ls::kRgCalculate)),
+         2,
+         {},
+         {},
+         QStringLiteral("actions[0]: choose needs")},
+        {"message", qcRun, 1, QLatin1String(qc::kPMT.name), QStringLiteral("$700.00"),
+         QStringLiteral("The payment does not cover")},
+        {"scenario",
+         QStringLiteral(R"({"page":"BW","open":"a.qnry"})"),
+         2,
+         {},
+         {},
+         QStringLiteral("scenario files are not supported")},
+    };
+    QByteArray input;
+    for (const Row& row : rows)
+        input += row.line.toUtf8() + "\n\n"; // blank lines are skipped
+    QTemporaryDir dir;
+    QProcess process;
+    process.start(QStringLiteral(QUENNARY_EXE),
+                  {QStringLiteral("--settings"), dir.filePath(QStringLiteral("QNRY.INI")),
+                   QStringLiteral("--batch"), QStringLiteral("-")});
+    process.write(input);
+    process.closeWriteChannel();
+    ASSERT_TRUE(process.waitForFinished(20000));
+    EXPECT_EQ(process.exitCode(), 2); // the worst line's
+    EXPECT_TRUE(process.readAllStandardError().isEmpty());
+    const QList<QByteArray> answers = process.readAllStandardOutput().trimmed().split('\n');
+    ASSERT_EQ(answers.size(), std::size(rows));
+    for (qsizetype i = 0; i < answers.size(); ++i) {
+        const Row& row = rows[i];
+        SCOPED_TRACE(row.what);
+        const QJsonObject answer = QJsonDocument::fromJson(answers[i]).object();
+        EXPECT_EQ(answer.value(QStringLiteral("line")).toInt(), 2 * i + 1);
+        EXPECT_EQ(answer.value(QStringLiteral("status")).toInt(-1), row.status);
+        const QJsonArray messages = answer.value(QStringLiteral("messages")).toArray();
+        const QString reason = row.status == 2 ? answer.value(QStringLiteral("error")).toString()
+                               : messages.isEmpty() ? QString()
+                                                    : messages.at(0).toString();
+        EXPECT_TRUE(reason.startsWith(row.reason)) << reason.toStdString();
+        EXPECT_EQ(answer.contains(QStringLiteral("fields")), row.status != 2);
+        if (!row.field.isEmpty()) {
+            EXPECT_EQ(answer.value(QStringLiteral("fields")).toObject().value(row.field).toString(),
+                      row.text);
+        }
+    }
 }
 
 } // namespace
