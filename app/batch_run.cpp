@@ -36,8 +36,9 @@ Action parseAction(const QJsonValue& value, qsizetype index)
     const QString kind = parts.isEmpty() ? QString() : parts.at(0).toString();
     if (kind == QStringLiteral("set")) {
         if (parts.size() != 3 || !isName(parts.at(1)) || !parts.at(2).isString())
-            throw UsageError(at + QStringLiteral("set needs a field and a text: "
-                                                 "[\"set\", FIELD, TEXT]"));
+            throw UsageError(at
+                             + QStringLiteral("set needs a field and a text: "
+                                              "[\"set\", FIELD, TEXT]"));
         return {Action::Set, parts.at(1).toString(), parts.at(2).toString()};
     }
     if (kind == QStringLiteral("click")) {
@@ -49,13 +50,14 @@ Action parseAction(const QJsonValue& value, qsizetype index)
         const double index = parts.size() == 3 ? parts.at(2).toDouble(-1) : -1;
         if (parts.size() != 3 || !isName(parts.at(1)) || !parts.at(2).isDouble()
             || index != std::floor(index) || std::abs(index) > std::numeric_limits<int>::max())
-            throw UsageError(at + QStringLiteral("choose needs a group and a whole index: "
-                                                 "[\"choose\", GROUP, INDEX]"));
-        return {Action::Choose, parts.at(1).toString(),
-                QString::number(static_cast<int>(index))};
+            throw UsageError(at
+                             + QStringLiteral("choose needs a group and a whole index: "
+                                              "[\"choose\", GROUP, INDEX]"));
+        return {Action::Choose, parts.at(1).toString(), QString::number(static_cast<int>(index))};
     }
-    throw UsageError(at + QStringLiteral("an action is [\"set\", FIELD, TEXT], "
-                                         "[\"click\", BUTTON] or [\"choose\", GROUP, INDEX]"));
+    throw UsageError(at
+                     + QStringLiteral("an action is [\"set\", FIELD, TEXT], "
+                                      "[\"click\", BUTTON] or [\"choose\", GROUP, INDEX]"));
 }
 
 // The run a line asks for; what is wrong with it is thrown as a UsageError.
@@ -143,8 +145,8 @@ int runBatch(const QString& settingsPath, const QString& source)
     session.echo = false;
     std::string text;
     for (long long number = 1; std::getline(in, text); ++number) {
-        if (std::all_of(text.begin(), text.end(), [](char c) { return std::isspace(
-                static_cast<unsigned char>(c)); }))
+        if (std::all_of(text.begin(), text.end(),
+                        [](char c) { return std::isspace(static_cast<unsigned char>(c)); }))
             continue;
         QJsonObject answer = runLine(QByteArray::fromStdString(text), session);
         session.messages.clear();
