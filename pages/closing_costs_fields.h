@@ -5,7 +5,7 @@
 #include "pages/page_controls.h"
 
 // The Estimated Closing Costs page: the inputs on the left, the results on the right, and the
-// two panels over the page, the closing costs and the prepaids and escrows.
+// three panels over the page, the closing costs, the prepaids and escrows, and the loan's cost.
 namespace qn::pages::ecc {
 
 // The escrow panel: each amount and its count of days or months.
@@ -175,5 +175,40 @@ inline constexpr FieldSpec kPMIPercent =
 inline constexpr FieldSpec kEscrowLines[] = {kII,   kIIDays,     kPTI,       kPTIMonths,
                                              kHOIP, kHOIPMonths, kHOII,      kHOIIMonths,
                                              kPMII, kPMIIMonths, kPMIPercent};
+
+// What the loan really costs, as a lender discloses it, on a panel of its own: a figure a
+// line, its caption to its left. A percentage that is not defined (no amount financed, no
+// payments) shows kNotDefined, a payment of mortgage insurance kNoPmi while there is none;
+// both hold 0.
+inline constexpr char kNotDefined[] = "n/a";
+inline constexpr char kNoPmi[] = "none";
+constexpr FieldSpec costLine(const char* name, const char* caption, int row,
+                             FieldKind kind = FieldKind::Money)
+{
+    return {.name = name,
+            .caption = caption,
+            .kind = kind,
+            .role = FieldRole::Result,
+            .at = {158, 30 + 28 * row, 118, 22},
+            .start = 0};
+}
+inline constexpr FieldSpec kAPR = costLine("edtEccAPR", "APR", 0, FieldKind::Percent3);
+inline constexpr FieldSpec kFinanceCharge = costLine("edtEccFinanceCharge", "Finance Charge", 1);
+inline constexpr FieldSpec kAmountFinanced = costLine("edtEccAmountFinanced", "Amount Financed", 2);
+inline constexpr FieldSpec kTotalOfPayments =
+    costLine("edtEccTotalOfPayments", "Total of Payments", 3);
+inline constexpr FieldSpec kTIP =
+    costLine("edtEccTIP", "Total Interest Percentage", 4, FieldKind::Percent3);
+inline constexpr FieldSpec kIn5YearsPaid =
+    costLine("edtEccIn5YearsPaid", "In 5 Years, Total Paid", 5);
+inline constexpr FieldSpec kIn5YearsPrincipal =
+    costLine("edtEccIn5YearsPrincipal", "In 5 Years, Principal Paid", 6);
+inline constexpr FieldSpec kPMICancelMonth =
+    costLine("edtEccPMICancelMonth", "PMI May Be Cancelled After Payment", 7, FieldKind::Whole);
+inline constexpr FieldSpec kPMIEndMonth =
+    costLine("edtEccPMIEndMonth", "PMI Ends After Payment", 8, FieldKind::Whole);
+inline constexpr FieldSpec kLoanCostLines[] = {
+    kAPR,          kFinanceCharge,     kAmountFinanced, kTotalOfPayments, kTIP,
+    kIn5YearsPaid, kIn5YearsPrincipal, kPMICancelMonth, kPMIEndMonth};
 
 } // namespace qn::pages::ecc

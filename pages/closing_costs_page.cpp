@@ -97,6 +97,7 @@ ClosingCostsPage::ClosingCostsPage(PageHost& host, QWidget* parent) : Calculator
     buildControls();
     m_pnlClosing = new ClosingCostPanel(this, m_fields);
     m_pnlEscrow = new EscrowPanel(this, m_fields);
+    m_pnlLoanCosts = new LoanCostPanel(this, m_fields);
     loadStartingValues();
     showLocks();
     connectHandlers();
@@ -134,7 +135,12 @@ void ClosingCostsPage::buildControls()
                                    QStringLiteral("Show the itemised closing costs"));
     m_btnCalcEscrows = panelButton(kBtnCalcEscrows, kCEscrows,
                                    QStringLiteral("Show the prepaid items and escrows"));
-    m_fields.addTabStops({m_btnCalcClosing, m_btnCalcEscrows});
+    // Under the ratios, where the panels open.
+    m_btnCalcLoanCosts =
+        makeButton(this, kBtnCalcLoanCosts, QStringLiteral("&APR && Loan Costs"),
+                   QStringLiteral("Show the APR, the finance charge and the first five years"),
+                   QRect(134, 304, 144, kRowHeight));
+    m_fields.addTabStops({m_btnCalcClosing, m_btnCalcEscrows, m_btnCalcLoanCosts});
     buildLocks();
 
     QLabel* keysLine =
@@ -168,8 +174,9 @@ void ClosingCostsPage::connectHandlers()
 {
     using P = ClosingCostsPage;
     // Leaving any field of the page or of its panels recomputes everything.
-    for (FieldTable table : {FieldTable(kInputs), FieldTable(kRatios), FieldTable(kResults),
-                             FieldTable(kClosingLines), FieldTable(kEscrowLines)})
+    for (FieldTable table :
+         {FieldTable(kInputs), FieldTable(kRatios), FieldTable(kResults), FieldTable(kClosingLines),
+          FieldTable(kEscrowLines), FieldTable(kLoanCostLines)})
         m_fields.connectLeaving(table, this, &P::CalcECC);
     connectClicks<P>(this, {{m_btnLockPurchasePrice, &P::btnLockPurchasePriceClick},
                             {m_btnUnlockPurchasePrice, &P::btnUnlockPurchasePriceClick},
@@ -180,7 +187,9 @@ void ClosingCostsPage::connectHandlers()
                             {m_btnCalcClosing, &P::BtnCalcClosingClick},
                             {m_pnlClosing->okButton(), &P::BtnClosePnlClosingClick},
                             {m_btnCalcEscrows, &P::BtnCalcEscrowsClick},
-                            {m_pnlEscrow->okButton(), &P::BtnClosePnlEscrowClick}});
+                            {m_pnlEscrow->okButton(), &P::BtnClosePnlEscrowClick},
+                            {m_btnCalcLoanCosts, &P::BtnCalcLoanCostsClick},
+                            {m_pnlLoanCosts->okButton(), &P::BtnClosePnlLoanCostsClick}});
 }
 
 // The page as first built, and after Reset: saved defaults where there are any, every
@@ -188,8 +197,8 @@ void ClosingCostsPage::connectHandlers()
 void ClosingCostsPage::loadStartingValues()
 {
     showInputs(calc::EccStartingInputs(m_host.settings()));
-    for (FieldTable table :
-         {FieldTable(kResults), FieldTable(kClosingLines), FieldTable(kEscrowLines)}) {
+    for (FieldTable table : {FieldTable(kResults), FieldTable(kClosingLines),
+                             FieldTable(kEscrowLines), FieldTable(kLoanCostLines)}) {
         for (const FieldSpec& spec : table) {
             if (spec.role == FieldRole::Result)
                 m_fields.setValue(spec.name, 0);
@@ -247,7 +256,11 @@ void ClosingCostsPage::CalcECC()
     m_host.setPrintingEnabled(true);
     m_host.setResetEnabled(true);
     // Every check runs before any field is written, so a refused input changes nothing.
-    writeResults(calc::CalcEcc(readInputs(), m_locks));
+    const calc::EccInputs in = readInputs();
+    const calc::EccResults results = calc::CalcEcc(in, m_locks);
+    const calc::LendingFigures costs = calc::LendingFiguresOf(in, results);
+    writeResults(results);
+    writeLoanCosts(costs);
 }
 
 void ClosingCostsPage::writeResults(const calc::EccResults& r)
@@ -281,6 +294,24 @@ void ClosingCostsPage::writeResults(const calc::EccResults& r)
                  {kCEscrows, p.escrows},
                  {kCCashRequiredToClose, p.cashRequiredToClose},
                  {kPMIPercent, p.pmiRate}});
+}
+
+void ClosingCostsPage::writeLoanCosts(const calc::LendingFigures& l)
+{
+    const PageFields& f = m_fields;
+    auto percent = [&f](FieldName name, std::optional<double> figure) {
+        f.money(name)->setZeroMask(figure ? QString() : QLatin1String(kNotDefined));
+        f.setValue(name, figure.value_or(0));
+    };
+    percent(kAPR, l.apr);
+    percent(kTIP, l.totalInterestPercent);
+    f.setValues({{kFinanceCharge, l.financeCharge},
+                 {kAmountFinanced, l.amountFinanced},
+                 {kTotalOfPayments, l.totalOfPayments},
+                 {kIn5YearsPaid, l.in5YearsPaid},
+                 {kIn5YearsPrincipal, l.in5YearsPrincipal},
+                 {kPMICancelMonth, l.pmiCancelMonth},
+                 {kPMIEndMonth, l.pmiEndMonth}});
 }
 
 void ClosingCostsPage::showLocks()
@@ -357,6 +388,7 @@ void ClosingCostsPage::setPanelButtonsEnabled(bool on)
 {
     m_btnCalcClosing->setEnabled(on);
     m_btnCalcEscrows->setEnabled(on);
+    m_btnCalcLoanCosts->setEnabled(on);
 }
 
 void ClosingCostsPage::BtnCalcClosingClick()
@@ -406,6 +438,21 @@ void ClosingCostsPage::BtnClosePnlEscrowClick()
     m_pnlEscrow->hide();
     m_btnCalcEscrows->setFocus(Qt::OtherFocusReason); // as for the closing-cost panel
     m_fields.setValue(kCEscrows, sum);
+}
+
+void ClosingCostsPage::BtnCalcLoanCostsClick()
+{
+    setPanelButtonsEnabled(false);
+    m_pnlLoanCosts->raise();
+    m_pnlLoanCosts->show();
+    m_pnlLoanCosts->okButton()->setFocus();
+}
+
+void ClosingCostsPage::BtnClosePnlLoanCostsClick()
+{
+    setPanelButtonsEnabled(true);
+    m_pnlLoanCosts->hide();
+    m_btnCalcLoanCosts->setFocus(Qt::OtherFocusReason); // as for the closing-cost panel
 }
 
 } // namespace qn::pages

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "calculators/closing_costs.h"
+#include "calculators/truth_in_lending.h"
 #include "pages/calculator_page.h"
 
 class QPushButton;
@@ -10,10 +11,11 @@ namespace qn::pages {
 
 class ClosingCostPanel;
 class EscrowPanel;
+class LoanCostPanel;
 
 // The whole purchase estimate: the three amounts solved by their locks, the monthly
-// payment and ratios, and, on two panels over the page, the itemised closing costs and the
-// prepaids and escrows with the cash required at closing.
+// payment and ratios, and, on three panels over the page, the itemised closing costs, the
+// prepaids and escrows with the cash required at closing, and the APR and loan costs.
 class ClosingCostsPage : public CalculatorPage {
     Q_OBJECT
 public:
@@ -36,6 +38,8 @@ private slots:
     void BtnClosePnlClosingClick();
     void BtnCalcEscrowsClick();
     void BtnClosePnlEscrowClick();
+    void BtnCalcLoanCostsClick();
+    void BtnClosePnlLoanCostsClick();
 
 private:
     void computeFromInputs() override { CalcECC(); }
@@ -46,6 +50,7 @@ private:
     calc::EccInputs readInputs() const;
     void showInputs(const calc::EccInputs& in);
     void writeResults(const calc::EccResults& r);
+    void writeLoanCosts(const calc::LendingFigures& l);
     // The look of the three amounts and of the fields that depend on the lock state.
     void showLocks();
     // Locking any amount: income and debt come back only when all three are locked.
@@ -58,6 +63,7 @@ private:
 
     QPushButton* m_btnCalcClosing = nullptr;
     QPushButton* m_btnCalcEscrows = nullptr;
+    QPushButton* m_btnCalcLoanCosts = nullptr;
     QToolButton* m_btnLockPurchasePrice = nullptr;
     QToolButton* m_btnUnlockPurchasePrice = nullptr;
     QToolButton* m_btnLockDownPayment = nullptr;
@@ -66,6 +72,7 @@ private:
     QToolButton* m_btnUnlockLoanAmount = nullptr;
     ClosingCostPanel* m_pnlClosing = nullptr;
     EscrowPanel* m_pnlEscrow = nullptr;
+    LoanCostPanel* m_pnlLoanCosts = nullptr;
 };
 
 } // namespace qn::pages

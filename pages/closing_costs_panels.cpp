@@ -1,6 +1,7 @@
 #include "pages/closing_costs_panels.h"
 
 #include "pages/closing_costs_fields.h"
+#include "pages/num_edit.h"
 #include "pages/page_fields.h"
 #include "pages/page_parts.h"
 #include "toolkit/guarded.h"
@@ -39,7 +40,7 @@ EccPanel::EccPanel(QWidget* page, const char* name, const QString& title) : QFra
 void EccPanel::addOk(PageFields& fields, const char* name, const QString& hint, QWidget* firstLine)
 {
     m_ok = makeButton(this, name, QStringLiteral("OK"), hint, QRect(104, 296, 75, 24));
-    m_firstLine = firstLine;
+    m_firstLine = firstLine ? firstLine : m_ok;
     fields.addTabStops({m_ok});
     // The button has no signal for losing the focus.
     m_ok->installEventFilter(this);
@@ -88,6 +89,21 @@ EscrowPanel::EscrowPanel(QWidget* page, PageFields& fields)
     rate->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     addOk(fields, ecc::kBtnClosePnlEscrow, QStringLiteral("Keep these counts as your defaults"),
           fields.edit(ecc::kIIDays));
+}
+
+LoanCostPanel::LoanCostPanel(QWidget* page, PageFields& fields)
+    : EccPanel(page, ecc::kPnlLoanCosts, QStringLiteral("APR & Loan Costs"))
+{
+    fields.build(this, ecc::kLoanCostLines);
+    for (const FieldSpec& line : ecc::kLoanCostLines) {
+        // The longer captions take two lines.
+        QLabel* caption = fields.makeCaption(this, line.name, QRect(8, line.at.y() - 3, 148, 28));
+        caption->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        caption->setWordWrap(true);
+    }
+    for (FieldName months : {FieldName(ecc::kPMICancelMonth), FieldName(ecc::kPMIEndMonth)})
+        fields.money(months)->setZeroMask(QLatin1String(ecc::kNoPmi));
+    addOk(fields, ecc::kBtnClosePnlLoanCosts, QStringLiteral("Back to the page"));
 }
 
 } // namespace qn::pages

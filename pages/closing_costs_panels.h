@@ -20,8 +20,10 @@ public:
     QWidget* firstLine() const { return m_firstLine; }
 
 protected:
-    // The OK button; it ends the tab order the page's fields have made so far.
-    void addOk(PageFields& fields, const char* name, const QString& hint, QWidget* firstLine);
+    // The OK button; it ends the tab order the page's fields have made so far. Without a
+    // first line (a panel of results only) Tab stays on OK.
+    void addOk(PageFields& fields, const char* name, const QString& hint,
+               QWidget* firstLine = nullptr);
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -41,6 +43,13 @@ class EscrowPanel : public EccPanel {
     Q_OBJECT
 public:
     EscrowPanel(QWidget* page, PageFields& fields);
+};
+
+// What the loan costs: APR, finance charge, amount financed and the rest, results only.
+class LoanCostPanel : public EccPanel {
+    Q_OBJECT
+public:
+    LoanCostPanel(QWidget* page, PageFields& fields);
 };
 
 } // namespace qn::pages

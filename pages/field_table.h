@@ -20,6 +20,7 @@ enum class FieldKind {
     Whole,       // plain "#,##0", no decimals, not rounded
     RatePicture, // plain "#,##0.##0", not rounded
     PremiumRate, // plain "#.###0", 4 decimals, not rounded
+    Percent3,    // plain "#,##0.000", 3 decimals, rounded for show; a word may stand for 0
     Number,      // fixed decimals (FieldSpec::decimals): rates, terms, counts, ratios
     Text,        // plain text, read by the page itself
 };

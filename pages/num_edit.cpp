@@ -113,6 +113,12 @@ void TNumEdit::setMasks(const QString& positive, const QString& negative, const 
     m_zeroMask = zero.left(25);
     redraw();
 }
+void TNumEdit::setZeroMask(const QString& zero)
+{
+    // Set on every recomputation: redrawing the same text costs a layout.
+    if (zero.left(25) != m_zeroMask)
+        setMasks(m_positiveMask, m_negativeMask, zero);
+}
 bool TNumEdit::useRounding() const { return m_useRounding; }
 void TNumEdit::setUseRounding(bool on)
 {

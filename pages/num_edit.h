@@ -99,6 +99,8 @@ public:
     int digits() const;
     void setDigits(int digits);
     void setMasks(const QString& positive, const QString& negative = {}, const QString& zero = {});
+    // What a plain field shows for 0 in place of the figure ("none"); empty for the figure.
+    void setZeroMask(const QString& zero);
     bool useRounding() const;
     void setUseRounding(bool on);
     bool validate() const;

@@ -27,6 +27,8 @@ inline constexpr char kBtnCalcClosing[] = "btnCalcClosing";
 inline constexpr char kBtnCalcEscrows[] = "btnCalcEscrows";
 inline constexpr char kBtnClosePnlClosing[] = "btnClosePnlClosing";
 inline constexpr char kBtnClosePnlEscrow[] = "btnClosePnlEscrow";
+inline constexpr char kBtnCalcLoanCosts[] = "btnCalcLoanCosts";
+inline constexpr char kBtnClosePnlLoanCosts[] = "btnClosePnlLoanCosts";
 inline constexpr char kBtnLockPurchasePrice[] = "btnLockPurchasePrice";
 inline constexpr char kBtnUnlockPurchasePrice[] = "btnUnlockPurchasePrice";
 inline constexpr char kBtnLockDownPayment[] = "btnLockDownPayment";
@@ -35,6 +37,7 @@ inline constexpr char kBtnLockLoanAmount[] = "btnLockLoanAmount";
 inline constexpr char kBtnUnlockLoanAmount[] = "btnUnlockLoanAmount";
 inline constexpr char kPnlClosing[] = "pnlClosing";
 inline constexpr char kPnlEscrow[] = "pnlEscrow";
+inline constexpr char kPnlLoanCosts[] = "pnlLoanCosts";
 
 } // namespace qn::pages::ecc
 

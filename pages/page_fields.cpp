@@ -42,6 +42,9 @@ QLineEdit* makeField(QWidget* parent, const FieldSpec& spec)
     case FieldKind::PremiumRate:
         plain("#.###0", 4);
         break;
+    case FieldKind::Percent3:
+        plain("#,##0.000", 3);
+        return edit;
     default:
         return edit; // money, rounded
     }

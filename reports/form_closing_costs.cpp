@@ -1,4 +1,5 @@
 // The good-faith estimate of the closing-cost page.
+#include "pages/closing_costs_fields.h"
 #include "reports/form_parts.h"
 
 #include <utility>
@@ -6,6 +7,44 @@
 namespace qn::reports {
 
 using namespace parts;
+
+namespace {
+
+// What the loan costs, in the free column right of the fees: each figure as its page field
+// shows it, a percentage with its sign, a word where there is no figure.
+void loanCosts(Band& b, const PageSnapshot& p, double top)
+{
+    namespace ecc = pages::ecc;
+    b.add(caption(QStringLiteral("WHAT THE LOAN COSTS"), QRectF(660, top + 2, 490, 18),
+                  Qt::AlignRight, 9, true));
+    b.add(line(top + 22, 800, 1150));
+    top += 25;
+    const std::pair<const pages::FieldSpec*, const char*> lines[] = {
+        {&ecc::kAPR, "lblPQAPR"},
+        {&ecc::kFinanceCharge, "lblPQFinanceCharge"},
+        {&ecc::kAmountFinanced, "lblPQAmountFinanced"},
+        {&ecc::kTotalOfPayments, "lblPQTotalOfPayments"},
+        {&ecc::kTIP, "lblPQTIP"},
+        {&ecc::kIn5YearsPaid, "lblPQIn5YearsPaid"},
+        {&ecc::kIn5YearsPrincipal, "lblPQIn5YearsPrincipal"},
+        {&ecc::kPMICancelMonth, "lblPQPMICancelMonth"},
+        {&ecc::kPMIEndMonth, "lblPQPMIEndMonth"}};
+    for (const auto& [spec, name] : lines) {
+        const QString shown = p.field(QLatin1String(spec->name));
+        QString text = shown;
+        if (spec->kind == pages::FieldKind::Money)
+            text = FormatMoney(p.value(QLatin1String(spec->name)));
+        else if (spec->kind == pages::FieldKind::Percent3
+                 && shown != QLatin1String(ecc::kNotDefined))
+            text += QLatin1Char('%');
+        b.add(caption(QLatin1String(spec->caption), QRectF(660, top + 2, 330, 18), Qt::AlignRight,
+                      9));
+        b.add(label(QLatin1String(name), text, QRectF(1000, top + 2, 150, 18), Qt::AlignRight, 10));
+        top += 21;
+    }
+}
+
+} // namespace
 
 Report ClosingCostsForm(const PageSnapshot& p)
 {
@@ -85,6 +124,7 @@ Report ClosingCostsForm(const PageSnapshot& p)
     row(QStringLiteral("TOTAL MONTHLY DEBT"), "lblPQTotalDebt",
         FormatMoney(v("edtEccDebt") + v("edtEccCMonthlyPayment")), true, "double");
     top += 8;
+    loanCosts(b, p, top);
     // The points in percent, beside the fees they come to.
     const char* points[][4] = {
         {"lblPQOFee", "Origination Fee  ", "edtEccOriginationPoints", "edtOriginationFee"},

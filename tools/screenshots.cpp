@@ -1,5 +1,5 @@
 // Pictures of the program for a person to look at: the menu page and every calculator page,
-// the widest figures they accept, both closing-cost panels, the schedule's end, the charts,
+// the widest figures they accept, the closing-cost page's panels, the schedule's end, the charts,
 // the loan spread's four layouts and the disclaimer.
 //
 //     build/tools/quennary-screenshots FOLDER
@@ -162,6 +162,9 @@ void shoot(Shooter& s)
     s.click("ECC", "btnCalcEscrows");
     s.save(QStringLiteral("ECC-escrows"));
     s.click("ECC", "btnClosePnlEscrow");
+    s.click("ECC", "btnCalcLoanCosts");
+    s.save(QStringLiteral("ECC-loancosts"));
+    s.click("ECC", "btnClosePnlLoanCosts");
 
     s.enter("RC");
     s.click("RC", "btnCalcFees");

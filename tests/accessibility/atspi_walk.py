@@ -49,7 +49,8 @@ KIND_ROLES = {"input": INPUT_ROLES, "result": INPUT_ROLES,
 MAIN_TITLE = "Quennary"
 # The panels a page opens over itself: (a button to press first, the opener, the closer).
 PANELS = {"ECC": [(None, "btnCalcClosing", "btnClosePnlClosing"),
-                  (None, "btnCalcEscrows", "btnClosePnlEscrow")],
+                  (None, "btnCalcEscrows", "btnClosePnlEscrow"),
+                  (None, "btnCalcLoanCosts", "btnClosePnlLoanCosts")],
           "RC": [(None, "btnCalcFees", "btnCloseClosingCosts")],
           "Amort": [("btnCalculate", "btnAddExtraPayments", "btnCancel")]}
 # Choices that lay a page out anew; each layout is checked again.

@@ -93,6 +93,7 @@ TEST_F(Keyboard, MnemonicsAreUniqueInEveryWindow)
                             {"ECC", nullptr},
                             {"ECC", ecc::kBtnCalcClosing},
                             {"ECC", ecc::kBtnCalcEscrows},
+                            {"ECC", ecc::kBtnCalcLoanCosts},
                             {"MQ", nullptr},
                             {"BW", nullptr},
                             {"RC", nullptr},

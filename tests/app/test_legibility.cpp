@@ -101,8 +101,10 @@ TEST_F(Legibility, EveryControlLiesInsideItsPage)
         EXPECT_EQ(outside(enter(name), *m_window), QStringList()) << name;
     // And with what opens over a page.
     const std::pair<const char*, const char*> opened[] = {
-        {"ECC", "btnCalcClosing"}, {"ECC", "btnCalcEscrows"}, {"Amort", "btnAddExtraPayments"},
-        {"Amort", "btnChart"},     {"RC", "btnCalcFees"},     {"RVB", "btnChart"}};
+        {"ECC", "btnCalcClosing"},   {"ECC", "btnCalcEscrows"},
+        {"ECC", "btnCalcLoanCosts"}, {"Amort", "btnAddExtraPayments"},
+        {"Amort", "btnChart"},       {"RC", "btnCalcFees"},
+        {"RVB", "btnChart"}};
     for (const auto& [name, button] : opened) {
         qn::pages::CalculatorPage* page = enter(name);
         find<QAbstractButton>(name, button)->click();
@@ -143,7 +145,8 @@ TEST_F(Legibility, TheExtraPanelCoversNothingAndTakesTheKeyboard)
 TEST_F(Legibility, OkOnAClosingCostPanelGivesTheFocusBackToItsButton)
 {
     const char* rows[][2] = {{"btnCalcClosing", "btnClosePnlClosing"},
-                             {"btnCalcEscrows", "btnClosePnlEscrow"}};
+                             {"btnCalcEscrows", "btnClosePnlEscrow"},
+                             {"btnCalcLoanCosts", "btnClosePnlLoanCosts"}};
     enter("ECC");
     for (const auto& [opener, ok] : rows) {
         find<QAbstractButton>("ECC", opener)->click();

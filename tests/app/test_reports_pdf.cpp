@@ -130,6 +130,10 @@ TEST_F(ReportPdf, GoodFaithEstimateAddsUpFromThePage)
     EXPECT_EQ(m_status, 0);
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Origination Fee\\s+1\\.5%"))));
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Discount Points\\s+0%"))));
+    // The loan's costs in a block of their own, a word where there is no figure.
+    EXPECT_TRUE(text.contains(QStringLiteral("WHAT THE LOAN COSTS")));
+    EXPECT_TRUE(text.contains(QRegularExpression(
+        QStringLiteral("APR\\s+\\d\\.\\d{3}%[\\s\\S]*PMI Ends After Payment\\s+none"))));
     const double total = value(ecc::kCDownPayment.name) + value(ecc::kCClosingCosts.name)
                          + value(ecc::kCEscrows.name) - value(ecc::kSellerPaid.name);
     const QRegularExpression buyer(QStringLiteral("TOTAL BUYER PAID FUNDS TO CLOSE\\s+(\\S+)"));

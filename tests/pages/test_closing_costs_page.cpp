@@ -364,4 +364,31 @@ TEST_F(EccPageTest, ResetRestoresTheStartAndUnlockingThenComputes)
                 value(ecc::kCPurchasePrice.name) - value(ecc::kCDownPayment.name), kCent);
 }
 
+// The loan-cost panel shows what the page's one call works out, on every recomputation; a
+// percentage without a definition and months without mortgage insurance say so in words.
+TEST_F(EccPageTest, LoanCostPanelShowsTheFiguresOrSaysThereAreNone)
+{
+    formSettings();
+    enter();
+    click(ecc::kBtnCalcLoanCosts);
+    EXPECT_TRUE(find<QFrame>(ecc, ecc::kPnlLoanCosts)->isVisible());
+    EXPECT_EQ(QApplication::focusWidget(), find<QWidget>(ecc, ecc::kBtnClosePnlLoanCosts));
+    // 121,600 at 809.01 for 30 years; the loan costs are the 1,152 less the recording fee.
+    EXPECT_EQ(text(ecc::kTotalOfPayments.name), QStringLiteral("$291,243.60"));
+    EXPECT_EQ(text(ecc::kIn5YearsPaid.name), QStringLiteral("$49,642.60"));
+    EXPECT_EQ(text(ecc::kPMICancelMonth.name), QStringLiteral("none"));
+    EXPECT_EQ(text(ecc::kPMIEndMonth.name), QStringLiteral("none"));
+    EXPECT_GT(value(ecc::kAPR.name), 7);
+    click(ecc::kBtnClosePnlLoanCosts);
+
+    typeAndLeave(ecc::kTerm.name, QStringLiteral("0"));
+    for (const char* name : {ecc::kAPR.name, ecc::kTIP.name}) {
+        EXPECT_EQ(text(name), QStringLiteral("n/a")) << name;
+        EXPECT_EQ(value(name), 0) << name;
+    }
+    typeAndLeave(ecc::kTerm.name, QStringLiteral("30"));
+    EXPECT_EQ(text(ecc::kAPR.name), QString::number(value(ecc::kAPR.name), 'f', 3));
+    EXPECT_TRUE(takeMessages().isEmpty());
+}
+
 } // namespace
