@@ -1,12 +1,15 @@
 // The biweekly page's calculations: four blocks of three figures.
 #include "reports/form_parts.h"
 
+#include "pages/biweekly_fields.h"
+
 #include <array>
 #include <utility>
 
 namespace qn::reports {
 
 using namespace parts;
+namespace bw = pages::bw;
 
 Report BiweeklyForm(const PageSnapshot& page)
 {
@@ -19,24 +22,24 @@ Report BiweeklyForm(const PageSnapshot& page)
     const Block blocks[] = {
         {"Your Mortgage Variables",
          {"Loan Amount", "Interest Rate", "Number of|Payments"},
-         {{{"lblLA", f.money("edtMortgageAmount")},
-           {"lblIR", f.number("edtMortgageInterest")},
-           {"lblNP", f.number("edtMortgagePeriods")}}}},
+         {{{"lblLA", f.money(bw::kMortgageAmount)},
+           {"lblIR", f.number(bw::kMortgageInterest)},
+           {"lblNP", f.number(bw::kMortgagePeriods)}}}},
         {"Your Monthly Payment Information",
          {"Monthly Payment", "Total Paid", "Interest|Paid"},
-         {{{"lblMP", f.money("edtMortgagePayments")},
-           {"lblTP", f.money("edtMortgageTotalPaid")},
-           {"lblIP", f.money("edtMortgageCostOfLoan")}}}},
+         {{{"lblMP", f.money(bw::kMortgagePayments)},
+           {"lblTP", f.money(bw::kMortgageTotalPaid)},
+           {"lblIP", f.money(bw::kMortgageCostOfLoan)}}}},
         {"Your Biweekly Payment Information",
          {"Biweekly|Payment Amount", "Total Paid", "Interest|Paid"},
-         {{{"lblBWP", f.money("edtMortgageHalfPayments")},
-           {"lblBWTP", f.money("edtMortgageHalfTotalPaid")},
-           {"lblBWIP", f.money("edtMortgageHalfCostOfLoan")}}}},
+         {{{"lblBWP", f.money(bw::kMortgageHalfPayments)},
+           {"lblBWTP", f.money(bw::kMortgageHalfTotalPaid)},
+           {"lblBWIP", f.money(bw::kMortgageHalfCostOfLoan)}}}},
         {"Your Savings in Time and Interest by Making Biweekly Payments",
          {"Months Saved", "Years Saved", "Interest|Saved"},
-         {{{"lblMonths", f.general4("edtTimeSavedMonths")},
-           {"lblYears", f.general4("edtTimeSavedYears")},
-           {"lblInterest", f.money("edtInterestSaved")}}}},
+         {{{"lblMonths", f.general4(bw::kTimeSavedMonths)},
+           {"lblYears", f.general4(bw::kTimeSavedYears)},
+           {"lblInterest", f.money(bw::kInterestSaved)}}}},
     };
     Band b;
     b.height = 560;
