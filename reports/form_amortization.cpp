@@ -1,13 +1,9 @@
 // The amortization schedule, one line per schedule row.
 #include "reports/form_parts.h"
 
-#include "pages/amortization_fields.h"
-#include "pages/page_controls.h"
-
 namespace qn::reports {
 
 using namespace parts;
-namespace amort = pages::amort;
 
 Report AmortizationForm(const PageSnapshot& page)
 {

@@ -1,15 +1,12 @@
 // The biweekly page's calculations: four blocks of three figures.
 #include "reports/form_parts.h"
 
-#include "pages/biweekly_fields.h"
-
 #include <array>
 #include <utility>
 
 namespace qn::reports {
 
 using namespace parts;
-namespace bw = pages::bw;
 
 Report BiweeklyForm(const PageSnapshot& page)
 {

@@ -1,14 +1,11 @@
 // The good-faith estimate of the closing-cost page.
 #include "reports/form_parts.h"
 
-#include "pages/closing_costs_fields.h"
-
 #include <utility>
 
 namespace qn::reports {
 
 using namespace parts;
-namespace ecc = pages::ecc;
 
 Report ClosingCostsForm(const PageSnapshot& p)
 {

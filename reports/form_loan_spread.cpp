@@ -1,9 +1,6 @@
 // The loan spread chart: the grid's twelve rows, boxed.
 #include "reports/form_parts.h"
 
-#include "pages/loan_spread_fields.h"
-#include "pages/page_controls.h"
-
 #include <algorithm>
 #include <array>
 #include <utility>
@@ -11,7 +8,6 @@
 namespace qn::reports {
 
 using namespace parts;
-namespace ls = pages::ls;
 
 Report LoanSpreadForm(const PageSnapshot& page)
 {

@@ -1,7 +1,15 @@
 #pragma once
 
+#include "pages/amortization_fields.h"
+#include "pages/biweekly_fields.h"
+#include "pages/closing_costs_fields.h"
 #include "pages/field_table.h"
+#include "pages/loan_spread_fields.h"
+#include "pages/mortgage_qualifier_fields.h"
+#include "pages/page_controls.h"
 #include "pages/page_snapshot.h"
+#include "pages/refinancing_fields.h"
+#include "pages/rent_vs_buy_fields.h"
 #include "reports/formats.h"
 #include "reports/forms.h"
 #include "reports/report_engine.h"
@@ -80,6 +88,15 @@ void linesFromGrid(Report& report, const std::vector<QStringList>& rows, std::si
 } // namespace parts
 
 using pages::PageSnapshot;
+
+// The pages' fields and controls, by their declarations.
+namespace amort = pages::amort;
+namespace bw = pages::bw;
+namespace ecc = pages::ecc;
+namespace ls = pages::ls;
+namespace mq = pages::mq;
+namespace rc = pages::rc;
+namespace rvb = pages::rvb;
 
 // The forms, each filled from a snapshot of its page.
 Report AmortizationForm(const pages::PageSnapshot& page);

@@ -1,14 +1,11 @@
 // The mortgage qualifier's calculations.
 #include "reports/form_parts.h"
 
-#include "pages/mortgage_qualifier_fields.h"
-
 #include <utility>
 
 namespace qn::reports {
 
 using namespace parts;
-namespace mq = pages::mq;
 
 Report QualifierForm(const PageSnapshot& page)
 {

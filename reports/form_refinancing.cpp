@@ -1,16 +1,12 @@
 // The refinancing page's calculations.
 #include "reports/form_parts.h"
 
-#include "pages/page_controls.h"
-#include "pages/refinancing_fields.h"
-
 #include <array>
 #include <utility>
 
 namespace qn::reports {
 
 using namespace parts;
-namespace rc = pages::rc;
 
 Report RefinancingForm(const PageSnapshot& page)
 {

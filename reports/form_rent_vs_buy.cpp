@@ -1,14 +1,11 @@
 // The rent vs. buy worksheet: twenty caption/value lines.
 #include "reports/form_parts.h"
 
-#include "pages/rent_vs_buy_fields.h"
-
 #include <utility>
 
 namespace qn::reports {
 
 using namespace parts;
-namespace rvb = pages::rvb;
 
 Report RentVsBuyForm(const PageSnapshot& p)
 {

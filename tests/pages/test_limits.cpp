@@ -22,6 +22,14 @@ protected:
     {
         typeAndLeave(find<NumericField>(page, field), text);
     }
+    // Enters the page and, where a case names one, clicks the button that opens its panel.
+    void open(const QString& page, const char* button)
+    {
+        m_window->gotoPage(page);
+        settle();
+        if (button)
+            find<QAbstractButton>(page, button)->click();
+    }
 };
 
 struct Refusal {
@@ -152,10 +160,7 @@ TEST_F(Limits, ARefusedEntryGoesBackToWhatTheResultsStandOn)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.field);
         const QString page = QLatin1String(c.page);
-        m_window->gotoPage(page);
-        settle();
-        if (c.click)
-            find<QAbstractButton>(page, c.click)->click();
+        open(page, c.click);
         if (c.prepare)
             type(page, c.prepare, QStringLiteral("150000"));
         settle();
@@ -223,10 +228,7 @@ TEST_F(Limits, FiguresWithoutMeaningNameTheirField)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.field);
         const QString page = QLatin1String(c.page);
-        m_window->gotoPage(page);
-        settle();
-        if (c.click)
-            find<QPushButton>(page, c.click)->click();
+        open(page, c.click);
         type(page, c.field, QLatin1String(c.typed));
         EXPECT_EQ(takeMessages(), QStringList{QLatin1String(c.message)});
     }
