@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <array>
+
 using qn::pages::NumericField;
 using qn::pages::TNumEdit;
 
@@ -111,23 +113,24 @@ TEST_F(Limits, QuickCalculatorNamesTheFieldAndKeepsTheInputs)
     const QString qc = QStringLiteral("QC");
     m_window->gotoPage(qc);
     settle();
-    find<QPushButton>(qc, qc::kBtnCalcN)->click();
-    settle();
-    type(qc, qc::kLA.name, QStringLiteral("-100000"));
-    type(qc, qc::kIR.name, QStringLiteral("8.75"));
-    type(qc, qc::kPMT.name, QStringLiteral("786.70"));
-    find<QPushButton>(qc, qc::kBtnCalcQuickCalc)->click();
+    // Chooses the unknown, types the figures and computes.
+    auto compute = [&](const char* unknown, const std::array<const char*, 3>& fields,
+                       const std::array<const char*, 3>& typed) {
+        find<QPushButton>(qc, unknown)->click();
+        settle();
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            type(qc, fields[i], QLatin1String(typed[i]));
+        find<QPushButton>(qc, qc::kBtnCalcQuickCalc)->click();
+    };
+    compute(qc::kBtnCalcN, {qc::kLA.name, qc::kIR.name, qc::kPMT.name},
+            {"-100000", "8.75", "786.70"});
     EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("Loan Amount cannot be negative.")});
     // The refused field is back at what the page stood on; the others keep what was typed.
     EXPECT_DOUBLE_EQ(find<TNumEdit>(qc, qc::kLA.name)->value(), 0);
     EXPECT_DOUBLE_EQ(find<TNumEdit>(qc, qc::kPMT.name)->value(), 786.70);
 
-    find<QPushButton>(qc, qc::kBtnCalcPMT)->click();
-    settle();
-    type(qc, qc::kLA.name, QStringLiteral("100000"));
-    type(qc, qc::kIR.name, QStringLiteral("8.75"));
-    type(qc, qc::kN.name, QStringLiteral("10000000"));
-    find<QPushButton>(qc, qc::kBtnCalcQuickCalc)->click();
+    compute(qc::kBtnCalcPMT, {qc::kLA.name, qc::kIR.name, qc::kN.name},
+            {"100000", "8.75", "10000000"});
     EXPECT_EQ(takeMessages(), QStringList{QStringLiteral(
                                   "Number of Payments must be a whole number from 0 to 1200.")});
 }
