@@ -80,7 +80,7 @@ Report ClosingCostsForm(const PageSnapshot& p)
         true, "single");
     row(QStringLiteral("Other Monthly Debt"), "lblPQMonthlyDebt", money(ecc::kDebt));
     ratio(820, "Debt Ratio", "lblPQDebtRatio", ecc::kCDebtRatio);
-    // The sums are the report's own, from the fields' values at the moment of printing.
+    // The debt total is the report's own, from the fields' values at the moment of printing.
     row(QStringLiteral("TOTAL MONTHLY DEBT"), "lblPQTotalDebt",
         FormatMoney(v(ecc::kDebt) + v(ecc::kCMonthlyPayment)), true, "double");
     top += 8;
@@ -130,13 +130,14 @@ Report ClosingCostsForm(const PageSnapshot& p)
     row(QStringLiteral("Estimated Down Payment"), "lblPQDP", money(ecc::kCDownPayment));
     row(QStringLiteral("Estimated Closing Costs"), "lblPQCC", money(ecc::kCClosingCosts));
     row(QStringLiteral("Estimated Escrows"), "lblPQEE", money(ecc::kCEscrows));
-    const long double funds = static_cast<long double>(v(ecc::kCDownPayment))
-                              + v(ecc::kCClosingCosts) + v(ecc::kCEscrows);
+    // The page has no line for the funds before the seller's part; what the buyer pays is
+    // the page's own total.
     row(QStringLiteral("TOTAL FUNDS TO CLOSE"), "lblTotalFundsToClose",
-        FormatMoney(static_cast<double>(funds)), true, "single");
+        FormatMoney(v(ecc::kCDownPayment) + v(ecc::kCClosingCosts) + v(ecc::kCEscrows)), true,
+        "single");
     row(QStringLiteral("(Minus) Seller Paid Costs"), "lblSellerPaidCosts", money(ecc::kSellerPaid));
     row(QStringLiteral("TOTAL BUYER PAID FUNDS TO CLOSE"), "lblBuyerPaidTotal",
-        FormatMoney(static_cast<double>(funds - v(ecc::kSellerPaid))), true, "double");
+        money(ecc::kCCashRequiredToClose), true, "double");
     b.height = top + 10;
     return onePage(QStringLiteral("of Estimated Closing Costs"),
                    QStringLiteral("Estimated Closing Costs"), std::move(b), 105, 27);
