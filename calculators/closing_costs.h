@@ -34,16 +34,17 @@ struct EccLocks {
 };
 
 // The mortgage-insurance premium table: annual rates as fractions of the loan, named by
-// their settings keys ("Pmip", term column, loan-to-value band).
+// their settings keys ("Pmip", term column, loan-to-value band); the settings' defaults
+// unless given.
 struct PmiRates {
-    double Pmip308085 = 0.0032;
-    double Pmip308590 = 0.0052;
-    double Pmip309095 = 0.0078;
-    double Pmip309597 = 0.0090;
-    double Pmip158085 = 0.0019;
-    double Pmip158590 = 0.0023;
-    double Pmip159095 = 0.0056;
-    double Pmip159597 = 0.0079;
+    double Pmip308085 = SettingsValues{}.Pmip308085;
+    double Pmip308590 = SettingsValues{}.Pmip308590;
+    double Pmip309095 = SettingsValues{}.Pmip309095;
+    double Pmip309597 = SettingsValues{}.Pmip309597;
+    double Pmip158085 = SettingsValues{}.Pmip158085;
+    double Pmip158590 = SettingsValues{}.Pmip158590;
+    double Pmip159095 = SettingsValues{}.Pmip159095;
+    double Pmip159597 = SettingsValues{}.Pmip159597;
 };
 
 // Annual premium rate for a loan-to-value ratio in percent and a term in years. Each band

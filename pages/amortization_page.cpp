@@ -162,7 +162,7 @@ void AmortizationPage::enter()
     const SettingsValues& s = m_host.settings();
     m_btnAddExtra->setEnabled(true);
     m_fields.loadSettings(kFields, s);
-    m_fields.setValue(kAmortPayment, MonthlyPayment(s.Term, s.Interest / 1200, s.Loan));
+    m_fields.setValue(kAmortPayment, MonthlyPayment(s.Term, MonthlyRate(s.Interest), s.Loan));
     m_fields.edit(kMortAmt)->setFocus();
     CalcAmortization();
 }

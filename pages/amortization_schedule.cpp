@@ -180,7 +180,7 @@ QString scheduleCsv(std::span<const TPayment> rows)
         {QStringLiteral("Payment"), QStringLiteral("Principal"), QStringLiteral("Interest"),
          QStringLiteral("Principal To Date"), QStringLiteral("Interest To Date"),
          QStringLiteral("Extra Principal"), QStringLiteral("Balance")})};
-    auto number = [](double v) { return QString::number(v == 0 ? 0.0 : v, 'f', 2); };
+    auto number = [](double v) { return QString::fromStdString(FixedText(v, 2)); };
     for (const TPayment& row : rows)
         lines.append(toolkit::CsvLine({QString::number(row.Number), number(row.Principal),
                                        number(row.Interest), number(row.PrincipalToDate),

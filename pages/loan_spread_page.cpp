@@ -1,5 +1,7 @@
 #include "pages/loan_spread_page.h"
 
+#include "core/numtext.h"
+
 #include "pages/loan_spread_fields.h"
 #include "pages/num_edit.h"
 #include "pages/page_parts.h"
@@ -341,7 +343,8 @@ QString LoanSpreadPage::csvText() const
                 break;
             default:
                 // Plain numbers; the value before the display rounds it.
-                fields.append(QString::number(cell.value, 'g', 15));
+                fields.append(QString::fromStdString(
+                    GeneralText(cell.value, 15, ExponentForm::Printf, Halves::ToEven)));
                 break;
             }
         }

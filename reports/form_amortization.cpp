@@ -14,17 +14,18 @@ Report AmortizationForm(const PageSnapshot& page)
     Band& h = r.pageHeader;
     h.height = 88;
     struct Pair {
-        const char *caption, *field;
+        const char* caption;
+        const Figures::Field& field;
         double width, valueWidth;
     };
-    const Pair pairs[] = {{"Loan Amount:", "edtMortAmt", 120, 150},
-                          {"Interest Rate:", "edtIRate", 100, 70},
-                          {"Number of Payments:", "edtNumPmts", 160, 60},
-                          {"Payment Amount:", "edtAmortPayment", 140, 110}};
+    const Pair pairs[] = {{"Loan Amount:", amort::kMortAmt, 120, 150},
+                          {"Interest Rate:", amort::kIRate, 100, 70},
+                          {"Number of Payments:", amort::kNumPmts, 160, 60},
+                          {"Payment Amount:", amort::kAmortPayment, 140, 110}};
     double x = kLeft;
     for (const Pair& p : pairs) {
         h.add(caption(QLatin1String(p.caption), QRectF(x, 4, p.width, 20)));
-        h.add(label(QLatin1String(p.field), f.text(p.field),
+        h.add(label(QLatin1String(p.field.name), f.text(p.field),
                     QRectF(x + p.width, 2, p.valueWidth, 22), Qt::AlignLeft, 13, true));
         x += p.width + p.valueWidth;
     }
@@ -46,7 +47,7 @@ Report AmortizationForm(const PageSnapshot& page)
     for (int c = 0; c < 7; ++c)
         r.detail.add(label(names[c], {}, QRectF(kLeft + 158.5 * c, 0, 140, 16), Qt::AlignRight));
     // Row 0 is the grid's heading row.
-    linesFromGrid(r, page.grid(QStringLiteral("grdAmortization")), 1, names, true);
+    linesFromGrid(r, f.grid(amort::kGrdAmortization), 1, names, true);
     return r;
 }
 

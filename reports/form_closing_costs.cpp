@@ -73,8 +73,9 @@ Report ClosingCostsForm(const PageSnapshot& p)
         b.add(caption(QLatin1String(advice[i]), QRectF(kLeft, 6 + 16 * i, 232, 16), Qt::AlignLeft,
                       8));
 
-    auto v = [&](const char* field) { return p.value(QLatin1String(field)); };
-    auto money = [&](const char* field) { return FormatMoney(v(field)); };
+    const Figures f(p);
+    auto v = [&](const Figures::Field& field) { return f.value(field); };
+    auto money = [&](const Figures::Field& field) { return f.money(field); };
     double top = 4;
     auto row = [&](const QString& text, const char* name, const QString& value, bool bold = false,
                    const char* rule = nullptr) {
@@ -89,89 +90,94 @@ Report ClosingCostsForm(const PageSnapshot& p)
                     bold));
         top += 21;
     };
-    row(QStringLiteral("Monthly Income"), "lblPQIncome", money("edtEccIncome"));
-    row(QStringLiteral("PURCHASE PRICE"), "lblPQPurchasePrice", money("edtEccCPurchasePrice"),
-        true);
+    row(QStringLiteral("Monthly Income"), "lblPQIncome", money(ecc::kIncome));
+    row(QStringLiteral("PURCHASE PRICE"), "lblPQPurchasePrice", money(ecc::kCPurchasePrice), true);
     b.add(label(QStringLiteral("lblPQDownPaymentPercent"),
-                FormatPercent3(v("edtEccDownPaymentPercent")), QRectF(488, top + 2, 36, 18),
+                FormatPercent3(v(ecc::kDownPaymentPercent)), QRectF(488, top + 2, 36, 18),
                 Qt::AlignRight, 10));
-    row(QStringLiteral("Down Payment"), "lblPQDownPayment", money("edtEccCDownPayment"));
-    row(QStringLiteral("LOAN AMOUNT"), "lblPQLoanAmount", money("edtEccCLoanAmount"), true,
-        "single");
-    row(QStringLiteral("Interest Rate"), "lblPQInterest", FormatPercent5(v("edtEccInterest")));
-    row(QStringLiteral("Term"), "lblPQTerm", FormatNumber(v("edtEccTerm")));
-    row(QStringLiteral("Principal & Interest"), "lblPQPandI", money("edtEccCPandI"));
-    row(QStringLiteral("Real Estate Taxes"), "lblPQMonthlyTax", money("edtEccCMonthlyTax"));
+    row(QStringLiteral("Down Payment"), "lblPQDownPayment", money(ecc::kCDownPayment));
+    row(QStringLiteral("LOAN AMOUNT"), "lblPQLoanAmount", money(ecc::kCLoanAmount), true, "single");
+    row(QStringLiteral("Interest Rate"), "lblPQInterest", FormatPercent5(v(ecc::kInterest)));
+    row(QStringLiteral("Term"), "lblPQTerm", FormatNumber(v(ecc::kTerm)));
+    row(QStringLiteral("Principal & Interest"), "lblPQPandI", money(ecc::kCPandI));
+    row(QStringLiteral("Real Estate Taxes"), "lblPQMonthlyTax", money(ecc::kCMonthlyTax));
     row(QStringLiteral("Homeowner's Insurance"), "lblPQMonthlyInsurance",
-        money("edtEccCMonthlyInsurance"));
-    row(QStringLiteral("PMI (Private Mortgage Insurance)"), "lblPQPmi", money("edtEccCpmi"));
-    row(QStringLiteral("Assocation Fee"), "lblPQAssociationFee", money("edtEccAssociationFee"));
+        money(ecc::kCMonthlyInsurance));
+    row(QStringLiteral("PMI (Private Mortgage Insurance)"), "lblPQPmi", money(ecc::kCpmi));
+    row(QStringLiteral("Assocation Fee"), "lblPQAssociationFee", money(ecc::kAssociationFee));
     // Each ratio on the line of the total it is reached with, under its two-line caption on
     // the lines above; the debt ratio a column further right, clear of the housing ratio.
-    auto ratio = [&](double left, const char* what, const char* name, const char* field) {
+    auto ratio = [&](double left, const char* what, const char* name, const Figures::Field& field) {
         b.add(caption(QStringLiteral("Your Calculated"), QRectF(left, top - 30, 150, 16),
                       Qt::AlignHCenter, 9));
         b.add(caption(QLatin1String(what), QRectF(left, top - 15, 150, 16), Qt::AlignHCenter, 9));
         b.add(label(QLatin1String(name), FormatPercent3(v(field)), QRectF(left, top + 2, 150, 18),
                     Qt::AlignHCenter, 10));
     };
-    ratio(660, "Housing Ratio", "lblPQHousingRatio", "edtEccCHousingRatio");
-    row(QStringLiteral("MONTHLY PAYMENT"), "lblPQMonthlyPayment", money("edtEccCMonthlyPayment"),
+    ratio(660, "Housing Ratio", "lblPQHousingRatio", ecc::kCHousingRatio);
+    row(QStringLiteral("MONTHLY PAYMENT"), "lblPQMonthlyPayment", money(ecc::kCMonthlyPayment),
         true, "single");
-    row(QStringLiteral("Other Monthly Debt"), "lblPQMonthlyDebt", money("edtEccDebt"));
-    ratio(820, "Debt Ratio", "lblPQDebtRatio", "edtEccCDebtRatio");
-    // The sums are the report's own, from the fields' values at the moment of printing.
+    row(QStringLiteral("Other Monthly Debt"), "lblPQMonthlyDebt", money(ecc::kDebt));
+    ratio(820, "Debt Ratio", "lblPQDebtRatio", ecc::kCDebtRatio);
+    // The debt total is the report's own, from the fields' values at the moment of printing.
     row(QStringLiteral("TOTAL MONTHLY DEBT"), "lblPQTotalDebt",
-        FormatMoney(v("edtEccDebt") + v("edtEccCMonthlyPayment")), true, "double");
+        FormatMoney(v(ecc::kDebt) + v(ecc::kCMonthlyPayment)), true, "double");
     top += 8;
     loanCosts(b, p, top);
     // The points in percent, beside the fees they come to.
-    const char* points[][4] = {
-        {"lblPQOFee", "Origination Fee  ", "edtEccOriginationPoints", "edtOriginationFee"},
-        {"lblPQPoints", "Discount Points  ", "edtEccDiscountPoints", "edtLOF"}};
-    const char* feeNames[] = {"lblPQOriginationFee", "lblPQDiscountPoints"};
-    for (int i = 0; i < 2; ++i) {
-        b.add(label(QLatin1String(points[i][0]),
-                    QLatin1String(points[i][1]) + FormatGeneral(v(points[i][2]), 3)
-                        + QLatin1Char('%'),
-                    QRectF(232, top + 2, 255, 18), Qt::AlignRight, 9));
-        b.add(label(QLatin1String(feeNames[i]), money(points[i][3]), QRectF(526, top + 2, 120, 18),
+    struct Points {
+        const char *name, *caption;
+        const Figures::Field& points;
+        const char* feeName;
+        const Figures::Field& fee;
+    };
+    const Points points[] = {{"lblPQOFee", "Origination Fee  ", ecc::kOriginationPoints,
+                              "lblPQOriginationFee", ecc::kOriginationFee},
+                             {"lblPQPoints", "Discount Points  ", ecc::kDiscountPoints,
+                              "lblPQDiscountPoints", ecc::kLOF}};
+    for (const Points& line : points) {
+        b.add(
+            label(QLatin1String(line.name),
+                  QLatin1String(line.caption) + FormatGeneral(v(line.points), 3) + QLatin1Char('%'),
+                  QRectF(232, top + 2, 255, 18), Qt::AlignRight, 9));
+        b.add(label(QLatin1String(line.feeName), money(line.fee), QRectF(526, top + 2, 120, 18),
                     Qt::AlignRight, 10));
         top += 21;
     }
-    row(QStringLiteral("Appraisal Fee"), "lblPQAppraisalFee", money("edtAF"));
-    row(QStringLiteral("Credit Report Fee"), "lblPQCreditReportFee", money("edtCR"));
-    row(QStringLiteral("Tax-related Service Fee"), "lblPQUnderwritingFee", money("edtTSF"));
-    row(QStringLiteral("Lender's Inspection Fee"), "lblPQAttorneyFee", money("edtLPF"));
-    row(QStringLiteral("Title Insurance"), "lblPQTitleInsurance", money("edtTIF"));
-    row(QStringLiteral("Title Search"), "lblPQMortgageRecordingFee", money("edtTS"));
-    row(QStringLiteral("Escrow / Closing Fee"), "lblPQTransferTax", money("edtSTT"));
-    row(QStringLiteral("Recording Fee"), "lblPQCertifiedPlotPlan", money("edtRF"));
-    row(QStringLiteral("PMI"), "lblPQPMIFirstMonth", money("edtEccCpmi"));
-    row(QStringLiteral("Other Fees"), "lblPQOther", money("edtOF"));
-    row(QStringLiteral("ESTIMATED CLOSING COSTS"), "lblPQClosingCosts",
-        money("edtEccCClosingCosts"), true, "single");
+    row(QStringLiteral("Appraisal Fee"), "lblPQAppraisalFee", money(ecc::kAF));
+    row(QStringLiteral("Credit Report Fee"), "lblPQCreditReportFee", money(ecc::kCR));
+    row(QStringLiteral("Tax-related Service Fee"), "lblPQUnderwritingFee", money(ecc::kTSF));
+    row(QStringLiteral("Lender's Inspection Fee"), "lblPQAttorneyFee", money(ecc::kLPF));
+    row(QStringLiteral("Title Insurance"), "lblPQTitleInsurance", money(ecc::kTIF));
+    row(QStringLiteral("Title Search"), "lblPQMortgageRecordingFee", money(ecc::kTS));
+    row(QStringLiteral("Escrow / Closing Fee"), "lblPQTransferTax", money(ecc::kSTT));
+    row(QStringLiteral("Recording Fee"), "lblPQCertifiedPlotPlan", money(ecc::kRF));
+    row(QStringLiteral("PMI"), "lblPQPMIFirstMonth", money(ecc::kCpmi));
+    row(QStringLiteral("Other Fees"), "lblPQOther", money(ecc::kOF));
+    row(QStringLiteral("ESTIMATED CLOSING COSTS"), "lblPQClosingCosts", money(ecc::kCClosingCosts),
+        true, "single");
     top += 8;
-    row(QStringLiteral("Prepaid Interest"), "lblPQPrepaidInterest", money("edtII"));
-    row(QStringLiteral("Real Estate Taxes"), "lblPQRealEstateTaxes", money("edtPTI"));
+    row(QStringLiteral("Prepaid Interest"), "lblPQPrepaidInterest", money(ecc::kII));
+    row(QStringLiteral("Real Estate Taxes"), "lblPQRealEstateTaxes", money(ecc::kPTI));
     row(QStringLiteral("Homeowner's Insurance (First Year)"), "lblPQHomeownersInsurance",
-        money("edtHOIP"));
+        money(ecc::kHOIP));
     row(QStringLiteral("Homeowner's Insurance (Renewal)"), "lblPQInsuranceRenewal",
-        money("edtHOII"));
-    row(QStringLiteral("PMI"), "lblPQPMIRenewal", money("edtPMII"));
-    row(QStringLiteral("ESTIMATED ESCROWS"), "lblPQEstimatedEscrows", money("edtEccCEscrows"), true,
+        money(ecc::kHOII));
+    row(QStringLiteral("PMI"), "lblPQPMIRenewal", money(ecc::kPMII));
+    row(QStringLiteral("ESTIMATED ESCROWS"), "lblPQEstimatedEscrows", money(ecc::kCEscrows), true,
         "single");
     top += 8;
-    row(QStringLiteral("Estimated Down Payment"), "lblPQDP", money("edtEccCDownPayment"));
-    row(QStringLiteral("Estimated Closing Costs"), "lblPQCC", money("edtEccCClosingCosts"));
-    row(QStringLiteral("Estimated Escrows"), "lblPQEE", money("edtEccCEscrows"));
-    const long double funds = static_cast<long double>(v("edtEccCDownPayment"))
-                              + v("edtEccCClosingCosts") + v("edtEccCEscrows");
+    row(QStringLiteral("Estimated Down Payment"), "lblPQDP", money(ecc::kCDownPayment));
+    row(QStringLiteral("Estimated Closing Costs"), "lblPQCC", money(ecc::kCClosingCosts));
+    row(QStringLiteral("Estimated Escrows"), "lblPQEE", money(ecc::kCEscrows));
+    // The page has no line for the funds before the seller's part; what the buyer pays is
+    // the page's own total.
     row(QStringLiteral("TOTAL FUNDS TO CLOSE"), "lblTotalFundsToClose",
-        FormatMoney(static_cast<double>(funds)), true, "single");
-    row(QStringLiteral("(Minus) Seller Paid Costs"), "lblSellerPaidCosts", money("edtSellerPaid"));
+        FormatMoney(v(ecc::kCDownPayment) + v(ecc::kCClosingCosts) + v(ecc::kCEscrows)), true,
+        "single");
+    row(QStringLiteral("(Minus) Seller Paid Costs"), "lblSellerPaidCosts", money(ecc::kSellerPaid));
     row(QStringLiteral("TOTAL BUYER PAID FUNDS TO CLOSE"), "lblBuyerPaidTotal",
-        FormatMoney(static_cast<double>(funds - v("edtSellerPaid"))), true, "double");
+        money(ecc::kCCashRequiredToClose), true, "double");
     b.height = top + 10;
     return onePage(QStringLiteral("of Estimated Closing Costs"),
                    QStringLiteral("Estimated Closing Costs"), std::move(b), 105, 27);

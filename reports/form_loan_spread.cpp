@@ -12,7 +12,7 @@ using namespace parts;
 Report LoanSpreadForm(const PageSnapshot& page)
 {
     const Figures f(page);
-    const int kind = std::min(std::max(0, page.choice(QStringLiteral("rgCalculate"))), 3);
+    const int kind = std::min(std::max(0, f.choice(ls::kRgCalculate)), 3);
     const char* titles[] = {"Chart of Monthly Payments", "Chart of Loan Amounts",
                             "Chart of Interest Rates", "Chart of Terms in Months"};
     Report r = framed(QStringLiteral("of Results"), QLatin1String(titles[kind]), false, 120, 44);
@@ -22,16 +22,16 @@ Report LoanSpreadForm(const PageSnapshot& page)
         const QString text = f.label(name);
         return text.isEmpty() ? QStringLiteral(" ") : text;
     };
-    const QString loan = f.money("edtLoan");
-    const QString payment = f.money("edtPayment");
-    const QString rate = f.number("edtInterest") + QLatin1Char('%');
-    const QString term = f.number("edtTerm") + QStringLiteral(" months");
+    const QString loan = f.money(ls::kLoan);
+    const QString payment = f.money(ls::kPayment);
+    const QString rate = f.number(ls::kInterest) + QLatin1Char('%');
+    const QString term = f.number(ls::kTerm) + QStringLiteral(" months");
     const QString loanX =
-        QStringLiteral("Loan Amounts incremented by ") + increment("LoanIncrementText");
+        QStringLiteral("Loan Amounts incremented by ") + increment(ls::kLoanIncrementText);
     const QString rateX =
-        QStringLiteral("Interest Rates incremented by ") + increment("RateIncrementText");
+        QStringLiteral("Interest Rates incremented by ") + increment(ls::kRateIncrementText);
     const QString payX =
-        QStringLiteral("Payment Amounts incremented by ") + increment("PaymentIncrementText");
+        QStringLiteral("Payment Amounts incremented by ") + increment(ls::kPaymentIncrementText);
     struct Row {
         QString x, y;
         std::array<std::pair<const char*, QString>, 3> pairs;
@@ -66,7 +66,7 @@ Report LoanSpreadForm(const PageSnapshot& page)
     QStringList names;
     for (int c = 0; c < 8; ++c)
         names.append(QStringLiteral("lblColumn%1").arg(c + 1));
-    linesFromGrid(r, page.grid(QStringLiteral("grdLS")), 0, names, false);
+    linesFromGrid(r, f.grid(ls::kGrdLS), 0, names, false);
     return r;
 }
 

@@ -1,6 +1,15 @@
 #pragma once
 
+#include "pages/amortization_fields.h"
+#include "pages/biweekly_fields.h"
+#include "pages/closing_costs_fields.h"
+#include "pages/field_table.h"
+#include "pages/loan_spread_fields.h"
+#include "pages/mortgage_qualifier_fields.h"
+#include "pages/page_controls.h"
 #include "pages/page_snapshot.h"
+#include "pages/refinancing_fields.h"
+#include "pages/rent_vs_buy_fields.h"
 #include "reports/formats.h"
 #include "reports/forms.h"
 #include "reports/report_engine.h"
@@ -32,20 +41,26 @@ Item box(QRectF rect);
 void stacked(Band& band, const char* lines, double left, double width, double bottom,
              double font = 13);
 
-// A page's figures as the forms print them, each by its field's name.
+// A page's figures as the forms print them, each field by its page's constant (a renamed
+// field fails to build its form) and each label, grid and group by its control's.
 class Figures {
 public:
+    using Field = pages::FieldSpec;
     explicit Figures(const pages::PageSnapshot& page) : m_page(page) {}
-    double value(const QString& field) const { return m_page.value(field); }
-    double value(const char* field) const { return value(QLatin1String(field)); }
-    QString text(const char* field) const { return m_page.field(QLatin1String(field)); }
+    double value(const Field& field) const { return m_page.value(QLatin1String(field.name)); }
+    QString text(const Field& field) const { return m_page.field(QLatin1String(field.name)); }
     QString label(const char* name) const { return m_page.label(QLatin1String(name)); }
-    QString money(const char* field) const { return FormatMoney(value(field)); }
-    QString number(const char* field) const { return FormatNumber(value(field)); }
-    QString rate(const char* field) const { return FormatRate(value(field)); }
-    QString percent3(const char* field) const { return FormatPercent3(value(field)); }
-    QString percent5(const char* field) const { return FormatPercent5(value(field)); }
-    QString general4(const char* field) const { return FormatGeneral4(value(field)); }
+    int choice(const char* group) const { return m_page.choice(QLatin1String(group)); }
+    const std::vector<QStringList>& grid(const char* name) const
+    {
+        return m_page.grid(QLatin1String(name));
+    }
+    QString money(const Field& field) const { return FormatMoney(value(field)); }
+    QString number(const Field& field) const { return FormatNumber(value(field)); }
+    QString rate(const Field& field) const { return FormatRate(value(field)); }
+    QString percent3(const Field& field) const { return FormatPercent3(value(field)); }
+    QString percent5(const Field& field) const { return FormatPercent5(value(field)); }
+    QString general4(const Field& field) const { return FormatGeneral4(value(field)); }
 
 private:
     const pages::PageSnapshot& m_page;
@@ -73,6 +88,15 @@ void linesFromGrid(Report& report, const std::vector<QStringList>& rows, std::si
 } // namespace parts
 
 using pages::PageSnapshot;
+
+// The pages' fields and controls, by their declarations.
+namespace amort = pages::amort;
+namespace bw = pages::bw;
+namespace ecc = pages::ecc;
+namespace ls = pages::ls;
+namespace mq = pages::mq;
+namespace rc = pages::rc;
+namespace rvb = pages::rvb;
 
 // The forms, each filled from a snapshot of its page.
 Report AmortizationForm(const pages::PageSnapshot& page);

@@ -29,36 +29,36 @@ Report RefinancingForm(const PageSnapshot& page)
         }
     };
     block(0, "Original Loan",
-          {{{"Current Balance", "qrEdtOldLoan", f.money("edtOldLoan")},
-            {"Term in Months", "qrEdtOldTerm", f.number("edtOldTerm")},
-            {"Interest Rate", "qrEdtOldInterestRate", f.rate("edtOldInterestRate")},
-            {"Payments Made", "qrEdtOldPaymentsMade", f.number("edtOldPaymentsMade")},
-            {"Payment", "qrEdtOldPayment", f.money("edtOldPayment")}}});
+          {{{"Current Balance", "qrEdtOldLoan", f.money(rc::kOldLoan)},
+            {"Term in Months", "qrEdtOldTerm", f.number(rc::kOldTerm)},
+            {"Interest Rate", "qrEdtOldInterestRate", f.rate(rc::kOldInterestRate)},
+            {"Payments Made", "qrEdtOldPaymentsMade", f.number(rc::kOldPaymentsMade)},
+            {"Payment", "qrEdtOldPayment", f.money(rc::kOldPayment)}}});
     block(100, "New Loan",
-          {{{"New Balance", "qrEdtNewLoan", f.money("edtNewLoan")},
-            {"Term in Months", "qrEdtNewTerm", f.number("edtNewTerm")},
-            {"Interest Rate", "qrEdtNewInterestRate", f.rate("edtNewInterestRate")},
-            {"Closing Costs", "qrEdtRefiClosingCosts", f.money("edtRefiClosingCosts")},
-            {"Payment", "qrEdtNewPayment", f.money("edtNewPayment")}}});
+          {{{"New Balance", "qrEdtNewLoan", f.money(rc::kNewLoan)},
+            {"Term in Months", "qrEdtNewTerm", f.number(rc::kNewTerm)},
+            {"Interest Rate", "qrEdtNewInterestRate", f.rate(rc::kNewInterestRate)},
+            {"Closing Costs", "qrEdtRefiClosingCosts", f.money(rc::kRefiClosingCosts)},
+            {"Payment", "qrEdtNewPayment", f.money(rc::kNewPayment)}}});
     b.add(caption(QStringLiteral("Savings from Refinancing"), QRectF(kLeft, 200, 1110, 26),
                   Qt::AlignLeft, 16, true));
     b.add(label(QStringLiteral("qrlblWhenYouSell"),
-                f.label("lblSell")
+                f.label(rc::kLblSell)
                     + QStringLiteral(" your new loan will save you money as indicated below."),
                 QRectF(kLeft, 232, 1110, 22), Qt::AlignHCenter, 12));
     const std::array<Column, 8> lines = {{
         {"Payments Remaining on Original Loan", "qrEdtOldPaymentsRemaining",
-         f.number("edtOldPaymentsRemaining")},
-        {"Months Until You Plan To Sell", "qrEdtMonthsUntilSell", f.number("edtMonthsUntilSell")},
-        {"Monthly Payment Savings", "qrEdtPaymentSaved", f.money("edtPaymentSaved")},
+         f.number(rc::kOldPaymentsRemaining)},
+        {"Months Until You Plan To Sell", "qrEdtMonthsUntilSell", f.number(rc::kMonthsUntilSell)},
+        {"Monthly Payment Savings", "qrEdtPaymentSaved", f.money(rc::kPaymentSaved)},
         {"Total Monthly Payment Savings", "qrEdtTotalPaymentSaved",
-         f.money("edtTotalPaymentSaved")},
-        {"Equity in Old Loan", "qrEdtOldReduction", f.money("edtOldEquity")},
-        {"Equity in New Loan", "qrEdtNewReduction", f.money("edtNewEquity")},
-        {"Total Equity Savings", "qrEdtReductionSavings", f.money("edtEquitySavings")},
-        {"TOTAL SAVED", "qrEdtTotalSaved", f.money("edtTotalSaved")},
+         f.money(rc::kTotalPaymentSaved)},
+        {"Equity in Old Loan", "qrEdtOldReduction", f.money(rc::kOldEquity)},
+        {"Equity in New Loan", "qrEdtNewReduction", f.money(rc::kNewEquity)},
+        {"Total Equity Savings", "qrEdtReductionSavings", f.money(rc::kEquitySavings)},
+        {"TOTAL SAVED", "qrEdtTotalSaved", f.money(rc::kTotalSaved)},
     }};
-    const QString breakEven = f.label("lblBreakEven");
+    const QString breakEven = f.label(rc::kLblBreakEven);
     if (!breakEven.isEmpty())
         b.add(label(QStringLiteral("qrlblBreakEven"), breakEven, QRectF(kLeft, 500, 1110, 22),
                     Qt::AlignHCenter, 12, true));

@@ -18,6 +18,12 @@ namespace {
 class ReportPdf : public ::testing::Test {
 protected:
     // Runs the page with the actions, writes its report; returns the report's text.
+    // The run's action that types `text` into a field.
+    static QStringList set(const qn::pages::FieldSpec& field, const char* text)
+    {
+        return {QStringLiteral("--set"),
+                QLatin1String(field.name) + QLatin1Char('=') + QLatin1String(text)};
+    }
     QString print(const QString& page, QStringList actions = {})
     {
         const QString pdf = m_dir.filePath(page + QStringLiteral(".pdf"));
@@ -87,9 +93,7 @@ TEST_F(ReportPdf, AmortizationScheduleOverPagesWithTheirNumbers)
 
 TEST_F(ReportPdf, BiweeklyBandAloneWithItsRateWithoutPercent)
 {
-    const QString text = print(QStringLiteral("BW"),
-                               {QStringLiteral("--set"), QLatin1String(bw::kMortgageAmount.name)
-                                                             + QStringLiteral("=100000")});
+    const QString text = print(QStringLiteral("BW"), set(bw::kMortgageAmount, "100000"));
     EXPECT_EQ(m_status, 0);
     const QStringList order = {QStringLiteral("Biweekly Mortgage Payments"),
                                QStringLiteral("Your Mortgage Variables"),
@@ -113,9 +117,7 @@ TEST_F(ReportPdf, BiweeklyBandAloneWithItsRateWithoutPercent)
 
 TEST_F(ReportPdf, QualifierRatesCarryTheirPercent)
 {
-    const QString text =
-        print(QStringLiteral("MQ"), {QStringLiteral("--set"),
-                                     QLatin1String(mq::kIncome1.name) + QStringLiteral("=4000")});
+    const QString text = print(QStringLiteral("MQ"), set(mq::kIncome1, "4000"));
     EXPECT_TRUE(text.contains(QStringLiteral("Mortgage Qualifier")));
     EXPECT_TRUE(text.contains(QStringLiteral("Your Personal Financial Variables")));
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("\\b7%"))));
@@ -124,9 +126,7 @@ TEST_F(ReportPdf, QualifierRatesCarryTheirPercent)
 
 TEST_F(ReportPdf, GoodFaithEstimateAddsUpFromThePage)
 {
-    const QString text = print(QStringLiteral("ECC"),
-                               {QStringLiteral("--set"), QLatin1String(ecc::kOriginationPoints.name)
-                                                             + QStringLiteral("=1.5")});
+    const QString text = print(QStringLiteral("ECC"), set(ecc::kOriginationPoints, "1.5"));
     EXPECT_EQ(m_status, 0);
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Origination Fee\\s+1\\.5%"))));
     EXPECT_TRUE(text.contains(QRegularExpression(QStringLiteral("Discount Points\\s+0%"))));
@@ -162,9 +162,7 @@ TEST_F(ReportPdf, LoanSpreadChartOfRates)
 
 TEST_F(ReportPdf, RefinancingWithItsHeadline)
 {
-    const QString text = print(QStringLiteral("RC"),
-                               {QStringLiteral("--set"),
-                                QLatin1String(rc::kMonthsUntilSell.name) + QStringLiteral("=240")});
+    const QString text = print(QStringLiteral("RC"), set(rc::kMonthsUntilSell, "240"));
     EXPECT_TRUE(text.contains(QStringLiteral("Refinancing")));
     EXPECT_TRUE(text.contains(QStringLiteral(
         "If you sell in 240 months, your new loan will save you money as indicated below.")));
@@ -174,9 +172,7 @@ TEST_F(ReportPdf, RefinancingWithItsHeadline)
 
 TEST_F(ReportPdf, RentVsBuyWorksheetInItsOrder)
 {
-    const QString text = print(QStringLiteral("RVB"),
-                               {QStringLiteral("--set"),
-                                QLatin1String(rvb::kInterestRate.name) + QStringLiteral("=8.125")});
+    const QString text = print(QStringLiteral("RVB"), set(rvb::kInterestRate, "8.125"));
     EXPECT_TRUE(text.contains(QStringLiteral("Rent vs. Buy Comparison")));
     EXPECT_TRUE(text.contains(QRegularExpression(
         QStringLiteral("Interest Rate of Home Loan:\\s+8.13%")))); // three significant digits

@@ -32,6 +32,15 @@ protected:
         m_messages.clear();
         return LoadSettings(path(), [this](const QString& m) { m_messages << m; });
     }
+    // Writes `file`, loads it without a message and saves what it read over it.
+    SettingsValues loadAndSave(const QByteArray& file)
+    {
+        writeAll(path(), file);
+        const SettingsValues v = load();
+        EXPECT_TRUE(m_messages.isEmpty());
+        SaveSettings(path(), v);
+        return v;
+    }
 
     QTemporaryDir m_dir;
     QStringList m_messages;
@@ -263,12 +272,9 @@ TEST_F(SettingsFile, ByteOrderMarksAndEncodingsAreKept)
         utf16(body, false).mid(2), utf16(body, true).mid(2)};
     for (const QByteArray& file : files) {
         SCOPED_TRACE(file.left(4).toHex().toStdString());
-        writeAll(path(), file);
-        const SettingsValues v = load();
-        EXPECT_TRUE(m_messages.isEmpty());
+        const SettingsValues v = loadAndSave(file);
         EXPECT_EQ(v.Interest, 6.5);
         EXPECT_EQ(v.Term, 360);
-        SaveSettings(path(), v);
         EXPECT_EQ(readAll(path()), file); // byte for byte
     }
     // A key added to a UTF-16 file is written in UTF-16 too.
@@ -289,12 +295,9 @@ TEST_F(SettingsFile, LineEndsOfEveryKindAreRead)
     };
     for (const char* file : files) {
         SCOPED_TRACE(file);
-        writeAll(path(), file);
-        const SettingsValues v = load();
-        EXPECT_TRUE(m_messages.isEmpty());
+        const SettingsValues v = loadAndSave(file);
         EXPECT_EQ(v.Loan, 5);
         EXPECT_EQ(v.Interest, 6.5);
-        SaveSettings(path(), v);
         EXPECT_TRUE(readAll(path()).startsWith(file)) << readAll(path()).constData();
     }
     // Mostly CR: new lines end with CR, except before an empty LF line, where a lone CR

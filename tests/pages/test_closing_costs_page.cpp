@@ -23,8 +23,9 @@ struct Figures {
     double price, downPayment, loan, pAndI, pmi, total, closingCosts, escrows, cash;
 };
 
-class EccPageTest : public PageFixture {
+class EccPageTest : public OnePageFixture {
 protected:
+    EccPageTest() : OnePageFixture("ECC", false) {}
     // The page's own form figures: no points, taxes 1,800, insurance 360.
     void formSettings()
     {
@@ -32,17 +33,6 @@ protected:
         m_window->m_settings.RealEstateTax = 1800;
         m_window->m_settings.Insurance = 360;
     }
-    void enter()
-    {
-        m_window->gotoPage(ecc);
-        settle();
-    }
-
-    NumericField* field(const char* name) { return find<NumericField>(ecc, name); }
-    double value(const char* name) { return field(name)->value(); }
-    QString text(const char* name) { return field(name)->displayText(); }
-
-    void type(const char* name, const QString& keys) { typeInto(field(name), keys); }
     void typeAndLeave(const char* name, const QString& keys)
     {
         type(name, keys);
@@ -70,7 +60,7 @@ protected:
         EXPECT_TRUE(takeMessages().isEmpty());
     }
 
-    const QString ecc = QStringLiteral("ECC");
+    const QString& ecc = m_page;
 };
 
 TEST_F(EccPageTest, FirstEntryWithDefaultSettingsUsesTheSavedDefaults)

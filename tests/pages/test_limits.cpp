@@ -11,6 +11,8 @@
 #include <QPushButton>
 #include <QToolButton>
 
+#include <array>
+
 using qn::pages::NumericField;
 using qn::pages::TNumEdit;
 
@@ -21,6 +23,14 @@ protected:
     void type(const QString& page, const char* field, const QString& text)
     {
         typeAndLeave(find<NumericField>(page, field), text);
+    }
+    // Enters the page and, where a case names one, clicks the button that opens its panel.
+    void open(const QString& page, const char* button)
+    {
+        m_window->gotoPage(page);
+        settle();
+        if (button)
+            find<QAbstractButton>(page, button)->click();
     }
 };
 
@@ -103,23 +113,24 @@ TEST_F(Limits, QuickCalculatorNamesTheFieldAndKeepsTheInputs)
     const QString qc = QStringLiteral("QC");
     m_window->gotoPage(qc);
     settle();
-    find<QPushButton>(qc, qc::kBtnCalcN)->click();
-    settle();
-    type(qc, qc::kLA.name, QStringLiteral("-100000"));
-    type(qc, qc::kIR.name, QStringLiteral("8.75"));
-    type(qc, qc::kPMT.name, QStringLiteral("786.70"));
-    find<QPushButton>(qc, qc::kBtnCalcQuickCalc)->click();
+    // Chooses the unknown, types the figures and computes.
+    auto compute = [&](const char* unknown, const std::array<const char*, 3>& fields,
+                       const std::array<const char*, 3>& typed) {
+        find<QPushButton>(qc, unknown)->click();
+        settle();
+        for (std::size_t i = 0; i < fields.size(); ++i)
+            type(qc, fields[i], QLatin1String(typed[i]));
+        find<QPushButton>(qc, qc::kBtnCalcQuickCalc)->click();
+    };
+    compute(qc::kBtnCalcN, {qc::kLA.name, qc::kIR.name, qc::kPMT.name},
+            {"-100000", "8.75", "786.70"});
     EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("Loan Amount cannot be negative.")});
     // The refused field is back at what the page stood on; the others keep what was typed.
     EXPECT_DOUBLE_EQ(find<TNumEdit>(qc, qc::kLA.name)->value(), 0);
     EXPECT_DOUBLE_EQ(find<TNumEdit>(qc, qc::kPMT.name)->value(), 786.70);
 
-    find<QPushButton>(qc, qc::kBtnCalcPMT)->click();
-    settle();
-    type(qc, qc::kLA.name, QStringLiteral("100000"));
-    type(qc, qc::kIR.name, QStringLiteral("8.75"));
-    type(qc, qc::kN.name, QStringLiteral("10000000"));
-    find<QPushButton>(qc, qc::kBtnCalcQuickCalc)->click();
+    compute(qc::kBtnCalcPMT, {qc::kLA.name, qc::kIR.name, qc::kN.name},
+            {"100000", "8.75", "10000000"});
     EXPECT_EQ(takeMessages(), QStringList{QStringLiteral(
                                   "Number of Payments must be a whole number from 0 to 1200.")});
 }
@@ -152,10 +163,7 @@ TEST_F(Limits, ARefusedEntryGoesBackToWhatTheResultsStandOn)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.field);
         const QString page = QLatin1String(c.page);
-        m_window->gotoPage(page);
-        settle();
-        if (c.click)
-            find<QAbstractButton>(page, c.click)->click();
+        open(page, c.click);
         if (c.prepare)
             type(page, c.prepare, QStringLiteral("150000"));
         settle();
@@ -223,10 +231,7 @@ TEST_F(Limits, FiguresWithoutMeaningNameTheirField)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.field);
         const QString page = QLatin1String(c.page);
-        m_window->gotoPage(page);
-        settle();
-        if (c.click)
-            find<QPushButton>(page, c.click)->click();
+        open(page, c.click);
         type(page, c.field, QLatin1String(c.typed));
         EXPECT_EQ(takeMessages(), QStringList{QLatin1String(c.message)});
     }

@@ -15,22 +15,10 @@ using qn::pages::TFnpNumericEdit;
 
 namespace {
 
-class MqPageTest : public PageFixture {
+class MqPageTest : public OnePageFixture {
 protected:
-    void SetUp() override
-    {
-        PageFixture::SetUp();
-        m_window->gotoPage(mq);
-        settle();
-    }
-
-    NumericField* field(const char* name) { return find<NumericField>(mq, name); }
-    double value(const char* name) { return field(name)->value(); }
-    QString text(const char* name) { return field(name)->displayText(); }
-
-    void type(const char* name, const QString& keys) { typeInto(field(name), keys); }
-
-    const QString mq = QStringLiteral("MQ");
+    MqPageTest() : OnePageFixture("MQ") {}
+    const QString& mq = m_page;
 };
 
 TEST_F(MqPageTest, EntryComputesNothingAndLeavingAFieldComputesTheExample)

@@ -13,7 +13,9 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
+#include <utility>
 
 using qn::pages::TFnpNumericEdit;
 using qn::pages::TNumEdit;
@@ -26,6 +28,16 @@ const QString kQuickFailure =
 class PagesTest : public PageFixture {
 protected:
     void click(const char* name) { QTest::mouseClick(find<QPushButton>(qc, name), Qt::LeftButton); }
+    // Enters the Quick Calculator, chooses the unknown, gives the figures and computes.
+    void compute(const char* unknown, std::initializer_list<std::pair<const char*, double>> figures)
+    {
+        m_window->gotoPage(qc);
+        settle();
+        click(unknown);
+        for (const auto& [name, figure] : figures)
+            find<qn::pages::NumericField>(qc, name)->setValue(figure);
+        click(qc::kBtnCalcQuickCalc);
+    }
 
     const QString qc = QStringLiteral("QC");
 };
@@ -121,13 +133,7 @@ TEST_F(PagesTest, QuickCalculatorTypingAfterAChoiceReplacesTheField)
 // and said.
 TEST_F(PagesTest, QuickCalculatorShowsANegativeRateAndSaysWhy)
 {
-    m_window->gotoPage(qc);
-    settle();
-    click(qc::kBtnCalcIR);
-    find<TNumEdit>(qc, qc::kLA.name)->setValue(100000);
-    find<TNumEdit>(qc, qc::kPMT.name)->setValue(200);
-    find<TFnpNumericEdit>(qc, qc::kN.name)->setValue(360);
-    click(qc::kBtnCalcQuickCalc);
+    compute(qc::kBtnCalcIR, {{qc::kLA.name, 100000}, {qc::kPMT.name, 200}, {qc::kN.name, 360}});
     EXPECT_EQ(takeMessages(),
               QStringList{QStringLiteral("The payments do not repay the loan at any positive "
                                          "interest rate, so the rate that balances them is "
@@ -139,12 +145,7 @@ TEST_F(PagesTest, QuickCalculatorShowsANegativeRateAndSaysWhy)
 
 TEST_F(PagesTest, QuickCalculatorZeroPaymentFailsAndResets)
 {
-    m_window->gotoPage(qc);
-    settle();
-    click(qc::kBtnCalcN);
-    find<TNumEdit>(qc, qc::kLA.name)->setValue(100000);
-    find<TFnpNumericEdit>(qc, qc::kIR.name)->setValue(8.75);
-    click(qc::kBtnCalcQuickCalc);
+    compute(qc::kBtnCalcN, {{qc::kLA.name, 100000}, {qc::kIR.name, 8.75}});
     EXPECT_EQ(takeMessages(), QStringList{kQuickFailure});
     EXPECT_EQ(find<TNumEdit>(qc, qc::kLA.name)->value(), 0);
     EXPECT_EQ(find<TFnpNumericEdit>(qc, qc::kN.name)->value(), 1);
@@ -154,13 +155,7 @@ TEST_F(PagesTest, QuickCalculatorZeroPaymentFailsAndResets)
 
 TEST_F(PagesTest, QuickCalculatorPaymentBelowInterestKeepsInputs)
 {
-    m_window->gotoPage(qc);
-    settle();
-    click(qc::kBtnCalcN);
-    find<TNumEdit>(qc, qc::kLA.name)->setValue(100000);
-    find<TFnpNumericEdit>(qc, qc::kIR.name)->setValue(8.75);
-    find<TNumEdit>(qc, qc::kPMT.name)->setValue(700);
-    click(qc::kBtnCalcQuickCalc);
+    compute(qc::kBtnCalcN, {{qc::kLA.name, 100000}, {qc::kIR.name, 8.75}, {qc::kPMT.name, 700}});
     const QStringList messages = takeMessages();
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.front().contains(QStringLiteral("never be repaid")));

@@ -14,14 +14,9 @@ using qn::pages::NumericField;
 
 namespace {
 
-class SpreadPage : public PageFixture {
+class SpreadPage : public OnePageFixture {
 protected:
-    void SetUp() override
-    {
-        PageFixture::SetUp();
-        m_window->gotoPage(ls);
-        settle();
-    }
+    SpreadPage() : OnePageFixture("LS") {}
     QString cell(int column, int row)
     {
         return find<QTableView>(ls, ls::kGrdLS)->model()->index(row, column).data().toString();
@@ -34,8 +29,7 @@ protected:
             ->click();
         settle();
     }
-    NumericField* field(const char* name) { return find<NumericField>(ls, name); }
-    const QString ls = QStringLiteral("LS");
+    const QString& ls = m_page;
 };
 
 TEST_F(SpreadPage, PaymentsAroundTheDefaults)
@@ -134,17 +128,10 @@ TEST_F(SpreadPage, HintsAndAFractionalTerm)
         EXPECT_EQ(message, QStringLiteral("Months must be a whole number from 0 to 1200."));
 }
 
-class RefiPage : public PageFixture {
+class RefiPage : public OnePageFixture {
 protected:
-    void SetUp() override
-    {
-        PageFixture::SetUp();
-        m_window->gotoPage(rc);
-        settle();
-    }
-    NumericField* field(const char* name) { return find<NumericField>(rc, name); }
-    double value(const char* name) { return field(name)->value(); }
-    const QString rc = QStringLiteral("RC");
+    RefiPage() : OnePageFixture("RC") {}
+    const QString& rc = m_page;
 };
 
 TEST_F(RefiPage, TheExampleAndASaleAfterTheNewTerm)
@@ -197,17 +184,10 @@ TEST_F(RefiPage, ResetRestoresTheStartAndKeepsTheHeadline)
     EXPECT_EQ(find<QLabel>(rc, rc::kLblSell)->text(), QStringLiteral("If you sell in 120 months,"));
 }
 
-class RvbPage : public PageFixture {
+class RvbPage : public OnePageFixture {
 protected:
-    void SetUp() override
-    {
-        PageFixture::SetUp();
-        m_window->gotoPage(rvb);
-        settle();
-    }
-    NumericField* field(const char* name) { return find<NumericField>(rvb, name); }
-    double value(const char* name) { return field(name)->value(); }
-    const QString rvb = QStringLiteral("RVB");
+    RvbPage() : OnePageFixture("RVB") {}
+    const QString& rvb = m_page;
 };
 
 TEST_F(RvbPage, TheExampleCountsTheHouseAsItIs)

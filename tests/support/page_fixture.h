@@ -2,6 +2,7 @@
 
 #include "pages/calculator_page.h"
 #include "pages/failure_handler.h"
+#include "pages/num_edit.h"
 #include "pages/page_entry.h"
 #include "pages/registry.h"
 #include "tests/support/message_fixture.h"
@@ -141,4 +142,38 @@ protected:
     }
 
     std::unique_ptr<PageHarness> m_window;
+};
+
+// The tests of one page: entered as the menu does before each test (or, where a test changes
+// the settings first, by the test), its numeric fields found by name.
+class OnePageFixture : public PageFixture {
+protected:
+    explicit OnePageFixture(const char* page, bool enterFirst = true)
+        : m_page(QLatin1String(page)), m_enterFirst(enterFirst)
+    {
+    }
+    void SetUp() override
+    {
+        PageFixture::SetUp();
+        if (m_enterFirst)
+            enter();
+    }
+    void enter()
+    {
+        m_window->gotoPage(m_page);
+        settle();
+    }
+
+    qn::pages::NumericField* field(const char* name)
+    {
+        return find<qn::pages::NumericField>(m_page, name);
+    }
+    double value(const char* name) { return field(name)->value(); }
+    QString text(const char* name) { return field(name)->displayText(); }
+    void type(const char* name, const QString& keys) { typeInto(field(name), keys); }
+
+    const QString m_page;
+
+private:
+    bool m_enterFirst;
 };
