@@ -236,8 +236,8 @@ std::vector<toolkit::ChartData> scheduleCharts(const TMortgage& loan)
          {QStringLiteral("Without"), points(calc::BalanceWithoutExtras(loan)), false}},
         true};
     if (loan.Adjustable)
-        balance.series.push_back(
-            {QStringLiteral("Payment"), points(calc::PaymentByPayment(loan)), false});
+        balance.series.push_back({QStringLiteral("Payment (right scale)"),
+                                  points(calc::PaymentByPayment(loan)), false, true});
     toolkit::ChartData split =
         pairedChart(QStringLiteral("Principal and interest by year"), QStringLiteral("Year"),
                     {QStringLiteral("Principal"), &calc::YearSplit::principal},
