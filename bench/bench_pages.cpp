@@ -74,18 +74,26 @@ void BM_LeaveClosingCosts(benchmark::State& state)
 BENCHMARK(BM_LeaveClosingCosts)->Arg(0)->Arg(1)->Arg(2)->Unit(benchmark::kMicrosecond);
 
 // Calculate on the schedule page: the schedule, grid, summary and both chart series.
-void BM_Schedule(benchmark::State& state)
+void calculateSchedule(benchmark::State& state, int rateType)
 {
-    shell().window->gotoPage(QStringLiteral("Amort"));
-    find<qn::pages::TFnpNumericEdit>(QStringLiteral("Amort"), "edtNumPmts")
+    const QString amort = QStringLiteral("Amort");
+    shell().window->gotoPage(amort);
+    find<QWidget>(amort, "rgRateType")->findChildren<QRadioButton*>().at(rateType)->click();
+    find<qn::pages::TFnpNumericEdit>(amort, "edtNumPmts")
         ->setValue(static_cast<double>(state.range(0)));
-    auto* calculate = find<QPushButton>(QStringLiteral("Amort"), "btnCalculate");
+    auto* calculate = find<QPushButton>(amort, "btnCalculate");
     for (auto _ : state) {
         calculate->click();
         QCoreApplication::processEvents();
     }
+    find<QWidget>(amort, "rgRateType")->findChildren<QRadioButton*>().at(0)->click();
 }
+void BM_Schedule(benchmark::State& state) { calculateSchedule(state, 0); }
 BENCHMARK(BM_Schedule)->Arg(360)->Arg(600)->Unit(benchmark::kMillisecond);
+// The same with the page's adjustable terms (a 5/6 loan: 50 changes over 360 payments), the
+// column of rates, the payment's series and the summary line.
+void BM_ScheduleAdjustable(benchmark::State& state) { calculateSchedule(state, 1); }
+BENCHMARK(BM_ScheduleAdjustable)->Arg(360)->Unit(benchmark::kMillisecond);
 
 void BM_PayoffGoal(benchmark::State& state)
 {

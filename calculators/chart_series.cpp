@@ -33,6 +33,19 @@ std::vector<Point> BalanceWithoutExtras(const TMortgage& loan)
     return balances(base);
 }
 
+std::vector<Point> PaymentByPayment(const TMortgage& loan)
+{
+    std::vector<Point> points;
+    const int payoff = PayoffMonth(loan);
+    for (const TPayment& row : loan.Payments) {
+        if (row.Number > payoff)
+            break;
+        points.push_back(
+            {static_cast<double>(row.Number), row.Principal - row.ExtraPrincipal + row.Interest});
+    }
+    return points;
+}
+
 std::vector<YearSplit> YearlySplit(const TMortgage& loan)
 {
     std::vector<YearSplit> years;

@@ -18,6 +18,9 @@ struct Point {
 std::vector<Point> BalanceByPayment(const TMortgage& loan);
 // The same loan without its extra payments.
 std::vector<Point> BalanceWithoutExtras(const TMortgage& loan);
+// What each payment asks for, extras left out, up to the payoff: an adjustable rate's
+// payment as it is recast.
+std::vector<Point> PaymentByPayment(const TMortgage& loan);
 
 struct YearSplit {
     int year = 0;

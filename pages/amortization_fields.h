@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calculators/adjustable_rate.h"
 #include "pages/field_table.h"
 #include "pages/page_controls.h"
 
@@ -29,5 +30,32 @@ inline constexpr FieldSpec kExtraAmount =
 // The goal: the level extra on every payment that clears the loan by a payment number.
 inline constexpr FieldSpec kPayoffBy = textField("edtPayoffBy", "Pay off by #", {342, 40, 38, 20});
 inline constexpr FieldSpec kExtraFields[] = {kFromPmt, kToPmt, kExtraAmount, kPayoffBy};
+
+// The adjustable rate's terms, on their panel: a row of months and caps, then the index.
+constexpr QRect termField(int column) { return {4 + 83 * column, 18, 79, 22}; }
+inline constexpr FieldSpec kArmFixedMonths =
+    numberField("edtArmFixedMonths", calc::kArmFixedMonthsCaption, 0, termField(0)).from(60);
+inline constexpr FieldSpec kArmAdjustEvery =
+    numberField("edtArmAdjustEvery", calc::kArmAdjustEveryCaption, 0, termField(1)).from(6);
+inline constexpr FieldSpec kArmMargin =
+    numberField("edtArmMargin", calc::kArmMarginCaption, 3, termField(2)).from(2.75);
+inline constexpr FieldSpec kArmFirstCap =
+    numberField("edtArmFirstCap", calc::kArmFirstCapCaption, 3, termField(3)).from(2);
+inline constexpr FieldSpec kArmPeriodicCap =
+    numberField("edtArmPeriodicCap", calc::kArmPeriodicCapCaption, 3, termField(4)).from(1);
+inline constexpr FieldSpec kArmLifetimeCap =
+    numberField("edtArmLifetimeCap", calc::kArmLifetimeCapCaption, 3, termField(5)).from(5);
+inline constexpr FieldSpec kArmFloor =
+    numberField("edtArmFloor", calc::kArmFloorCaption, 3, termField(6)).from(2.75);
+// The second row begins with the index path's choice (see the page).
+inline constexpr FieldSpec kArmIndex =
+    numberField("edtArmIndex", "Index", 3, {292, 58, 70, 22}).from(6);
+inline constexpr FieldSpec kArmIndexStep =
+    numberField("edtArmIndexStep", "Index Step", 3, {366, 58, 70, 22}).from(0.25);
+inline constexpr FieldSpec kArmIndexList =
+    textField("edtArmIndexList", calc::kArmIndexListCaption, {440, 58, 141, 22}, "6; 6.5; 7");
+inline constexpr FieldSpec kArmFields[] = {
+    kArmFixedMonths, kArmAdjustEvery, kArmMargin, kArmFirstCap,  kArmPeriodicCap,
+    kArmLifetimeCap, kArmFloor,       kArmIndex,  kArmIndexStep, kArmIndexList};
 
 } // namespace qn::pages::amort

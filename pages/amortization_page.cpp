@@ -1,5 +1,6 @@
 #include "pages/amortization_page.h"
 
+#include "calculators/adjustable_rate.h"
 #include "calculators/amortization.h"
 #include "calculators/extras.h"
 #include "core/errors.h"
@@ -19,11 +20,15 @@
 
 #include <QApplication>
 #include <QFrame>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+
+#include <optional>
+#include <string_view>
 
 namespace qn::pages {
 
@@ -43,11 +48,39 @@ template <typename W> W* named(W* widget, const char* name, QRect geometry)
     return widget;
 }
 
+// A row of radio buttons on a named holder, the first chosen: a group for --choose and the
+// snapshot, its items in the order given.
+QWidget* radioRow(QWidget* parent, const char* name, const QString& spoken,
+                  std::initializer_list<const char*> items, QRect geometry)
+{
+    auto* holder = named(new QWidget(parent), name, geometry);
+    holder->setAccessibleName(spoken);
+    auto* row = new QHBoxLayout(holder);
+    row->setContentsMargins(0, 0, 0, 0);
+    row->setSpacing(8);
+    for (const char* item : items)
+        row->addWidget(new QRadioButton(QLatin1String(item), holder));
+    row->addStretch();
+    holder->findChildren<QRadioButton*>().front()->setChecked(true);
+    return holder;
+}
+
+int checkedIndex(const QWidget* group)
+{
+    const auto radios = group->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
+    for (int i = 0; i < radios.size(); ++i) {
+        if (radios[i]->isChecked())
+            return i;
+    }
+    return 0;
+}
+
 } // namespace
 
 AmortizationPage::AmortizationPage(PageHost& host, QWidget* parent) : CalculatorPage(host, parent)
 {
     buildControls();
+    buildArmPanel();
     buildExtraPanel();
     connectHandlers();
 }
@@ -63,6 +96,12 @@ void AmortizationPage::buildControls()
     m_btnAddExtraPayments = named(new QPushButton(QStringLiteral("Add Extra"), this),
                                   kBtnAddExtraPayments, QRect(454, 32, 125, 24));
 
+    // Fixed or adjustable, in the room under the loan; an adjustable rate's payments are
+    // summed up below it.
+    makeLabel(this, QStringLiteral("Rate:"), QRect(8, 50, 36, 18));
+    m_rgRateType = radioRow(this, kRgRateType, QStringLiteral("Rate"), {"Fixed", "Adjustable"},
+                            QRect(46, 49, 220, 20));
+    m_lblArmSummary = named(new QLabel(this), kLblArmSummary, QRect(8, 70, 442, 18));
     m_model = new AmortizationModel(this);
     m_lblExtraSummary = named(new QLabel(this), kLblExtraSummary, QRect(4, 96, 580, 18));
     // The schedule and the chart reach down to the page's bottom edge: see layOut().
@@ -70,15 +109,36 @@ void AmortizationPage::buildControls()
     m_grdAmortization = makeScheduleView(this, kGrdAmortization, QRect(0, 116, 587, 250), m_model);
 }
 
+void AmortizationPage::buildArmPanel()
+{
+    m_pnlArm = named(new QFrame(this), kPnlArm, QRect(0, 88, 587, 84));
+    m_pnlArm->setFrameShape(QFrame::Panel);
+    QFrame* p = m_pnlArm;
+    m_fields.build(p, kArmFields);
+    for (const FieldSpec& spec : kArmFields)
+        m_fields.makeCaption(p, spec.name, spec.at.translated(0, -16).adjusted(0, 0, 4, -6));
+    makeLabel(p, QStringLiteral("Index Path"), QRect(4, 42, 120, 16));
+    m_rgArmPath = radioRow(p, kRgArmPath, QStringLiteral("Index Path"),
+                           {"Flat", "Rising", "Worst case", "Typed"}, QRect(4, 59, 284, 20));
+    m_pnlArm->hide();
+    m_pnlArm->setEnabled(false);
+    updateArmPath();
+}
+
 void AmortizationPage::layOut()
 {
-    // The extra-payment panel opens under the buttons, and the summary line and the schedule
-    // move down to make room for it, so that it covers nothing.
+    // The adjustable terms and the extra-payment panel open under the buttons, one under the
+    // other, and the summary line and the schedule move down to make room for them, so that
+    // they cover nothing.
     constexpr int kPanelTop = 88;
-    const int summaryTop =
-        m_pnlAddExtra->isVisible() ? kPanelTop + m_pnlAddExtra->height() + 2 : 96;
+    int top = kPanelTop;
+    for (QFrame* panel : {m_pnlArm, m_pnlAddExtra}) {
+        panel->move(0, top);
+        if (panel->isVisible())
+            top += panel->height() + 2;
+    }
+    const int summaryTop = top == kPanelTop ? 96 : top;
     m_lblExtraSummary->move(4, summaryTop);
-    m_pnlAddExtra->move(0, kPanelTop);
     const QRect schedule(0, summaryTop + 20, width(), std::max(0, height() - summaryTop - 20));
     m_grdAmortization->setGeometry(schedule);
     m_chart.chart->setGeometry(schedule);
@@ -134,6 +194,14 @@ void AmortizationPage::buildExtraPanel()
 
     // Tab goes from "Add Extra" through the panel, then on to the chart.
     std::vector<QWidget*> order = m_fields.inputs(kFields);
+    for (QRadioButton* radio : m_rgRateType->findChildren<QRadioButton*>())
+        order.push_back(radio);
+    for (const FieldSpec& spec : kArmFields) {
+        if (&spec == &kArmFields[7]) // the index path comes before the index
+            for (QRadioButton* radio : m_rgArmPath->findChildren<QRadioButton*>())
+                order.push_back(radio);
+        order.push_back(m_fields.edit(spec));
+    }
     order.insert(order.end(),
                  {m_btnCalculate, m_btnAddExtraPayments, m_rbOnePmt, m_rbRangePmts, m_rbAllPmts});
     for (QWidget* field : m_fields.inputs(kExtraFields))
@@ -155,6 +223,9 @@ void AmortizationPage::connectHandlers()
                             {m_btnRemove, &P::btnRemoveClick},
                             {m_btnCancel, &P::CancelBtnClick},
                             {m_btnPayoffBy, &P::btnPayoffByClick}});
+    for (QWidget* group : {m_rgRateType, m_rgArmPath})
+        for (QRadioButton* radio : group->findChildren<QRadioButton*>())
+            toolkit::connectGuarded(radio, &QRadioButton::clicked, this, &P::rgRateTypeClick);
 }
 
 void AmortizationPage::enter()
@@ -175,9 +246,10 @@ void AmortizationPage::recoverFromArithmeticFailure() { ResetMortgage(); }
 QString AmortizationPage::csvText() const
 {
     // The grid shows nothing before its first schedule; neither does the file.
+    const bool withRate = m_mortgage.Adjustable.has_value();
     if (cellText(1, 0).isEmpty())
-        return scheduleCsv({});
-    return scheduleCsv(m_mortgage.Payments);
+        return scheduleCsv({}, withRate);
+    return scheduleCsv(m_mortgage.Payments, withRate);
 }
 
 QString AmortizationPage::cellText(int row, int column) const { return m_model->text(row, column); }
@@ -193,10 +265,16 @@ void AmortizationPage::CalcAmortization()
     const int months = checkedValue(
         m_fields.field(kNumPmts), [](double v) { return CheckPaymentCount(v, "Term in Months"); });
     const double rate = m_fields.value(kIRate);
+    std::optional<TAdjustableRate> terms;
+    if (adjustableChosen())
+        terms = armTerms(months, rate);
     m_btnAddExtra->setEnabled(true);
     m_host.setResetEnabled(true);
     m_host.setPrintingEnabled(true);
-    m_mortgage.Setup(months, amount, rate / 100, 12);
+    if (terms)
+        m_mortgage.Setup(months, amount, rate / 100, 12, *terms);
+    else
+        m_mortgage.Setup(months, amount, rate / 100, 12);
     ShowSchedule();
     acceptEntries();
 }
@@ -215,8 +293,15 @@ void AmortizationPage::ShowSchedule()
             ? QString::fromStdString(calc::ExtraSummaryText(
                 summary, toolkit::formatCurrency(summary.interestSaved, 2, locale).toStdString()))
             : QString());
-    const auto& widths = AmortizationModel::kWidths;
-    toolkit::fitTableFont(m_grdAmortization, font(), {widths.begin(), widths.end()});
+    QString armSummary;
+    if (mortgage.Adjustable) {
+        const calc::ArmPaymentSummary arm = calc::SummarizeArmPayments(mortgage);
+        armSummary = QString::fromStdString(calc::ArmSummaryText(
+            arm, toolkit::formatCurrency(arm.firstPayment, 2, locale).toStdString(),
+            toolkit::formatCurrency(arm.highestPayment, 2, locale).toStdString()));
+    }
+    m_lblArmSummary->setText(armSummary);
+    toolkit::fitTableFont(m_grdAmortization, font(), m_model->widths());
     m_grdAmortization->show();
     QApplication::restoreOverrideCursor();
 }
@@ -251,6 +336,59 @@ void AmortizationPage::updateChoice()
     from->setEnabled(!all);
     m_lblToPmt->setEnabled(range);
     m_fields.edit(kToPmt)->setEnabled(range);
+}
+
+bool AmortizationPage::adjustableChosen() const { return checkedIndex(m_rgRateType) == 1; }
+
+// The terms show for an adjustable rate only; of the index fields, those the path reads.
+void AmortizationPage::updateArmPath()
+{
+    const bool adjustable = adjustableChosen();
+    m_pnlArm->setVisible(adjustable);
+    m_pnlArm->setEnabled(adjustable);
+    const auto path = static_cast<TIndexPath>(checkedIndex(m_rgArmPath));
+    m_fields.edit(kArmIndex)->setEnabled(path == TIndexPath::Flat || path == TIndexPath::Rising);
+    m_fields.edit(kArmIndexStep)->setEnabled(path == TIndexPath::Rising);
+    m_fields.edit(kArmIndexList)->setEnabled(path == TIndexPath::Typed);
+}
+
+void AmortizationPage::rgRateTypeClick()
+{
+    updateArmPath();
+    layOut();
+}
+
+TAdjustableRate AmortizationPage::armTerms(int months, double ratePercent) const
+{
+    calc::ArmFields in;
+    m_fields.readInto({{kArmFixedMonths, &in.fixedMonths},
+                       {kArmAdjustEvery, &in.adjustEvery},
+                       {kArmMargin, &in.margin},
+                       {kArmIndex, &in.index},
+                       {kArmIndexStep, &in.indexStep},
+                       {kArmFirstCap, &in.firstCap},
+                       {kArmPeriodicCap, &in.periodicCap},
+                       {kArmLifetimeCap, &in.lifetimeCap}});
+    in.floor = m_fields.value(kArmFloor);
+    in.path = static_cast<TIndexPath>(checkedIndex(m_rgArmPath));
+    in.indexList = m_fields.edit(kArmIndexList)->text().toStdString();
+    try {
+        return calc::ArmTermsFromFields(in, months, ratePercent);
+    } catch (const EInputError& refusal) {
+        // The message begins with the caption of the field it refuses (the longest that
+        // fits: "Index List", not "Index"); the typed list is no figure to put back.
+        const std::string_view message = refusal.what();
+        const FieldSpec* refused = nullptr;
+        for (const FieldSpec& spec : kArmFields) {
+            const std::string_view caption = spec.caption;
+            if (message.starts_with(caption)
+                && (!refused || caption.size() > std::string_view(refused->caption).size()))
+                refused = &spec;
+        }
+        throw RefusedEntry(refusal, refused && refused->kind != FieldKind::Text
+                                        ? m_fields.field(*refused)
+                                        : nullptr);
+    }
 }
 
 void AmortizationPage::rbOnePmtClick() { updateChoice(); }
@@ -375,6 +513,7 @@ void AmortizationPage::ResetMortgage()
     m_fields.setValue(kAmortPayment, 786.7);
     m_fields.setValue(kNumPmts, 360);
     m_model->clearCells();
+    m_lblArmSummary->clear();
     QApplication::restoreOverrideCursor();
 }
 

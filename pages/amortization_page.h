@@ -44,15 +44,22 @@ private slots:
     void CancelBtnClick();
     void btnPayoffByClick();
     void ResetMortgage();
+    void rgRateTypeClick();
 
 private:
     void computeFromInputs() override { CalcAmortization(); }
     void buildControls();
     void buildExtraPanel();
+    void buildArmPanel();
     void layOut();
     void connectHandlers();
     void updateChoice();
+    void updateArmPath();
     int paymentNumber(FieldName field, const QString& fieldName) const;
+    bool adjustableChosen() const;
+    // The adjustable terms from their fields, checked against the loan; a refusal names the
+    // field and sends the focus back to it.
+    TAdjustableRate armTerms(int months, double ratePercent) const;
 
     QPushButton* m_btnCalculate = nullptr;
     QPushButton* m_btnAddExtraPayments = nullptr;
@@ -69,6 +76,10 @@ private:
     QTableView* m_grdAmortization = nullptr;
     QLabel* m_lblExtraSummary = nullptr;
     QPushButton* m_btnPayoffBy = nullptr;
+    QWidget* m_rgRateType = nullptr;
+    QFrame* m_pnlArm = nullptr;
+    QWidget* m_rgArmPath = nullptr;
+    QLabel* m_lblArmSummary = nullptr;
     ChartToggle m_chart;
     AmortizationModel* m_model = nullptr;
     TMortgage m_mortgage; // the schedule shown

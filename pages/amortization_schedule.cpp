@@ -4,6 +4,7 @@
 #include "calculators/chart_series.h"
 #include "core/mortgage.h"
 #include "core/numtext.h"
+#include "pages/page_controls.h"
 #include "pages/page_parts.h"
 #include "toolkit/guarded.h"
 #include "toolkit/money.h"
@@ -47,6 +48,22 @@ protected:
 } // namespace
 
 const std::array<int, 7> AmortizationModel::kWidths = {44, 80, 80, 90, 90, 85, 90};
+const std::array<int, 8> AmortizationModel::kRateWidths = {40, 56, 74, 74, 82, 82, 77, 84};
+
+std::vector<int> AmortizationModel::widths() const
+{
+    if (m_withRate)
+        return {kRateWidths.begin(), kRateWidths.end()};
+    return {kWidths.begin(), kWidths.end()};
+}
+
+QString AmortizationModel::heading(int column) const
+{
+    if (m_withRate && column == 1)
+        return QLatin1String(amort::kRateHeading);
+    const int fixed = m_withRate && column > 1 ? column - 1 : column;
+    return QLatin1String(kHeadings[static_cast<std::size_t>(fixed)]);
+}
 
 AmortizationModel::AmortizationModel(QObject* parent) : QAbstractTableModel(parent)
 {
@@ -60,7 +77,7 @@ int AmortizationModel::rowCount(const QModelIndex& parent) const
 
 int AmortizationModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : 7;
+    return parent.isValid() ? 0 : (m_withRate ? 8 : 7);
 }
 
 QVariant AmortizationModel::data(const QModelIndex& index, int role) const
@@ -85,26 +102,32 @@ QVariant AmortizationModel::data(const QModelIndex& index, int role) const
 
 QVariant AmortizationModel::headerData(int section, Qt::Orientation orientation, int role) const
 {
-    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < 7)
-        return QLatin1String(kHeadings[static_cast<std::size_t>(section)]);
+    if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0
+        && section < columnCount())
+        return heading(section);
     return {};
 }
 
 void AmortizationModel::showSchedule(const TMortgage& loan)
 {
     const QLocale locale = toolkit::moneyLocale();
+    const bool withRate = loan.Adjustable.has_value();
+    const std::size_t first = withRate ? 2 : 1; // where the amounts begin
     std::vector<Row> rows;
     rows.reserve(loan.Payments.size());
     for (const TPayment& payment : loan.Payments) {
         const std::array<std::string, 7> texts = FormatPaymentRow(payment);
         Row row;
         row[0] = QString::fromStdString(texts[0]);
+        if (withRate)
+            row[1] = QString::fromStdString(FormatPaymentRate(payment));
         for (std::size_t c = 1; c < 7; ++c)
-            row[c] = toolkit::formatCurrency(StrToFloat(texts[c]), 2, locale);
+            row[first + c - 1] = toolkit::formatCurrency(StrToFloat(texts[c]), 2, locale);
         rows.push_back(std::move(row));
     }
     beginResetModel();
     m_rows = std::move(rows);
+    m_withRate = withRate;
     endResetModel();
 }
 
@@ -118,10 +141,10 @@ void AmortizationModel::clearCells()
 
 QString AmortizationModel::text(int row, int column) const
 {
-    if (column < 0 || column >= 7)
+    if (column < 0 || column >= columnCount())
         return {};
     if (row == 0)
-        return QLatin1String(kHeadings[static_cast<std::size_t>(column)]);
+        return heading(column);
     if (row < 0 || row > static_cast<int>(m_rows.size()))
         return {};
     return m_rows[static_cast<std::size_t>(row - 1)][static_cast<std::size_t>(column)];
@@ -174,18 +197,27 @@ QTableView* makeScheduleView(QWidget* parent, const char* name, QRect at, Amorti
     return view;
 }
 
-QString scheduleCsv(std::span<const TPayment> rows)
+QString scheduleCsv(std::span<const TPayment> rows, bool withRate)
 {
-    QStringList lines = {toolkit::CsvLine(
-        {QStringLiteral("Payment"), QStringLiteral("Principal"), QStringLiteral("Interest"),
-         QStringLiteral("Principal To Date"), QStringLiteral("Interest To Date"),
-         QStringLiteral("Extra Principal"), QStringLiteral("Balance")})};
-    auto number = [](double v) { return QString::fromStdString(FixedText(v, 2)); };
-    for (const TPayment& row : rows)
-        lines.append(toolkit::CsvLine({QString::number(row.Number), number(row.Principal),
-                                       number(row.Interest), number(row.PrincipalToDate),
-                                       number(row.InterestToDate), number(row.ExtraPrincipal),
-                                       number(row.Balance)}));
+    QStringList heading = {QStringLiteral("Payment"),          QStringLiteral("Principal"),
+                           QStringLiteral("Interest"),         QStringLiteral("Principal To Date"),
+                           QStringLiteral("Interest To Date"), QStringLiteral("Extra Principal"),
+                           QStringLiteral("Balance")};
+    if (withRate)
+        heading.insert(1, QLatin1String(amort::kRateHeading));
+    QStringList lines = {toolkit::CsvLine(heading)};
+    auto number = [](double v, int decimals = 2) {
+        return QString::fromStdString(FixedText(v, decimals));
+    };
+    for (const TPayment& row : rows) {
+        QStringList cells = {QString::number(row.Number), number(row.Principal),
+                             number(row.Interest),        number(row.PrincipalToDate),
+                             number(row.InterestToDate),  number(row.ExtraPrincipal),
+                             number(row.Balance)};
+        if (withRate)
+            cells.insert(1, number(row.Rate * 100, 3));
+        lines.append(toolkit::CsvLine(cells));
+    }
     return lines.join(u'\n') + u'\n';
 }
 
@@ -203,6 +235,9 @@ std::vector<toolkit::ChartData> scheduleCharts(const TMortgage& loan)
         {{QStringLiteral("With extra payments"), points(calc::BalanceByPayment(loan)), false},
          {QStringLiteral("Without"), points(calc::BalanceWithoutExtras(loan)), false}},
         true};
+    if (loan.Adjustable)
+        balance.series.push_back({QStringLiteral("Payment (right scale)"),
+                                  points(calc::PaymentByPayment(loan)), false, true});
     toolkit::ChartData split =
         pairedChart(QStringLiteral("Principal and interest by year"), QStringLiteral("Year"),
                     {QStringLiteral("Principal"), &calc::YearSplit::principal},

@@ -20,11 +20,12 @@ struct TPayment;
 
 namespace qn::pages {
 
-// The schedule texts: row 0 of the grid is the heading row, kept by the view's header.
+// The schedule texts: row 0 of the grid is the heading row, kept by the view's header. An
+// adjustable rate adds the column of rates after the payment number.
 class AmortizationModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    using Row = std::array<QString, 7>;
+    using Row = std::array<QString, 8>;
     explicit AmortizationModel(QObject* parent = nullptr);
 
     int rowCount(const QModelIndex& parent = {}) const override;
@@ -37,21 +38,29 @@ public:
     void clearCells();                       // keeps the row count
     QString text(int row, int column) const; // row 0 = headings
 
-    // The columns' widths at the page's own font.
+    // The columns' widths at the page's own font: seven for a fixed rate, eight with the
+    // rates, which together take no more room.
     static const std::array<int, 7> kWidths;
+    static const std::array<int, 8> kRateWidths;
+    std::vector<int> widths() const;
 
 private:
+    QString heading(int column) const;
+
     std::vector<Row> m_rows;
+    bool m_withRate = false;
 };
 
 // The schedule's grid over the model: cells selected to be copied, Ctrl+C and the grid's
 // menu copying them for a spreadsheet.
 QTableView* makeScheduleView(QWidget* parent, const char* name, QRect at, AmortizationModel* model);
 
-// The schedule as CSV: a heading row, then the rows in plain numbers.
-QString scheduleCsv(std::span<const TPayment> rows);
+// The schedule as CSV: a heading row, then the rows in plain numbers; the rate (in percent)
+// after the payment number when asked for.
+QString scheduleCsv(std::span<const TPayment> rows, bool withRate = false);
 
-// The balance with and without the extra payments, and each year's principal and interest.
+// The balance with and without the extra payments (and an adjustable rate's payment), and
+// each year's principal and interest.
 std::vector<toolkit::ChartData> scheduleCharts(const TMortgage& loan);
 
 } // namespace qn::pages

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 
 #include <stdexcept>
+#include <vector>
 
 namespace qn::pages {
 
@@ -43,11 +44,25 @@ void CalculatorPage::setInputs(const PageInputs& inputs)
             throw std::invalid_argument("'" + name.toStdString() + "' has no item "
                                         + std::to_string(index));
     }
-    // A choice can lay the page out anew and fill a field; the figures come after it.
-    for (const auto& [name, index] : inputs.choices) {
-        QRadioButton* item = itemOf(name, index);
-        if (!item->isChecked())
-            item->click();
+    // A choice can lay the page out anew and fill a field; the figures come after it. It can
+    // also open another group (an adjustable rate, its index path), so the items are clicked
+    // in rounds, each taking those a user could click by then.
+    std::vector<QRadioButton*> pending;
+    for (const auto& [name, index] : inputs.choices)
+        pending.push_back(itemOf(name, index));
+    while (!pending.empty()) {
+        std::vector<QRadioButton*> later;
+        for (QRadioButton* item : pending) {
+            if (item->isChecked())
+                continue;
+            if (item->isEnabled())
+                item->click();
+            else
+                later.push_back(item);
+        }
+        if (later.size() == pending.size())
+            break; // none can be clicked: they stay as they are
+        pending = std::move(later);
     }
     m_fields.setInputValues(inputs);
     computeFromInputs();

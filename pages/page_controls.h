@@ -76,6 +76,13 @@ inline constexpr char kLblExtraSummary[] = "lblExtraSummary";
 inline constexpr char kLblFromPmt[] = "lblFromPmt";
 inline constexpr char kLblToPmt[] = "lblToPmt";
 inline constexpr char kLblPayoffBy[] = "lblPayoffBy";
+// Fixed or adjustable; an adjustable rate's terms on their panel, the index path among them.
+inline constexpr char kRgRateType[] = "rgRateType";
+inline constexpr char kPnlArm[] = "pnlArm";
+inline constexpr char kRgArmPath[] = "rgArmPath";
+inline constexpr char kLblArmSummary[] = "lblArmSummary";
+// The heading of the schedule's column of rates, shown for an adjustable rate only.
+inline constexpr char kRateHeading[] = "Rate";
 
 } // namespace qn::pages::amort
 

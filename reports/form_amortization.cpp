@@ -1,4 +1,5 @@
 // The amortization schedule, one line per schedule row.
+#include "pages/page_controls.h"
 #include "reports/form_parts.h"
 
 namespace qn::reports {
@@ -30,24 +31,35 @@ Report AmortizationForm(const PageSnapshot& page)
         x += p.width + p.valueWidth;
     }
     h.add(line(30));
-    const char* columns[] = {
-        "Payment Number",        "Principal",       "Interest", "Principal Paid To Date",
-        "Interest Paid To Date", "Extra Principal", "BALANCE"};
-    for (int c = 0; c < 7; ++c)
-        h.add(caption(QLatin1String(columns[c]), QRectF(kLeft + 158.5 * c, 36, 158, 40),
+    QStringList columns = {QStringLiteral("Payment Number"),
+                           QStringLiteral("Principal"),
+                           QStringLiteral("Interest"),
+                           QStringLiteral("Principal Paid To Date"),
+                           QStringLiteral("Interest Paid To Date"),
+                           QStringLiteral("Extra Principal"),
+                           QStringLiteral("BALANCE")};
+    QStringList names = {QStringLiteral("LblPaymentNumber"), QStringLiteral("LblPrincipal"),
+                         QStringLiteral("LblInterest"),      QStringLiteral("LblPrincipalSoFar"),
+                         QStringLiteral("LblInterestSoFar"), QStringLiteral("LblExtraPrincipal"),
+                         QStringLiteral("LblBalance")};
+    // Row 0 is the grid's heading row: an adjustable rate's schedule has its rates second,
+    // and the eight columns share the width of seven.
+    const std::vector<QStringList>& grid = f.grid(amort::kGrdAmortization);
+    if (!grid.empty() && grid.front().value(1) == QLatin1String(amort::kRateHeading)) {
+        columns.insert(1, QLatin1String(amort::kRateHeading));
+        names.insert(1, QStringLiteral("LblRate"));
+    }
+    const double pitch = 158.5 * 7 / static_cast<double>(columns.size());
+    for (qsizetype c = 0; c < columns.size(); ++c)
+        h.add(caption(columns[c], QRectF(kLeft + pitch * double(c), 36, pitch - 0.5, 40),
                       Qt::AlignHCenter, 11, true));
     h.add(line(82));
 
-    const QStringList names = {
-        QStringLiteral("LblPaymentNumber"), QStringLiteral("LblPrincipal"),
-        QStringLiteral("LblInterest"),      QStringLiteral("LblPrincipalSoFar"),
-        QStringLiteral("LblInterestSoFar"), QStringLiteral("LblExtraPrincipal"),
-        QStringLiteral("LblBalance")};
     r.detail.height = 16;
-    for (int c = 0; c < 7; ++c)
-        r.detail.add(label(names[c], {}, QRectF(kLeft + 158.5 * c, 0, 140, 16), Qt::AlignRight));
-    // Row 0 is the grid's heading row.
-    linesFromGrid(r, f.grid(amort::kGrdAmortization), 1, names, true);
+    for (qsizetype c = 0; c < names.size(); ++c)
+        r.detail.add(label(names[c], {}, QRectF(kLeft + pitch * double(c), 0, pitch - 18.5, 16),
+                           Qt::AlignRight));
+    linesFromGrid(r, grid, 1, names, true);
     return r;
 }
 

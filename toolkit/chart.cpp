@@ -44,7 +44,28 @@ QString axisNumber(double value)
 
 struct Range {
     double minX = 0, maxX = 1, minY = 0, maxY = 1, step = 1;
+    bool right = false; // a right axis, from minR to maxR in steps of stepR
+    double minR = 0, maxR = 1, stepR = 1;
+
+    // The height of a point, from 0 at the bottom to 1 at the top, on its series' axis.
+    double height(const ChartSeries& s, double y) const
+    {
+        return s.rightAxis && right ? (y - minR) / (maxR - minR) : (y - minY) / (maxY - minY);
+    }
 };
+
+// The smallest step of 1, 2 or 5 times a power of ten that is at least `least`.
+double stepAtLeast(double least)
+{
+    if (!(least > 0))
+        return 1;
+    const double power = std::pow(10.0, std::floor(std::log10(least)));
+    for (double m : {1.0, 2.0, 5.0}) {
+        if (least <= m * power * (1 + 1e-12))
+            return m * power;
+    }
+    return 10 * power;
+}
 
 // The axes' ranges: the y axis in whole steps from 0 or below; the x axis padded by half a
 // point's spacing where there are bars, so that the first and last bars stay in the plot.
@@ -54,9 +75,11 @@ Range rangeOf(const ChartData& chart)
     bool any = false;
     bool bars = false;
     std::size_t points = 0;
+    double lowR = 0, highR = 0;
     for (const ChartSeries& s : chart.series) {
         bars = bars || s.bars;
         points = std::max(points, s.points.size());
+        r.right = r.right || s.rightAxis;
         for (const QPointF& p : s.points) {
             if (!std::isfinite(p.x()) || !std::isfinite(p.y()))
                 continue;
@@ -66,8 +89,10 @@ Range rangeOf(const ChartData& chart)
             }
             r.minX = std::min(r.minX, p.x());
             r.maxX = std::max(r.maxX, p.x());
-            r.minY = std::min(r.minY, p.y());
-            r.maxY = std::max(r.maxY, p.y());
+            double& low = s.rightAxis ? lowR : r.minY;
+            double& high = s.rightAxis ? highR : r.maxY;
+            low = std::min(low, p.y());
+            high = std::max(high, p.y());
         }
     }
     if (bars && any) {
@@ -82,6 +107,18 @@ Range rangeOf(const ChartData& chart)
     r.maxY = std::ceil(r.maxY / r.step) * r.step;
     if (r.maxY <= r.minY)
         r.maxY = r.minY + r.step;
+    if (r.right) {
+        // As many steps as the left axis has, each as small as still reaches the highest.
+        const double steps = std::max(1.0, std::round((r.maxY - r.minY) / r.step));
+        r.stepR = stepAtLeast((highR - lowR) / steps);
+        for (int tries = 0; tries < 40; ++tries) {
+            r.minR = std::floor(lowR / r.stepR) * r.stepR;
+            if (r.minR + steps * r.stepR >= highR)
+                break;
+            r.stepR = stepAtLeast(r.stepR * 1.5);
+        }
+        r.maxR = r.minR + steps * r.stepR;
+    }
     return r;
 }
 
@@ -108,6 +145,12 @@ ChartLayout layOutChart(const QRectF& area, const ChartData& chart, const QFont&
     for (double y = r.minY; y <= r.maxY + r.step / 2; y += r.step)
         labelWidth = std::max(labelWidth, metrics.horizontalAdvance(yText(y)));
     labelWidth += t / 2;
+    double rightWidth = 0; // the right axis' labels, where there is one
+    if (r.right) {
+        for (double y = r.minR; y <= r.maxR + r.stepR / 2; y += r.stepR)
+            rightWidth = std::max(rightWidth, metrics.horizontalAdvance(yText(y)));
+        rightWidth += t / 2;
+    }
 
     // The legend, and the axis caption at its right, share the bottom line when there is
     // room; otherwise the caption takes a line of its own above it.
@@ -115,7 +158,7 @@ ChartLayout layOutChart(const QRectF& area, const ChartData& chart, const QFont&
     for (const ChartSeries& s : chart.series)
         legendWidth += 2.5 * t + metrics.horizontalAdvance(s.name) + 2 * t;
     const double plotLeft = area.left() + labelWidth + t / 4;
-    const double plotWidth = std::max(1.0, area.right() - t / 2 - plotLeft);
+    const double plotWidth = std::max(1.0, area.right() - t / 2 - rightWidth - plotLeft);
     const bool ownLine = legendWidth + metrics.horizontalAdvance(chart.xLabel) > plotWidth;
     const double below = t / 2 + line + (ownLine ? 2 : 1) * line + t / 4;
     const double plotTop = area.top() + line + line / 2;
@@ -138,6 +181,9 @@ ChartLayout layOutChart(const QRectF& area, const ChartData& chart, const QFont&
         const double at = toScreen({r.minX, y}).y();
         out.texts.push_back({QRectF(area.left(), at - line / 2, labelWidth, line), yText(y),
                              Qt::AlignRight | Qt::AlignVCenter});
+        if (r.right)
+            out.texts.push_back({QRectF(plot.right() + t / 4, at - line / 2, rightWidth, line),
+                                 yText(r.minR + k * r.stepR), Qt::AlignLeft | Qt::AlignVCenter});
     }
     const double xStep = niceStep(r.maxX - r.minX);
     double lastRight = -1e300;
@@ -146,11 +192,12 @@ ChartLayout layOutChart(const QRectF& area, const ChartData& chart, const QFont&
         const double width = metrics.horizontalAdvance(text) + t / 2;
         const double centre = toScreen({x, r.minY}).x();
         QRectF box(centre - width / 2, plot.bottom() + t / 2, width, line);
-        // The first and last stay clear of the y labels and inside the area.
+        // The first and last stay clear of the y labels (of both axes) and inside the area.
         if (box.left() < plot.left() - t / 4)
             box.moveLeft(plot.left() - t / 4);
-        if (box.right() > area.right())
-            box.moveRight(area.right());
+        const double rightEdge = r.right ? plot.right() + t / 4 : area.right();
+        if (box.right() > rightEdge)
+            box.moveRight(rightEdge);
         if (box.left() < lastRight)
             continue; // no room: the neighbours say enough
         out.texts.push_back({box, text, Qt::AlignHCenter | Qt::AlignTop});
@@ -241,7 +288,8 @@ void paintChart(QPainter& painter, const QRectF& area, const ChartData& chart, d
             painter.setBrush(Qt::NoBrush);
             QPolygonF line;
             for (const QPointF& p : s.points)
-                line << toScreen(p);
+                line << QPointF(toScreen(p).x(),
+                                plot.bottom() - r.height(s, p.y()) * plot.height());
             painter.drawPolyline(line);
             painter.drawLine(QPointF(mark.left(), mark.center().y()),
                              QPointF(mark.right(), mark.center().y()));

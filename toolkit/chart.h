@@ -20,6 +20,9 @@ struct ChartSeries {
     QString name;
     std::vector<QPointF> points;
     bool bars = false;
+    // A line of another size than the rest (a payment beside a balance) is drawn against an
+    // axis of its own at the right, its figures at the same grid lines as the left's.
+    bool rightAxis = false;
 };
 
 struct ChartData {

@@ -154,6 +154,19 @@ void shoot(Shooter& s)
     s.find<TFnpNumericEdit>("Amort", "edtNumPmts")->setValue(qn::kMaxPayments);
     s.click("Amort", "btnCalculate");
     s.save(QStringLiteral("Amort-longest"));
+    // An adjustable rate: its terms, the column of rates, the chart, then the extras' panel.
+    s.find<TNumEdit>("Amort", "edtMortAmt")->setValue(300000);
+    s.find<TFnpNumericEdit>("Amort", "edtIRate")->setValue(6);
+    s.find<TFnpNumericEdit>("Amort", "edtNumPmts")->setValue(360);
+    s.find<QWidget>("Amort", "rgRateType")->findChildren<QRadioButton*>().at(1)->click();
+    s.click("Amort", "btnCalculate");
+    s.save(QStringLiteral("Amort-adjustable"));
+    s.click("Amort", "btnChart");
+    s.save(QStringLiteral("chart-Amort-adjustable"));
+    s.click("Amort", "btnChart");
+    s.click("Amort", "btnAddExtraPayments");
+    s.save(QStringLiteral("Amort-adjustable-extra"));
+    s.click("Amort", "btnCancel");
 
     s.enter("ECC");
     s.click("ECC", "btnCalcClosing");

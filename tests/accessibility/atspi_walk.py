@@ -53,8 +53,11 @@ PANELS = {"ECC": [(None, "btnCalcClosing", "btnClosePnlClosing"),
                   (None, "btnCalcLoanCosts", "btnClosePnlLoanCosts")],
           "RC": [(None, "btnCalcFees", "btnCloseClosingCosts")],
           "Amort": [("btnCalculate", "btnAddExtraPayments", "btnCancel")]}
-# Choices that lay a page out anew; each layout is checked again.
-LAYOUTS = {"LS": ["rgCalculate.1", "rgCalculate.2", "rgCalculate.3", "rgCalculate.0"]}
+# Choices that lay a page out anew; each layout is checked again, and walked with Tab where
+# the order the page declares holds in every layout (the loan spread's moves its fields).
+LAYOUTS = {"LS": ["rgCalculate.1", "rgCalculate.2", "rgCalculate.3", "rgCalculate.0"],
+           "Amort": ["rgRateType.1", "rgArmPath.3", "rgRateType.0"]}
+ONE_TAB_ORDER = {"Amort"}
 XK_TAB = 0xFF09
 XK_SPACE = 0x20
 
@@ -587,7 +590,12 @@ def walk_layouts(walker, page):
         walker.focus(radio, choice)
         walker.key_press(XK_SPACE)
         wait_for(f"{choice} to be chosen", lambda: walker.has(radio, "CHECKED"))
-        walker.check_controls(f"{page.name} with {choice}", page.root)
+        # The fields the layout shows answer to their captions, and Tab takes them in order.
+        page.name, name = f"{page.name} with {choice}", page.name
+        page.check_fields()
+        if name in ONE_TAB_ORDER:
+            page.walk_tab()
+        page.name = name
 
 
 def walk_dialogs(walker, server):

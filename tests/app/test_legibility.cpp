@@ -189,14 +189,7 @@ TEST_F(Legibility, ChartsAreWholeWithLegibleTextAndBarsInsideThePlot)
                                 return f;
                             }())
                                 .pixelSize();
-    for (const char* name : {"Amort", "BW", "RC", "RVB"}) {
-        qn::pages::CalculatorPage* page = enter(name);
-        page->findChild<QLineEdit*>()->setFocus(); // leaving a field computes some pages
-        settle();
-        m_window->setFocus();
-        find<QAbstractButton>(name, "btnChart")->click();
-        settle();
-        auto* widget = find<qn::toolkit::ChartWidget>(name, "chtPage");
+    auto check = [smallest](const qn::toolkit::ChartWidget* widget) {
         const std::vector<QRectF> areas = widget->chartAreas();
         ASSERT_EQ(areas.size(), widget->charts().size());
         for (std::size_t i = 0; i < areas.size(); ++i) {
@@ -219,7 +212,25 @@ TEST_F(Legibility, ChartsAreWholeWithLegibleTextAndBarsInsideThePlot)
             for (const QRectF& bar : layout.bars)
                 EXPECT_TRUE(layout.plot.adjusted(-0.5, -0.5, 0.5, 0.5).contains(bar));
         }
+    };
+    for (const char* name : {"Amort", "BW", "RC", "RVB"}) {
+        SCOPED_TRACE(name);
+        qn::pages::CalculatorPage* page = enter(name);
+        page->findChild<QLineEdit*>()->setFocus(); // leaving a field computes some pages
+        settle();
+        m_window->setFocus();
+        find<QAbstractButton>(name, "btnChart")->click();
+        settle();
+        check(find<qn::toolkit::ChartWidget>(name, "chtPage"));
     }
+    // An adjustable rate's payment, with its axis at the right.
+    enter("Amort");
+    find<QWidget>("Amort", "rgRateType")->findChildren<QRadioButton*>().at(1)->click();
+    find<QAbstractButton>("Amort", "btnCalculate")->click();
+    settle();
+    auto* chart = find<qn::toolkit::ChartWidget>("Amort", "chtPage");
+    ASSERT_EQ(chart->charts().front().series.size(), 3u);
+    check(chart);
 }
 
 // Money fields were drawn at a few points, fitted to the widest figure they accept.

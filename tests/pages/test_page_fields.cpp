@@ -93,6 +93,19 @@ TEST_F(PageFieldsTest, InputsPutBackGiveTheSameResults)
     }
 }
 
+// The index path is a choice of the adjustable rate's panel, open only once the rate type is.
+TEST_F(PageFieldsTest, AChoiceThatOpensAnotherGroupComesFirst)
+{
+    qn::pages::CalculatorPage* page = m_window->gotoPage(QStringLiteral("Amort"));
+    settle();
+    PageInputs inputs = page->inputs();
+    inputs.choices[QLatin1String(qn::pages::amort::kRgRateType)] = 1;
+    inputs.choices[QLatin1String(qn::pages::amort::kRgArmPath)] = 2;
+    page->setInputs(inputs);
+    settle();
+    EXPECT_EQ(page->inputs().choices, inputs.choices);
+}
+
 TEST_F(PageFieldsTest, AnInputThePageDoesNotHaveIsRefusedBeforeAnythingChanges)
 {
     qn::pages::CalculatorPage* page = m_window->gotoPage(QStringLiteral("BW"));

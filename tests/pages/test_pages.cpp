@@ -4,8 +4,10 @@
 #include "tests/support/page_fixture.h"
 #include "tests/support/page_names.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QFrame>
+#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
@@ -324,6 +326,81 @@ TEST_F(AmortTest, ExtrasThatCannotHelpSayWhy)
         press(amort::kBtnPayoffBy);
         EXPECT_EQ(takeMessages(), QStringList{QLatin1String(p.message)});
     }
+}
+
+} // namespace
+
+namespace {
+
+class AdjustableTest : public AmortTest {
+protected:
+    // Picks an item of one of the page's radio rows with the mouse.
+    void choose(const char* group, int item)
+    {
+        auto* row = find<QWidget>(amort, group);
+        QTest::mouseClick(row->findChildren<QRadioButton*>().at(item), Qt::LeftButton);
+        settle();
+    }
+    // The worked 5/6 loan: 300,000 over 360 months from 6 %, the page's other terms.
+    void setUpLoan()
+    {
+        find<TNumEdit>(amort, amort::kMortAmt.name)->setValue(300000);
+        find<TFnpNumericEdit>(amort, amort::kIRate.name)->setValue(6);
+        find<TFnpNumericEdit>(amort, amort::kNumPmts.name)->setValue(360);
+    }
+};
+
+TEST_F(AdjustableTest, RatesFollowTheCapsAndTheSummarySaysTheHighestPayment)
+{
+    auto* page = enterAmort();
+    ASSERT_NE(page, nullptr);
+    choose(amort::kRgRateType, 1);
+    EXPECT_TRUE(find<QFrame>(amort, amort::kPnlArm)->isVisible());
+    setUpLoan();
+    press(amort::kBtnCalculate);
+    EXPECT_EQ(page->cellText(0, 1), QStringLiteral("Rate"));
+    EXPECT_EQ(page->cellText(61, 1), QStringLiteral(" 8.000%"));
+    EXPECT_EQ(page->cellText(67, 1), QStringLiteral(" 8.750%"));
+    EXPECT_EQ(page->cellText(60, 7), QStringLiteral("$279,163.14"));
+    EXPECT_EQ(
+        find<QLabel>(amort, amort::kLblArmSummary)->text(),
+        QStringLiteral("Payment $1,798.65 for 60 months, then up to $2,293.43 from month 67"));
+    EXPECT_EQ(page->csvText().split(u'\n').at(61).left(10), QStringLiteral("61,8.000,2"));
+    EXPECT_TRUE(takeMessages().isEmpty());
+}
+
+TEST_F(AdjustableTest, ARefusedTermNamesItsFieldAndChangesNothing)
+{
+    auto* page = enterAmort();
+    ASSERT_NE(page, nullptr);
+    choose(amort::kRgRateType, 1);
+    setUpLoan();
+    find<TFnpNumericEdit>(amort, amort::kArmFloor.name)->setValue(11.5);
+    press(amort::kBtnCalculate);
+    m_window->flushPendingFailures();
+    settle();
+    EXPECT_EQ(takeMessages(), QStringList{QStringLiteral("Floor cannot be higher than the "
+                                                         "Interest Rate plus the Lifetime Cap "
+                                                         "(11).")});
+    EXPECT_EQ(QApplication::focusWidget(), find<QWidget>(amort, amort::kArmFloor.name));
+    EXPECT_EQ(page->cellText(0, 1), QStringLiteral("Principal")); // the fixed schedule stays
+}
+
+// Fixed again after an adjustable schedule: seven columns, no terms, no summary.
+TEST_F(AdjustableTest, FixedKeepsTheScheduleAsItWas)
+{
+    auto* page = enterAmort();
+    ASSERT_NE(page, nullptr);
+    choose(amort::kRgRateType, 1);
+    press(amort::kBtnCalculate);
+    choose(amort::kRgRateType, 0);
+    press(amort::kBtnCalculate);
+    EXPECT_FALSE(find<QFrame>(amort, amort::kPnlArm)->isVisible());
+    EXPECT_EQ(page->cellText(0, 1), QStringLiteral("Principal"));
+    EXPECT_EQ(page->cellText(0, 7), QString());
+    EXPECT_EQ(page->cellText(360, 6), QStringLiteral("$0.00"));
+    EXPECT_TRUE(find<QLabel>(amort, amort::kLblArmSummary)->text().isEmpty());
+    EXPECT_FALSE(page->csvText().startsWith(QStringLiteral("Payment,Rate")));
 }
 
 } // namespace
