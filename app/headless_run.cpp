@@ -8,6 +8,7 @@
 #include "pages/page_entry.h"
 #include "pages/page_snapshot.h"
 #include "pages/registry.h"
+#include "pages/scenario.h"
 #include "reports/forms.h"
 #include "reports/report_engine.h"
 #include "toolkit/guarded.h"
@@ -48,6 +49,8 @@ struct Request {
     bool describe = false; // the page's (or every page's) declaration instead of a run
     QString pdf;           // the page's report is written there
     QString csv;           // the page's table is exported there
+    QString open;          // a scenario put into the page before the actions
+    QString save;          // the scenario, with this page's inputs, written after them
 };
 
 const QString kStdout = QStringLiteral("-");
@@ -125,6 +128,11 @@ Request parseArguments(const QStringList& args)
             request.pdf = value();
             if (request.pdf.isEmpty())
                 throw UsageError(QStringLiteral("--pdf needs a file name"));
+        } else if (option == QStringLiteral("--open") || option == QStringLiteral("--save")) {
+            QString& file = option == QStringLiteral("--open") ? request.open : request.save;
+            file = value();
+            if (file.isEmpty())
+                throw UsageError(option + QStringLiteral(" needs a file name"));
         } else if (option == QStringLiteral("--fields") && !inlineValue) {
             request.fields = true;
         } else if (option == QStringLiteral("--describe") && !inlineValue) {
@@ -135,7 +143,7 @@ Request parseArguments(const QStringList& args)
     }
     if (request.describe) {
         if (!request.actions.empty() || request.fields || !request.pdf.isEmpty()
-            || !request.csv.isEmpty())
+            || !request.csv.isEmpty() || !request.open.isEmpty() || !request.save.isEmpty())
             throw UsageError(QStringLiteral("--describe takes only --page and --settings"));
         return request;
     }
@@ -143,10 +151,11 @@ Request parseArguments(const QStringList& args)
         throw UsageError(QStringLiteral("--page needs a page name"));
     // "-" is the standard output, which can carry one thing only.
     const int toStdout = (request.csv == kStdout ? 1 : 0) + (request.pdf == kStdout ? 1 : 0)
-                         + (request.fields ? 1 : 0);
+                         + (request.save == kStdout ? 1 : 0) + (request.fields ? 1 : 0);
     if (toStdout > 1)
-        throw UsageError(QStringLiteral("only one of --fields, --csv - and --pdf - can use "
-                                        "the standard output"));
+        throw UsageError(
+            QStringLiteral("only one of --fields, --csv -, --pdf - and --save - can use "
+                           "the standard output"));
     return request;
 }
 
@@ -335,7 +344,7 @@ bool isHeadlessRun(int argc, char** argv)
     // rather than a window.
     for (int i = 1; i < argc; ++i) {
         for (const char* option : {"--page", "--set", "--click", "--choose", "--fields", "--pdf",
-                                   "--csv", "--describe"}) {
+                                   "--csv", "--describe", "--open", "--save"}) {
             const std::size_t n = std::strlen(option);
             if (std::strncmp(argv[i], option, n) == 0 && (argv[i][n] == 0 || argv[i][n] == '='))
                 return true;
@@ -391,6 +400,29 @@ int runHeadless(const QStringList& args)
 
         pages::enterPage(*info, *page, host);
         settle();
+        std::optional<pages::Scenario> scenario;
+        if (!request.open.isEmpty() || !request.save.isEmpty()) {
+            const pages::ScenarioShape shape = pages::scenarioShape(host.m_settings);
+            if (request.open.isEmpty()) {
+                scenario.emplace();
+                for (const auto& [name, pageShape] : shape)
+                    scenario->pages[name] = pageShape.start;
+            } else {
+                const pages::ScenarioRead read = pages::readScenarioFile(request.open, shape);
+                if (read.problem)
+                    toolkit::showMessage(nullptr, pages::scenarioMessage(request.open, read));
+                if (!read.scenario) {
+                    toolkit::setFailureHandler({});
+                    return 1; // nothing to run the actions on
+                }
+                scenario = read.scenario;
+                if (const auto refused =
+                        pages::putScenarioPage(*page, info->name, scenario->pages[info->name]))
+                    toolkit::showMessage(nullptr,
+                                         pages::scenarioMessage(request.open, {scenario, refused}));
+                settle();
+            }
+        }
         for (const Action& action : request.actions) {
             switch (action.kind) {
             case Action::Set: {
@@ -436,6 +468,14 @@ int runHeadless(const QStringList& args)
         }
         if (!request.csv.isEmpty() && !writeOut(request.csv, page->csvText().toUtf8()))
             toolkit::showMessage(nullptr, unableToWrite(request.csv));
+        if (!request.save.isEmpty()) {
+            scenario->pages[info->name] = page->inputs();
+            scenario->page = info->name;
+            if (scenario->name.isEmpty() && request.save != kStdout)
+                scenario->name = pages::scenarioNameOf(request.save);
+            if (!writeOut(request.save, pages::scenarioJson(*scenario)))
+                toolkit::showMessage(nullptr, unableToWrite(request.save));
+        }
         if (request.fields)
             printLine(stdout,
                       QString::fromUtf8(

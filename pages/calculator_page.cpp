@@ -24,6 +24,7 @@ PageInputs CalculatorPage::inputs() const
                 out.choices[group.name] = i;
         }
     }
+    addOwnInputs(out);
     return out;
 }
 
@@ -43,14 +44,28 @@ void CalculatorPage::setInputs(const PageInputs& inputs)
             throw std::invalid_argument("'" + name.toStdString() + "' has no item "
                                         + std::to_string(index));
     }
+    PageInputs own;
+    addOwnInputs(own);
+    auto refuseUnknown = [](const auto& given, const auto& held) {
+        for (const auto& entry : given) {
+            if (!held.count(entry.first))
+                throw std::invalid_argument("'" + entry.first.toStdString()
+                                            + "' is not held by this page");
+        }
+    };
+    refuseUnknown(inputs.switches, own.switches);
+    refuseUnknown(inputs.lists, own.lists);
+    checkOwnInputs(inputs);
     // A choice can lay the page out anew and fill a field; the figures come after it.
     for (const auto& [name, index] : inputs.choices) {
         QRadioButton* item = itemOf(name, index);
         if (!item->isChecked())
             item->click();
     }
+    putSwitches(inputs.switches);
     m_fields.setInputValues(inputs);
     computeFromInputs();
+    putLists(inputs.lists);
 }
 
 } // namespace qn::pages

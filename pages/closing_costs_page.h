@@ -39,6 +39,9 @@ private slots:
 
 private:
     void computeFromInputs() override { CalcECC(); }
+    void addOwnInputs(PageInputs& out) const override;
+    void checkOwnInputs(const PageInputs& in) const override;
+    void putSwitches(const std::map<QString, bool>& switches) override;
     void buildControls();
     void buildLocks();
     void connectHandlers();
