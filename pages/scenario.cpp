@@ -68,9 +68,9 @@ private:
     std::optional<ScenarioProblem> m_problem;
 };
 
-const QString kFigureRange = QStringLiteral("must be a number from %1 to %2")
-                                 .arg(QString::number(-kMaxAmount, 'f', 2),
-                                      QString::number(kMaxAmount, 'f', 2));
+const QString kFigureRange =
+    QStringLiteral("must be a number from %1 to %2")
+        .arg(QString::number(-kMaxAmount, 'f', 2), QString::number(kMaxAmount, 'f', 2));
 
 bool isFigure(const QJsonValue& value)
 {
@@ -144,13 +144,12 @@ void Reader::readPage(const QString& name, const QJsonValue& value, const PageSh
         into.choices[key] = static_cast<int>(index);
         return std::nullopt;
     });
-    each(start.switches,
-         [&](const QString& key, const QJsonValue& held) -> std::optional<QString> {
-             if (!held.isBool())
-                 return QStringLiteral("must be true or false");
-             into.switches[key] = held.toBool();
-             return std::nullopt;
-         });
+    each(start.switches, [&](const QString& key, const QJsonValue& held) -> std::optional<QString> {
+        if (!held.isBool())
+            return QStringLiteral("must be true or false");
+        into.switches[key] = held.toBool();
+        return std::nullopt;
+    });
     each(start.lists, [&](const QString& key, const QJsonValue& held) -> std::optional<QString> {
         if (!held.isArray())
             return QStringLiteral("must be a list of numbers");

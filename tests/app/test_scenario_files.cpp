@@ -53,8 +53,8 @@ TEST_F(ScenarioFiles, EveryPageSavedOpensTheSameInAFreshRun)
     // Something other than its start on every page, and each kind of thing a page holds
     // beyond its fields: a lock, both panels' lines, extra payments, a layout choice.
     const std::vector<std::pair<const char*, QStringList>> pages = {
-        {"QC", {set(qc::kLA, "150000"), set(qc::kIR, "6.5"), set(qc::kN, "240"),
-                click(qc::kBtnCalcPMT)}},
+        {"QC",
+         {set(qc::kLA, "150000"), set(qc::kIR, "6.5"), set(qc::kN, "240"), click(qc::kBtnCalcPMT)}},
         {"ECC",
          {set(ecc::kInterest, "6.25"), click(ecc::kBtnUnlockPurchasePrice),
           set(ecc::kCPurchasePrice, "310000"), click(ecc::kBtnCalcClosing), set(ecc::kAF, "455"),
@@ -79,8 +79,9 @@ TEST_F(ScenarioFiles, EveryPageSavedOpensTheSameInAFreshRun)
         QStringList args{QStringLiteral("--page"), QLatin1String(page)};
         if (!saved.empty())
             args << QStringLiteral("--open") << file;
-        const RunOut r = run(args + actions + QStringList{QStringLiteral("--save"), file,
-                                                       QStringLiteral("--fields")});
+        const RunOut r =
+            run(args + actions
+                + QStringList{QStringLiteral("--save"), file, QStringLiteral("--fields")});
         ASSERT_EQ(r.status, 0) << page << ": " << r.errors.toStdString();
         saved[QLatin1String(page)] = r.out;
     }
@@ -95,7 +96,7 @@ TEST_F(ScenarioFiles, EveryPageSavedOpensTheSameInAFreshRun)
                      .toBool(true));
     for (const auto& [page, fields] : saved) {
         const RunOut r = run({QStringLiteral("--open"), file, QStringLiteral("--page"), page,
-                           QStringLiteral("--fields")});
+                              QStringLiteral("--fields")});
         EXPECT_EQ(r.status, 0) << page.toStdString() << ": " << r.errors.toStdString();
         EXPECT_EQ(r.out, fields) << page.toStdString();
     }
@@ -106,7 +107,7 @@ TEST_F(ScenarioFiles, AnUnreadableFileIsNamedAndRunsNothing)
     const QString file = path("broken.qnry");
     writeAll(file, "{\"format\": \"quennary-scenario\", \"version\": 1, \"pages\": ");
     const RunOut r = run({QStringLiteral("--open"), file, QStringLiteral("--page"),
-                       QStringLiteral("BW"), QStringLiteral("--fields")});
+                          QStringLiteral("BW"), QStringLiteral("--fields")});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.out.isEmpty());
     EXPECT_TRUE(r.errors.contains(QStringLiteral("message: Unable to open ") + file))

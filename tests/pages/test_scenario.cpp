@@ -23,8 +23,8 @@ const ScenarioShape& shape()
 
 Scenario startingScenario()
 {
-    Scenario scenario{QStringLiteral("Smith Street"), QStringLiteral("offer 1"),
-                      QStringLiteral("ECC"), {}};
+    Scenario scenario{
+        QStringLiteral("Smith Street"), QStringLiteral("offer 1"), QStringLiteral("ECC"), {}};
     for (const auto& [name, page] : shape())
         scenario.pages[name] = page.start;
     return scenario;
@@ -79,10 +79,13 @@ TEST(ScenarioReader, BadFilesNameTheirFirstProblem)
         {"a newer version",
          fileWith([](QJsonObject& top, QJsonObject&) { top[QStringLiteral("version")] = 2; }),
          false, QStringLiteral("version"), "newer"},
-        {"over 1 MB", fileWith([](QJsonObject& top, QJsonObject&) {
+        {"over 1 MB",
+         fileWith([](QJsonObject& top, QJsonObject&) {
              top[QStringLiteral("note")] = QString(1024 * 1024, u'x');
          }),
-         false, {}, "larger than 1 MB"},
+         false,
+         {},
+         "larger than 1 MB"},
         {"out of range", setInterest(1e300), true, interestPath, "must be a number from"},
         {"wrong type", setInterest(QStringLiteral("7")), true, interestPath, "must be a number"},
         {"missing field", fileWith([](QJsonObject&, QJsonObject& ecc) { ecc.remove(kInterest); }),
@@ -130,14 +133,16 @@ TEST(ScenarioReader, RandomFiles)
         scenario.pages[name] = page.start;
     scenario.pages[QStringLiteral("Amort")].lists[QStringLiteral("extraPayments")] = {0, 50};
     const QByteArray valid = scenarioJson(scenario);
-    const char* const tokens[] = {"\"", "{", "}", "[", "]", ",", ":", "1e999", "-1", "null",
-                                  "true", "\"x\"", "0.5", "\\u0000", "99999999999999999"};
+    const char* const tokens[] = {"\"",   "{",     "}",     "[",       "]",
+                                  ",",    ":",     "1e999", "-1",      "null",
+                                  "true", "\"x\"", "0.5",   "\\u0000", "99999999999999999"};
     fuzz::Rng rng(23);
     for (int i = 0; i < 100000; ++i) {
         QByteArray bytes = valid;
         const std::size_t edits = 1 + rng.below(4);
         for (std::size_t e = 0; e < edits && !bytes.isEmpty(); ++e) {
-            const auto at = static_cast<qsizetype>(rng.below(static_cast<std::size_t>(bytes.size())));
+            const auto at =
+                static_cast<qsizetype>(rng.below(static_cast<std::size_t>(bytes.size())));
             switch (rng.below(4)) {
             case 0:
                 bytes[at] = static_cast<char>(rng.below(256));
