@@ -44,10 +44,10 @@ void TfrmMain::setUpScenarios()
     }
     m_askScenarioPath = [this](bool saving) {
         if (saving)
-            return toolkit::askSaveFileName(
-                this, QStringLiteral("Save Scenario"),
-                m_scenarioName.isEmpty() ? QStringLiteral("Scenario") : m_scenarioName,
-                kScenarioFilter, pages::kScenarioExtension);
+            return toolkit::askSaveFileName(this, QStringLiteral("Save Scenario"),
+                                            m_scenarioName.isEmpty() ? QStringLiteral("Scenario")
+                                                                     : m_scenarioName,
+                                            kScenarioFilter, pages::kScenarioExtension);
         return QFileDialog::getOpenFileName(this, QStringLiteral("Open Scenario"), QString(),
                                             kScenarioFilter);
     };
@@ -91,14 +91,15 @@ pages::Scenario TfrmMain::currentScenario(bool complete)
     return scenario;
 }
 
+QByteArray TfrmMain::scenarioNow() { return pages::scenarioJson(currentScenario(true)); }
+
 bool TfrmMain::scenarioChanged()
 {
     const pages::Scenario now = currentScenario(false);
     for (const auto& [name, inputs] : now.pages) {
         const auto saved = m_savedPages.find(name);
-        const pages::PageInputs& before = saved != m_savedPages.end()
-                                              ? saved->second
-                                              : scenarioShape().at(name).start;
+        const pages::PageInputs& before =
+            saved != m_savedPages.end() ? saved->second : scenarioShape().at(name).start;
         if (inputs != before)
             return true;
     }
@@ -283,7 +284,8 @@ void TfrmMain::saveRecent()
     IniFile file;
     file.load(m_settingsPath);
     for (int i = 0; i < kMaxRecent; ++i)
-        file.writeString(kRecentSection, recentKey(i), i < m_recent.size() ? m_recent[i] : QString());
+        file.writeString(kRecentSection, recentKey(i),
+                         i < m_recent.size() ? m_recent[i] : QString());
     if (!file.save())
         toolkit::showMessage(this, toolkit::UnableToWriteMessage(m_settingsPath));
 }

@@ -56,6 +56,7 @@ public:
     void setResetEnabled(bool on) override;
     void showHint(const QString& hint) override;
     void closeCalculators() override { CloseCalculators(); }
+    QByteArray scenarioNow() override;
 
     QPushButton* resetButton() const; // btnReset
     void Reset();

@@ -23,6 +23,8 @@ public:
     void reset() override;
 
     const calc::EccLocks& locks() const { return m_locks; }
+    // What the page's computation reads now (for figures worked out from the same inputs).
+    calc::EccInputs currentInputs() const { return readInputs(); }
 
 private slots:
     void CalcECC();

@@ -321,6 +321,24 @@ std::optional<ScenarioProblem> putScenarioPage(CalculatorPage& page, const QStri
     return std::nullopt;
 }
 
+std::optional<ScenarioProblem> withScenarioPage(const Scenario& scenario, const QString& pageName,
+                                                const SettingsValues& settings,
+                                                const std::function<void(CalculatorPage&)>& read)
+{
+    const PageInfo* info = findPage(pageName);
+    if (!info || !info->factory)
+        return ScenarioProblem{kPagesKey + u'.' + pageName, QStringLiteral("is no page")};
+    ScratchHost host(settings);
+    QWidget parent;
+    CalculatorPage* page = createPage(*info, host, &parent);
+    enterPage(*info, *page, host);
+    std::optional<ScenarioProblem> problem;
+    if (const auto part = scenario.pages.find(pageName); part != scenario.pages.end())
+        problem = putScenarioPage(*page, pageName, part->second);
+    read(*page);
+    return problem;
+}
+
 QString scenarioNameOf(const QString& path) { return QFileInfo(path).completeBaseName(); }
 
 } // namespace qn::pages

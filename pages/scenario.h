@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
 #include <map>
 #include <optional>
 
@@ -68,6 +69,12 @@ QString scenarioMessage(const QString& path, const ScenarioRead& read);
 // refuses leaves it as it was: the refusal comes back as the problem at that page's path.
 std::optional<ScenarioProblem> putScenarioPage(CalculatorPage& page, const QString& pageName,
                                                const PageInputs& inputs);
+
+// The scenario's part for the page put into that page built apart (entered with these
+// settings), then `read` given the page; the problem the page had with it, if any.
+std::optional<ScenarioProblem> withScenarioPage(const Scenario& scenario, const QString& pageName,
+                                                const SettingsValues& settings,
+                                                const std::function<void(CalculatorPage&)>& read);
 
 // The file's name without its folder and extension: the scenario's name when it has none.
 QString scenarioNameOf(const QString& path);

@@ -197,7 +197,7 @@ TEST_F(HeadlessRun, DescribeDeclaresEveryPagesFieldsAndTabOrder)
     const RunResult r = run({QStringLiteral("--describe")});
     EXPECT_EQ(r.status, 0) << r.errors.toStdString();
     const QJsonArray pages = r.json.value(QStringLiteral("pages")).toArray();
-    ASSERT_EQ(pages.size(), 8);
+    ASSERT_EQ(pages.size(), 9); // the eight calculators and Compare
     const QJsonObject qc = pages.at(0).toObject();
     EXPECT_EQ(qc.value(QStringLiteral("page")).toString(), QStringLiteral("QC"));
     EXPECT_EQ(qc.value(QStringLiteral("menuItem")).toString(), QStringLiteral("Quick Calculator"));

@@ -1,6 +1,7 @@
 // Scenarios in the main window: the File menu, the title, unsaved changes and recent files.
 #include "app/ini_file.h"
 #include "pages/calculator_page.h"
+#include "pages/registry.h"
 #include "tests/support/files.h"
 #include "tests/support/page_names.h"
 #include "tests/support/window_fixture.h"
@@ -137,6 +138,15 @@ TEST_F(ScenarioWindow, RecentFilesAreKeptAndAMissingOneIsTakenOff)
     ini.load(settingsFile());
     EXPECT_EQ(ini.readString(QStringLiteral("Recent"), QStringLiteral("File1"), {}), m_asked);
     EXPECT_TRUE(ini.readString(QStringLiteral("Recent"), QStringLiteral("File8"), {}).isEmpty());
+}
+
+TEST_F(ScenarioWindow, VisitingEveryPageChangesNothing)
+{
+    for (const qn::pages::PageInfo& info : qn::pages::pageRegistry())
+        m_window->gotoPage(info.name);
+    m_window->gotoPage(QStringLiteral("Menu"));
+    EXPECT_FALSE(m_window->scenarioChanged());
+    EXPECT_TRUE(m_window->close()); // nothing asked
 }
 
 TEST_F(ScenarioWindow, FileMenuItemsAndTheirKeys)
