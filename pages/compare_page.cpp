@@ -111,9 +111,9 @@ ComparePage::ComparePage(PageHost& host, QWidget* parent) : CalculatorPage(host,
         open->setAccessibleName(QStringLiteral("Open a scenario into column %1").arg(c + 1));
         open->setGeometry(168 + 100 * c, 286, 96, 24);
         toolkit::connectGuarded(open, &QPushButton::clicked, this, [this, c] {
-            const QString path = QFileDialog::getOpenFileName(
-                this, QStringLiteral("Open Scenario"), QString(),
-                QStringLiteral("Quennary scenarios (*.qnry)"));
+            const QString path =
+                QFileDialog::getOpenFileName(this, QStringLiteral("Open Scenario"), QString(),
+                                             QStringLiteral("Quennary scenarios (*.qnry)"));
             if (!path.isEmpty())
                 openColumn(c, path);
         });
@@ -206,8 +206,8 @@ void ComparePage::showColumns()
     int shownColumns = 0;
     for (int c = 0; c < cmp::kColumns; ++c) {
         const auto& column = m_columns[static_cast<std::size_t>(c)];
-        m_model->setHorizontalHeaderItem(
-            c + 1, new QStandardItem(column ? column->heading : QString()));
+        m_model->setHorizontalHeaderItem(c + 1,
+                                         new QStandardItem(column ? column->heading : QString()));
         shownColumns += column ? 1 : 0;
     }
     for (std::size_t r = 0; r < kRowCount; ++r) {
@@ -229,8 +229,8 @@ void ComparePage::showColumns()
             auto* item = new QStandardItem;
             if (column) {
                 const std::optional<double>& figure = column->figures[r];
-                const bool isBest = kRows[r].lowestBest && shownColumns > 1 && differ && figure
-                                    && *figure == *best;
+                const bool isBest =
+                    kRows[r].lowestBest && shownColumns > 1 && differ && figure && *figure == *best;
                 item->setText(shownText(figure, kRows[r].shown) + (isBest ? kBest : QString()));
                 QFont font = item->font();
                 font.setBold(isBest);

@@ -95,7 +95,9 @@ void Reader::readPage(const QString& name, const QJsonValue& value, const PageSh
 {
     const QString at = kPagesKey + u'.' + name;
     if (value.isUndefined()) {
-        note(at, QStringLiteral("is missing"));
+        // A page without inputs (the comparison) has nothing to miss.
+        if (shape.start != PageInputs{})
+            note(at, QStringLiteral("is missing"));
         return;
     }
     if (!value.isObject()) {

@@ -20,9 +20,8 @@ Report CompareForm(const PageSnapshot& page)
         for (qsizetype c = 0; c < rows[r].size() && c < qsizetype(std::size(widths)); ++c) {
             const double width = widths[c];
             b.add(label(QStringLiteral("lblCell%1_%2").arg(r).arg(c), rows[r][c],
-                        QRectF(left, top, width - 10, 26),
-                        c == 0 ? Qt::AlignLeft : Qt::AlignRight, 11,
-                        r == 0 || rows[r][c].contains(u'\u2713')));
+                        QRectF(left, top, width - 10, 26), c == 0 ? Qt::AlignLeft : Qt::AlignRight,
+                        11, r == 0 || rows[r][c].contains(u'\u2713')));
             left += width;
         }
         if (r == 0)

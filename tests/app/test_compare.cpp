@@ -43,8 +43,8 @@ TEST_F(CompareTest, TwoFilesSideBySideWithTheBestMarked)
     const PageSnapshot snapshot = takeSnapshot(QStringLiteral("Compare"), page);
     const std::vector<QStringList>& rows = snapshot.grid(QLatin1String(cmp::kGrdCompare));
     ASSERT_GE(rows.size(), 12u);
-    EXPECT_EQ(rows[0].mid(1, 2), (QStringList{QStringLiteral("Smith Street"),
-                                              QStringLiteral("Oak Lane")}));
+    EXPECT_EQ(rows[0].mid(1, 2),
+              (QStringList{QStringLiteral("Smith Street"), QStringLiteral("Oak Lane")}));
     const QString best = QStringLiteral("\u2713 best");
     // At one price the lower rate wins every row it moves; equal figures are not marked.
     const QStringList same = {QStringLiteral("Purchase Price"), QStringLiteral("Down Payment"),

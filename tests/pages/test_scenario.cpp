@@ -55,6 +55,9 @@ TEST(ScenarioReader, WritesAndReadsBackEverything)
     EXPECT_FALSE(read.problem) << read.problem->path.toStdString();
     ASSERT_TRUE(read.scenario);
     EXPECT_EQ(*read.scenario, scenario);
+    // A page without inputs may be left out (files from before it existed).
+    scenario.pages.erase(QStringLiteral("Compare"));
+    EXPECT_FALSE(readScenario(scenarioJson(scenario), shape()).problem);
 }
 
 TEST(ScenarioReader, BadFilesNameTheirFirstProblem)
