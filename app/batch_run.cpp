@@ -109,7 +109,8 @@ QJsonObject runLine(const QByteArray& text, RunSession& session)
         messages = outcome.messages;
         if (outcome.usageError)
             throw UsageError(*outcome.usageError);
-        answer = outcome.fields;
+        if (!outcome.fields.isEmpty()) // else a scenario file could not be opened
+            answer = outcome.fields;
         status = messages.isEmpty() ? 0 : 1;
     } catch (const UsageError& error) {
         answer.insert(QStringLiteral("error"), error.reason());

@@ -80,6 +80,12 @@ Request parseArguments(const QStringList& args)
             request.run.pdf = value();
             if (request.run.pdf.isEmpty())
                 throw UsageError(QStringLiteral("--pdf needs a file name"));
+        } else if (option == QStringLiteral("--open") || option == QStringLiteral("--save")) {
+            QString& file =
+                option == QStringLiteral("--open") ? request.run.open : request.run.save;
+            file = value();
+            if (file.isEmpty())
+                throw UsageError(option + QStringLiteral(" needs a file name"));
         } else if (option == QStringLiteral("--fields") && !inlineValue) {
             request.run.fields = true;
         } else if (option == QStringLiteral("--batch")) {
@@ -93,8 +99,8 @@ Request parseArguments(const QStringList& args)
         }
     }
     const PageRun& run = request.run;
-    const bool runOptions =
-        !run.actions.empty() || run.fields || !run.pdf.isEmpty() || !run.csv.isEmpty();
+    const bool runOptions = !run.actions.empty() || run.fields || !run.pdf.isEmpty()
+                            || !run.csv.isEmpty() || !run.open.isEmpty() || !run.save.isEmpty();
     if (!request.batch.isEmpty()) {
         if (runOptions || !run.page.isEmpty() || request.describe)
             throw UsageError(QStringLiteral("--batch takes only --settings"));
@@ -109,10 +115,11 @@ Request parseArguments(const QStringList& args)
         throw UsageError(QStringLiteral("--page needs a page name"));
     // "-" is the standard output, which can carry one thing only.
     const int toStdout = (run.csv == kStandardStream ? 1 : 0) + (run.pdf == kStandardStream ? 1 : 0)
-                         + (run.fields ? 1 : 0);
+                         + (run.save == kStandardStream ? 1 : 0) + (run.fields ? 1 : 0);
     if (toStdout > 1)
-        throw UsageError(QStringLiteral("only one of --fields, --csv - and --pdf - can use "
-                                        "the standard output"));
+        throw UsageError(
+            QStringLiteral("only one of --fields, --csv -, --pdf - and --save - can use "
+                           "the standard output"));
     return request;
 }
 
@@ -134,7 +141,7 @@ bool isHeadlessRun(int argc, char** argv)
     // rather than a window.
     for (int i = 1; i < argc; ++i) {
         for (const char* option : {"--page", "--set", "--click", "--choose", "--fields", "--pdf",
-                                   "--csv", "--describe", "--batch"}) {
+                                   "--csv", "--describe", "--batch", "--open", "--save"}) {
             const std::size_t n = std::strlen(option);
             if (std::strncmp(argv[i], option, n) == 0 && (argv[i][n] == 0 || argv[i][n] == '='))
                 return true;
@@ -170,7 +177,7 @@ int runHeadless(const QStringList& args)
         printLine(stderr, QStringLiteral("usage error: ") + *outcome.usageError);
         return 2;
     }
-    if (request.run.fields)
+    if (request.run.fields && !outcome.fields.isEmpty()) // else a scenario file was unusable
         printLine(stdout,
                   QString::fromUtf8(QJsonDocument(outcome.fields).toJson(QJsonDocument::Indented))
                       .trimmed());

@@ -46,6 +46,8 @@ int main(int argc, char** argv)
         QStringLiteral("Read the product-information page at URL when checking for updates."),
         QStringLiteral("URL"));
     parser.addOption(updateOption);
+    parser.addPositionalArgument(QStringLiteral("file"), QStringLiteral("A scenario to open."),
+                                 QStringLiteral("[FILE.qnry]"));
     parser.addHelpOption();
     parser.process(app);
     const QString settingsPath = parser.isSet(settingsOption) ? parser.value(settingsOption)
@@ -62,6 +64,9 @@ int main(int argc, char** argv)
     qn::app::traceWhenExposed(&window, "main-shown");
     window.show();
     splash.raise();
+    if (const QStringList files = parser.positionalArguments(); !files.isEmpty())
+        QTimer::singleShot(0, &window,
+                           [&window, file = files.first()] { window.openScenarioFile(file); });
     // For the start-up benchmark: leave as soon as the window is up, without saving.
     if (qEnvironmentVariableIsSet("QUENNARY_QUIT_AFTER_START"))
         QTimer::singleShot(200, &app, [] { std::_Exit(0); });

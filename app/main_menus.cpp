@@ -28,6 +28,10 @@ enum class Command {
     PrintSetup,
     Print,
     Export,
+    NewScenario,
+    OpenScenario,
+    SaveScenario,
+    SaveScenarioAs,
     Exit,
     HomePage,
     FreewarePage,
@@ -54,14 +58,16 @@ struct MenuRow {
     const char* name = nullptr; // the object name; the calculator items' prefix
     const char* caption = nullptr;
     Command command = Command::None;
-    std::vector<MenuRow> rows; // a submenu's
+    std::vector<MenuRow> rows;  // a submenu's
+    const char* keys = nullptr; // an item's shortcut, in portable text ("Ctrl+Shift+S")
 };
 
 namespace {
 
-MenuRow item(const char* name, const char* caption, Command command = Command::None)
+MenuRow item(const char* name, const char* caption, Command command = Command::None,
+             const char* keys = nullptr)
 {
-    return {MenuRow::Kind::Item, name, caption, command, {}};
+    return {MenuRow::Kind::Item, name, caption, command, {}, keys};
 }
 
 MenuRow separator() { return {MenuRow::Kind::Separator, nullptr, nullptr, Command::None, {}}; }
@@ -82,7 +88,12 @@ const std::vector<MenuRow>& menuBarRows()
 {
     static const std::vector<MenuRow> rows = {
         submenu("MnuFile", "&File",
-                {item("mnuFilePageSetup", "Page Setup..."),
+                {item("mnuFileNew", "&New Scenario", C::NewScenario, "Ctrl+N"),
+                 item("mnuFileOpen", "&Open Scenario...", C::OpenScenario, "Ctrl+O"),
+                 item("mnuFileSave", "&Save Scenario", C::SaveScenario, "Ctrl+S"),
+                 item("mnuFileSaveAs", "Save Scenario &As...", C::SaveScenarioAs, "Ctrl+Shift+S"),
+                 submenu("mnuFileRecent", "&Recent Scenarios", {}), separator(),
+                 item("mnuFilePageSetup", "Page Setup..."),
                  item("MnuFilePrintSetup", "Print Setup...", C::PrintSetup),
                  item("MnuFilePrint", "&Print", C::Print),
                  item("mnuFileExport", "&Export...", C::Export), separator(),
@@ -182,6 +193,16 @@ void TfrmMain::runCommand(Command command)
         return Print();
     case C::Export:
         return mnuFileExportClick();
+    case C::NewScenario:
+        return newScenario();
+    case C::OpenScenario:
+        return openScenario();
+    case C::SaveScenario:
+        saveScenario();
+        return;
+    case C::SaveScenarioAs:
+        saveScenarioAs();
+        return;
     case C::Exit:
         return MnuFileExitClick();
     case C::HomePage:
@@ -250,6 +271,8 @@ void TfrmMain::addMenuRows(QMenu* menu, const std::vector<MenuRow>& rows)
         case MenuRow::Kind::Item: {
             QAction* action = menu->addAction(QString::fromUtf8(row.caption));
             action->setObjectName(QLatin1String(row.name));
+            if (row.keys)
+                action->setShortcut(QKeySequence(QLatin1String(row.keys)));
             if (const Command command = row.command; command != C::None)
                 qn::toolkit::connectGuarded(action, &QAction::triggered, this,
                                             [this, command] { runCommand(command); });

@@ -121,6 +121,7 @@ TfrmMain::TfrmMain(const QString& settingsPath, QWidget* parent)
         new toolkit::HintDisplay([this](const QString& hint) { m_status->setText(hint); }, this);
 
     buildMenus();
+    setUpScenarios();
     buildToolBar(toolPanel);
     menuPage->fill([this] { MnuHelpAboutClick(); },
                    [this](const QString& page) { gotoChosenCalculator(page); });
@@ -180,6 +181,7 @@ void TfrmMain::EnableMnuCalcItems()
 
 void TfrmMain::CloseCalculators()
 {
+    holdCurrentPage();
     m_notebook->setCurrentIndex(0);
     m_hints->clear();
     m_mnuFileExport->setEnabled(false);
@@ -187,8 +189,16 @@ void TfrmMain::CloseCalculators()
     setPrintingEnabled(false);
 }
 
+void TfrmMain::holdCurrentPage()
+{
+    // What the page left holds, so that coming back to it keeps the scenario's figures.
+    if (CalculatorPage* left = currentPage(); left && !m_held.empty())
+        m_held[currentPageName()] = left->inputs();
+}
+
 void TfrmMain::gotoChosenCalculator(const QString& target)
 {
+    holdCurrentPage();
     if (target == QStringLiteral("btnMenu")) {
         m_calculatorName->setText(QStringLiteral("Main Menu"));
         setPrintingEnabled(false);
@@ -226,6 +236,11 @@ void TfrmMain::gotoChosenCalculator(const QString& target)
         if (target == QStringLiteral("QC"))
             m_notebook->setFocus();
     });
+    if (const auto held = m_held.find(target); held != m_held.end())
+        toolkit::runGuarded([&] {
+            if (const auto refused = pages::putScenarioPage(*calc, target, held->second))
+                toolkit::showMessage(this, refused->path + QStringLiteral(": ") + refused->what);
+        });
 }
 
 void TfrmMain::giveMnemonicsTo(QWidget* page)
@@ -437,12 +452,13 @@ void TfrmMain::FormClose()
     } catch (const qn::QnError& error) {
         qn::toolkit::showMessage(this, QString::fromStdString(error.what()));
     }
+    saveRecent();
 }
 
 void TfrmMain::closeEvent(QCloseEvent* event)
 {
     bool allowed = true;
-    qn::toolkit::runGuarded([&] { allowed = FormCloseQuery(); });
+    qn::toolkit::runGuarded([&] { allowed = askToSaveChanges() && FormCloseQuery(); });
     if (!allowed) {
         event->ignore();
         return;

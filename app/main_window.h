@@ -2,6 +2,7 @@
 
 #include "app/settings_values.h"
 #include "pages/page_host.h"
+#include "pages/scenario.h"
 
 #include <QHash>
 #include <QMainWindow>
@@ -9,6 +10,8 @@
 
 #include <exception>
 #include <functional>
+#include <map>
+#include <optional>
 #include <vector>
 
 class QAction;
@@ -53,6 +56,7 @@ public:
     void setResetEnabled(bool on) override;
     void showHint(const QString& hint) override;
     void closeCalculators() override { CloseCalculators(); }
+    QByteArray scenarioNow() override;
 
     QPushButton* resetButton() const; // btnReset
     void Reset();
@@ -105,6 +109,20 @@ public:
     void Print();
     void mnuFileExportClick();
 
+    // The scenario: what every page holds, under a name, in a file (see pages/scenario.h).
+    void newScenario();
+    void openScenario();
+    // false when the file could not be read (a message said why) and nothing changed.
+    bool openScenarioFile(const QString& path);
+    bool saveScenario(); // false: not saved (cancelled, or a message said why)
+    bool saveScenarioAs();
+    void openRecent(const QString& path);
+    const QStringList& recentScenarios() const { return m_recent; }
+    QString scenarioPath() const { return m_scenarioPath; }
+    bool scenarioChanged();
+    // Where Open (saving false) reads and Save As writes; empty: cancelled.
+    void setScenarioPathAsker(std::function<QString(bool saving)> ask);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void contextMenuEvent(QContextMenuEvent* event) override;
@@ -120,6 +138,19 @@ private:
     CalculatorPage* currentPage() const;
     void setUpUpdates();
     bool FormCloseQuery();
+    void setUpScenarios();
+    const pages::ScenarioShape& scenarioShape();
+    // Every page's inputs: a page not yet made is left out unless `complete`.
+    pages::Scenario currentScenario(bool complete);
+    void updateTitle();
+    // Save / Discard / Cancel when there are unsaved changes; false: stay.
+    bool askToSaveChanges();
+    void forgetPages();
+    void holdCurrentPage();
+    bool writeScenario(const QString& path);
+    void rememberRecent(const QString& path);
+    void showRecent();
+    void saveRecent();
     void FormClose();
 
     QString m_settingsPath;
@@ -127,6 +158,18 @@ private:
     SettingsValues m_settings;
     std::function<int()> m_exitDraw;
     std::function<QString()> m_askExportPath;
+    std::function<QString(bool)> m_askScenarioPath;
+
+    QString m_scenarioPath;
+    QString m_scenarioName;
+    QString m_scenarioNote;
+    QStringList m_recent;
+    bool m_recentChanged = false; // written to the settings file at exit only then
+    std::optional<pages::ScenarioShape> m_shape;
+    // While a scenario is open or saved, what each page held when last left, put back
+    // when it is entered again; and every page as last saved or opened.
+    std::map<QString, pages::PageInputs> m_held;
+    std::map<QString, pages::PageInputs> m_savedPages;
 
     QStackedWidget* m_notebook = nullptr;
     QLabel* m_calculatorName = nullptr;

@@ -1,11 +1,14 @@
 #include "app/page_run.h"
 
+#include "pages/scenario.h"
+
 #include "pages/calculator_page.h"
 #include "pages/failure_handler.h"
 #include "pages/page_description.h"
 #include "pages/page_entry.h"
 #include "pages/page_snapshot.h"
 #include "pages/registry.h"
+#include "pages/scenario.h"
 #include "reports/forms.h"
 #include "reports/report_engine.h"
 #include "toolkit/guarded.h"
@@ -55,15 +58,33 @@ private:
     bool m_reset = false;
 };
 
-// Fills the page from the scenario file at path, as opening it in the window would, once
-// the page has been entered and before the actions run. A file that cannot be used throws
-// UsageError with the reason.
-void openScenario(const QString& path, const pages::PageInfo& info, pages::CalculatorPage& page)
+// A scenario file that cannot be opened ends the run after its message.
+struct FileUnusable {};
+
+// The run's scenario: the one in run.open, its part for this page put in as opening it in
+// the window would (once the page has been entered, before the actions), or, for a save
+// alone, every page as it starts. Empty when the file cannot be used: its message is shown
+// and the run goes no further.
+std::optional<pages::Scenario> openScenario(const PageRun& run, const pages::PageInfo& info,
+                                            pages::CalculatorPage& page,
+                                            const SettingsValues& settings)
 {
-    Q_UNUSED(path);
-    Q_UNUSED(info);
-    Q_UNUSED(page);
-    throw UsageError(QStringLiteral("scenario files are not supported by this build"));
+    const pages::ScenarioShape shape = pages::scenarioShape(settings);
+    if (run.open.isEmpty()) {
+        pages::Scenario scenario;
+        for (const auto& [name, pageShape] : shape)
+            scenario.pages[name] = pageShape.start;
+        return scenario;
+    }
+    const pages::ScenarioRead read = pages::readScenarioFile(run.open, shape);
+    if (read.problem)
+        toolkit::showMessage(nullptr, pages::scenarioMessage(run.open, read));
+    if (!read.scenario)
+        return std::nullopt;
+    pages::Scenario scenario = *read.scenario;
+    if (const auto refused = pages::putScenarioPage(page, info.name, scenario.pages[info.name]))
+        toolkit::showMessage(nullptr, pages::scenarioMessage(run.open, {scenario, refused}));
+    return scenario;
 }
 
 // The radio buttons of a group: a QButtonGroup by that name, else a widget holding them.
@@ -300,8 +321,11 @@ RunOutcome runPage(const PageRun& run, const pages::PageInfo& info, RunSession& 
         }
         pages::enterPage(info, *page, host);
         settle();
-        if (!run.open.isEmpty()) {
-            openScenario(run.open, info, *page);
+        std::optional<pages::Scenario> scenario;
+        if (!run.open.isEmpty() || !run.save.isEmpty()) {
+            scenario = openScenario(run, info, *page, host.settings());
+            if (!scenario)
+                throw FileUnusable{};
             settle();
         }
         for (const Action& action : run.actions)
@@ -316,10 +340,20 @@ RunOutcome runPage(const PageRun& run, const pages::PageInfo& info, RunSession& 
         }
         if (!run.csv.isEmpty() && !writeOut(run.csv, page->csvText().toUtf8()))
             toolkit::showMessage(nullptr, unableToWrite(run.csv));
+        if (!run.save.isEmpty()) {
+            scenario->pages[info.name] = page->inputs();
+            scenario->page = info.name;
+            if (scenario->name.isEmpty() && run.save != kStandardStream)
+                scenario->name = pages::scenarioNameOf(run.save);
+            if (!writeOut(run.save, pages::scenarioJson(*scenario)))
+                toolkit::showMessage(nullptr, unableToWrite(run.save));
+        }
         if (run.fields)
             outcome.fields = pages::toJson(pages::takeSnapshot(info.name, page));
     } catch (const UsageError& error) {
         outcome.usageError = error.reason();
+    } catch (const FileUnusable&) {
+        // Its message says why; there is nothing to run the actions on.
     }
     toolkit::setFailureHandler({});
     outcome.messages = session.messages.mid(firstMessage);

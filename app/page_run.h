@@ -35,6 +35,7 @@ struct PageRun {
     bool fields = false; // what the page shows at the end is wanted
     QString pdf;         // the page's report is written there
     QString csv;         // the page's table is exported there
+    QString save;        // the scenario, with this page's inputs, written there after them
 };
 
 // A request no user could make (an unknown page, field, button or group, a malformed

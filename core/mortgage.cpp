@@ -212,6 +212,20 @@ void TMortgage::SetExtraFrom(std::int32_t first, double amount)
         throw EListError("List index out of bounds");
 }
 
+ExtraResult TMortgage::SetExtras(const std::vector<double>& extras)
+{
+    ExtraResult result = ExtraResult::Applied;
+    std::fill(m_extra.begin(), m_extra.end(), 0.0);
+    for (std::size_t k = 0; k < extras.size(); ++k) {
+        if (k < m_extra.size())
+            m_extra[k] = extras[k];
+        else if (extras[k] != 0)
+            result = ExtraResult::OutOfRange;
+    }
+    Recalculate();
+    return result;
+}
+
 void TMortgage::ClearExtraPayments()
 {
     std::fill(m_extra.begin(), m_extra.end(), 0.0);

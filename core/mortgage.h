@@ -87,6 +87,10 @@ public:
     // Throws EListError when there are no rows.
     void SetExtraFrom(std::int32_t first, double amount);
     void ClearExtraPayments();
+    // The extras asked for, by payment from 1 (what a saved scenario keeps), and all of them
+    // put back at once; an extra beyond the schedule gives OutOfRange and is left out.
+    const std::vector<double>& ExtrasAsked() const { return m_extra; }
+    ExtraResult SetExtras(const std::vector<double>& extras);
 
     std::int32_t NumPayments = 0;
     std::int32_t PeriodsPerYear = 0;

@@ -457,6 +457,42 @@ void AmortizationPage::btnRecalcExtraClick()
     }
 }
 
+namespace {
+const QString kExtraPayments = QStringLiteral("extraPayments");
+}
+
+void AmortizationPage::addOwnInputs(PageInputs& out) const
+{
+    // Without its trailing zeros: a loan without extras holds an empty list.
+    std::vector<double> extras = m_mortgage.ExtrasAsked();
+    while (!extras.empty() && extras.back() == 0)
+        extras.pop_back();
+    out.lists[kExtraPayments] = std::move(extras);
+}
+
+void AmortizationPage::checkOwnInputs(const PageInputs& in) const
+{
+    const auto it = in.lists.find(kExtraPayments);
+    if (it == in.lists.end())
+        return;
+    if (it->second.size() > static_cast<std::size_t>(kMaxPayments))
+        throw std::invalid_argument("more extra payments than a schedule has payments");
+    for (const double extra : it->second) {
+        if (!(extra >= 0 && extra <= kMaxAmount))
+            throw std::invalid_argument("an extra payment must be an amount from 0");
+    }
+}
+
+void AmortizationPage::putLists(const std::map<QString, std::vector<double>>& lists)
+{
+    const auto it = lists.find(kExtraPayments);
+    if (it == lists.end() || m_mortgage.Payments.empty())
+        return;
+    if (m_mortgage.SetExtras(it->second) == ExtraResult::OutOfRange)
+        toolkit::showMessage(this, kExtraMessage);
+    ShowSchedule();
+}
+
 void AmortizationPage::btnRemoveClick()
 {
     m_mortgage.ClearExtraPayments();

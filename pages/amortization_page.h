@@ -48,6 +48,9 @@ private slots:
 
 private:
     void computeFromInputs() override { CalcAmortization(); }
+    void addOwnInputs(PageInputs& out) const override;
+    void checkOwnInputs(const PageInputs& in) const override;
+    void putLists(const std::map<QString, std::vector<double>>& lists) override;
     void buildControls();
     void buildExtraPanel();
     void buildArmPanel();

@@ -25,6 +25,7 @@ PageInputs CalculatorPage::inputs() const
                 out.choices[group.name] = i;
         }
     }
+    addOwnInputs(out);
     return out;
 }
 
@@ -44,6 +45,18 @@ void CalculatorPage::setInputs(const PageInputs& inputs)
             throw std::invalid_argument("'" + name.toStdString() + "' has no item "
                                         + std::to_string(index));
     }
+    PageInputs own;
+    addOwnInputs(own);
+    auto refuseUnknown = [](const auto& given, const auto& held) {
+        for (const auto& entry : given) {
+            if (!held.count(entry.first))
+                throw std::invalid_argument("'" + entry.first.toStdString()
+                                            + "' is not held by this page");
+        }
+    };
+    refuseUnknown(inputs.switches, own.switches);
+    refuseUnknown(inputs.lists, own.lists);
+    checkOwnInputs(inputs);
     // A choice can lay the page out anew and fill a field; the figures come after it. It can
     // also open another group (an adjustable rate, its index path), so the items are clicked
     // in rounds, each taking those a user could click by then.
@@ -64,8 +77,10 @@ void CalculatorPage::setInputs(const PageInputs& inputs)
             break; // none can be clicked: they stay as they are
         pending = std::move(later);
     }
+    putSwitches(inputs.switches);
     m_fields.setInputValues(inputs);
     computeFromInputs();
+    putLists(inputs.lists);
 }
 
 } // namespace qn::pages

@@ -43,6 +43,14 @@ protected:
     void acceptEntries();
     // What setInputs runs once everything is in.
     virtual void computeFromInputs() = 0;
+    // The switches and lists the page holds (see PageInputs), every one of them; a page
+    // takes no others.
+    virtual void addOwnInputs(PageInputs&) const {}
+    // Checked before anything changes (std::invalid_argument); the switches go in before the
+    // figures, the lists after the computation.
+    virtual void checkOwnInputs(const PageInputs&) const {}
+    virtual void putSwitches(const std::map<QString, bool>&) {}
+    virtual void putLists(const std::map<QString, std::vector<double>>&) {}
 
     PageHost& m_host;
     PageFields m_fields;

@@ -14,6 +14,7 @@
 #include <QToolButton>
 
 #include <initializer_list>
+#include <stdexcept>
 
 namespace qn::pages {
 
@@ -336,6 +337,46 @@ void ClosingCostsPage::showLocks()
     const FieldLook look = m_locks.allLocked() ? FieldLook::Normal : FieldLook::Unknown;
     applyFieldLook(m_fields.edit(kIncome), look);
     applyFieldLook(m_fields.edit(kDebt), look);
+}
+
+// The lock states by the names a scenario gives them.
+namespace {
+struct LockSwitch {
+    const char* name;
+    bool calc::EccLocks::*state;
+};
+constexpr LockSwitch kLockSwitches[] = {{"lockPurchasePrice", &calc::EccLocks::purchasePrice},
+                                        {"lockDownPayment", &calc::EccLocks::downPayment},
+                                        {"lockLoanAmount", &calc::EccLocks::loanAmount}};
+
+calc::EccLocks locksWith(calc::EccLocks locks, const std::map<QString, bool>& switches)
+{
+    for (const LockSwitch& lock : kLockSwitches) {
+        if (const auto it = switches.find(QLatin1String(lock.name)); it != switches.end())
+            locks.*lock.state = it->second;
+    }
+    return locks;
+}
+} // namespace
+
+void ClosingCostsPage::addOwnInputs(PageInputs& out) const
+{
+    for (const LockSwitch& lock : kLockSwitches)
+        out.switches[QLatin1String(lock.name)] = m_locks.*lock.state;
+}
+
+void ClosingCostsPage::checkOwnInputs(const PageInputs& in) const
+{
+    const calc::EccLocks locks = locksWith(m_locks, in.switches);
+    if (!locks.purchasePrice && !locks.loanAmount)
+        throw std::invalid_argument("the purchase price and the loan amount cannot both be "
+                                    "unlocked");
+}
+
+void ClosingCostsPage::putSwitches(const std::map<QString, bool>& switches)
+{
+    m_locks = locksWith(m_locks, switches);
+    showLocks();
 }
 
 void ClosingCostsPage::afterLocking()

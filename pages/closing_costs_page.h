@@ -25,6 +25,8 @@ public:
     void reset() override;
 
     const calc::EccLocks& locks() const { return m_locks; }
+    // What the page's computation reads now (for figures worked out from the same inputs).
+    calc::EccInputs currentInputs() const { return readInputs(); }
 
 private slots:
     void CalcECC();
@@ -43,6 +45,9 @@ private slots:
 
 private:
     void computeFromInputs() override { CalcECC(); }
+    void addOwnInputs(PageInputs& out) const override;
+    void checkOwnInputs(const PageInputs& in) const override;
+    void putSwitches(const std::map<QString, bool>& switches) override;
     void buildControls();
     void buildLocks();
     void connectHandlers();

@@ -97,3 +97,14 @@ inline constexpr char kLblSaved[] = "lblSaved";
 inline constexpr char kLblBreakEven[] = "lblBreakEven";
 
 } // namespace qn::pages::rc
+
+namespace qn::pages::cmp {
+
+inline constexpr char kGrdCompare[] = "grdCompare";
+inline constexpr char kBtnCompareCurrent[] = "btnCompareCurrent";
+inline constexpr char kBtnCompareClear[] = "btnCompareClear";
+// Each column's button that opens a scenario file into it: the prefix and its number from 1.
+inline constexpr char kBtnCompareOpen[] = "btnCompareOpen";
+inline constexpr int kColumns = 4;
+
+} // namespace qn::pages::cmp

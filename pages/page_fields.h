@@ -26,11 +26,15 @@ class TFnpNumericEdit;
 using FieldTable = std::span<const FieldSpec>;
 
 // What a page's inputs hold: each input field's value (a text field's text), and each group of
-// radio buttons' item, from 0. A field whose text is no number is left out.
+// radio buttons' item, from 0. A field whose text is no number is left out. Some pages hold
+// more that the user put in: states switched by buttons (the closing-cost locks) and lists of
+// figures (the schedule's extra payments).
 struct PageInputs {
     std::map<QString, double> values;
     std::map<QString, QString> texts;
     std::map<QString, int> choices;
+    std::map<QString, bool> switches;
+    std::map<QString, std::vector<double>> lists;
 
     bool operator==(const PageInputs&) const = default;
 };

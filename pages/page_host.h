@@ -2,6 +2,7 @@
 
 #include "calculators/settings_values.h"
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -29,6 +30,9 @@ public:
     virtual void showHint(const QString& hint) = 0;
     // Back to the menu page, leaving the side strip and the Reset and Menu buttons alone.
     virtual void closeCalculators() = 0;
+    // What every page holds now, as a scenario file's content; empty where no scenario is
+    // kept (a page built apart, the headless run).
+    virtual QByteArray scenarioNow() { return {}; }
 };
 
 } // namespace qn::pages

@@ -164,7 +164,21 @@ void RefinancingPage::CalcRefi()
                                   : QStringLiteral("Break-even: never within the months compared"));
 }
 
+void RefinancingPage::computeFromInputs()
+{
+    // The panel's total as the panel left it; the closing costs stay as typed after it.
+    m_fields.setValue(kClosingFees, panelTotal());
+    CalcRefi();
+}
+
 void RefinancingPage::CalcClosingCosts()
+{
+    const double total = panelTotal();
+    m_fields.setValue(kClosingFees, total);
+    m_fields.setValue(kRefiClosingCosts, total);
+}
+
+double RefinancingPage::panelTotal() const
 {
     calc::RefiClosingItems items;
     double* targets[] = {
@@ -175,9 +189,7 @@ void RefinancingPage::CalcClosingCosts()
     static_assert(std::size(targets) == std::size(kItems));
     for (std::size_t i = 0; i < std::size(kItems); ++i)
         *targets[i] = CheckAmount(m_fields.value(kItems[i].name), kItems[i].caption);
-    const double total = calc::CalcClosingCosts(items);
-    m_fields.setValue(kClosingFees, total);
-    m_fields.setValue(kRefiClosingCosts, total);
+    return calc::CalcClosingCosts(items);
 }
 
 void RefinancingPage::btnCalcFeesClick()

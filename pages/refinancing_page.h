@@ -31,7 +31,8 @@ private slots:
     void BtnClearClosingCostsClick();
 
 private:
-    void computeFromInputs() override { CalcRefi(); }
+    void computeFromInputs() override;
+    double panelTotal() const;
     void buildPanel();
     void showStartingValues();
     void showResults(const calc::RefiResults& r);

@@ -7,6 +7,7 @@
 #include "pages/amortization_page.h"
 #include "pages/biweekly_page.h"
 #include "pages/closing_costs_page.h"
+#include "pages/compare_page.h"
 #include "pages/loan_spread_page.h"
 #include "pages/mortgage_qualifier_page.h"
 #include "pages/quick_calculator_page.h"
@@ -146,6 +147,20 @@ std::vector<PageInfo> buildRegistry()
          .buttonHint = s("Go to Rent vs. Buy Calculator"),
          .buttonOrder = 7,
          .factory = &make<RentVsBuyPage>},
+        {.name = s("Compare"),
+         .helpContext = 110,
+         .navigation = {.calculatorName = s("Compare Scenarios"),
+                        .printing = true,
+                        .reset = B::Enabled,
+                        .menu = B::Enabled},
+         .itemSuffix = s("Compare"),
+         .itemCaption = s("&Compare Scenarios"),
+         .menuOrder = 8,
+         .buttonName = s("btnCompare"),
+         .buttonCaption = s("  Compare Scenarios"),
+         .buttonHint = s("Go to Compare Scenarios"),
+         .buttonOrder = 8,
+         .factory = &make<ComparePage>},
     };
 }
 

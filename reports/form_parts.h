@@ -106,5 +106,6 @@ Report BiweeklyForm(const pages::PageSnapshot& page);
 Report RefinancingForm(const pages::PageSnapshot& page);
 Report ClosingCostsForm(const pages::PageSnapshot& page);
 Report RentVsBuyForm(const pages::PageSnapshot& page);
+Report CompareForm(const pages::PageSnapshot& page);
 
 } // namespace qn::reports

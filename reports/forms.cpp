@@ -28,6 +28,9 @@ const std::vector<ReportInfo>& reportRegistry()
         {.page = QStringLiteral("RC"),
          .documentName = QStringLiteral("Refinancing"),
          .form = RefinancingForm},
+        {.page = QStringLiteral("Compare"),
+         .documentName = QStringLiteral("Scenarios Compared"),
+         .form = CompareForm},
     };
     return rows;
 }

@@ -1,4 +1,5 @@
 // The headless page run through the real executable, as scripts use it.
+#include "tests/support/files.h"
 #include "tests/support/page_names.h"
 
 #include <QElapsedTimer>
@@ -199,7 +200,7 @@ TEST_F(HeadlessRun, DescribeDeclaresEveryPagesFieldsAndTabOrder)
     const RunResult r = run({QStringLiteral("--describe")});
     EXPECT_EQ(r.status, 0) << r.errors.toStdString();
     const QJsonArray pages = r.json.value(QStringLiteral("pages")).toArray();
-    ASSERT_EQ(pages.size(), 8);
+    ASSERT_EQ(pages.size(), 9); // the eight calculators and Compare
     const QJsonObject qc = pages.at(0).toObject();
     EXPECT_EQ(qc.value(QStringLiteral("page")).toString(), QStringLiteral("QC"));
     EXPECT_EQ(qc.value(QStringLiteral("menuItem")).toString(), QStringLiteral("Quick Calculator"));
@@ -261,6 +262,12 @@ TEST(HeadlessBatch, EachLineGetsItsOwnAnswer)
             .arg(QLatin1String(qc::kBtnCalcN), QLatin1String(qc::kLA.name),
                  QLatin1String(qc::kIR.name), QLatin1String(qc::kPMT.name),
                  QLatin1String(qc::kBtnCalcQuickCalc));
+    QTemporaryDir dir;
+    const QString scenario = dir.filePath(QStringLiteral("Smith Street.qnry"));
+    writeAll(scenario, QStringLiteral(R"({"format":"quennary-scenario","version":1,)"
+                                      R"("pages":{"BW":{"%1":130000}}})")
+                           .arg(amount)
+                           .toUtf8());
     const Row rows[] = {
         {"typed",
          QStringLiteral(R"({"page":"BW","actions":[["set","%1","120000"]]})").arg(amount),
@@ -286,17 +293,13 @@ TEST(HeadlessBatch, EachLineGetsItsOwnAnswer)
          QStringLiteral("actions[0]: choose needs")},
         {"message", qcRun, 1, QLatin1String(qc::kPMT.name), QStringLiteral("$700.00"),
          QStringLiteral("The payment does not cover")},
-        {"scenario",
-         QStringLiteral(R"({"page":"BW","open":"a.qnry"})"),
-         2,
-         {},
-         {},
-         QStringLiteral("scenario files are not supported")},
+        // The file gives the amount and nothing else: opened, with the gaps named.
+        {"scenario", QStringLiteral(R"({"page":"BW","open":"%1"})").arg(scenario), 1, amount,
+         QStringLiteral("$130,000.00"), scenario + QStringLiteral(" was opened, with a problem")},
     };
     QByteArray input;
     for (const Row& row : rows)
         input += row.line.toUtf8() + "\n\n"; // blank lines are skipped
-    QTemporaryDir dir;
     QProcess process;
     process.start(QStringLiteral(QUENNARY_EXE),
                   {QStringLiteral("--settings"), dir.filePath(QStringLiteral("QNRY.INI")),

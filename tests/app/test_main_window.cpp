@@ -82,7 +82,7 @@ TEST_F(MainWindowTest, StartsOnTheMenuPageWithCalculatorCommandsOff)
     EXPECT_EQ(m_window->windowTitle(), QStringLiteral("Quennary, 1.0.02"));
     EXPECT_EQ(m_window->size(), QSize(612, 399));
     EXPECT_EQ(m_window->currentPageName(), QStringLiteral("Menu"));
-    EXPECT_EQ(find<QStackedWidget>("nbkMain")->count(), 9);
+    EXPECT_EQ(find<QStackedWidget>("nbkMain")->count(), 10); // the menu page and nine more
     EXPECT_EQ(sideStrip(), QStringLiteral("Main Menu"));
     EXPECT_FALSE(enabled("btnMenu"));
     EXPECT_FALSE(enabled("btnReset"));
