@@ -87,6 +87,10 @@ QVariant AmortizationModel::headerData(int section, Qt::Orientation orientation,
 {
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 && section < 7)
         return QLatin1String(kHeadings[static_cast<std::size_t>(section)]);
+    // The payment number heads its row for a screen reader; the view shows no row headers.
+    if (orientation == Qt::Vertical && role == Qt::DisplayRole && section >= 0
+        && section < rowCount())
+        return m_rows[static_cast<std::size_t>(section)][0];
     return {};
 }
 
