@@ -68,6 +68,14 @@ QString captionOf(const CalculatorPage* page, const QWidget* w)
     return {};
 }
 
+// What a screen reader says after the name: a declared field's description and state, a
+// button's hint.
+QString descriptionOf(QWidget* w)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+    return face ? face->text(QAccessible::Description).simplified() : QString();
+}
+
 void collectPaths(QAccessibleInterface* node, QList<int>& path, QHash<QObject*, QJsonArray>& out)
 {
     for (int i = 0; i < node->childCount(); ++i) {
@@ -103,6 +111,7 @@ QJsonObject describePage(const PageInfo& info, const CalculatorPage* page)
             continue;
         fields.append(QJsonObject{{QStringLiteral("objectName"), fieldName(w)},
                                   {QStringLiteral("caption"), captionOf(page, w)},
+                                  {QStringLiteral("description"), descriptionOf(w)},
                                   {QStringLiteral("kind"), kindOf(w)},
                                   {QStringLiteral("path"), paths.value(w)}});
     }

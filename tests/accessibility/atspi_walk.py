@@ -6,8 +6,10 @@ program there, and visits the menu page, every calculator page (with the closing
 panels), the print preview and every dialog. It fails on
   - a showing control without a name,
   - two inputs of one page or dialog with the same name (and description),
-  - a page's field whose name is not its caption, or whose role does not fit its kind,
-  - a result field that is not read-only,
+  - a page's field whose name is not its caption, whose description is not what the page
+    declares, or whose role does not fit its kind,
+  - a result field that is not read-only or does not say it is computed,
+  - a table whose cells do not say their row's and column's headings,
 and on each page it walks Tab once round the window: the page's stops must come in the page's
 declared order, every showing input and button must be reached, and no result.
 
@@ -54,6 +56,8 @@ PANELS = {"ECC": [(None, "btnCalcClosing", "btnClosePnlClosing"),
           "Amort": [("btnCalculate", "btnAddExtraPayments", "btnCancel")]}
 # Choices that lay a page out anew; each layout is checked again.
 LAYOUTS = {"LS": ["rgCalculate.1", "rgCalculate.2", "rgCalculate.3", "rgCalculate.0"]}
+# What a field the page computes says after its name.
+COMPUTED = "computed"
 XK_TAB = 0xFF09
 XK_SPACE = 0x20
 
@@ -430,6 +434,7 @@ class Page:
         self.name = description["page"]
         self.fields = {}  # object name -> (declared field, accessible object)
         self.names = {}   # accessible key -> object name
+        self.checked = set()  # the fields checked, each once
         # Resolved at once: paths are those of the page as entered, before anything is raised.
         for field in description["fields"]:
             obj = walker.at_path(root, field["path"]) if field["path"] else None
@@ -444,20 +449,43 @@ class Page:
                               f"{obj.getRoleName()} \"{spoken(obj.name)}\"")
 
     def check_fields(self):
-        w = self.walker
+        self.check_showing_fields()
+        self.showing, self.keys = self.walker.check_controls(self.name, self.root)
+
+    def check_showing_fields(self, where=None):
+        """Checks each declared field the first time it shows: on the page as entered, in a
+        panel, in another layout."""
+        w, where = self.walker, where or self.name
         for name, (field, obj) in self.fields.items():
+            if name in self.checked or not w.has(obj, "SHOWING"):
+                continue
+            self.checked.add(name)
             role = obj.getRoleName()
             if role not in KIND_ROLES[field["kind"]]:
-                fail(self.name, f"{name} is announced as a {role}, not as a {field['kind']}")
-            if not w.has(obj, "SHOWING"):
-                continue
+                fail(where, f"{name} is announced as a {role}, not as a {field['kind']}")
             announced = spoken(obj.name)
             if announced and announced != field["caption"]:
-                fail(self.name, f"{name} is announced as \"{announced}\", its caption is "
-                                f"\"{field['caption']}\"")
-            if field["kind"] == "result" and not w.has(obj, "READ_ONLY"):
-                fail(self.name, f"result {name} is not read-only")
-        self.showing, self.keys = w.check_controls(self.name, self.root)
+                fail(where, f"{name} is announced as \"{announced}\", its caption is "
+                            f"\"{field['caption']}\"")
+            said, declared = spoken(obj.description), spoken(field["description"])
+            if said != declared:
+                fail(where, f"{name} is described as \"{said}\", it declares \"{declared}\"")
+            if field["kind"] == "result":
+                if not w.has(obj, "READ_ONLY"):
+                    fail(where, f"result {name} is not read-only")
+                if COMPUTED not in said.split(", "):
+                    fail(where, f"result {name} does not say it is {COMPUTED}")
+            if field["kind"] == "grid":
+                self.check_headings(where, name, obj)
+
+    def check_headings(self, where, name, obj):
+        """A cell says the headings of its row and its column."""
+        table = obj.queryTable()
+        if table.nRows < 2 or table.nColumns < 2:
+            return
+        for heading, what in ((table.getColumnHeader(1), "column"), (table.getRowHeader(1), "row")):
+            if heading is None or not spoken(heading.name):
+                fail(where, f"a cell of {name} does not say its {what}'s heading")
 
     def stop_of(self, obj):
         """Tab visits one button of a group of radio buttons (the one used last); the arrow
@@ -575,6 +603,7 @@ def walk_panels(walker, page):
         panel = button
         while walker.key(panel.parent) != root:
             panel = panel.parent
+        page.check_showing_fields(f"{page.name} panel {opener}")
         walker.check_controls(f"{page.name} panel {opener}", panel)
         walker.press(button)
         wait_for(f"the panel {opener} to close", lambda: not walker.has(button, "SHOWING"))
@@ -586,6 +615,7 @@ def walk_layouts(walker, page):
         walker.focus(radio, choice)
         walker.key_press(XK_SPACE)
         wait_for(f"{choice} to be chosen", lambda: walker.has(radio, "CHECKED"))
+        page.check_showing_fields(f"{page.name} with {choice}")
         walker.check_controls(f"{page.name} with {choice}", page.root)
 
 
