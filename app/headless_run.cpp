@@ -1,5 +1,6 @@
 #include "app/headless_run.h"
 
+#include "app/prefs_dialog.h"
 #include "app/settings_values.h"
 #include "pages/calculator_page.h"
 #include "pages/failure_handler.h"
@@ -299,8 +300,8 @@ void typeInto(QLineEdit* field, const QString& text)
     settle();
 }
 
-// Prints {"pages": [...]}: each page's declaration (see describePage), entered as the menu
-// enters it.
+// Prints {"pages": [...], "dialogs": [...]}: each page's declaration (see describePage),
+// entered as the menu enters it, and the Preferences dialog's, as opened (without --page).
 int describePages(const Request& request)
 {
     Session session(request);
@@ -321,8 +322,17 @@ int describePages(const Request& request)
         settle();
         pages.append(pages::describePage(info, page));
     }
+    QJsonObject out{{QStringLiteral("pages"), pages}};
+    if (request.page.isEmpty()) {
+        TfrmPrefs prefs(session.host.m_settingsPath, session.host.m_settings);
+        prefs.show();
+        settle();
+        QJsonObject dialog = pages::describeControls(&prefs, prefs.fields());
+        dialog.insert(QStringLiteral("dialog"), prefs.windowTitle());
+        out.insert(QStringLiteral("dialogs"), QJsonArray{dialog});
+    }
     toolkit::setFailureHandler({});
-    const QJsonDocument document(QJsonObject{{QStringLiteral("pages"), pages}});
+    const QJsonDocument document(out);
     printLine(stdout, QString::fromUtf8(document.toJson(QJsonDocument::Indented)).trimmed());
     return session.messageShown ? 1 : 0;
 }

@@ -23,6 +23,9 @@ public:
     void btnCancelClick();
     void btnSaveClick();
 
+    // The dialog's fields as its tables declare them.
+    const pages::PageFields& fields() const { return m_fields; }
+
 protected:
     void showEvent(QShowEvent* event) override;
 

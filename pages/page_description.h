@@ -2,9 +2,12 @@
 
 #include <QJsonObject>
 
+class QWidget;
+
 namespace qn::pages {
 
 class CalculatorPage;
+class PageFields;
 struct PageInfo;
 
 // What a page declares about its controls, for checks made from outside the program (the
@@ -16,5 +19,9 @@ struct PageInfo;
 // that tree carries no object names. "tabOrder" lists the object names of the stops the page
 // declares, in its order, that take Tab now, hidden or disabled ones too.
 QJsonObject describePage(const PageInfo& info, const CalculatorPage* page);
+
+// The same {"fields", "tabOrder"} of any window or part built from field tables (a dialog),
+// the paths leading from root.
+QJsonObject describeControls(const QWidget* root, const PageFields& declared);
 
 } // namespace qn::pages

@@ -6,16 +6,16 @@ program there, and visits the menu page, every calculator page (with the closing
 panels), the print preview and every dialog. It fails on
   - a showing control without a name,
   - two inputs of one page or dialog with the same name (and description),
-  - a page's field whose name is not its caption, whose description is not what the page
-    declares, or whose role does not fit its kind,
+  - a field of a page or of Preferences whose name is not its caption, whose description is
+    not what it declares, or whose role does not fit its kind,
   - a result field that is not read-only or does not say it is computed,
   - a table whose cells do not say their row's and column's headings,
 and on each page it walks Tab once round the window: the page's stops must come in the page's
 declared order, every showing input and button must be reached, and no result.
 
-What a page declares (object names, captions, kinds, tab order) comes from the program itself,
-`quennary --describe`. Faults listed in known_faults.txt beside this script are reported but do
-not fail the walk.
+What a page or dialog declares (object names, captions, descriptions, kinds, tab order) comes
+from the program itself, `quennary --describe`. Faults listed in known_faults.txt beside this
+script are reported but do not fail the walk.
 
 Usage: atspi_walk.py QUENNARY_EXECUTABLE
 """
@@ -619,9 +619,12 @@ def walk_layouts(walker, page):
         walker.check_controls(f"{page.name} with {choice}", page.root)
 
 
-def walk_dialogs(walker, server):
+def walk_dialogs(walker, server, dialogs):
     walker.menu("Preferences", "Configure Defaults ...")
     prefs = check_window(walker, "Preferences", "Preferences, General Values")
+    # The dialog's declared fields, checked on each tab as it shows.
+    declared = Page(walker, dict(dialogs["Preferences"], page="Preferences"), prefs)
+    declared.check_showing_fields("Preferences, General Values")
     tab_list = walker.find(prefs, lambda o: o.getRoleName() == "page tab list")
     stack = walker.find(prefs, lambda o: o.getRoleName() == "layered pane")
     tabs = [t for t in walker.children(tab_list) if t.getRoleName() == "page tab"]
@@ -629,6 +632,7 @@ def walk_dialogs(walker, server):
         walker.press(tab)
         wait_for(f"the tab \"{spoken(tab.name)}\"",
                  lambda: walker.has(walker.children(stack)[index], "SHOWING"))
+        declared.check_showing_fields(f"Preferences, {spoken(tab.name)}")
         walker.check_controls(f"Preferences, {spoken(tab.name)}", prefs)
     close(walker, "Preferences", "Cancel")
 
@@ -702,7 +706,9 @@ def main():
                                    env=env)
         if described.returncode != 0:
             raise WalkError("--describe failed: " + described.stderr)
-        descriptions = json.loads(described.stdout)["pages"]
+        described = json.loads(described.stdout)
+        descriptions = described["pages"]
+        dialogs = {d["dialog"]: d for d in described["dialogs"]}
 
         env["DISPLAY"] = session.start_x()
         env["DBUS_SESSION_BUS_ADDRESS"] = session.start_bus(env)
@@ -724,7 +730,7 @@ def main():
         wait_for("the main window on the accessibility bus", lambda: walker.window(MAIN_TITLE),
                  START_TIMEOUT)
         walk_pages(walker, descriptions)
-        walk_dialogs(walker, server)
+        walk_dialogs(walker, server, dialogs)
         status = app.wait(timeout=STEP_TIMEOUT)
         if status != 0:
             fail("exit", f"the program ended with status {status}")
