@@ -667,6 +667,10 @@ def known_faults():
 def report(started):
     known = known_faults()
     print("controls announced: " + ", ".join(f"{w} {n}" for w, n in counts))
+    unnamed = sum(" has no name" in f for f in failures)
+    alike = sum(" inputs are all announced as " in f for f in failures)
+    print(f"{sum(n for _, n in counts)} controls in {len(counts)} views: {unnamed} without a "
+          f"name, {alike} names shared by inputs")
     new = [f for f in failures if f not in known]
     for f in failures:
         print(("FAIL " if f in new else "known fault: ") + f)
