@@ -324,12 +324,9 @@ int describePages(const Request& request)
     }
     QJsonObject out{{QStringLiteral("pages"), pages}};
     if (request.page.isEmpty()) {
-        TfrmPrefs prefs(session.host.m_settingsPath, session.host.m_settings);
-        prefs.show();
-        settle();
-        QJsonObject dialog = pages::describeControls(&prefs, prefs.fields());
-        dialog.insert(QStringLiteral("dialog"), prefs.windowTitle());
-        out.insert(QStringLiteral("dialogs"), QJsonArray{dialog});
+        out.insert(
+            QStringLiteral("dialogs"),
+            QJsonArray{TfrmPrefs::describe(session.host.m_settingsPath, session.host.m_settings)});
     }
     toolkit::setFailureHandler({});
     const QJsonDocument document(out);

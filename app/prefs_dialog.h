@@ -4,6 +4,7 @@
 #include "pages/page_fields.h"
 
 #include <QDialog>
+#include <QJsonObject>
 #include <QString>
 
 class QTabWidget;
@@ -23,8 +24,9 @@ public:
     void btnCancelClick();
     void btnSaveClick();
 
-    // The dialog's fields as its tables declare them.
-    const pages::PageFields& fields() const { return m_fields; }
+    // The dialog's declaration as it opens with these settings (see pages::describeControls),
+    // and "dialog", its title.
+    static QJsonObject describe(const QString& settingsPath, SettingsValues values);
 
 protected:
     void showEvent(QShowEvent* event) override;
