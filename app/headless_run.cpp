@@ -2,6 +2,7 @@
 
 #include "app/batch_run.h"
 #include "app/page_run.h"
+#include "app/prefs_dialog.h"
 #include "pages/registry.h"
 #include "reports/forms.h"
 
@@ -123,12 +124,17 @@ Request parseArguments(const QStringList& args)
     return request;
 }
 
-// Prints {"pages": [...]}: each page's declaration, or that of the page asked for.
+// Prints {"pages": [...], "dialogs": [...]}: each page's declaration, or that of the page
+// asked for, and (without --page) the Preferences dialog's, as opened.
 int describePages(const Request& request)
 {
     RunSession session(request.settingsPath, true);
-    const QJsonDocument document(
-        QJsonObject{{QStringLiteral("pages"), describePages(request.run.page, session)}});
+    QJsonObject out{{QStringLiteral("pages"), describePages(request.run.page, session)}};
+    if (request.run.page.isEmpty()) {
+        out.insert(QStringLiteral("dialogs"),
+                   QJsonArray{TfrmPrefs::describe(session.settingsPath(), session.loaded())});
+    }
+    const QJsonDocument document(out);
     printLine(stdout, QString::fromUtf8(document.toJson(QJsonDocument::Indented)).trimmed());
     return session.messages.isEmpty() ? 0 : 1;
 }

@@ -5,10 +5,12 @@
 #include "core/limits.h"
 #include "core/numtext.h"
 #include "pages/num_edit.h"
+#include "pages/page_description.h"
 #include "pages/page_parts.h"
 #include "toolkit/guarded.h"
 #include "toolkit/message_box.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -155,6 +157,16 @@ void TfrmPrefs::FormShow()
     m_fields.edit(prefs::kHousing)->setFocus();
     if (!faults.isEmpty())
         toolkit::showMessage(this, faults.join(u'\n'));
+}
+
+QJsonObject TfrmPrefs::describe(const QString& settingsPath, SettingsValues values)
+{
+    TfrmPrefs prefs(settingsPath, values);
+    prefs.show();
+    QCoreApplication::processEvents();
+    QJsonObject out = pages::describeControls(&prefs, prefs.m_fields);
+    out.insert(QStringLiteral("dialog"), prefs.windowTitle());
+    return out;
 }
 
 void TfrmPrefs::btnRestoreClick() { showValues(SettingsValues{}); }

@@ -4,6 +4,7 @@
 #include "pages/page_fields.h"
 
 #include <QDialog>
+#include <QJsonObject>
 #include <QString>
 
 class QTabWidget;
@@ -22,6 +23,10 @@ public:
     void btnRestoreClick();
     void btnCancelClick();
     void btnSaveClick();
+
+    // The dialog's declaration as it opens with these settings (see pages::describeControls),
+    // and "dialog", its title.
+    static QJsonObject describe(const QString& settingsPath, SettingsValues values);
 
 protected:
     void showEvent(QShowEvent* event) override;

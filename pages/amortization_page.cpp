@@ -324,13 +324,13 @@ void AmortizationPage::updateChoice()
     const bool all = m_rbAllPmts->isChecked();
     const bool range = m_rbRangePmts->isChecked();
     QLineEdit* from = m_fields.edit(kFromPmt);
-    // The field is called what its caption says now.
+    // The field keeps its declared name; for one payment its description says so.
     if (m_rbOnePmt->isChecked()) {
         m_lblFromPmt->setText(QStringLiteral("          Payment #"));
-        from->setAccessibleName(m_lblFromPmt->text().simplified());
+        m_fields.describeState(kFromPmt, plainCaption(m_rbOnePmt->text()));
     } else if (range) {
         m_lblFromPmt->setText(QLatin1String(m_fields.spec(kFromPmt).caption));
-        from->setAccessibleName(spokenCaption(m_fields.spec(kFromPmt)));
+        m_fields.describeState(kFromPmt, {});
     }
     m_lblFromPmt->setEnabled(!all);
     from->setEnabled(!all);

@@ -105,6 +105,10 @@ QVariant AmortizationModel::headerData(int section, Qt::Orientation orientation,
     if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0
         && section < columnCount())
         return heading(section);
+    // The payment number heads its row for a screen reader; the view shows no row headers.
+    if (orientation == Qt::Vertical && role == Qt::DisplayRole && section >= 0
+        && section < rowCount())
+        return m_rows[static_cast<std::size_t>(section)][0];
     return {};
 }
 

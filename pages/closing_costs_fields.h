@@ -23,10 +23,12 @@ constexpr FieldSpec input(const char* name, const char* caption, int y, int deci
 inline constexpr FieldSpec kIncome = input("edtEccIncome", "Monthly Income", 4);
 inline constexpr FieldSpec kDebt = input("edtEccDebt", "Monthly Debt", 27);
 inline constexpr FieldSpec kInterest = input("edtEccInterest", "Interest Rate", 50, 3);
+// Points are typed as a percent of the loan; the closing-cost panel shows them as amounts.
+inline constexpr char kPercentOfLoan[] = "Percent of the Loan";
 inline constexpr FieldSpec kOriginationPoints =
-    input("edtEccOriginationPoints", "Origination Points", 73, 3);
+    input("edtEccOriginationPoints", "Origination Points", 73, 3).described(kPercentOfLoan);
 inline constexpr FieldSpec kDiscountPoints =
-    input("edtEccDiscountPoints", "Discount Points", 96, 3);
+    input("edtEccDiscountPoints", "Discount Points", 96, 3).described(kPercentOfLoan);
 inline constexpr FieldSpec kTerm = input("edtEccTerm", "Term (Years)", 119, 0);
 inline constexpr FieldSpec kDownPaymentPercent =
     input("edtEccDownPaymentPercent", "Down Payment Percent", 142, 3);
@@ -72,11 +74,16 @@ inline constexpr FieldSpec kCDownPayment =
     result("edtEccCDownPayment", "Down Payment Amount", 1, FieldRole::Input);
 inline constexpr FieldSpec kCLoanAmount =
     result("edtEccCLoanAmount", "Loan Amount", 2, FieldRole::Input);
-inline constexpr FieldSpec kCPandI = result("edtEccCPandI", "Principal & Interest", 3);
-inline constexpr FieldSpec kCMonthlyTax = result("edtEccCMonthlyTax", "Real Estate Taxes", 4);
+// The parts of the monthly payment say so: the taxes and insurance are typed as annual.
+inline constexpr char kMonthly[] = "Monthly";
+inline constexpr FieldSpec kCPandI =
+    result("edtEccCPandI", "Principal & Interest", 3).described(kMonthly);
+inline constexpr FieldSpec kCMonthlyTax =
+    result("edtEccCMonthlyTax", "Real Estate Taxes", 4).described(kMonthly);
 inline constexpr FieldSpec kCMonthlyInsurance =
-    result("edtEccCMonthlyInsurance", "Homeowner's Insurance", 5);
-inline constexpr FieldSpec kCpmi = result("edtEccCpmi", "Private Mortgage Insurance", 6);
+    result("edtEccCMonthlyInsurance", "Homeowner's Insurance", 5).described(kMonthly);
+inline constexpr FieldSpec kCpmi =
+    result("edtEccCpmi", "Private Mortgage Insurance", 6).described(kMonthly);
 inline constexpr FieldSpec kCMonthlyPayment =
     result("edtEccCMonthlyPayment", "Total Monthly Payment", 7);
 // These two are named by the buttons that open their panels.
@@ -131,14 +138,17 @@ static_assert(std::size(calc::kFeeLines) == 10, "every fee has its line on the p
 
 // The escrow panel: each amount the page computes and the count it computes it for; the
 // count's caption is the amount's and its unit. The months of mortgage insurance held in
-// reserve are the program's own choice: that count is hidden.
+// reserve are the program's own choice: that count is hidden. The amounts are told from the
+// page's monthly ones by the panel's title.
+inline constexpr char kPrepaidsAndReserves[] = "Estimated Prepaids & Reserves";
 constexpr FieldSpec escrowAmount(const char* name, int row, const char* caption)
 {
     return {.name = name,
             .caption = caption,
             .role = FieldRole::Result,
             .at = {8, 32 + 42 * row, 112, 22},
-            .start = 0};
+            .start = 0,
+            .description = kPrepaidsAndReserves};
 }
 constexpr FieldSpec escrowCount(const char* name, int row, const char* caption,
                                 double SettingsValues::*setting)
@@ -166,7 +176,8 @@ inline constexpr FieldSpec kHOIIMonths =
     escrowCount("edtHOIIMonths", 3, "Homeowner's Insurance (Renewal), Months",
                 &SettingsValues::HomeownersRenewalMonths);
 inline constexpr FieldSpec kPMII = escrowAmount("edtPMII", 4, "PMI");
-inline constexpr FieldSpec kPMIIMonths = escrowCount("edtPMIIMonths", 4, "PMI", nullptr);
+inline constexpr FieldSpec kPMIIMonths =
+    escrowCount("edtPMIIMonths", 4, "PMI", nullptr).described("Months");
 inline constexpr FieldSpec kPMIPercent =
     numberField("edtPMIPercent", "PMI Premium Rate", 4, {124, 246, 70, 22})
         .result()

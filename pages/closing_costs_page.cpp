@@ -42,13 +42,16 @@ QToolButton* lockButton(QWidget* parent, const char* name, const QIcon& icon,
     button->setAccessibleName(accessibleName);
     toolkit::setHint(button, hint);
     // Clicking must not take the focus: the field the user leaves for the field the button
-    // opens is what recomputes the page.
-    button->setFocusPolicy(Qt::NoFocus);
+    // opens is what recomputes the page. Tab reaches it, so the keyboard can.
+    button->setFocusPolicy(Qt::TabFocus);
     return button;
 }
 
-void setLockedLook(QLineEdit* field, bool locked)
+void setLockedLook(const PageFields& fields, FieldName name, bool locked)
 {
+    QLineEdit* field = fields.edit(name);
+    fields.describeState(name, locked ? QStringLiteral("locked, %1").arg(QLatin1String(kComputed))
+                                      : QStringLiteral("unlocked, typed"));
     if (locked) {
         makeResult(field);
     } else {
@@ -169,6 +172,10 @@ void ClosingCostsPage::buildLocks()
          m_btnLockDownPayment, m_btnUnlockDownPayment, kCDownPayment);
     pair(kBtnLockLoanAmount, kBtnUnlockLoanAmount, QStringLiteral("Loan Amount"),
          m_btnLockLoanAmount, m_btnUnlockLoanAmount, kCLoanAmount);
+    // Tab goes from each amount to the one of its buttons that shows.
+    m_fields.addTabStopsAfter(kCPurchasePrice, {m_btnUnlockPurchasePrice, m_btnLockPurchasePrice});
+    m_fields.addTabStopsAfter(kCDownPayment, {m_btnUnlockDownPayment, m_btnLockDownPayment});
+    m_fields.addTabStopsAfter(kCLoanAmount, {m_btnUnlockLoanAmount, m_btnLockLoanAmount});
 }
 
 void ClosingCostsPage::connectHandlers()
@@ -317,9 +324,9 @@ void ClosingCostsPage::writeLoanCosts(const calc::LendingFigures& l)
 
 void ClosingCostsPage::showLocks()
 {
-    setLockedLook(m_fields.edit(kCPurchasePrice), m_locks.purchasePrice);
-    setLockedLook(m_fields.edit(kCDownPayment), m_locks.downPayment);
-    setLockedLook(m_fields.edit(kCLoanAmount), m_locks.loanAmount);
+    setLockedLook(m_fields, kCPurchasePrice, m_locks.purchasePrice);
+    setLockedLook(m_fields, kCDownPayment, m_locks.downPayment);
+    setLockedLook(m_fields, kCLoanAmount, m_locks.loanAmount);
     m_btnUnlockPurchasePrice->setVisible(m_locks.purchasePrice);
     m_btnLockPurchasePrice->setVisible(!m_locks.purchasePrice);
     m_btnUnlockDownPayment->setVisible(m_locks.downPayment);

@@ -70,7 +70,7 @@ ClosingCostPanel::ClosingCostPanel(QWidget* page, PageFields& fields)
 }
 
 EscrowPanel::EscrowPanel(QWidget* page, PageFields& fields)
-    : EccPanel(page, ecc::kPnlEscrow, QStringLiteral("Estimated Prepaids & Reserves"))
+    : EccPanel(page, ecc::kPnlEscrow, QLatin1String(ecc::kPrepaidsAndReserves))
 {
     fields.build(this, ecc::kEscrowLines);
     for (const FieldSpec& line : ecc::kEscrowLines) {

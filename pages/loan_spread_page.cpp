@@ -314,6 +314,11 @@ void LoanSpreadPage::showGrid(const calc::SpreadGrid& grid)
             const bool selected = r == calc::kSpreadCentreRow && c == calc::kSpreadCentreColumn;
             item->setForeground(selected ? QColor(Qt::red) : QColor(Qt::black));
             m_model->setItem(r, c, item);
+            // The first row and column head the table for a screen reader too.
+            if (r == 0)
+                m_model->setHeaderData(c, Qt::Horizontal, item->text());
+            if (c == 0)
+                m_model->setHeaderData(r, Qt::Vertical, item->text());
         }
     }
     std::vector<int> widths(calc::kSpreadColumns, kDataColumnWidth);

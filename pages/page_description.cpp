@@ -57,15 +57,23 @@ QString kindOf(const QWidget* w)
 
 // A declared field's caption is its table's; another control's its accessible name, else a
 // button's own text.
-QString captionOf(const CalculatorPage* page, const QWidget* w)
+QString captionOf(const PageFields& declared, const QWidget* w)
 {
-    if (const FieldSpec* spec = page->fields().specOf(w))
+    if (const FieldSpec* spec = declared.specOf(w))
         return spokenCaption(*spec);
     if (!w->accessibleName().isEmpty())
         return w->accessibleName().simplified();
     if (const auto* button = qobject_cast<const QAbstractButton*>(w))
         return plainCaption(button->text());
     return {};
+}
+
+// What a screen reader says after the name: a declared field's description and state, a
+// button's hint.
+QString descriptionOf(QWidget* w)
+{
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+    return face ? face->text(QAccessible::Description).simplified() : QString();
 }
 
 void collectPaths(QAccessibleInterface* node, QList<int>& path, QHash<QObject*, QJsonArray>& out)
@@ -89,32 +97,38 @@ void collectPaths(QAccessibleInterface* node, QList<int>& path, QHash<QObject*, 
 
 } // namespace
 
-QJsonObject describePage(const PageInfo& info, const CalculatorPage* page)
+QJsonObject describeControls(const QWidget* root, const PageFields& declared)
 {
     QHash<QObject*, QJsonArray> paths;
-    auto* accessible = const_cast<CalculatorPage*>(page); // Qt's interface takes no const
-    if (QAccessibleInterface* root = QAccessible::queryAccessibleInterface(accessible)) {
+    auto* accessible = const_cast<QWidget*>(root); // Qt's interface takes no const
+    if (QAccessibleInterface* face = QAccessible::queryAccessibleInterface(accessible)) {
         QList<int> path;
-        collectPaths(root, path, paths);
+        collectPaths(face, path, paths);
     }
     QJsonArray fields;
-    for (QWidget* w : page->findChildren<QWidget*>()) {
+    for (QWidget* w : root->findChildren<QWidget*>()) {
         if (!isField(w))
             continue;
         fields.append(QJsonObject{{QStringLiteral("objectName"), fieldName(w)},
-                                  {QStringLiteral("caption"), captionOf(page, w)},
+                                  {QStringLiteral("caption"), captionOf(declared, w)},
+                                  {QStringLiteral("description"), descriptionOf(w)},
                                   {QStringLiteral("kind"), kindOf(w)},
                                   {QStringLiteral("path"), paths.value(w)}});
     }
     QJsonArray tabOrder;
-    for (const QWidget* w : page->fields().tabOrder()) {
+    for (const QWidget* w : declared.tabOrder()) {
         if (isField(w) && (w->focusPolicy() & Qt::TabFocus))
             tabOrder.append(fieldName(w));
     }
-    return {{QStringLiteral("page"), info.name},
-            {QStringLiteral("menuItem"), plainCaption(info.itemCaption)},
-            {QStringLiteral("fields"), fields},
-            {QStringLiteral("tabOrder"), tabOrder}};
+    return {{QStringLiteral("fields"), fields}, {QStringLiteral("tabOrder"), tabOrder}};
+}
+
+QJsonObject describePage(const PageInfo& info, const CalculatorPage* page)
+{
+    QJsonObject out = describeControls(page, page->fields());
+    out.insert(QStringLiteral("page"), info.name);
+    out.insert(QStringLiteral("menuItem"), plainCaption(info.itemCaption));
+    return out;
 }
 
 } // namespace qn::pages

@@ -6,7 +6,9 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QStringList>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -64,6 +66,16 @@ QString spokenCaption(const FieldSpec& spec)
     return QString::fromUtf8(spec.caption).simplified();
 }
 
+QString spokenDescription(const FieldSpec& spec, const QString& state)
+{
+    QStringList parts;
+    if (spec.description)
+        parts.append(QString::fromUtf8(spec.description));
+    if (!state.isEmpty())
+        parts.append(state);
+    return parts.join(QStringLiteral(", "));
+}
+
 void PageFields::build(QWidget* parent, FieldTable table)
 {
     std::vector<QWidget*> stops;
@@ -78,8 +90,8 @@ void PageFields::build(QWidget* parent, FieldTable table)
         if (spec.role == FieldRole::Shown)
             edit->setFocusPolicy(Qt::NoFocus);
         edit->setAccessibleName(spokenCaption(spec));
-        if (spec.description)
-            edit->setAccessibleDescription(QString::fromUtf8(spec.description));
+        edit->setAccessibleDescription(spokenDescription(
+            spec, spec.role == FieldRole::Input ? QString() : QLatin1String(kComputed)));
         auto* numeric = qobject_cast<NumericField*>(edit);
         if (numeric && spec.start)
             numeric->setValue(*spec.start);
@@ -128,6 +140,12 @@ TFnpNumericEdit* PageFields::number(FieldName name) const
 double PageFields::value(FieldName name) const { return field(name)->value(); }
 
 void PageFields::setValue(FieldName name, double value) const { field(name)->setValue(value); }
+
+void PageFields::describeState(FieldName name, const QString& state) const
+{
+    const Entry& e = entry(name.text);
+    e.edit->setAccessibleDescription(spokenDescription(*e.spec, state));
+}
 
 QLabel* PageFields::makeCaption(QWidget* parent, FieldName name, QRect at) const
 {
@@ -213,6 +231,16 @@ void PageFields::setTabOrder(const std::vector<QWidget*>& stops)
 {
     m_tabOrder.clear();
     addTabStops(stops);
+}
+
+void PageFields::addTabStopsAfter(FieldName field, const std::vector<QWidget*>& stops)
+{
+    std::vector<QWidget*> order = m_tabOrder;
+    const auto at = std::find(order.begin(), order.end(), edit(field));
+    if (at == order.end())
+        misuse(field.text, "is no tab stop");
+    order.insert(std::next(at), stops.begin(), stops.end());
+    setTabOrder(order);
 }
 
 std::vector<QWidget*> PageFields::inputs(FieldTable table) const

@@ -92,9 +92,15 @@ public:
     // them, or set anew as a whole; kept as declared for the page's description.
     void addTabStops(const std::vector<QWidget*>& stops);
     void setTabOrder(const std::vector<QWidget*>& stops);
+    // Stops that follow a field of the tables (a field's own buttons).
+    void addTabStopsAfter(FieldName field, const std::vector<QWidget*>& stops);
     const std::vector<QWidget*>& tabOrder() const { return m_tabOrder; }
     // The table's input fields, in table order.
     std::vector<QWidget*> inputs(FieldTable table) const;
+
+    // What a screen reader says after the field's name: its declared description, then its
+    // state now (kComputed for a result; a page may say more, as a lock does).
+    void describeState(FieldName name, const QString& state) const;
 
     // The declaration of a field made here (by name: a logic_error when there is none).
     const FieldSpec& spec(FieldName name) const { return *entry(name.text).spec; }
@@ -123,5 +129,9 @@ private:
 
 // A field's caption as a screen reader speaks it (blanks and line breaks run together).
 QString spokenCaption(const FieldSpec& spec);
+// The field's declared description and its state, each where there is one.
+QString spokenDescription(const FieldSpec& spec, const QString& state);
+// The state of a field the page computes, which the user reads but cannot type.
+inline constexpr char kComputed[] = "computed";
 
 } // namespace qn::pages

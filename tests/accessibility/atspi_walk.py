@@ -6,14 +6,16 @@ program there, and visits the menu page, every calculator page (with the closing
 panels), the print preview and every dialog. It fails on
   - a showing control without a name,
   - two inputs of one page or dialog with the same name (and description),
-  - a page's field whose name is not its caption, or whose role does not fit its kind,
-  - a result field that is not read-only,
+  - a field of a page or of Preferences whose name is not its caption, whose description is
+    not what it declares, or whose role does not fit its kind,
+  - a result field that is not read-only or does not say it is computed,
+  - a table whose cells do not say their row's and column's headings,
 and on each page it walks Tab once round the window: the page's stops must come in the page's
 declared order, every showing input and button must be reached, and no result.
 
-What a page declares (object names, captions, kinds, tab order) comes from the program itself,
-`quennary --describe`. Faults listed in known_faults.txt beside this script are reported but do
-not fail the walk.
+What a page or dialog declares (object names, captions, descriptions, kinds, tab order) comes
+from the program itself, `quennary --describe`. Faults listed in known_faults.txt beside this
+script are reported but do not fail the walk.
 
 Usage: atspi_walk.py QUENNARY_EXECUTABLE
 """
@@ -58,6 +60,8 @@ PANELS = {"ECC": [(None, "btnCalcClosing", "btnClosePnlClosing"),
 LAYOUTS = {"LS": ["rgCalculate.1", "rgCalculate.2", "rgCalculate.3", "rgCalculate.0"],
            "Amort": ["rgRateType.1", "rgArmPath.3", "rgRateType.0"]}
 ONE_TAB_ORDER = {"Amort"}
+# What a field the page computes says after its name.
+COMPUTED = "computed"
 XK_TAB = 0xFF09
 XK_SPACE = 0x20
 
@@ -434,6 +438,7 @@ class Page:
         self.name = description["page"]
         self.fields = {}  # object name -> (declared field, accessible object)
         self.names = {}   # accessible key -> object name
+        self.checked = set()  # the fields checked, each once
         # Resolved at once: paths are those of the page as entered, before anything is raised.
         for field in description["fields"]:
             obj = walker.at_path(root, field["path"]) if field["path"] else None
@@ -448,20 +453,43 @@ class Page:
                               f"{obj.getRoleName()} \"{spoken(obj.name)}\"")
 
     def check_fields(self):
-        w = self.walker
+        self.check_showing_fields()
+        self.showing, self.keys = self.walker.check_controls(self.name, self.root)
+
+    def check_showing_fields(self, where=None):
+        """Checks each declared field the first time it shows: on the page as entered, in a
+        panel, in another layout."""
+        w, where = self.walker, where or self.name
         for name, (field, obj) in self.fields.items():
+            if name in self.checked or not w.has(obj, "SHOWING"):
+                continue
+            self.checked.add(name)
             role = obj.getRoleName()
             if role not in KIND_ROLES[field["kind"]]:
-                fail(self.name, f"{name} is announced as a {role}, not as a {field['kind']}")
-            if not w.has(obj, "SHOWING"):
-                continue
+                fail(where, f"{name} is announced as a {role}, not as a {field['kind']}")
             announced = spoken(obj.name)
             if announced and announced != field["caption"]:
-                fail(self.name, f"{name} is announced as \"{announced}\", its caption is "
-                                f"\"{field['caption']}\"")
-            if field["kind"] == "result" and not w.has(obj, "READ_ONLY"):
-                fail(self.name, f"result {name} is not read-only")
-        self.showing, self.keys = w.check_controls(self.name, self.root)
+                fail(where, f"{name} is announced as \"{announced}\", its caption is "
+                            f"\"{field['caption']}\"")
+            said, declared = spoken(obj.description), spoken(field["description"])
+            if said != declared:
+                fail(where, f"{name} is described as \"{said}\", it declares \"{declared}\"")
+            if field["kind"] == "result":
+                if not w.has(obj, "READ_ONLY"):
+                    fail(where, f"result {name} is not read-only")
+                if COMPUTED not in said.split(", "):
+                    fail(where, f"result {name} does not say it is {COMPUTED}")
+            if field["kind"] == "grid":
+                self.check_headings(where, name, obj)
+
+    def check_headings(self, where, name, obj):
+        """A cell says the headings of its row and its column."""
+        table = obj.queryTable()
+        if table.nRows < 2 or table.nColumns < 2:
+            return
+        for heading, what in ((table.getColumnHeader(1), "column"), (table.getRowHeader(1), "row")):
+            if heading is None or not spoken(heading.name):
+                fail(where, f"a cell of {name} does not say its {what}'s heading")
 
     def stop_of(self, obj):
         """Tab visits one button of a group of radio buttons (the one used last); the arrow
@@ -579,6 +607,7 @@ def walk_panels(walker, page):
         panel = button
         while walker.key(panel.parent) != root:
             panel = panel.parent
+        page.check_showing_fields(f"{page.name} panel {opener}")
         walker.check_controls(f"{page.name} panel {opener}", panel)
         walker.press(button)
         wait_for(f"the panel {opener} to close", lambda: not walker.has(button, "SHOWING"))
@@ -591,16 +620,21 @@ def walk_layouts(walker, page):
         walker.key_press(XK_SPACE)
         wait_for(f"{choice} to be chosen", lambda: walker.has(radio, "CHECKED"))
         # The fields the layout shows answer to their captions, and Tab takes them in order.
-        page.name, name = f"{page.name} with {choice}", page.name
-        page.check_fields()
-        if name in ONE_TAB_ORDER:
+        where = f"{page.name} with {choice}"
+        page.check_showing_fields(where)
+        walker.check_controls(where, page.root)
+        if page.name in ONE_TAB_ORDER:
+            page.name, name = where, page.name
             page.walk_tab()
-        page.name = name
+            page.name = name
 
 
-def walk_dialogs(walker, server):
+def walk_dialogs(walker, server, dialogs):
     walker.menu("Preferences", "Configure Defaults ...")
     prefs = check_window(walker, "Preferences", "Preferences, General Values")
+    # The dialog's declared fields, checked on each tab as it shows.
+    declared = Page(walker, dict(dialogs["Preferences"], page="Preferences"), prefs)
+    declared.check_showing_fields("Preferences, General Values")
     tab_list = walker.find(prefs, lambda o: o.getRoleName() == "page tab list")
     stack = walker.find(prefs, lambda o: o.getRoleName() == "layered pane")
     tabs = [t for t in walker.children(tab_list) if t.getRoleName() == "page tab"]
@@ -608,6 +642,7 @@ def walk_dialogs(walker, server):
         walker.press(tab)
         wait_for(f"the tab \"{spoken(tab.name)}\"",
                  lambda: walker.has(walker.children(stack)[index], "SHOWING"))
+        declared.check_showing_fields(f"Preferences, {spoken(tab.name)}")
         walker.check_controls(f"Preferences, {spoken(tab.name)}", prefs)
     close(walker, "Preferences", "Cancel")
 
@@ -652,6 +687,10 @@ def known_faults():
 def report(started):
     known = known_faults()
     print("controls announced: " + ", ".join(f"{w} {n}" for w, n in counts))
+    unnamed = sum(" has no name" in f for f in failures)
+    alike = sum(" inputs are all announced as " in f for f in failures)
+    print(f"{sum(n for _, n in counts)} controls in {len(counts)} views: {unnamed} without a "
+          f"name, {alike} names shared by inputs")
     new = [f for f in failures if f not in known]
     for f in failures:
         print(("FAIL " if f in new else "known fault: ") + f)
@@ -691,7 +730,9 @@ def main():
                                    env=env)
         if described.returncode != 0:
             raise WalkError("--describe failed: " + described.stderr)
-        descriptions = json.loads(described.stdout)["pages"]
+        described = json.loads(described.stdout)
+        descriptions = described["pages"]
+        dialogs = {d["dialog"]: d for d in described["dialogs"]}
 
         env["DISPLAY"] = session.start_x()
         env["DBUS_SESSION_BUS_ADDRESS"] = session.start_bus(env)
@@ -713,7 +754,7 @@ def main():
         wait_for("the main window on the accessibility bus", lambda: walker.window(MAIN_TITLE),
                  START_TIMEOUT)
         walk_pages(walker, descriptions)
-        walk_dialogs(walker, server)
+        walk_dialogs(walker, server, dialogs)
         status = app.wait(timeout=STEP_TIMEOUT)
         if status != 0:
             fail("exit", f"the program ended with status {status}")

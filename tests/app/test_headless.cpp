@@ -228,6 +228,10 @@ TEST_F(HeadlessRun, DescribeDeclaresEveryPagesFieldsAndTabOrder)
             EXPECT_EQ(field.value(QStringLiteral("kind")).toString(), it->second.second);
         }
     }
+    // Preferences is declared too, its fields found from the dialog.
+    const QJsonObject prefs = r.json.value(QStringLiteral("dialogs")).toArray().at(0).toObject();
+    EXPECT_EQ(prefs.value(QStringLiteral("dialog")).toString(), QStringLiteral("Preferences"));
+    EXPECT_FALSE(prefs.value(QStringLiteral("tabOrder")).toArray().isEmpty());
 }
 
 TEST_F(HeadlessRun, ResetRunsThePagesOwnReset)

@@ -170,6 +170,8 @@ TEST_F(EccPageTest, LockButtonsSwapAndTheFieldsFollow)
         EXPECT_EQ(typable(ecc::kCPurchasePrice.name), s.price);
         EXPECT_EQ(typable(ecc::kCDownPayment.name), s.downPayment);
         EXPECT_EQ(typable(ecc::kCLoanAmount.name), s.loan);
+        EXPECT_EQ(field(ecc::kCPurchasePrice.name)->accessibleDescription(),
+                  s.price ? "unlocked, typed" : "locked, computed");
         // One button of each pair shows: the key while the amount is computed.
         EXPECT_EQ(visible(ecc::kBtnUnlockPurchasePrice), !s.price);
         EXPECT_EQ(visible(ecc::kBtnLockPurchasePrice), s.price);

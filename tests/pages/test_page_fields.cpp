@@ -48,12 +48,16 @@ TEST_F(PageFieldsTest, EveryDeclaredFieldIsMadeAsDeclared)
             ASSERT_NE(spec, nullptr) << edit->objectName().toStdString() << " is not declared";
             EXPECT_EQ(edit->objectName(), QLatin1String(spec->name));
             EXPECT_EQ(edit->accessibleName(), qn::pages::spokenCaption(*spec)) << spec->name;
-            EXPECT_EQ(edit->accessibleDescription(),
-                      QLatin1String(spec->description ? spec->description : ""));
-            // An input may look like a result for a while (a locked amount); a result never
-            // takes typing.
+            // An input may look like a result for a while (a locked amount, which says so
+            // after its description); a result never takes typing, and says it is computed.
+            const QString description = edit->accessibleDescription();
             if (spec->role != qn::pages::FieldRole::Input) {
                 EXPECT_TRUE(edit->isReadOnly()) << spec->name;
+                EXPECT_EQ(description,
+                          qn::pages::spokenDescription(*spec, QLatin1String(qn::pages::kComputed)));
+            } else {
+                EXPECT_TRUE(description.startsWith(qn::pages::spokenDescription(*spec, {})))
+                    << spec->name;
             }
         }
         takeMessages();
