@@ -50,6 +50,18 @@ public:
     bool resetEnabled() const { return m_reset; }
     void showHint(const QString&) override {}
     void closeCalculators() override {} // no menu page to go back to
+    // The scenario opened for the run, else every page as it starts.
+    QByteArray scenarioNow() override
+    {
+        if (m_scenario.isEmpty()) {
+            pages::Scenario start;
+            for (const auto& [name, shape] : pages::scenarioShape(m_settings))
+                start.pages[name] = shape.start;
+            m_scenario = pages::scenarioJson(start);
+        }
+        return m_scenario;
+    }
+    QByteArray m_scenario;
 
 private:
     QString m_settingsPath;
@@ -326,6 +338,8 @@ RunOutcome runPage(const PageRun& run, const pages::PageInfo& info, RunSession& 
             scenario = openScenario(run, info, *page, host.settings());
             if (!scenario)
                 throw FileUnusable{};
+            if (!run.open.isEmpty())
+                host.m_scenario = pages::scenarioJson(*scenario); // the Compare page's current
             settle();
         }
         for (const Action& action : run.actions)
