@@ -129,10 +129,12 @@ void shoot(Shooter& s)
     const double widest = qn::kMaxAmount;
     s.window().gotoPage(QStringLiteral("Menu"));
     s.save(QStringLiteral("menu"));
-    for (const char* name : {"QC", "ECC", "MQ", "BW", "RC", "LS", "Amort", "RVB"}) {
+    for (const char* name : {"QC", "ECC", "MQ", "BW", "RC", "LS", "Amort", "RVB", "Compare"}) {
         s.enter(name);
-        if (QLatin1String(name) != QLatin1String("QC")
-            && QLatin1String(name) != QLatin1String("Amort"))
+        const QLatin1String page(name);
+        // These compute without a field being left.
+        if (page != QLatin1String("QC") && page != QLatin1String("Amort")
+            && page != QLatin1String("Compare"))
             s.leaveFirstField(name);
         s.save(QLatin1String(name));
     }
