@@ -16,23 +16,31 @@ namespace qn::pages {
 // Figures are typed and read with the money locale's decimal point.
 constexpr auto decimalSep = &toolkit::moneyDecimalPoint;
 
-TFnpNumericEdit::TFnpNumericEdit(QWidget* parent) : NumericField(parent)
-{
-    setFixedWidth(73);
-    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    connect(this, &QLineEdit::textChanged, this, &TFnpNumericEdit::changed);
-    setText(formatValue(0));
-    m_acceptedText = text();
-}
+namespace {
 
-QString TFnpNumericEdit::formatValue(double value) const
+QString fixedText(double value, int decimals)
 {
-    QString out = QString::fromStdString(FixedHalfAwayText(value, m_decimals));
+    QString out = QString::fromStdString(FixedHalfAwayText(value, decimals));
     const QChar dec = decimalSep();
     if (dec != QLatin1Char('.'))
         out.replace(QLatin1Char('.'), dec);
     return out;
 }
+
+} // namespace
+
+// Made showing 0 (laid out once, as the money field is).
+TFnpNumericEdit::TFnpNumericEdit(QWidget* parent) : NumericField(parent, fixedText(0, 2))
+{
+    setFixedWidth(73);
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    connect(this, &QLineEdit::textChanged, this, &TFnpNumericEdit::changed);
+    if (const QString zero = formatValue(0); zero != text())
+        setText(zero);
+    m_acceptedText = text();
+}
+
+QString TFnpNumericEdit::formatValue(double value) const { return fixedText(value, m_decimals); }
 
 double TFnpNumericEdit::value() const
 {

@@ -35,11 +35,14 @@ QChar groupSep() { return toolkit::moneyGroupSeparator(); }
 // ---------------------------------------------------------------------------------------
 // TNumEdit
 
-TNumEdit::TNumEdit(QWidget* parent) : NumericField(parent)
+// Made showing what a new field shows (most of the cost of making one is laying out its
+// text); the check keeps that so should the defaults change.
+TNumEdit::TNumEdit(QWidget* parent) : NumericField(parent, toolkit::formatCurrency(0, 2))
 {
     setFixedWidth(85);
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    setText(displayText());
+    if (const QString shown = displayText(); shown != text())
+        setText(shown);
 }
 
 double TNumEdit::value() const { return m_value; }
@@ -118,6 +121,16 @@ void TNumEdit::setZeroMask(const QString& zero)
     // Set on every recomputation: redrawing the same text costs a layout.
     if (zero.left(25) != m_zeroMask)
         setMasks(m_positiveMask, m_negativeMask, zero);
+}
+void TNumEdit::setPlainFormat(const QString& mask, int decimals, bool rounding)
+{
+    m_type = ntGeneral;
+    m_positiveMask = mask.left(25);
+    m_negativeMask.clear();
+    m_zeroMask.clear();
+    m_decimals = decimals < 0 ? 0 : decimals;
+    m_useRounding = rounding;
+    redraw();
 }
 bool TNumEdit::useRounding() const { return m_useRounding; }
 void TNumEdit::setUseRounding(bool on)
@@ -334,12 +347,8 @@ TNumEdit* newMoneyEdit(QWidget* parent, const char* name, QRect geometry)
     auto* edit = new TNumEdit(parent);
     edit->setFixedWidth(geometry.width());
     edit->setObjectName(QLatin1String(name));
-    edit->setNumericType(TNumEdit::ntCurrency);
-    edit->setDecimals(2);
-    edit->setDigits(12);
-    edit->setMasks(QStringLiteral("#,##0"));
-    edit->setUseRounding(true);
-    edit->setValidate(false);
+    // A new field is the pages' money field already: setting it again would lay out the
+    // same text once for each setting.
     edit->setGeometry(geometry);
     return edit;
 }

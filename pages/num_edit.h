@@ -23,7 +23,8 @@ class NumericField : public QLineEdit {
     Q_OBJECT
     Q_PROPERTY(double value READ value WRITE setValue)
 public:
-    explicit NumericField(QWidget* parent = nullptr);
+    // Made showing text: laid out once, without the signals a change of text raises.
+    explicit NumericField(QWidget* parent = nullptr, const QString& text = {});
     virtual double value() const = 0;
     // A value that is not finite throws qn::EMathError and leaves the field as it was.
     // A value the program sets is one the page's results may stand on: it is accepted.
@@ -101,6 +102,8 @@ public:
     void setMasks(const QString& positive, const QString& negative = {}, const QString& zero = {});
     // What a plain field shows for 0 in place of the figure ("none"); empty for the figure.
     void setZeroMask(const QString& zero);
+    // A plain figure of that mask and decimals, rounded or cut for show, drawn once.
+    void setPlainFormat(const QString& mask, int decimals, bool rounding);
     bool useRounding() const;
     void setUseRounding(bool on);
     bool validate() const;

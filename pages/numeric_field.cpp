@@ -36,7 +36,7 @@ void NumericField::requireFinite(double value)
         throw EMathError("Invalid floating point operation");
 }
 
-NumericField::NumericField(QWidget* parent) : QLineEdit(parent)
+NumericField::NumericField(QWidget* parent, const QString& text) : QLineEdit(text, parent)
 {
     connect(this, &QLineEdit::textChanged, this, [this] {
         // A page keeps its fields' text whole itself (keepTextWhole); measuring each new text

@@ -27,30 +27,25 @@ QLineEdit* makeField(QWidget* parent, const FieldSpec& spec)
     if (spec.kind == FieldKind::Number)
         return newNumberEdit(parent, spec.name, spec.decimals, spec.at);
     TNumEdit* edit = newMoneyEdit(parent, spec.name, spec.at);
-    auto plain = [edit](const char* mask, int decimals) {
-        edit->setNumericType(TNumEdit::ntGeneral);
-        edit->setMasks(QLatin1String(mask));
-        edit->setDecimals(decimals);
-    };
     switch (spec.kind) {
     case FieldKind::MoneyCut:
+        edit->setUseRounding(false);
         break;
     case FieldKind::Whole:
-        plain("#,##0", 0);
+        edit->setPlainFormat(QStringLiteral("#,##0"), 0, false);
         break;
     case FieldKind::RatePicture:
-        plain("#,##0.##0", 2);
+        edit->setPlainFormat(QStringLiteral("#,##0.##0"), 2, false);
         break;
     case FieldKind::PremiumRate:
-        plain("#.###0", 4);
+        edit->setPlainFormat(QStringLiteral("#.###0"), 4, false);
         break;
     case FieldKind::Percent3:
-        plain("#,##0.000", 3);
-        return edit;
+        edit->setPlainFormat(QStringLiteral("#,##0.000"), 3, true);
+        break;
     default:
-        return edit; // money, rounded
+        break; // money, rounded
     }
-    edit->setUseRounding(false);
     return edit;
 }
 
