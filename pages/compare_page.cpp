@@ -97,19 +97,21 @@ ComparePage::ComparePage(PageHost& host, QWidget* parent) : CalculatorPage(host,
     m_grid->setObjectName(QLatin1String(cmp::kGrdCompare));
     m_grid->setAccessibleName(QStringLiteral("Scenarios compared"));
     m_grid->setModel(m_model);
-    m_grid->setGeometry(8, 8, 568, 272);
+    m_grid->setGeometry(8, 8, 568, 244);
     m_grid->verticalHeader()->hide();
+    // Rows as tall as their text, so that most of the figures show without scrolling.
+    m_grid->verticalHeader()->setDefaultSectionSize(m_grid->fontMetrics().height() + 6);
     m_grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_grid->setTabKeyNavigation(false); // Tab goes on to the buttons
-    m_grid->setColumnWidth(0, 160);
+    m_grid->setColumnWidth(0, 148);
     for (int c = 1; c <= cmp::kColumns; ++c)
-        m_grid->setColumnWidth(c, 100);
+        m_grid->setColumnWidth(c, 96); // all four beside the vertical bar
     std::vector<QWidget*> stops{m_grid};
     for (int c = 0; c < cmp::kColumns; ++c) {
         auto* open = new QPushButton(QStringLiteral("Open &%1...").arg(c + 1), this);
         open->setObjectName(QLatin1String(cmp::kBtnCompareOpen) + QString::number(c + 1));
         open->setAccessibleName(QStringLiteral("Open a scenario into column %1").arg(c + 1));
-        open->setGeometry(168 + 100 * c, 286, 96, 24);
+        open->setGeometry(168 + 100 * c, 258, 96, 24);
         toolkit::connectGuarded(open, &QPushButton::clicked, this, [this, c] {
             const QString path =
                 QFileDialog::getOpenFileName(this, QStringLiteral("Open Scenario"), QString(),
@@ -121,11 +123,11 @@ ComparePage::ComparePage(PageHost& host, QWidget* parent) : CalculatorPage(host,
     }
     auto* current = new QPushButton(QStringLiteral("C&urrent Scenario"), this);
     current->setObjectName(QLatin1String(cmp::kBtnCompareCurrent));
-    current->setGeometry(8, 286, 150, 24);
+    current->setGeometry(8, 258, 150, 24);
     toolkit::connectGuarded(current, &QPushButton::clicked, this, [this] { showCurrent(0); });
     auto* clear = new QPushButton(QStringLiteral("C&lear"), this);
     clear->setObjectName(QLatin1String(cmp::kBtnCompareClear));
-    clear->setGeometry(8, 314, 150, 24);
+    clear->setGeometry(8, 286, 150, 24); // above the status bar at any scale
     toolkit::connectGuarded(clear, &QPushButton::clicked, this, [this] { clearColumns(); });
     stops.push_back(current);
     stops.push_back(clear);
