@@ -7,6 +7,9 @@
 // The Loan Amortizations page: the loan, the schedule, and the extra-payment panel.
 namespace qn::pages::amort {
 
+// The calculator's figures each field is read into.
+using ArmIn = calc::ArmFields;
+
 // The loan, each field under its caption.
 constexpr QRect loanField(int column) { return {8 + 110 * column, 22, 105, 24}; }
 inline constexpr FieldSpec kMortAmt =
@@ -34,24 +37,38 @@ inline constexpr FieldSpec kExtraFields[] = {kFromPmt, kToPmt, kExtraAmount, kPa
 // The adjustable rate's terms, on their panel: a row of months and caps, then the index.
 constexpr QRect termField(int column) { return {4 + 83 * column, 18, 79, 22}; }
 inline constexpr FieldSpec kArmFixedMonths =
-    numberField("edtArmFixedMonths", calc::kArmFixedMonthsCaption, 0, termField(0)).from(60);
+    numberField("edtArmFixedMonths", calc::kArmFixedMonthsCaption, 0, termField(0))
+        .from(60)
+        .into<&ArmIn::fixedMonths>();
 inline constexpr FieldSpec kArmAdjustEvery =
-    numberField("edtArmAdjustEvery", calc::kArmAdjustEveryCaption, 0, termField(1)).from(6);
+    numberField("edtArmAdjustEvery", calc::kArmAdjustEveryCaption, 0, termField(1))
+        .from(6)
+        .into<&ArmIn::adjustEvery>();
 inline constexpr FieldSpec kArmMargin =
-    numberField("edtArmMargin", calc::kArmMarginCaption, 3, termField(2)).from(2.75);
+    numberField("edtArmMargin", calc::kArmMarginCaption, 3, termField(2))
+        .from(2.75)
+        .into<&ArmIn::margin>();
 inline constexpr FieldSpec kArmFirstCap =
-    numberField("edtArmFirstCap", calc::kArmFirstCapCaption, 3, termField(3)).from(2);
+    numberField("edtArmFirstCap", calc::kArmFirstCapCaption, 3, termField(3))
+        .from(2)
+        .into<&ArmIn::firstCap>();
 inline constexpr FieldSpec kArmPeriodicCap =
-    numberField("edtArmPeriodicCap", calc::kArmPeriodicCapCaption, 3, termField(4)).from(1);
+    numberField("edtArmPeriodicCap", calc::kArmPeriodicCapCaption, 3, termField(4))
+        .from(1)
+        .into<&ArmIn::periodicCap>();
 inline constexpr FieldSpec kArmLifetimeCap =
-    numberField("edtArmLifetimeCap", calc::kArmLifetimeCapCaption, 3, termField(5)).from(5);
+    numberField("edtArmLifetimeCap", calc::kArmLifetimeCapCaption, 3, termField(5))
+        .from(5)
+        .into<&ArmIn::lifetimeCap>();
 inline constexpr FieldSpec kArmFloor =
     numberField("edtArmFloor", calc::kArmFloorCaption, 3, termField(6)).from(2.75);
 // The second row begins with the index path's choice (see the page).
 inline constexpr FieldSpec kArmIndex =
-    numberField("edtArmIndex", "Index", 3, {292, 58, 70, 22}).from(6);
+    numberField("edtArmIndex", "Index", 3, {292, 58, 70, 22}).from(6).into<&ArmIn::index>();
 inline constexpr FieldSpec kArmIndexStep =
-    numberField("edtArmIndexStep", "Index Step", 3, {366, 58, 70, 22}).from(0.25);
+    numberField("edtArmIndexStep", "Index Step", 3, {366, 58, 70, 22})
+        .from(0.25)
+        .into<&ArmIn::indexStep>();
 inline constexpr FieldSpec kArmIndexList =
     textField("edtArmIndexList", calc::kArmIndexListCaption, {440, 58, 141, 22}, "6; 6.5; 7");
 inline constexpr FieldSpec kArmFields[] = {

@@ -361,14 +361,7 @@ void AmortizationPage::rgRateTypeClick()
 TAdjustableRate AmortizationPage::armTerms(int months, double ratePercent) const
 {
     calc::ArmFields in;
-    m_fields.readInto({{kArmFixedMonths, &in.fixedMonths},
-                       {kArmAdjustEvery, &in.adjustEvery},
-                       {kArmMargin, &in.margin},
-                       {kArmIndex, &in.index},
-                       {kArmIndexStep, &in.indexStep},
-                       {kArmFirstCap, &in.firstCap},
-                       {kArmPeriodicCap, &in.periodicCap},
-                       {kArmLifetimeCap, &in.lifetimeCap}});
+    m_fields.readInto(in);
     in.floor = m_fields.value(kArmFloor);
     in.path = static_cast<TIndexPath>(checkedIndex(m_rgArmPath));
     in.indexList = m_fields.edit(kArmIndexList)->text().toStdString();

@@ -78,15 +78,7 @@ void BiweeklyPage::CalcBW()
     TMortgage& mortgage = m_mortgage;
     mortgage.Setup(months, amount, percent / 100, 12);
     const calc::BiweeklyResult r = calc::ComputeBiweekly(amount, percent, months, mortgage.Payment);
-    m_fields.setValues({{kMortgagePayments, r.monthlyPayment},
-                        {kMortgageTotalPaid, r.monthlyTotal},
-                        {kMortgageCostOfLoan, r.monthlyInterest},
-                        {kMortgageHalfPayments, r.biweeklyPayment},
-                        {kMortgageHalfTotalPaid, r.biweeklyTotal},
-                        {kMortgageHalfCostOfLoan, r.biweeklyInterest},
-                        {kTimeSavedMonths, r.monthsSaved},
-                        {kTimeSavedYears, r.yearsSaved},
-                        {kInterestSaved, r.interestSaved}});
+    m_fields.show(r);
     toolkit::ChartData chart{
         QStringLiteral("Balance, monthly against biweekly"), QStringLiteral("Month"), {}, true};
     toolkit::ChartSeries monthly{QStringLiteral("Monthly"), {}, false};

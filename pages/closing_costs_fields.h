@@ -1,12 +1,18 @@
 #pragma once
 
 #include "calculators/closing_costs.h"
+#include "calculators/truth_in_lending.h"
 #include "pages/field_table.h"
 #include "pages/page_controls.h"
 
 // The Estimated Closing Costs page: the inputs on the left, the results on the right, and the
 // three panels over the page, the closing costs, the prepaids and escrows, and the loan's cost.
 namespace qn::pages::ecc {
+
+// The calculator's figures each result shows.
+using Out = calc::EccResults;
+using Panels = calc::EccPanels;
+using Costs = calc::LendingFigures;
 
 // The escrow panel: each amount and its count of days or months.
 
@@ -77,25 +83,33 @@ inline constexpr FieldSpec kCLoanAmount =
 // The parts of the monthly payment say so: the taxes and insurance are typed as annual.
 inline constexpr char kMonthly[] = "Monthly";
 inline constexpr FieldSpec kCPandI =
-    result("edtEccCPandI", "Principal & Interest", 3).described(kMonthly);
-inline constexpr FieldSpec kCMonthlyTax =
-    result("edtEccCMonthlyTax", "Real Estate Taxes", 4).described(kMonthly);
+    result("edtEccCPandI", "Principal & Interest", 3).described(kMonthly).into<&Out::pAndI>();
+inline constexpr FieldSpec kCMonthlyTax = result("edtEccCMonthlyTax", "Real Estate Taxes", 4)
+                                              .described(kMonthly)
+                                              .into<&Out::monthlyTax>();
 inline constexpr FieldSpec kCMonthlyInsurance =
-    result("edtEccCMonthlyInsurance", "Homeowner's Insurance", 5).described(kMonthly);
-inline constexpr FieldSpec kCpmi =
-    result("edtEccCpmi", "Private Mortgage Insurance", 6).described(kMonthly);
+    result("edtEccCMonthlyInsurance", "Homeowner's Insurance", 5)
+        .described(kMonthly)
+        .into<&Out::monthlyInsurance>();
+inline constexpr FieldSpec kCpmi = result("edtEccCpmi", "Private Mortgage Insurance", 6)
+                                       .described(kMonthly)
+                                       .into<&Out::monthlyPmi>();
 inline constexpr FieldSpec kCMonthlyPayment =
-    result("edtEccCMonthlyPayment", "Total Monthly Payment", 7);
+    result("edtEccCMonthlyPayment", "Total Monthly Payment", 7).into<&Out::totalMonthlyPayment>();
 // These two are named by the buttons that open their panels.
 inline constexpr FieldSpec kCClosingCosts =
-    result("edtEccCClosingCosts", "Estimated Closing Costs", 8);
-inline constexpr FieldSpec kCEscrows = result("edtEccCEscrows", "Estimated Escrows", 9);
+    result("edtEccCClosingCosts", "Estimated Closing Costs", 8).into<&Panels::closingCosts>();
+inline constexpr FieldSpec kCEscrows =
+    result("edtEccCEscrows", "Estimated Escrows", 9).into<&Panels::escrows>();
 inline constexpr FieldSpec kCHousingRatio =
-    result("edtEccCHousingRatio", "Your Actual Housing Ratio", 10, FieldRole::Result, 0);
+    result("edtEccCHousingRatio", "Your Actual Housing Ratio", 10, FieldRole::Result, 0)
+        .into<&Out::housingRatio>();
 inline constexpr FieldSpec kCDebtRatio =
-    result("edtEccCDebtRatio", "Your Actual Debt Ratio", 11, FieldRole::Result, 0);
+    result("edtEccCDebtRatio", "Your Actual Debt Ratio", 11, FieldRole::Result, 0)
+        .into<&Out::debtRatio>();
 inline constexpr FieldSpec kCCashRequiredToClose =
-    result("edtEccCCashRequiredToClose", "Cash Required at Closing", 12);
+    result("edtEccCCashRequiredToClose", "Cash Required at Closing", 12)
+        .into<&Panels::cashRequiredToClose>();
 inline constexpr FieldSpec kResults[] = {
     kCPurchasePrice,    kCDownPayment, kCLoanAmount,         kCPandI,        kCMonthlyTax,
     kCMonthlyInsurance, kCpmi,         kCMonthlyPayment,     kCClosingCosts, kCEscrows,
@@ -128,9 +142,12 @@ inline constexpr FieldSpec kRF = feeLine(9, 7);
 inline constexpr FieldSpec kOF = feeLine(11, 8);
 inline constexpr FieldSpec kSellerPaid = feeLine(12, 9);
 inline constexpr FieldSpec kOriginationFee =
-    closingLine("edtOriginationFee", 0, "Loan Origination Fee", FieldRole::Result);
-inline constexpr FieldSpec kLOF = closingLine("edtLOF", 1, "Discount Points", FieldRole::Result);
-inline constexpr FieldSpec kClosingPMI = closingLine("edtClosingPMI", 10, "PMI", FieldRole::Result);
+    closingLine("edtOriginationFee", 0, "Loan Origination Fee", FieldRole::Result)
+        .into<&Panels::originationFee>();
+inline constexpr FieldSpec kLOF =
+    closingLine("edtLOF", 1, "Discount Points", FieldRole::Result).into<&Panels::discountFee>();
+inline constexpr FieldSpec kClosingPMI =
+    closingLine("edtClosingPMI", 10, "PMI", FieldRole::Result).into<&Out::monthlyPmi>();
 inline constexpr FieldSpec kClosingLines[] = {
     kOriginationFee, kLOF, kAF,        kCR, kTSF, kLPF, kTIF, kTS, kSTT, kRF,
     kClosingPMI,     kOF,  kSellerPaid};
@@ -161,28 +178,33 @@ constexpr FieldSpec escrowCount(const char* name, int row, const char* caption,
             .setting = setting,
             .centred = true};
 }
-inline constexpr FieldSpec kII = escrowAmount("edtII", 0, "Prepaid Interest");
+inline constexpr FieldSpec kII =
+    escrowAmount("edtII", 0, "Prepaid Interest").into<&Panels::prepaidInterest>();
 inline constexpr FieldSpec kIIDays =
     escrowCount("edtIIDays", 0, "Prepaid Interest, Days", &SettingsValues::InterimInterestDays);
-inline constexpr FieldSpec kPTI = escrowAmount("edtPTI", 1, "Real Estate Taxes");
+inline constexpr FieldSpec kPTI =
+    escrowAmount("edtPTI", 1, "Real Estate Taxes").into<&Panels::taxReserve>();
 inline constexpr FieldSpec kPTIMonths =
     escrowCount("edtPTIMonths", 1, "Real Estate Taxes, Months", &SettingsValues::PropertyTaxMonths);
-inline constexpr FieldSpec kHOIP = escrowAmount("edtHOIP", 2, "Homeowner's Insurance (First Year)");
+inline constexpr FieldSpec kHOIP = escrowAmount("edtHOIP", 2, "Homeowner's Insurance (First Year)")
+                                       .into<&Panels::insuranceFirstYear>();
 inline constexpr FieldSpec kHOIPMonths =
     escrowCount("edtHOIPMonths", 2, "Homeowner's Insurance (First Year), Months",
                 &SettingsValues::HomeownersFirstYear);
-inline constexpr FieldSpec kHOII = escrowAmount("edtHOII", 3, "Homeowner's Insurance (Renewal)");
+inline constexpr FieldSpec kHOII =
+    escrowAmount("edtHOII", 3, "Homeowner's Insurance (Renewal)").into<&Panels::insuranceRenewal>();
 inline constexpr FieldSpec kHOIIMonths =
     escrowCount("edtHOIIMonths", 3, "Homeowner's Insurance (Renewal), Months",
                 &SettingsValues::HomeownersRenewalMonths);
-inline constexpr FieldSpec kPMII = escrowAmount("edtPMII", 4, "PMI");
+inline constexpr FieldSpec kPMII = escrowAmount("edtPMII", 4, "PMI").into<&Panels::pmiReserve>();
 inline constexpr FieldSpec kPMIIMonths =
     escrowCount("edtPMIIMonths", 4, "PMI", nullptr).described("Months");
 inline constexpr FieldSpec kPMIPercent =
     numberField("edtPMIPercent", "PMI Premium Rate", 4, {124, 246, 70, 22})
         .result()
         .from(0)
-        .inCentre();
+        .inCentre()
+        .into<&Panels::pmiRate>();
 inline constexpr FieldSpec kEscrowLines[] = {kII,   kIIDays,     kPTI,       kPTIMonths,
                                              kHOIP, kHOIPMonths, kHOII,      kHOIIMonths,
                                              kPMII, kPMIIMonths, kPMIPercent};
@@ -204,20 +226,25 @@ constexpr FieldSpec costLine(const char* name, const char* caption, int row,
             .start = 0};
 }
 inline constexpr FieldSpec kAPR = costLine("edtEccAPR", "APR", 0, FieldKind::Percent3);
-inline constexpr FieldSpec kFinanceCharge = costLine("edtEccFinanceCharge", "Finance Charge", 1);
-inline constexpr FieldSpec kAmountFinanced = costLine("edtEccAmountFinanced", "Amount Financed", 2);
+inline constexpr FieldSpec kFinanceCharge =
+    costLine("edtEccFinanceCharge", "Finance Charge", 1).into<&Costs::financeCharge>();
+inline constexpr FieldSpec kAmountFinanced =
+    costLine("edtEccAmountFinanced", "Amount Financed", 2).into<&Costs::amountFinanced>();
 inline constexpr FieldSpec kTotalOfPayments =
-    costLine("edtEccTotalOfPayments", "Total of Payments", 3);
+    costLine("edtEccTotalOfPayments", "Total of Payments", 3).into<&Costs::totalOfPayments>();
 inline constexpr FieldSpec kTIP =
     costLine("edtEccTIP", "Total Interest Percentage", 4, FieldKind::Percent3);
 inline constexpr FieldSpec kIn5YearsPaid =
-    costLine("edtEccIn5YearsPaid", "In 5 Years, Total Paid", 5);
+    costLine("edtEccIn5YearsPaid", "In 5 Years, Total Paid", 5).into<&Costs::in5YearsPaid>();
 inline constexpr FieldSpec kIn5YearsPrincipal =
-    costLine("edtEccIn5YearsPrincipal", "In 5 Years, Principal Paid", 6);
+    costLine("edtEccIn5YearsPrincipal", "In 5 Years, Principal Paid", 6)
+        .into<&Costs::in5YearsPrincipal>();
 inline constexpr FieldSpec kPMICancelMonth =
-    costLine("edtEccPMICancelMonth", "PMI May Be Cancelled After Payment", 7, FieldKind::Whole);
+    costLine("edtEccPMICancelMonth", "PMI May Be Cancelled After Payment", 7, FieldKind::Whole)
+        .into<&Costs::pmiCancelMonth>();
 inline constexpr FieldSpec kPMIEndMonth =
-    costLine("edtEccPMIEndMonth", "PMI Ends After Payment", 8, FieldKind::Whole);
+    costLine("edtEccPMIEndMonth", "PMI Ends After Payment", 8, FieldKind::Whole)
+        .into<&Costs::pmiEndMonth>();
 inline constexpr FieldSpec kLoanCostLines[] = {
     kAPR,          kFinanceCharge,     kAmountFinanced, kTotalOfPayments, kTIP,
     kIn5YearsPaid, kIn5YearsPrincipal, kPMICancelMonth, kPMIEndMonth};

@@ -282,26 +282,8 @@ void ClosingCostsPage::writeResults(const calc::EccResults& r)
         f.setValue(kCLoanAmount, *r.loanAmount);
     if (r.downPaymentPercent)
         f.setValue(kDownPaymentPercent, *r.downPaymentPercent);
-    const calc::EccPanels& p = r.panels;
-    f.setValues({{kCMonthlyTax, r.monthlyTax},
-                 {kCMonthlyInsurance, r.monthlyInsurance},
-                 {kCPandI, r.pAndI},
-                 {kCpmi, r.monthlyPmi},
-                 {kClosingPMI, r.monthlyPmi},
-                 {kCMonthlyPayment, r.totalMonthlyPayment},
-                 {kCHousingRatio, r.housingRatio},
-                 {kCDebtRatio, r.debtRatio},
-                 {kOriginationFee, p.originationFee},
-                 {kLOF, p.discountFee},
-                 {kCClosingCosts, p.closingCosts},
-                 {kPMII, p.pmiReserve},
-                 {kHOIP, p.insuranceFirstYear},
-                 {kII, p.prepaidInterest},
-                 {kHOII, p.insuranceRenewal},
-                 {kPTI, p.taxReserve},
-                 {kCEscrows, p.escrows},
-                 {kCCashRequiredToClose, p.cashRequiredToClose},
-                 {kPMIPercent, p.pmiRate}});
+    f.show(r);
+    f.show(r.panels);
 }
 
 void ClosingCostsPage::writeLoanCosts(const calc::LendingFigures& l)
@@ -313,13 +295,7 @@ void ClosingCostsPage::writeLoanCosts(const calc::LendingFigures& l)
     };
     percent(kAPR, l.apr);
     percent(kTIP, l.totalInterestPercent);
-    f.setValues({{kFinanceCharge, l.financeCharge},
-                 {kAmountFinanced, l.amountFinanced},
-                 {kTotalOfPayments, l.totalOfPayments},
-                 {kIn5YearsPaid, l.in5YearsPaid},
-                 {kIn5YearsPrincipal, l.in5YearsPrincipal},
-                 {kPMICancelMonth, l.pmiCancelMonth},
-                 {kPMIEndMonth, l.pmiEndMonth}});
+    f.show(l);
 }
 
 void ClosingCostsPage::showLocks()

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <type_traits>
 
 // The declaration of a page's fields, without widgets: cheap to include where only the names
 // and captions are needed (the headless run, the report forms, the tests).
@@ -24,6 +25,32 @@ enum class FieldKind {
     Number,      // fixed decimals (FieldSpec::decimals): rates, terms, counts, ratios
     Text,        // plain text, read by the page itself
 };
+
+// Where a field's figure goes to or comes from in a calculator's inputs or results: one
+// member of one struct, so that a page reads and shows its fields by their declarations.
+struct FieldSlot {
+    const void* owner = nullptr; // the struct's tag, &kSlotOwner<S>
+    double (*get)(const void* from) = nullptr;
+    void (*put)(void* to, double figure) = nullptr; // none for a member that is no double
+};
+template <typename S> inline constexpr char kSlotOwner = 0;
+
+template <typename Member> struct SlotMember;
+template <typename S, typename T> struct SlotMember<T S::*> {
+    using Owner = S;
+    using Type = T;
+};
+
+template <auto Member> constexpr FieldSlot slotOf()
+{
+    using M = SlotMember<decltype(Member)>;
+    using S = typename M::Owner;
+    FieldSlot slot{&kSlotOwner<S>,
+                   [](const void* from) { return double(static_cast<const S*>(from)->*Member); }};
+    if constexpr (std::is_same_v<typename M::Type, double>)
+        slot.put = [](void* to, double figure) { static_cast<S*>(to)->*Member = figure; };
+    return slot;
+}
 
 enum class FieldRole {
     Input,  // typed by the user; in the tab order
@@ -48,6 +75,7 @@ struct FieldSpec {
     bool centred = false;
     // What tells two alike captions apart for a screen reader: a unit, a row or a column.
     const char* description = nullptr;
+    FieldSlot slot = {};
 
     // The same field computed (read-only, skipped by Tab), or out of the keyboard's way.
     constexpr FieldSpec result() const { return with(&FieldSpec::role, FieldRole::Result); }
@@ -68,6 +96,11 @@ struct FieldSpec {
     constexpr FieldSpec described(const char* text) const
     {
         return with(&FieldSpec::description, text);
+    }
+    // The member of the inputs it is read into, or of the results it shows.
+    template <auto Member> constexpr FieldSpec into() const
+    {
+        return with(&FieldSpec::slot, slotOf<Member>());
     }
 
 private:

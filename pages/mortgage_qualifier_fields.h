@@ -1,5 +1,6 @@
 #pragma once
 
+#include "calculators/mortgage_qualifier.h"
 #include "pages/field_table.h"
 
 // The Mortgage Qualifier's fields: two borrowers' monthly figures, the ratios, the cash, and
@@ -70,27 +71,42 @@ constexpr FieldSpec outcome(const char* name, const char* caption, int x, int ro
             .description = kRows[row]};
 }
 
-inline constexpr FieldSpec kIncome1 = monthly("edtIncome1", "Monthly Income", 0, 0, 4000);
-inline constexpr FieldSpec kOIncome1 = monthly("edtOIncome1", "Other Monthly Income", 1, 0, 1000);
-inline constexpr FieldSpec kCards1 = monthly("edtCards1", "Credit Card Minimums", 2, 0, 350);
-inline constexpr FieldSpec kAuto1 = monthly("edtAuto1", "Auto Loan Payment(s)", 3, 0, 450);
-inline constexpr FieldSpec kNotes1 = monthly("edtNotes1", "Student Loans, Other Notes", 4, 0, 50);
-inline constexpr FieldSpec kIncome2 = monthly("edtIncome2", "Monthly Income", 0, 1, 0);
-inline constexpr FieldSpec kOIncome2 = monthly("edtOIncome2", "Other Monthly Income", 1, 1, 0);
-inline constexpr FieldSpec kCards2 = monthly("edtCards2", "Credit Card Minimums", 2, 1, 0);
-inline constexpr FieldSpec kAuto2 = monthly("edtAuto2", "Auto Loan Payment(s)", 3, 1, 0);
-inline constexpr FieldSpec kNotes2 = monthly("edtNotes2", "Student Loans, Other Notes", 4, 1, 0);
+// The figures the calculator reads, each field into its own.
+using In = calc::MqInputs;
+inline constexpr FieldSpec kIncome1 =
+    monthly("edtIncome1", "Monthly Income", 0, 0, 4000).into<&In::income1>();
+inline constexpr FieldSpec kOIncome1 =
+    monthly("edtOIncome1", "Other Monthly Income", 1, 0, 1000).into<&In::otherIncome1>();
+inline constexpr FieldSpec kCards1 =
+    monthly("edtCards1", "Credit Card Minimums", 2, 0, 350).into<&In::cards1>();
+inline constexpr FieldSpec kAuto1 =
+    monthly("edtAuto1", "Auto Loan Payment(s)", 3, 0, 450).into<&In::auto1>();
+inline constexpr FieldSpec kNotes1 =
+    monthly("edtNotes1", "Student Loans, Other Notes", 4, 0, 50).into<&In::notes1>();
+inline constexpr FieldSpec kIncome2 =
+    monthly("edtIncome2", "Monthly Income", 0, 1, 0).into<&In::income2>();
+inline constexpr FieldSpec kOIncome2 =
+    monthly("edtOIncome2", "Other Monthly Income", 1, 1, 0).into<&In::otherIncome2>();
+inline constexpr FieldSpec kCards2 =
+    monthly("edtCards2", "Credit Card Minimums", 2, 1, 0).into<&In::cards2>();
+inline constexpr FieldSpec kAuto2 =
+    monthly("edtAuto2", "Auto Loan Payment(s)", 3, 1, 0).into<&In::auto2>();
+inline constexpr FieldSpec kNotes2 =
+    monthly("edtNotes2", "Student Loans, Other Notes", 4, 1, 0).into<&In::notes2>();
 inline constexpr FieldSpec kHousingRatio =
-    ratio("edtHousingRatio", "Housing", 8, 28, FieldRole::Input, kTyped, &SettingsValues::HRatio);
+    ratio("edtHousingRatio", "Housing", 8, 28, FieldRole::Input, kTyped, &SettingsValues::HRatio)
+        .into<&In::housingRatio>();
 inline constexpr FieldSpec kDebtRatio =
-    ratio("edtDebtRatio", "Debt", 68, 36, FieldRole::Input, kTyped, &SettingsValues::DRatio);
+    ratio("edtDebtRatio", "Debt", 68, 36, FieldRole::Input, kTyped, &SettingsValues::DRatio)
+        .into<&In::debtRatio>();
 inline constexpr FieldSpec kCalculatedHousingRatio =
     ratio("edtCalculatedHousingRatio", "Housing", 148, 28, FieldRole::Shown, kReached);
 inline constexpr FieldSpec kCalculatedDebtRatio =
     ratio("edtCalculatedDebtRatio", "Debt", 208, 36, FieldRole::Shown, kReached);
 inline constexpr FieldSpec kDownPayment =
     moneyField("edtMQDownPayment", "Cash You have Available for Down Payment", {462, 156, 120, 22})
-        .from(20000);
+        .from(20000)
+        .into<&In::downPayment>();
 inline constexpr FieldSpec kIr1 = rate("edtMQir1", 0);
 inline constexpr FieldSpec kTerm1 = term("edtMQTerm1", 0, 30);
 inline constexpr FieldSpec kPayment1 = outcome("edtMQPayment1", "Monthly Payment (P&I)", 150, 0);

@@ -108,19 +108,7 @@ void MortgageQualifierPage::reset()
 calc::MqInputs MortgageQualifierPage::readInputs() const
 {
     calc::MqInputs in;
-    m_fields.readInto({{kIncome1, &in.income1},
-                       {kOIncome1, &in.otherIncome1},
-                       {kCards1, &in.cards1},
-                       {kAuto1, &in.auto1},
-                       {kNotes1, &in.notes1},
-                       {kIncome2, &in.income2},
-                       {kOIncome2, &in.otherIncome2},
-                       {kCards2, &in.cards2},
-                       {kAuto2, &in.auto2},
-                       {kNotes2, &in.notes2},
-                       {kHousingRatio, &in.housingRatio},
-                       {kDebtRatio, &in.debtRatio},
-                       {kDownPayment, &in.downPayment}});
+    m_fields.readInto(in);
     for (std::size_t r = 0; r < 3; ++r)
         m_fields.readInto({{kIr[r], &in.rate[r]}, {kTerm[r], &in.termYears[r]}});
     return in;

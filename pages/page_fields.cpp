@@ -164,6 +164,25 @@ void PageFields::readInto(std::initializer_list<std::pair<FieldName, double*>> t
         *target = value(name);
 }
 
+void PageFields::readSlots(const void* owner, void* inputs) const
+{
+    for (const Entry& e : m_entries) {
+        if (e.spec->slot.owner != owner)
+            continue;
+        if (!e.spec->slot.put)
+            misuse(e.spec->name, "reads into no figure");
+        e.spec->slot.put(inputs, value(e.spec->name));
+    }
+}
+
+void PageFields::showSlots(const void* owner, const void* results) const
+{
+    for (const Entry& e : m_entries) {
+        if (e.spec->slot.owner == owner)
+            setValue(e.spec->name, e.spec->slot.get(results));
+    }
+}
+
 std::vector<NumericField*> PageFields::fields(FieldTable table) const
 {
     std::vector<NumericField*> out;

@@ -65,6 +65,9 @@ public:
     // Many at once: each field shows its figure; each field's value goes to its target.
     void setValues(std::initializer_list<std::pair<FieldName, double>> figures) const;
     void readInto(std::initializer_list<std::pair<FieldName, double*>> targets) const;
+    // Every field declared into a member of S: its value goes there, or it shows the member.
+    template <typename S> void readInto(S& inputs) const { readSlots(&kSlotOwner<S>, &inputs); }
+    template <typename S> void show(const S& results) const { showSlots(&kSlotOwner<S>, &results); }
 
     // A label showing the field's caption at that place, which screen readers take as the
     // field's label ("&" in a caption is text, never a mnemonic).
@@ -120,6 +123,8 @@ private:
         NumericField* numeric; // null for a text field
     };
     const Entry& entry(std::string_view name) const;
+    void readSlots(const void* owner, void* inputs) const;
+    void showSlots(const void* owner, const void* results) const;
     const Entry* inputEntry(const QString& name) const;
 
     std::vector<Entry> m_entries;

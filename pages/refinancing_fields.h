@@ -8,6 +8,10 @@
 // itemises the closing costs.
 namespace qn::pages::rc {
 
+// The calculator's figures each field is read into or shows.
+using In = calc::RefiInputs;
+using Out = calc::RefiResults;
+
 inline constexpr char kCurrentLoan[] = "Current Loan";
 inline constexpr char kNewLoanColumn[] = "New Loan";
 inline constexpr char kSavings[] = "Savings";
@@ -38,32 +42,48 @@ inline constexpr int kMoney = -1;
 inline constexpr std::optional<double> kComputed{};
 
 inline constexpr FieldSpec kOldLoan =
-    loan("edtOldLoan", 0, 0, "Current Balance", kMoney, kStart.oldLoan);
-inline constexpr FieldSpec kOldTerm = loan("edtOldTerm", 0, 1, "Term in Months", 0, kStart.oldTerm);
+    loan("edtOldLoan", 0, 0, "Current Balance", kMoney, kStart.oldLoan).into<&In::oldLoan>();
+inline constexpr FieldSpec kOldTerm =
+    loan("edtOldTerm", 0, 1, "Term in Months", 0, kStart.oldTerm).into<&In::oldTerm>();
 inline constexpr FieldSpec kOldInterestRate =
-    loan("edtOldInterestRate", 0, 2, "Interest Rate", 3, kStart.oldInterestRate);
+    loan("edtOldInterestRate", 0, 2, "Interest Rate", 3, kStart.oldInterestRate)
+        .into<&In::oldInterestRate>();
 inline constexpr FieldSpec kOldPaymentsMade =
-    loan("edtOldPaymentsMade", 0, 3, "Payments Made", 0, kStart.oldPaymentsMade);
+    loan("edtOldPaymentsMade", 0, 3, "Payments Made", 0, kStart.oldPaymentsMade)
+        .into<&In::oldPaymentsMade>();
 inline constexpr FieldSpec kOldPaymentsRemaining =
-    loan("edtOldPaymentsRemaining", 0, 4, "Payments Remaining", 0, kComputed);
-inline constexpr FieldSpec kOldPayment = loan("edtOldPayment", 0, 5, "Payment", kMoney, kComputed);
+    loan("edtOldPaymentsRemaining", 0, 4, "Payments Remaining", 0, kComputed)
+        .into<&Out::oldPaymentsRemaining>();
+inline constexpr FieldSpec kOldPayment =
+    loan("edtOldPayment", 0, 5, "Payment", kMoney, kComputed).into<&Out::oldPayment>();
 inline constexpr FieldSpec kNewLoan =
-    loan("edtNewLoan", 1, 0, "New Balance", kMoney, kStart.newLoan);
-inline constexpr FieldSpec kNewTerm = loan("edtNewTerm", 1, 1, "Term in Months", 0, kStart.newTerm);
+    loan("edtNewLoan", 1, 0, "New Balance", kMoney, kStart.newLoan).into<&In::newLoan>();
+inline constexpr FieldSpec kNewTerm =
+    loan("edtNewTerm", 1, 1, "Term in Months", 0, kStart.newTerm).into<&In::newTerm>();
 inline constexpr FieldSpec kNewInterestRate =
-    loan("edtNewInterestRate", 1, 2, "Interest Rate", 3, kStart.newInterestRate);
+    loan("edtNewInterestRate", 1, 2, "Interest Rate", 3, kStart.newInterestRate)
+        .into<&In::newInterestRate>();
 inline constexpr FieldSpec kRefiClosingCosts =
-    loan("edtRefiClosingCosts", 1, 3, "Closing Costs", kMoney, kStart.closingCosts);
+    loan("edtRefiClosingCosts", 1, 3, "Closing Costs", kMoney, kStart.closingCosts)
+        .into<&In::closingCosts>();
 inline constexpr FieldSpec kMonthsUntilSell =
-    loan("edtMonthsUntilSell", 1, 4, "Months Until You Will Sell", 0, kStart.monthsUntilSell);
-inline constexpr FieldSpec kNewPayment = loan("edtNewPayment", 1, 5, "Payment", kMoney, kComputed);
-inline constexpr FieldSpec kPaymentSaved = saving("edtPaymentSaved", 0, "Monthly Payment Savings");
+    loan("edtMonthsUntilSell", 1, 4, "Months Until You Will Sell", 0, kStart.monthsUntilSell)
+        .into<&In::monthsUntilSell>();
+inline constexpr FieldSpec kNewPayment =
+    loan("edtNewPayment", 1, 5, "Payment", kMoney, kComputed).into<&Out::newPayment>();
+inline constexpr FieldSpec kPaymentSaved =
+    saving("edtPaymentSaved", 0, "Monthly Payment Savings").into<&Out::paymentSaved>();
 inline constexpr FieldSpec kTotalPaymentSaved =
-    saving("edtTotalPaymentSaved", 1, "Total Monthly Payment Savings");
-inline constexpr FieldSpec kOldEquity = saving("edtOldEquity", 2, "Equity in Old Loan");
-inline constexpr FieldSpec kNewEquity = saving("edtNewEquity", 3, "Equity in New Loan");
-inline constexpr FieldSpec kEquitySavings = saving("edtEquitySavings", 4, "Total Equity Savings");
-inline constexpr FieldSpec kTotalSaved = saving("edtTotalSaved", 5, "Total Saved");
+    saving("edtTotalPaymentSaved", 1, "Total Monthly Payment Savings")
+        .into<&Out::totalPaymentSaved>();
+inline constexpr FieldSpec kOldEquity =
+    saving("edtOldEquity", 2, "Equity in Old Loan").into<&Out::oldEquity>();
+inline constexpr FieldSpec kNewEquity =
+    saving("edtNewEquity", 3, "Equity in New Loan").into<&Out::newEquity>();
+inline constexpr FieldSpec kEquitySavings =
+    saving("edtEquitySavings", 4, "Total Equity Savings").into<&Out::equitySavings>();
+inline constexpr FieldSpec kTotalSaved =
+    saving("edtTotalSaved", 5, "Total Saved").into<&Out::totalSaved>();
 inline constexpr FieldSpec kFields[] = {
     kOldLoan,         kOldTerm,       kOldInterestRate, kOldPaymentsMade,   kOldPaymentsRemaining,
     kOldPayment,      kNewLoan,       kNewTerm,         kNewInterestRate,   kRefiClosingCosts,

@@ -107,18 +107,7 @@ void RefinancingPage::showStartingValues()
     showResults(calc::RefiResetResults());
 }
 
-void RefinancingPage::showResults(const calc::RefiResults& r)
-{
-    m_fields.setValues({{kOldPaymentsRemaining, r.oldPaymentsRemaining},
-                        {kOldPayment, r.oldPayment},
-                        {kOldEquity, r.oldEquity},
-                        {kNewPayment, r.newPayment},
-                        {kNewEquity, r.newEquity},
-                        {kPaymentSaved, r.paymentSaved},
-                        {kTotalPaymentSaved, r.totalPaymentSaved},
-                        {kEquitySavings, r.equitySavings},
-                        {kTotalSaved, r.totalSaved}});
-}
+void RefinancingPage::showResults(const calc::RefiResults& r) { m_fields.show(r); }
 
 void RefinancingPage::enter() { m_fields.edit(kOldLoan)->setFocus(); }
 
@@ -133,15 +122,7 @@ void RefinancingPage::CalcRefi()
 {
     m_host.setPrintingEnabled(true);
     calc::RefiInputs in;
-    m_fields.readInto({{kOldLoan, &in.oldLoan},
-                       {kOldTerm, &in.oldTerm},
-                       {kOldInterestRate, &in.oldInterestRate},
-                       {kOldPaymentsMade, &in.oldPaymentsMade},
-                       {kNewLoan, &in.newLoan},
-                       {kNewTerm, &in.newTerm},
-                       {kNewInterestRate, &in.newInterestRate},
-                       {kRefiClosingCosts, &in.closingCosts},
-                       {kMonthsUntilSell, &in.monthsUntilSell}});
+    m_fields.readInto(in);
     CheckAmount(in.oldLoan, "Current Balance");
     CheckAmount(in.newLoan, "New Balance");
     CheckAmount(in.closingCosts, "Closing Costs");

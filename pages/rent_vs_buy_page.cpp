@@ -42,30 +42,12 @@ void RentVsBuyPage::CalcRVB()
     m_host.setPrintingEnabled(true);
     m_host.setResetEnabled(true);
     calc::RvbInputs in;
-    m_fields.readInto({{kMonthlyRent, &in.monthlyRent},
-                       {kRentIncrease, &in.rentIncrease},
-                       {kTerm, &in.years},
-                       {kDownPayment, &in.downPayment},
-                       {kEstimatedReturn, &in.estimatedReturn},
-                       {kInterestRate, &in.interestRate},
-                       {kLoanTerm, &in.loanYears},
-                       {kIncomeTax, &in.incomeTax},
-                       {kPropertyTax, &in.propertyTax},
-                       {kPropertyAppreciation, &in.propertyAppreciation},
-                       {kAnnualMaintenance, &in.annualMaintenance},
-                       {kSellingCostPercent, &in.sellingCostPercent}});
+    m_fields.readInto(in);
     CheckAmount(in.monthlyRent, "Current Monthly Rent");
     CheckAmount(in.downPayment, "Cash Available for Down Payment");
     CheckAmount(in.annualMaintenance, "Estimated Annual Home Maintenance Expenses ($)");
     const calc::RvbResults r = calc::CalcRVB(in);
-    m_fields.setValues({{kHousePrice, r.housePrice},
-                        {kRentSpent, r.rentSpent},
-                        {kInvestmentValue, r.investmentValue},
-                        {kTaxDeductions, r.taxDeductions},
-                        {kAppreciation, r.appreciation},
-                        {kValueOfPurchase, r.valueOfPurchase},
-                        {kValueOfRenting, r.valueOfRenting},
-                        {kGain, r.gain}});
+    m_fields.show(r);
     toolkit::ChartData chart = pairedChart(
         QStringLiteral("Owning against renting, by the year of the move"), QStringLiteral("Year"),
         {QStringLiteral("Effective gain of owning"), &calc::RvbYear::owner},

@@ -93,6 +93,14 @@ public:
         settle();
     }
 
+    // A shot of what a button shows (a panel, a chart), closed again by the other button.
+    void saveShown(const char* page, const char* open, const QString& name, const char* close)
+    {
+        click(page, open);
+        save(name);
+        click(page, close);
+    }
+
     // Leaving a field computes the pages that compute on leaving.
     void leave(QWidget* field)
     {
@@ -146,9 +154,7 @@ void shoot(Shooter& s)
     grid->setCurrentIndex(grid->model()->index(3, 3));
     s.click("Amort", "btnAddExtraPayments");
     s.save(QStringLiteral("Amort-extra"));
-    s.click("Amort", "btnChart");
-    s.save(QStringLiteral("chart-Amort"));
-    s.click("Amort", "btnChart");
+    s.saveShown("Amort", "btnChart", QStringLiteral("chart-Amort"), "btnChart");
     s.click("Amort", "btnCancel");
     s.find<TNumEdit>("Amort", "edtMortAmt")->setValue(widest);
     s.click("Amort", "btnCalculate");
@@ -163,28 +169,17 @@ void shoot(Shooter& s)
     s.find<QWidget>("Amort", "rgRateType")->findChildren<QRadioButton*>().at(1)->click();
     s.click("Amort", "btnCalculate");
     s.save(QStringLiteral("Amort-adjustable"));
-    s.click("Amort", "btnChart");
-    s.save(QStringLiteral("chart-Amort-adjustable"));
-    s.click("Amort", "btnChart");
-    s.click("Amort", "btnAddExtraPayments");
-    s.save(QStringLiteral("Amort-adjustable-extra"));
-    s.click("Amort", "btnCancel");
+    s.saveShown("Amort", "btnChart", QStringLiteral("chart-Amort-adjustable"), "btnChart");
+    s.saveShown("Amort", "btnAddExtraPayments", QStringLiteral("Amort-adjustable-extra"),
+                "btnCancel");
 
     s.enter("ECC");
-    s.click("ECC", "btnCalcClosing");
-    s.save(QStringLiteral("ECC-closing"));
-    s.click("ECC", "btnClosePnlClosing");
-    s.click("ECC", "btnCalcEscrows");
-    s.save(QStringLiteral("ECC-escrows"));
-    s.click("ECC", "btnClosePnlEscrow");
-    s.click("ECC", "btnCalcLoanCosts");
-    s.save(QStringLiteral("ECC-loancosts"));
-    s.click("ECC", "btnClosePnlLoanCosts");
+    s.saveShown("ECC", "btnCalcClosing", QStringLiteral("ECC-closing"), "btnClosePnlClosing");
+    s.saveShown("ECC", "btnCalcEscrows", QStringLiteral("ECC-escrows"), "btnClosePnlEscrow");
+    s.saveShown("ECC", "btnCalcLoanCosts", QStringLiteral("ECC-loancosts"), "btnClosePnlLoanCosts");
 
     s.enter("RC");
-    s.click("RC", "btnCalcFees");
-    s.save(QStringLiteral("RC-fees"));
-    s.click("RC", "btnCloseClosingCosts");
+    s.saveShown("RC", "btnCalcFees", QStringLiteral("RC-fees"), "btnCloseClosingCosts");
 
     s.enter("MQ");
     s.find<TNumEdit>("MQ", "edtIncome1")->setValue(widest);

@@ -15,11 +15,7 @@
 
 #include <functional>
 
-using qn::app::FindSettingsFile;
-using qn::app::IniFile;
-using qn::app::LoadSettings;
-using qn::app::SaveSettings;
-using qn::app::SettingsValues;
+using namespace qn::app;
 
 namespace {
 

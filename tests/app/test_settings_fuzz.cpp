@@ -12,10 +12,7 @@
 #include <vector>
 
 using fuzz::Rng;
-using qn::app::IniFile;
-using qn::app::ReadSettings;
-using qn::app::SettingsValues;
-using qn::app::WriteSettings;
+using namespace qn::app;
 
 namespace {
 

@@ -20,9 +20,7 @@
 #include <memory>
 #include <string>
 
-using qn::app::LoadSettings;
-using qn::app::SaveSettings;
-using qn::app::SettingsValues;
+using namespace qn::app;
 
 namespace {
 

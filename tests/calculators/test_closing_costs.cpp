@@ -8,10 +8,7 @@
 #include <cmath>
 #include <string>
 
-using qn::calc::CalcEcc;
-using qn::calc::EccInputs;
-using qn::calc::EccLocks;
-using qn::calc::SettingsValues;
+using namespace qn::calc;
 
 namespace {
 

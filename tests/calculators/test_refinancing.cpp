@@ -7,11 +7,7 @@
 
 #include <string>
 
-using qn::calc::CalcClosingCosts;
-using qn::calc::CalcRefi;
-using qn::calc::RefiClosingItems;
-using qn::calc::RefiInputs;
-using qn::calc::RefiResults;
+using namespace qn::calc;
 
 namespace {
 

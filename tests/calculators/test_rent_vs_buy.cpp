@@ -8,9 +8,7 @@
 #include <cmath>
 #include <string>
 
-using qn::calc::CalcRVB;
-using qn::calc::RvbInputs;
-using qn::calc::RvbResults;
+using namespace qn::calc;
 
 namespace {
 

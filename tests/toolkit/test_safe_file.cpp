@@ -15,9 +15,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-using qn::toolkit::SetWriteFault;
-using qn::toolkit::WriteFileSafely;
-using qn::toolkit::WriteStep;
+using namespace qn::toolkit;
 
 namespace {
 
