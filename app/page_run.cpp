@@ -32,6 +32,15 @@ namespace {
 using Action = PageRun::Action;
 
 // A host without a window: the settings file and the shell's switches.
+// Every page as it starts with these settings.
+pages::Scenario startScenario(const SettingsValues& settings)
+{
+    pages::Scenario start;
+    for (const auto& [name, shape] : pages::scenarioShape(settings))
+        start.pages[name] = shape.start;
+    return start;
+}
+
 class HeadlessHost : public pages::PageHost {
 public:
     HeadlessHost(QString settingsPath, SettingsValues settings)
@@ -53,12 +62,8 @@ public:
     // The scenario opened for the run, else every page as it starts.
     QByteArray scenarioNow() override
     {
-        if (m_scenario.isEmpty()) {
-            pages::Scenario start;
-            for (const auto& [name, shape] : pages::scenarioShape(m_settings))
-                start.pages[name] = shape.start;
-            m_scenario = pages::scenarioJson(start);
-        }
+        if (m_scenario.isEmpty())
+            m_scenario = pages::scenarioJson(startScenario(m_settings));
         return m_scenario;
     }
     QByteArray m_scenario;
@@ -81,13 +86,9 @@ std::optional<pages::Scenario> openScenario(const PageRun& run, const pages::Pag
                                             pages::CalculatorPage& page,
                                             const SettingsValues& settings)
 {
+    if (run.open.isEmpty())
+        return startScenario(settings);
     const pages::ScenarioShape shape = pages::scenarioShape(settings);
-    if (run.open.isEmpty()) {
-        pages::Scenario scenario;
-        for (const auto& [name, pageShape] : shape)
-            scenario.pages[name] = pageShape.start;
-        return scenario;
-    }
     const pages::ScenarioRead read = pages::readScenarioFile(run.open, shape);
     if (read.problem)
         toolkit::showMessage(nullptr, pages::scenarioMessage(run.open, read));
