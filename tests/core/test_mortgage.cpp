@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <chrono>
 #include <cmath>
 #include <cstdint>
@@ -285,136 +286,84 @@ TEST(AdjustableRate, ChangesCapsAndRecastPayments)
         std::int32_t month;
         double percent, payment, balanceBefore;
     };
-    struct Case {
-        const char* name;
+    using Changes = std::vector<Change>;
+    struct Loan {
         std::int32_t n, fixedMonths, adjustEvery;
         double amount, startPercent, marginPercent;
+    };
+    struct Index {
         TIndexPath path;
-        double indexPercent, stepPercent;
+        double percent, stepPercent;
         std::vector<double> listPercent;
-        double caps[3];
+    };
+    using Caps = std::array<double, 3>; // first, periodic, lifetime
+    struct Case {
+        const char* name;
+        Loan loan;
+        Index index;
+        Caps caps;
         double extraOnFirst;
         std::size_t changes;
-        std::vector<Change> expected; // the first changes
-        double highestPercent;        // of every change
+        Changes expected;      // the first changes
+        double highestPercent; // of every change
     };
+    const Loan fiveSix{360, 60, 6, 300000, 6, 2.75};
+    const Index flatSix{TIndexPath::Flat, 6, 0, {}};
     const Case cases[] = {
-        {"flat index: the first cap, then the fully indexed rate",
-         360,
-         60,
-         6,
-         300000,
-         6,
-         2.75,
-         TIndexPath::Flat,
-         6,
-         0,
-         {},
-         {2, 1, 5},
-         0,
-         50,
-         {{61, 8, 2154.63, 279163.14},
-          {67, 8.75, 2293.43, 277372.27},
-          {73, 8.75, 2293.43, 275716.81}},
+        {"flat index: the first cap, then the fully indexed rate", fiveSix, flatSix, Caps{2, 1, 5},
+         0, 50,
+         Changes{{61, 8, 2154.63, 279163.14},
+                 {67, 8.75, 2293.43, 277372.27},
+                 {73, 8.75, 2293.43, 275716.81}},
          8.75},
-        {"worst case up to the lifetime cap",
-         360,
-         60,
-         6,
-         300000,
-         6,
-         2.75,
-         TIndexPath::WorstCase,
-         0,
-         0,
-         {},
-         {2, 1, 5},
-         0,
-         50,
-         {{61, 8, 2154.63, 279163.14},
-          {67, 9, 2340.46, 277372.27},
-          {73, 10, 2529.99, 275781.69},
-          {79, 11, 2722.69, 274361.54},
-          {85, 11, 2722.69, 273086.38}},
+        {"worst case up to the lifetime cap", fiveSix, Index{TIndexPath::WorstCase, 0, 0, {}},
+         Caps{2, 1, 5}, 0, 50,
+         Changes{{61, 8, 2154.63, 279163.14},
+                 {67, 9, 2340.46, 277372.27},
+                 {73, 10, 2529.99, 275781.69},
+                 {79, 11, 2722.69, 274361.54},
+                 {85, 11, 2722.69, 273086.38}},
          11},
-        {"rising index",
-         360,
-         60,
-         12,
-         300000,
-         6,
-         2.75,
-         TIndexPath::Rising,
-         4,
-         0.5,
-         {},
-         {2, 2, 6},
-         0,
-         25,
-         {{61, 7.25, 2017.81, 279163.14},
-          {73, 7.75, 2106.24, 275053.98},
-          {85, 8.25, 2193.90, 270952.14}},
+        {"rising index", Loan{360, 60, 12, 300000, 6, 2.75}, Index{TIndexPath::Rising, 4, 0.5, {}},
+         Caps{2, 2, 6}, 0, 25,
+         Changes{{61, 7.25, 2017.81, 279163.14},
+                 {73, 7.75, 2106.24, 275053.98},
+                 {85, 8.25, 2193.90, 270952.14}},
          12},
         // 3.0625 + 2.5 lies halfway between eighths and goes down; 1.3 + 2.5 goes to the
         // nearest eighth; falls stop at the periodic cap and at the floor (the margin); the
         // last value repeats.
-        {"typed index list",
-         120,
-         12,
-         12,
-         100000,
-         5,
-         2.5,
-         TIndexPath::Typed,
-         0,
-         0,
-         {3.0625, 0, 1.3, -5, -5, 9},
-         {2, 1, 5},
-         0,
-         9,
-         {{13, 5.5, 1083.01, 92092.50},
-          {25, 4.5, 1043.04, 83958.46},
-          {37, 3.75, 1017.06, 75037.61},
-          {49, 2.75, 987.63, 65483.69},
-          {61, 2.5, 981.52, 55305.28},
-          {73, 3.5, 1001.32, 44789.73},
-          {85, 4.5, 1016.52, 34172.28},
-          {97, 5.5, 1026.95, 23289.14},
-          {109, 6.5, 1032.45, 11963.98}},
+        {"typed index list", Loan{120, 12, 12, 100000, 5, 2.5},
+         Index{TIndexPath::Typed, 0, 0, {3.0625, 0, 1.3, -5, -5, 9}}, Caps{2, 1, 5}, 0, 9,
+         Changes{{13, 5.5, 1083.01, 92092.50},
+                 {25, 4.5, 1043.04, 83958.46},
+                 {37, 3.75, 1017.06, 75037.61},
+                 {49, 2.75, 987.63, 65483.69},
+                 {61, 2.5, 981.52, 55305.28},
+                 {73, 3.5, 1001.32, 44789.73},
+                 {85, 4.5, 1016.52, 34172.28},
+                 {97, 5.5, 1026.95, 23289.14},
+                 {109, 6.5, 1032.45, 11963.98}},
          6.5},
-        {"recast on the balance after an extra",
-         360,
-         60,
-         6,
-         300000,
-         6,
-         2.75,
-         TIndexPath::Flat,
-         6,
-         0,
-         {},
-         {2, 1, 5},
-         10000,
-         50,
-         {{61, 8, 2051.04, 265741.78}, {67, 8.75, 2183.17, 264037.02}},
-         8.75},
+        {"recast on the balance after an extra", fiveSix, flatSix, Caps{2, 1, 5}, 10000, 50,
+         Changes{{61, 8, 2051.04, 265741.78}, {67, 8.75, 2183.17, 264037.02}}, 8.75},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         TAdjustableRate terms;
-        terms.FixedMonths = c.fixedMonths;
-        terms.AdjustEvery = c.adjustEvery;
-        terms.Margin = c.marginPercent / 100;
-        terms.Path = c.path;
-        terms.Index = c.indexPercent / 100;
-        terms.IndexStep = c.stepPercent / 100;
-        for (double v : c.listPercent)
+        terms.FixedMonths = c.loan.fixedMonths;
+        terms.AdjustEvery = c.loan.adjustEvery;
+        terms.Margin = c.loan.marginPercent / 100;
+        terms.Path = c.index.path;
+        terms.Index = c.index.percent / 100;
+        terms.IndexStep = c.index.stepPercent / 100;
+        for (double v : c.index.listPercent)
             terms.IndexList.push_back(v / 100);
         terms.FirstCap = c.caps[0] / 100;
         terms.PeriodicCap = c.caps[1] / 100;
         terms.LifetimeCap = c.caps[2] / 100;
         TMortgage loan;
-        loan.Setup(c.n, c.amount, c.startPercent / 100, 12, terms);
+        loan.Setup(c.loan.n, c.loan.amount, c.loan.startPercent / 100, 12, terms);
         if (c.extraOnFirst > 0) {
             ASSERT_EQ(loan.SetExtraPayment(1, c.extraOnFirst), ExtraResult::Applied);
         }
@@ -445,7 +394,7 @@ TEST(AdjustableRate, ChangesCapsAndRecastPayments)
             ASSERT_EQ(row.Rate, loan.RateSchedule[period].Rate) << row.Number;
         }
         EXPECT_DOUBLE_EQ(loan.Payments.back().Balance, 0);
-        EXPECT_NEAR(loan.Payments.back().PrincipalToDate, c.amount, 1e-6);
+        EXPECT_NEAR(loan.Payments.back().PrincipalToDate, c.loan.amount, 1e-6);
     }
 }
 
