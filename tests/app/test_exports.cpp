@@ -6,6 +6,7 @@
 #include "reports/preview.h"
 #include "tests/support/files.h"
 #include "tests/support/page_names.h"
+#include "tests/support/program_run.h"
 #include "tests/support/window_fixture.h"
 #include "toolkit/safe_file.h"
 
@@ -39,13 +40,7 @@ QStringList readLines(const QString& path)
     return QString::fromUtf8(readAll(path)).split(u'\n', Qt::SkipEmptyParts);
 }
 
-int headless(const QStringList& args)
-{
-    QProcess run;
-    run.start(QStringLiteral(QUENNARY_EXE), args);
-    EXPECT_TRUE(run.waitForFinished(20000));
-    return run.exitCode();
-}
+int headless(const QStringList& args) { return runProgram(args).status; }
 
 // Makes every write to `path` fail halfway, as a full disk does, for as long as it lives.
 class FullDisk {

@@ -1,14 +1,13 @@
 // The headless page run through the real executable, as scripts use it.
 #include "tests/support/files.h"
 #include "tests/support/page_names.h"
+#include "tests/support/program_run.h"
 
 #include <QElapsedTimer>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -22,28 +21,19 @@ struct RunResult {
     QString errors;
 };
 
-class HeadlessRun : public ::testing::Test {
+class HeadlessRun : public ProgramFixture {
 protected:
-    RunResult run(QStringList args)
+    RunResult run(const QStringList& args)
     {
-        args.prepend(m_dir.filePath(QStringLiteral("QNRY.INI")));
-        args.prepend(QStringLiteral("--settings"));
-        QProcess process;
-        process.start(QStringLiteral(QUENNARY_EXE), args);
-        EXPECT_TRUE(process.waitForFinished(10000));
-        RunResult result;
-        result.status = process.exitCode();
-        result.errors = QString::fromUtf8(process.readAllStandardError());
-        const QByteArray out = process.readAllStandardOutput();
-        if (!out.isEmpty()) {
+        const ProgramRun r = ProgramFixture::run(args);
+        RunResult result{r.status, {}, r.errors};
+        if (!r.out.isEmpty()) {
             QJsonParseError error{};
-            result.json = QJsonDocument::fromJson(out, &error).object();
-            EXPECT_EQ(error.error, QJsonParseError::NoError) << out.toStdString();
+            result.json = QJsonDocument::fromJson(r.out, &error).object();
+            EXPECT_EQ(error.error, QJsonParseError::NoError) << r.out.toStdString();
         }
         return result;
     }
-
-    QTemporaryDir m_dir;
 };
 
 TEST_F(HeadlessRun, BiweeklyExampleWithTheSettingsRateAndTerm)
@@ -190,7 +180,7 @@ TEST_F(HeadlessRun, UsageErrorsComputeNothing)
         EXPECT_TRUE(r.json.isEmpty()) << "printed fields after a usage error";
         EXPECT_TRUE(r.errors.startsWith(QStringLiteral("usage error: ")));
         EXPECT_EQ(r.errors.count(u'\n'), 1) << r.errors.toStdString();
-        EXPECT_FALSE(QFile::exists(m_dir.filePath(QStringLiteral("QNRY.INI"))));
+        EXPECT_FALSE(QFile::exists(settingsFile()));
     }
 }
 
@@ -248,8 +238,10 @@ TEST_F(HeadlessRun, ResetRunsThePagesOwnReset)
     EXPECT_TRUE(grid.at(1).toArray().at(0).toString().isEmpty()); // the schedule is cleared
 }
 
+class HeadlessBatch : public ProgramFixture {};
+
 // Each line runs on a page of its own, in order, and a bad line does not stop the batch.
-TEST(HeadlessBatch, EachLineGetsItsOwnAnswer)
+TEST_F(HeadlessBatch, EachLineGetsItsOwnAnswer)
 {
     struct Row {
         const char* what;
@@ -266,8 +258,7 @@ TEST(HeadlessBatch, EachLineGetsItsOwnAnswer)
             .arg(QLatin1String(qc::kBtnCalcN), QLatin1String(qc::kLA.name),
                  QLatin1String(qc::kIR.name), QLatin1String(qc::kPMT.name),
                  QLatin1String(qc::kBtnCalcQuickCalc));
-    QTemporaryDir dir;
-    const QString scenario = dir.filePath(QStringLiteral("Smith Street.qnry"));
+    const QString scenario = path("Smith Street.qnry");
     writeAll(scenario, QStringLiteral(R"({"format":"quennary-scenario","version":1,)"
                                       R"("pages":{"BW":{"%1":130000}}})")
                            .arg(amount)
@@ -304,16 +295,10 @@ TEST(HeadlessBatch, EachLineGetsItsOwnAnswer)
     QByteArray input;
     for (const Row& row : rows)
         input += row.line.toUtf8() + "\n\n"; // blank lines are skipped
-    QProcess process;
-    process.start(QStringLiteral(QUENNARY_EXE),
-                  {QStringLiteral("--settings"), dir.filePath(QStringLiteral("QNRY.INI")),
-                   QStringLiteral("--batch"), QStringLiteral("-")});
-    process.write(input);
-    process.closeWriteChannel();
-    ASSERT_TRUE(process.waitForFinished(20000));
-    EXPECT_EQ(process.exitCode(), 2); // the worst line's
-    EXPECT_TRUE(process.readAllStandardError().isEmpty());
-    const QList<QByteArray> answers = process.readAllStandardOutput().trimmed().split('\n');
+    const ProgramRun r = run({QStringLiteral("--batch"), QStringLiteral("-")}, input);
+    EXPECT_EQ(r.status, 2); // the worst line's
+    EXPECT_TRUE(r.errors.isEmpty());
+    const QList<QByteArray> answers = r.out.trimmed().split('\n');
     ASSERT_EQ(answers.size(), std::size(rows));
     for (qsizetype i = 0; i < answers.size(); ++i) {
         const Row& row = rows[i];

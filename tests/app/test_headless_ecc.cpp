@@ -1,42 +1,33 @@
 // A whole lock-state sequence on the closing-cost page replayed through the executable, as
 // a user would click and type. Expected figures are worked out by hand from the formulas.
+#include "tests/support/files.h"
 #include "tests/support/page_names.h"
+#include "tests/support/program_run.h"
 
-#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class HeadlessEcc : public ::testing::Test {
+class HeadlessEcc : public ProgramFixture {
 protected:
+    // The page's form figures: no points, taxes 1,800, insurance 360.
     void SetUp() override
     {
-        // The page's form figures: no points, taxes 1,800, insurance 360.
-        QFile ini(m_dir.filePath(QStringLiteral("QNRY.INI")));
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-        ini.write("[ClosingCosts]\nOriginationPoints=0\nRealEstateTax=1800\nInsurance=360\n");
+        writeAll(settingsFile(),
+                 "[ClosingCosts]\nOriginationPoints=0\nRealEstateTax=1800\nInsurance=360\n");
     }
 
-    QJsonObject run(QStringList args, int expectedStatus = 0)
+    QJsonObject run(const QStringList& actions, int expectedStatus = 0)
     {
-        args.prepend(m_dir.filePath(QStringLiteral("QNRY.INI")));
-        args.prepend(QStringLiteral("--settings"));
-        args.prepend(QStringLiteral("ECC"));
-        args.prepend(QStringLiteral("--page"));
-        args.append(QStringLiteral("--fields"));
-        QProcess process;
-        process.start(QStringLiteral(QUENNARY_EXE), args);
-        EXPECT_TRUE(process.waitForFinished(10000));
-        EXPECT_EQ(process.exitCode(), expectedStatus) << process.readAllStandardError().data();
-        return QJsonDocument::fromJson(process.readAllStandardOutput()).object();
+        const ProgramRun r =
+            ProgramFixture::run(QStringList{QStringLiteral("--page"), QStringLiteral("ECC")}
+                                + actions + QStringList{QStringLiteral("--fields")});
+        EXPECT_EQ(r.status, expectedStatus) << r.errors.toStdString();
+        return QJsonDocument::fromJson(r.out).object();
     }
-
-    QTemporaryDir m_dir;
 };
 
 struct Step {

@@ -2,6 +2,7 @@
 // PDF and read back with pdftotext.
 #include "tests/support/message_fixture.h"
 #include "tests/support/page_names.h"
+#include "tests/support/program_run.h"
 
 #include <QFile>
 #include <QJsonDocument>
@@ -9,36 +10,29 @@
 #include <QLocale>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-class ReportPdf : public ::testing::Test {
+class ReportPdf : public ProgramFixture {
 protected:
-    // Runs the page with the actions, writes its report; returns the report's text.
     // The run's action that types `text` into a field.
     static QStringList set(const qn::pages::FieldSpec& field, const char* text)
     {
         return {QStringLiteral("--set"),
                 QLatin1String(field.name) + QLatin1Char('=') + QLatin1String(text)};
     }
-    QString print(const QString& page, QStringList actions = {})
+    // Runs the page with the actions, writes its report; returns the report's text.
+    QString print(const QString& page, const QStringList& actions = {})
     {
         const QString pdf = m_dir.filePath(page + QStringLiteral(".pdf"));
-        QStringList args = {QStringLiteral("--settings"), m_dir.filePath(QStringLiteral("Q.INI")),
-                            QStringLiteral("--page"), page};
-        args += actions;
-        args += {QStringLiteral("--pdf"), pdf, QStringLiteral("--fields")};
-        QProcess run;
-        run.start(QStringLiteral(QUENNARY_EXE), args);
-        EXPECT_TRUE(run.waitForFinished(20000));
-        m_status = run.exitCode();
-        m_values = QJsonDocument::fromJson(run.readAllStandardOutput())
-                       .object()
-                       .value(QStringLiteral("values"))
-                       .toObject();
+        const ProgramRun r =
+            run(QStringList{QStringLiteral("--page"), page} + actions
+                + QStringList{QStringLiteral("--pdf"), pdf, QStringLiteral("--fields")});
+        m_status = r.status;
+        m_values =
+            QJsonDocument::fromJson(r.out).object().value(QStringLiteral("values")).toObject();
         QProcess text;
         text.start(QStringLiteral("pdftotext"),
                    {QStringLiteral("-layout"), pdf, QStringLiteral("-")});
@@ -57,7 +51,6 @@ protected:
             .toCurrencyString(v, QStringLiteral("$"), 2);
     }
 
-    QTemporaryDir m_dir;
     int m_status = -1;
     QJsonObject m_values;
 };
@@ -186,13 +179,10 @@ TEST_F(ReportPdf, RentVsBuyWorksheetInItsOrder)
 
 TEST_F(ReportPdf, APageWithoutAReportIsAUsageError)
 {
-    QProcess run;
-    run.start(QStringLiteral(QUENNARY_EXE),
-              {QStringLiteral("--page"), QStringLiteral("QC"), QStringLiteral("--pdf"),
-               m_dir.filePath(QStringLiteral("qc.pdf"))});
-    ASSERT_TRUE(run.waitForFinished(10000));
-    EXPECT_EQ(run.exitCode(), 2);
-    EXPECT_FALSE(QFile::exists(m_dir.filePath(QStringLiteral("qc.pdf"))));
+    const ProgramRun r = runProgram(
+        {QStringLiteral("--page"), QStringLiteral("QC"), QStringLiteral("--pdf"), path("qc.pdf")});
+    EXPECT_EQ(r.status, 2);
+    EXPECT_FALSE(QFile::exists(path("qc.pdf")));
 }
 
 } // namespace

@@ -1,11 +1,10 @@
 // Scenario files through the headless run: what one run saves, a fresh run opens.
 #include "tests/support/files.h"
 #include "tests/support/page_names.h"
+#include "tests/support/program_run.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -15,28 +14,7 @@
 
 namespace {
 
-struct RunOut {
-    int status = -1;
-    QByteArray out;
-    QString errors;
-};
-
-class ScenarioFiles : public ::testing::Test {
-protected:
-    RunOut run(QStringList args)
-    {
-        args.prepend(m_dir.filePath(QStringLiteral("QNRY.INI")));
-        args.prepend(QStringLiteral("--settings"));
-        QProcess process;
-        process.start(QStringLiteral(QUENNARY_EXE), args);
-        EXPECT_TRUE(process.waitForFinished(20000));
-        return {process.exitCode(), process.readAllStandardOutput(),
-                QString::fromUtf8(process.readAllStandardError())};
-    }
-    QString path(const char* name) const { return m_dir.filePath(QLatin1String(name)); }
-
-    QTemporaryDir m_dir;
-};
+using ScenarioFiles = ProgramFixture;
 
 QString set(const qn::pages::FieldSpec& field, const char* text)
 {
@@ -79,7 +57,7 @@ TEST_F(ScenarioFiles, EveryPageSavedOpensTheSameInAFreshRun)
         QStringList args{QStringLiteral("--page"), QLatin1String(page)};
         if (!saved.empty())
             args << QStringLiteral("--open") << file;
-        const RunOut r =
+        const ProgramRun r =
             run(args + actions
                 + QStringList{QStringLiteral("--save"), file, QStringLiteral("--fields")});
         ASSERT_EQ(r.status, 0) << page << ": " << r.errors.toStdString();
@@ -95,8 +73,8 @@ TEST_F(ScenarioFiles, EveryPageSavedOpensTheSameInAFreshRun)
                      .value(QStringLiteral("lockPurchasePrice"))
                      .toBool(true));
     for (const auto& [page, fields] : saved) {
-        const RunOut r = run({QStringLiteral("--open"), file, QStringLiteral("--page"), page,
-                              QStringLiteral("--fields")});
+        const ProgramRun r = run({QStringLiteral("--open"), file, QStringLiteral("--page"), page,
+                                  QStringLiteral("--fields")});
         EXPECT_EQ(r.status, 0) << page.toStdString() << ": " << r.errors.toStdString();
         EXPECT_EQ(r.out, fields) << page.toStdString();
     }
@@ -106,8 +84,8 @@ TEST_F(ScenarioFiles, AnUnreadableFileIsNamedAndRunsNothing)
 {
     const QString file = path("broken.qnry");
     writeAll(file, "{\"format\": \"quennary-scenario\", \"version\": 1, \"pages\": ");
-    const RunOut r = run({QStringLiteral("--open"), file, QStringLiteral("--page"),
-                          QStringLiteral("BW"), QStringLiteral("--fields")});
+    const ProgramRun r = run({QStringLiteral("--open"), file, QStringLiteral("--page"),
+                              QStringLiteral("BW"), QStringLiteral("--fields")});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(r.out.isEmpty());
     EXPECT_TRUE(r.errors.contains(QStringLiteral("message: Unable to open ") + file))
