@@ -20,6 +20,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <memory>
 #include <utility>
 
@@ -164,11 +165,21 @@ protected:
         settle();
     }
 
-    qn::pages::NumericField* field(const char* name)
-    {
-        return find<qn::pages::NumericField>(m_page, name);
-    }
+    using PageFixture::find;
+    // A widget of this page.
+    template <typename T> T* find(const char* name) { return find<T>(m_page, name); }
+    qn::pages::NumericField* field(const char* name) { return find<qn::pages::NumericField>(name); }
     double value(const char* name) { return field(name)->value(); }
+    // Each field holds its figure to the cent.
+    struct Cents {
+        const qn::pages::FieldSpec& field;
+        double value;
+    };
+    void expectCents(std::initializer_list<Cents> expected)
+    {
+        for (const Cents& e : expected)
+            EXPECT_NEAR(value(e.field.name), e.value, 0.005) << e.field.name;
+    }
     QString text(const char* name) { return field(name)->displayText(); }
     void type(const char* name, const QString& keys) { typeInto(field(name), keys); }
 
