@@ -38,6 +38,12 @@ protected:
         type(name, keys);
         leave();
     }
+    // Types into each field in turn, leaving it.
+    void typeAndLeave(std::initializer_list<std::pair<const char*, const char*>> fields)
+    {
+        for (const auto& [name, keys] : fields)
+            typeAndLeave(name, QLatin1String(keys));
+    }
     void click(const char* name)
     {
         QTest::mouseClick(find<QAbstractButton>(ecc, name), Qt::LeftButton);
@@ -109,8 +115,7 @@ TEST_F(EccPageTest, EveryLockStateSolvesItsAmounts)
 
     // U-U-L
     click(ecc::kBtnUnlockPurchasePrice);
-    typeAndLeave(ecc::kCPurchasePrice.name, QStringLiteral("250000"));
-    typeAndLeave(ecc::kCDownPayment.name, QStringLiteral("12345"));
+    typeAndLeave({{ecc::kCPurchasePrice.name, "250000"}, {ecc::kCDownPayment.name, "12345"}});
     EXPECT_EQ(text(ecc::kDownPaymentPercent.name), QStringLiteral("4.938"));
     expectFigures({250000, 12345, 237655, 1581.12, 178.24, 1939.37, 1330.24, 1731.91, 15407.15},
                   "U-U-L");
@@ -118,25 +123,24 @@ TEST_F(EccPageTest, EveryLockStateSolvesItsAmounts)
     // L-U-U: unlocking the loan locks the price again.
     click(ecc::kBtnUnlockLoanAmount);
     EXPECT_TRUE(field(ecc::kCPurchasePrice.name)->isReadOnly());
-    typeAndLeave(ecc::kCLoanAmount.name, QStringLiteral("150000"));
-    typeAndLeave(ecc::kCDownPayment.name, QStringLiteral("15000"));
+    typeAndLeave({{ecc::kCLoanAmount.name, "150000"}, {ecc::kCDownPayment.name, "15000"}});
     expectFigures({165000, 15000, 150000, 997.95, 97.50, 1275.45, 1249.50, 1399.01, 17648.51},
                   "L-U-U");
 
     // L-L-U at 5 % over 15 years: the 15-year column, band above 90 up to 95.
     click(ecc::kBtnLockDownPayment);
-    typeAndLeave(ecc::kDownPaymentPercent.name, QStringLiteral("5"));
-    typeAndLeave(ecc::kTerm.name, QStringLiteral("15"));
-    typeAndLeave(ecc::kCLoanAmount.name, QStringLiteral("95000"));
+    typeAndLeave({{ecc::kDownPaymentPercent.name, "5"},
+                  {ecc::kTerm.name, "15"},
+                  {ecc::kCLoanAmount.name, "95000"}});
     expectFigures({100000, 5000, 95000, 853.89, 44.33, 1078.22, 1196.33, 1187.62, 7383.95},
                   "L-L-U");
 
     // U-L-L
     click(ecc::kBtnUnlockPurchasePrice);
     EXPECT_TRUE(field(ecc::kCLoanAmount.name)->isReadOnly());
-    typeAndLeave(ecc::kDownPaymentPercent.name, QStringLiteral("10"));
-    typeAndLeave(ecc::kTerm.name, QStringLiteral("30"));
-    typeAndLeave(ecc::kCPurchasePrice.name, QStringLiteral("200000"));
+    typeAndLeave({{ecc::kDownPaymentPercent.name, "10"},
+                  {ecc::kTerm.name, "30"},
+                  {ecc::kCPurchasePrice.name, "200000"}});
     expectFigures({200000, 20000, 180000, 1197.54, 78, 1455.54, 1230, 1465.81, 22695.81}, "U-L-L");
 
     // Back to all locked: income and debt limit the price again.
@@ -334,9 +338,9 @@ TEST_F(EccPageTest, ResetRestoresTheStartAndUnlockingThenComputes)
     formSettings();
     enter();
     click(ecc::kBtnUnlockPurchasePrice);
-    typeAndLeave(ecc::kCPurchasePrice.name, QStringLiteral("300000"));
-    typeAndLeave(ecc::kTerm.name, QStringLiteral("15"));
-    typeAndLeave(ecc::kIIDays.name, QStringLiteral("30"));
+    typeAndLeave({{ecc::kCPurchasePrice.name, "300000"},
+                  {ecc::kTerm.name, "15"},
+                  {ecc::kIIDays.name, "30"}});
     m_window->m_settings.HRatio = 30;
     m_window->clickReset();
     settle();
