@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <string>
 
@@ -196,28 +197,18 @@ TEST(EccStartingInputs, TakesEverySavedDefault)
     s.HomeownersFirstYear = 11;
     s.HomeownersRenewalMonths = 3;
     const auto in = qn::calc::EccStartingInputs(s);
-    EXPECT_EQ(in.pmi.Pmip159597, 0.01);
-    EXPECT_EQ(in.housingRatio, 30);
-    EXPECT_EQ(in.debtRatio, 45);
-    EXPECT_EQ(in.fees.appraisalFee, 310);
-    EXPECT_EQ(in.fees.creditReport, 42);
-    EXPECT_EQ(in.fees.sellerPaid, 500);
-    EXPECT_EQ(in.originationPoints, 2);
-    EXPECT_EQ(in.discountPoints, 0.5);
-    EXPECT_EQ(in.downPaymentPercent, 15);
-    EXPECT_EQ(in.tax, 900);
-    EXPECT_EQ(in.insurance, 600);
-    EXPECT_EQ(in.associationFee, 25);
-    EXPECT_EQ(in.counts.interimInterestDays, 20);
-    EXPECT_EQ(in.counts.propertyTaxMonths, 4);
-    EXPECT_EQ(in.counts.homeownersFirstYearMonths, 11);
-    EXPECT_EQ(in.counts.homeownersRenewalMonths, 3);
-    EXPECT_EQ(in.counts.pmiReserveMonths, 1);
-    EXPECT_EQ(in.income, 4000);
-    EXPECT_EQ(in.debt, 450);
-    EXPECT_EQ(in.interestRate, 7);
-    EXPECT_EQ(in.termYears, 30);
-    EXPECT_EQ(in.purchasePrice, 0);
+    // Each figure set above, in that order.
+    EXPECT_EQ((std::array{in.pmi.Pmip159597, in.housingRatio, in.debtRatio, in.fees.appraisalFee,
+                          in.fees.sellerPaid, in.originationPoints, in.discountPoints,
+                          in.downPaymentPercent, in.tax, in.insurance, in.associationFee,
+                          in.counts.interimInterestDays, in.counts.propertyTaxMonths,
+                          in.counts.homeownersFirstYearMonths, in.counts.homeownersRenewalMonths}),
+              (std::array{0.01, 30.0, 45.0, 310.0, 500.0, 2.0, 0.5, 15.0, 900.0, 600.0, 25.0, 20.0,
+                          4.0, 11.0, 3.0}));
+    // The settings' own default, and the page's starting figures.
+    EXPECT_EQ((std::array{in.fees.creditReport, in.counts.pmiReserveMonths, in.income, in.debt,
+                          in.interestRate, in.termYears, in.purchasePrice}),
+              (std::array{42.0, 1.0, 4000.0, 450.0, 7.0, 30.0, 0.0}));
 }
 
 struct PmiCase {

@@ -113,25 +113,22 @@ TEST_P(RefiRefused, NamesTheField)
     EXPECT_EQ(refusal([&] { CalcRefi(in); }), c.message);
 }
 
+constexpr const char* kTermRefused = "Term in Months must be a whole number from 1 to 1200.";
+constexpr const char* kSaleRefused =
+    "Months Until You Will Sell must be a whole number from 0 to 1200.";
+
 INSTANTIATE_TEST_SUITE_P(
     Cases, RefiRefused,
-    ::testing::Values(
-        RefusedCase{"moreMadeThanTerm", 360, 361, 240, 240,
-                    "Payments Made cannot be more than Term in Months."},
-        RefusedCase{"fractionalMade", 360, 12.5, 240, 240,
-                    "Payments Made must be a whole number from 0 to 1200."},
-        RefusedCase{"fractionalOldTerm", 359.9, 0, 240, 240,
-                    "Term in Months must be a whole number from 1 to 1200."},
-        RefusedCase{"hugeNewTerm", 360, 0, 1e9, 240,
-                    "Term in Months must be a whole number from 1 to 1200."},
-        RefusedCase{"noOldTerm", 0, 0, 240, 240,
-                    "Term in Months must be a whole number from 1 to 1200."},
-        RefusedCase{"noNewTerm", 360, 0, 0, 240,
-                    "Term in Months must be a whole number from 1 to 1200."},
-        RefusedCase{"negativeSale", 360, 0, 240, -1,
-                    "Months Until You Will Sell must be a whole number from 0 to 1200."},
-        RefusedCase{"fractionalSale", 360, 0, 240, 24.5,
-                    "Months Until You Will Sell must be a whole number from 0 to 1200."}),
+    ::testing::Values(RefusedCase{"moreMadeThanTerm", 360, 361, 240, 240,
+                                  "Payments Made cannot be more than Term in Months."},
+                      RefusedCase{"fractionalMade", 360, 12.5, 240, 240,
+                                  "Payments Made must be a whole number from 0 to 1200."},
+                      RefusedCase{"fractionalOldTerm", 359.9, 0, 240, 240, kTermRefused},
+                      RefusedCase{"hugeNewTerm", 360, 0, 1e9, 240, kTermRefused},
+                      RefusedCase{"noOldTerm", 0, 0, 240, 240, kTermRefused},
+                      RefusedCase{"noNewTerm", 360, 0, 0, 240, kTermRefused},
+                      RefusedCase{"negativeSale", 360, 0, 240, -1, kSaleRefused},
+                      RefusedCase{"fractionalSale", 360, 0, 240, 24.5, kSaleRefused}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Refinancing, RateAtOrBelowMinus1200PercentFails)
