@@ -3,6 +3,7 @@
 #include "core/finance.h"
 #include "core/mortgage.h"
 #include "core/numtext.h"
+#include "tests/support/arm_terms.h"
 
 #include <benchmark/benchmark.h>
 
@@ -77,15 +78,8 @@ BENCHMARK(BM_MortgageExtraFrom360);
 // the payment, so this is the costliest schedule the page rebuilds on Calculate.
 void BM_AdjustableSetup360(benchmark::State& state)
 {
-    const qn::TAdjustableRate terms{.FixedMonths = 60,
-                                    .AdjustEvery = 5,
-                                    .Margin = 0.0275,
-                                    .Path = qn::TIndexPath::Rising,
-                                    .Index = 0.04,
-                                    .IndexStep = 0.00125,
-                                    .FirstCap = 0.02,
-                                    .PeriodicCap = 0.01,
-                                    .LifetimeCap = 0.06};
+    const qn::TAdjustableRate terms =
+        armTerms(60, 5, 2.75, 4, {2, 1, 6}, qn::TIndexPath::Rising, 0.125);
     qn::TMortgage loan;
     double amount = 300000;
     for (auto _ : state) {

@@ -1,6 +1,7 @@
 // What extra payments buy, the payment goal, and when a refinance pays for itself.
 #include "calculators/extras.h"
 #include "calculators/refinancing.h"
+#include "tests/support/arm_terms.h"
 
 #include <gtest/gtest.h>
 
@@ -63,13 +64,7 @@ TEST(LevelExtra, TheAnswerReachesTheTargetAndNoLess)
 // month 60, before the first change).
 TEST(ExtraSummary, AdjustableRateAgainstItselfWithoutExtras)
 {
-    const qn::TAdjustableRate terms{.FixedMonths = 60,
-                                    .AdjustEvery = 6,
-                                    .Margin = 0.0275,
-                                    .Index = 0.06,
-                                    .FirstCap = 0.02,
-                                    .PeriodicCap = 0.01,
-                                    .LifetimeCap = 0.05};
+    const qn::TAdjustableRate terms = armTerms(60, 6, 2.75, 6, {2, 1, 5});
     qn::TMortgage loan;
     loan.Setup(360, 300000, 0.06, 12, terms);
     const qn::TMortgage plain = loan;

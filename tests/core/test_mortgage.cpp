@@ -1,5 +1,6 @@
 #include "core/errors.h"
 #include "core/mortgage.h"
+#include "tests/support/arm_terms.h"
 
 #include <gtest/gtest.h>
 
@@ -350,18 +351,11 @@ TEST(AdjustableRate, ChangesCapsAndRecastPayments)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        TAdjustableRate terms;
-        terms.FixedMonths = c.loan.fixedMonths;
-        terms.AdjustEvery = c.loan.adjustEvery;
-        terms.Margin = c.loan.marginPercent / 100;
-        terms.Path = c.index.path;
-        terms.Index = c.index.percent / 100;
-        terms.IndexStep = c.index.stepPercent / 100;
+        TAdjustableRate terms =
+            armTerms(c.loan.fixedMonths, c.loan.adjustEvery, c.loan.marginPercent, c.index.percent,
+                     c.caps, c.index.path, c.index.stepPercent);
         for (double v : c.index.listPercent)
             terms.IndexList.push_back(v / 100);
-        terms.FirstCap = c.caps[0] / 100;
-        terms.PeriodicCap = c.caps[1] / 100;
-        terms.LifetimeCap = c.caps[2] / 100;
         TMortgage loan;
         loan.Setup(c.loan.n, c.loan.amount, c.loan.startPercent / 100, 12, terms);
         if (c.extraOnFirst > 0) {
@@ -401,13 +395,7 @@ TEST(AdjustableRate, ChangesCapsAndRecastPayments)
 TEST(AdjustableRate, FloorAndTermsThatCannotMakeASchedule)
 {
     // A floor above the margin holds a falling index up; a typed floor of -1 % counts as 0.
-    TAdjustableRate terms;
-    terms.FixedMonths = 12;
-    terms.AdjustEvery = 12;
-    terms.Margin = 0.02;
-    terms.Index = -0.05;
-    terms.FirstCap = terms.PeriodicCap = 0.10;
-    terms.LifetimeCap = 0.05;
+    TAdjustableRate terms = armTerms(12, 12, 2, -5, {10, 10, 5});
     terms.Floor = 0.045;
     TMortgage loan;
     loan.Setup(36, 10000, 0.06, 12, terms);
