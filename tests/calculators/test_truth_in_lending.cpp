@@ -28,13 +28,18 @@ double aprByBisection(double amount, const std::vector<double>& payments)
     return 1200 * low;
 }
 
-LendingInputs loan(double amount, double percent, int years, double price)
+// A level-payment loan; its closing costs, the recording fee among them, count in the loan
+// costs of the first five years.
+LendingInputs loan(double amount, double percent, int years, double price, double closingCosts = 0,
+                   double recordingFee = 0)
 {
     LendingInputs in;
     in.loanAmount = amount;
     in.interestRate = percent;
     in.termYears = years;
     in.purchasePrice = price;
+    in.closingCosts = closingCosts;
+    in.recordingFee = recordingFee;
     const double c = percent / 1200, n = 12.0 * years;
     in.pAndI = n == 0 ? 0 : c == 0 ? amount / n : amount * c / (1 - std::pow(1 + c, -n));
     return in;
@@ -62,65 +67,53 @@ std::vector<TilCase> cases()
                         20.996, 1209.96, 999.907169, true});
     }
     {
-        LendingInputs in = loan(12000, 0, 10, 20000);
+        LendingInputs in = loan(12000, 0, 10, 20000, 1000, 50);
         in.originationFee = 120;
         in.otherFees = 180;
-        in.closingCosts = 1000;
-        in.recordingFee = 50;
         rows.push_back({"zero rate with fees", in, 300, 11700, 0, 0, 100, 100, 12000, 300, 0,
                         6000 + 950, 6000, true});
     }
     {
         // Twelve payments: the five years are the whole loan; the rounded payment leaves
         // a few cents of the loan unpaid on its schedule.
-        LendingInputs in = loan(10000, 6, 1, 20000);
+        LendingInputs in = loan(10000, 6, 1, 20000, 600, 50);
         in.prepaidInterest = 25;
         in.taxServiceFee = 50;
-        in.closingCosts = 600;
-        in.recordingFee = 50;
         rows.push_back({"one-year loan", in, 75, 9925, 0, 0, 860.66, 860.66, 10327.92, 402.92,
                         3.2792, 10327.92 + 550, 9999.946993, true});
     }
     {
         // 10 % down on 125,000: the balance reaches 80 % after payment 101, 78 % after 115.
-        LendingInputs in = loan(112500, 7, 30, 125000);
+        LendingInputs in = loan(112500, 7, 30, 125000, 1200.75, 50);
         in.monthlyPmi = in.closingPmi = in.pmiReserve = 48.75;
         in.prepaidInterest = 7.0 / 100 * 112500 / 365 * 15;
         in.taxServiceFee = 85;
         in.otherFees = 300;
-        in.closingCosts = 1200.75;
-        in.recordingFee = 50;
         rows.push_back({"mortgage insurance to 78 %", in, 806.130137, 111693.869863, 101, 115,
                         797.22, 748.47, 275055.45, 163361.580137, 139.5104, 60 * 797.22 + 1102,
                         6602.297390, true});
     }
     {
         // 97 % at 10 %: halfway through the term the balance is still above 78 %.
-        LendingInputs in = loan(97000, 10, 30, 100000);
+        LendingInputs in = loan(97000, 10, 30, 100000, 1500, 60);
         in.monthlyPmi = in.closingPmi = 72.75;
         in.pmiReserve = 145.50;
         in.prepaidInterest = 10.0 / 100 * 97000 / 365 * 15;
         in.taxServiceFee = 85;
-        in.closingCosts = 1500;
-        in.recordingFee = 60;
         rows.push_back({"mortgage insurance ends halfway", in, 701.880137, 96298.119863, 176, 180,
                         923.99, 851.24, 319541.40, 223243.280137, 215.924124, 60 * 923.99 + 1367.25,
                         3322.566643, true});
     }
     {
-        LendingInputs in = loan(1000, 8, 5, 5000);
+        LendingInputs in = loan(1000, 8, 5, 5000, 1200, 50);
         in.originationFee = 600;
         in.otherFees = 500;
-        in.closingCosts = 1200;
-        in.recordingFee = 50;
         rows.push_back({"fees above the loan", in, 1100, -100, 0, 0, 20.28, 20.28, 1216.80, 1316.80,
                         21.68, 60 * 20.28 + 1150, 1000.264936, false});
     }
     {
-        LendingInputs in = loan(50000, 7, 0, 60000);
+        LendingInputs in = loan(50000, 7, 0, 60000, 900, 50);
         in.otherFees = 300;
-        in.closingCosts = 900;
-        in.recordingFee = 50;
         rows.push_back(
             {"no payments", in, 300, 49700, 0, 0, 0, 0, 0, -49700, std::nullopt, 850, 0, false});
     }
