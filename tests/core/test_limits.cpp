@@ -42,18 +42,19 @@ double yearsCheck(double value, const std::string& caption) { return CheckYears(
 
 TEST(Limits, PaymentCounts)
 {
+    const char* refused = " must be a whole number from 0 to 1200.";
     const LimitCase cases[] = {
         {"zero", 0, nullptr},
         {"one", 1, nullptr},
         {"limit", 1200, nullptr},
-        {"justAbove", 1201, " must be a whole number from 0 to 1200."},
-        {"tenMillion", 10000000, " must be a whole number from 0 to 1200."},
-        {"intMax", 2147483647, " must be a whole number from 0 to 1200."},
-        {"infinite", kInf, " must be a whole number from 0 to 1200."},
-        {"fraction", 12.5, " must be a whole number from 0 to 1200."},
-        {"negative", -1, " must be a whole number from 0 to 1200."},
-        {"minusInfinite", -kInf, " must be a whole number from 0 to 1200."},
-        {"notANumber", std::nan(""), " must be a whole number from 0 to 1200."},
+        {"justAbove", 1201, refused},
+        {"tenMillion", 10000000, refused},
+        {"intMax", 2147483647, refused},
+        {"infinite", kInf, refused},
+        {"fraction", 12.5, refused},
+        {"negative", -1, refused},
+        {"minusInfinite", -kInf, refused},
+        {"notANumber", std::nan(""), refused},
     };
     for (const LimitCase& c : cases)
         expectCheck(c, countCheck, "Term in Months");
@@ -61,13 +62,10 @@ TEST(Limits, PaymentCounts)
 
 TEST(Limits, Years)
 {
+    const char* refused = " must be a whole number from 0 to 100.";
     const LimitCase cases[] = {
-        {"zero", 0, nullptr},
-        {"limit", 100, nullptr},
-        {"justAbove", 101, " must be a whole number from 0 to 100."},
-        {"huge", 2147483647, " must be a whole number from 0 to 100."},
-        {"fraction", 2.5, " must be a whole number from 0 to 100."},
-        {"negative", -3, " must be a whole number from 0 to 100."},
+        {"zero", 0, nullptr},          {"limit", 100, nullptr},    {"justAbove", 101, refused},
+        {"huge", 2147483647, refused}, {"fraction", 2.5, refused}, {"negative", -3, refused},
     };
     for (const LimitCase& c : cases)
         expectCheck(c, yearsCheck, "Years");
@@ -75,14 +73,15 @@ TEST(Limits, Years)
 
 TEST(Limits, Amounts)
 {
+    const char* tooLarge = " must be no larger than 999,999,999,999.99.";
     const LimitCase cases[] = {
         {"zero", 0, nullptr},
         {"cents", 0.01, nullptr},
         {"limit", 999999999999.99, nullptr},
-        {"trillion", 1e12, " must be no larger than 999,999,999,999.99."},
-        {"loanThatOverflowedCents", 1e17, " must be no larger than 999,999,999,999.99."},
-        {"infinite", kInf, " must be no larger than 999,999,999,999.99."},
-        {"notANumber", std::nan(""), " must be no larger than 999,999,999,999.99."},
+        {"trillion", 1e12, tooLarge},
+        {"loanThatOverflowedCents", 1e17, tooLarge},
+        {"infinite", kInf, tooLarge},
+        {"notANumber", std::nan(""), tooLarge},
         {"negative", -0.01, " cannot be negative."},
         {"mostNegative", -1.7976931348623157e308, " cannot be negative."},
     };
