@@ -4,6 +4,7 @@
 #include "app/splash_screen.h"
 #include "app/startup_trace.h"
 #include "toolkit/product.h"
+#include "toolkit/program_style.h"
 
 #include <QApplication>
 #include <QCommandLineOption>
@@ -36,6 +37,7 @@ int main(int argc, char** argv)
     std::thread fontConfiguration([] { FcInit(); });
     QApplication app(argc, argv);
     fontConfiguration.join();
+    qn::toolkit::UseProgramStyle();
     // The splash comes first so it is on screen while the rest loads.
     qn::app::TSplashScreen splash;
     splash.start();

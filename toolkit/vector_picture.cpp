@@ -57,8 +57,7 @@ public:
         return QApplication::style()->generatedIconPixmap(mode, pixmap, &option);
     }
 
-    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
-               QIcon::State state) override
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
     {
         const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
         QPixmap p = pixmap(rect.size() * ratio, mode, state);
@@ -86,12 +85,22 @@ QPixmap VectorPixmap(const QString& resource, const QSize& size, qreal devicePix
     return pixmap;
 }
 
-QIcon VectorIcon(const QString& resource)
+namespace {
+
+QIcon iconOf(std::shared_ptr<QSvgRenderer> renderer)
 {
-    auto renderer = std::make_shared<QSvgRenderer>(resource);
     if (!renderer->isValid())
         return {};
     return QIcon(new VectorIconEngine(std::move(renderer)));
 }
+
+} // namespace
+
+QIcon VectorIcon(const QString& resource)
+{
+    return iconOf(std::make_shared<QSvgRenderer>(resource));
+}
+
+QIcon VectorIconOf(const QByteArray& svg) { return iconOf(std::make_shared<QSvgRenderer>(svg)); }
 
 } // namespace qn::toolkit

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QIcon>
 #include <QPixmap>
 #include <QSize>
@@ -19,5 +20,7 @@ QPixmap VectorPixmap(const QString& resource, const QSize& size, qreal devicePix
 // An icon that draws the picture at whatever size and mode it is asked for; a null icon when
 // the resource is missing or not a picture.
 QIcon VectorIcon(const QString& resource);
+// The same from the SVG text itself.
+QIcon VectorIconOf(const QByteArray& svg);
 
 } // namespace qn::toolkit

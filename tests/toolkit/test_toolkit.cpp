@@ -1,12 +1,15 @@
 #include "toolkit/guarded.h"
 #include "toolkit/message_box.h"
 #include "toolkit/money.h"
+#include "toolkit/program_style.h"
 #include "toolkit/save_dialog.h"
 #include "toolkit/vector_picture.h"
 
 #include <QApplication>
 #include <QFile>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -112,7 +115,14 @@ TEST(VectorPicture, DrawsSharpAndFittedWithoutImagePlugins)
     EXPECT_EQ(icon.pixmap(QSize(32, 32), QIcon::Disabled).size(), QSize(32, 16));
     EXPECT_TRUE(VectorIcon(dir.filePath(QStringLiteral("none.svg"))).isNull());
 
-    // The point of drawing them this way: no image-format plugin is loaded for them.
+    // The point of drawing them this way: no image-format plugin is loaded for them, nor for
+    // the menu bar's overflow arrow under the program's style.
+    UseProgramStyle();
+    QMenuBar bar;
+    EXPECT_FALSE(QApplication::style()
+                     ->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton)
+                     .pixmap(16, 16)
+                     .isNull());
     QFile maps(QStringLiteral("/proc/self/maps"));
     ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
     EXPECT_FALSE(maps.readAll().contains("imageformats"));
