@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/dialog_util.h"
+#include "toolkit/vector_picture.h"
 #include "toolkit/widgets.h"
 
 #include <QFrame>
@@ -26,8 +27,7 @@ inline QLabel* picture(QWidget* parent, const char* name, const QString& resourc
     initResources();
     auto* label = new QLabel(parent);
     label->setObjectName(QLatin1String(name));
-    label->setPixmap(
-        QPixmap(resource).scaled(geometry.size(), Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    label->setPixmap(toolkit::VectorPixmap(resource, geometry.size(), label->devicePixelRatioF()));
     label->setGeometry(geometry);
     return label;
 }

@@ -4,6 +4,7 @@
 #include "app/splash_screen.h"
 #include "app/startup_trace.h"
 #include "toolkit/product.h"
+#include "toolkit/program_style.h"
 
 #include <QApplication>
 #include <QCommandLineOption>
@@ -11,6 +12,9 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <thread>
+
+#include <fontconfig/fontconfig.h>
 
 int main(int argc, char** argv)
 {
@@ -27,7 +31,13 @@ int main(int argc, char** argv)
         qn::toolkit::nameApplication();
         return qn::app::runHeadless(QApplication::arguments().mid(1));
     }
+    // Reading the font configuration is the largest piece of work before the splash can draw
+    // its name, and it needs no display: it is done on a second thread while the display
+    // connection is made, so that Qt finds it done.
+    std::thread fontConfiguration([] { FcInit(); });
     QApplication app(argc, argv);
+    fontConfiguration.join();
+    qn::toolkit::UseProgramStyle();
     // The splash comes first so it is on screen while the rest loads.
     qn::app::TSplashScreen splash;
     splash.start();

@@ -5,10 +5,10 @@
 #include "toolkit/hints.h"
 #include "toolkit/open_address.h"
 #include "toolkit/product.h"
+#include "toolkit/vector_picture.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
-#include <QFile>
 #include <QHBoxLayout>
 #include <QMenu>
 #include <QMenuBar>
@@ -175,9 +175,8 @@ constexpr ToolButton kToolButtons[] = {
 
 QIcon toolIcon(const QStyle* style, const QString& resource, QStyle::StandardPixmap fallback)
 {
-    if (QFile::exists(resource))
-        return QIcon(resource);
-    return style->standardIcon(fallback);
+    const QIcon drawn = toolkit::VectorIcon(resource);
+    return drawn.isNull() ? style->standardIcon(fallback) : drawn;
 }
 
 } // namespace

@@ -6,9 +6,7 @@
 #include "toolkit/hints.h"
 #include "toolkit/widgets.h"
 
-#include <QFile>
 #include <QHBoxLayout>
-#include <QIcon>
 #include <QPainter>
 #include <QPushButton>
 #include <QTextEdit>
@@ -34,8 +32,9 @@ void MenuPage::fill(std::function<void()> showAbout,
     pic->setAccessibleName(QStringLiteral("About Quennary"));
     pic->setFixedSize(160, 120);
     const QString picture = QStringLiteral(":/quennary/house.svg");
-    if (QFile::exists(picture)) {
-        pic->setPixmap(QIcon(picture).pixmap(pic->size()));
+    if (const QPixmap drawn = toolkit::VectorPixmap(picture, pic->size(), pic->devicePixelRatioF());
+        !drawn.isNull()) {
+        pic->setPixmap(drawn);
     } else {
         QPixmap placeholder(pic->size());
         placeholder.fill(QColor(0, 64, 128));

@@ -5,7 +5,7 @@ set -euo pipefail
 PACKAGES=(cmake ninja-build g++ qt6-base-dev qt6-svg-dev libgl-dev
           libgtest-dev libgmock-dev libbenchmark-dev fonts-liberation2 poppler-utils
           locales desktop-file-utils appstream libssl-dev xxd
-          xvfb dbus at-spi2-core python3-pyatspi clang-format)
+          xvfb dbus at-spi2-core python3-pyatspi clang-format libfontconfig-dev)
 
 missing=()
 for p in "${PACKAGES[@]}"; do

@@ -1,10 +1,16 @@
 #include "toolkit/guarded.h"
 #include "toolkit/message_box.h"
 #include "toolkit/money.h"
+#include "toolkit/program_style.h"
 #include "toolkit/save_dialog.h"
+#include "toolkit/vector_picture.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QMenuBar>
 #include <QPushButton>
+#include <QStyle>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -87,4 +93,37 @@ TEST(MessageSeam, TheBoxShowsParagraphs)
     EXPECT_EQ(shown, QStringLiteral("Valid results cannot be calculated using the variables "
                                     "you have entered.\n\nPlease try again with reasonable "
                                     "values."));
+}
+
+TEST(VectorPicture, DrawsSharpAndFittedWithoutImagePlugins)
+{
+    QTemporaryDir dir;
+    const QString wide = dir.filePath(QStringLiteral("wide.svg"));
+    QFile file(wide);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<svg xmlns='http://www.w3.org/2000/svg' width='200' height='100'>"
+               "<rect width='200' height='100' fill='#036'/></svg>");
+    file.close();
+
+    const QPixmap doubled = VectorPixmap(wide, QSize(100, 100), 2.0);
+    EXPECT_EQ(doubled.size(), QSize(200, 100)); // device pixels, the aspect kept
+    EXPECT_EQ(doubled.deviceIndependentSize(), QSizeF(100, 50));
+    EXPECT_TRUE(VectorPixmap(dir.filePath(QStringLiteral("none.svg")), QSize(10, 10), 1).isNull());
+
+    const QIcon icon = VectorIcon(wide);
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_EQ(icon.pixmap(QSize(32, 32), QIcon::Disabled).size(), QSize(32, 16));
+    EXPECT_TRUE(VectorIcon(dir.filePath(QStringLiteral("none.svg"))).isNull());
+
+    // The point of drawing them this way: no image-format plugin is loaded for them, nor for
+    // the menu bar's overflow arrow under the program's style.
+    UseProgramStyle();
+    QMenuBar bar;
+    EXPECT_FALSE(QApplication::style()
+                     ->standardIcon(QStyle::SP_ToolBarHorizontalExtensionButton)
+                     .pixmap(16, 16)
+                     .isNull());
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    ASSERT_TRUE(maps.open(QIODevice::ReadOnly));
+    EXPECT_FALSE(maps.readAll().contains("imageformats"));
 }
