@@ -173,6 +173,16 @@ double spreadValue(double centre, int k, double step)
                                + static_cast<long double>(k) * step);
 }
 
+// The values of a row or column of headers, 1 to N - 1 (0 is the corner), the centre at
+// `centreIndex`.
+template <int N> std::array<double, N> spreadAround(double centre, int centreIndex, double step)
+{
+    std::array<double, N> values{};
+    for (int i = 1; i < N; ++i)
+        values[static_cast<std::size_t>(i)] = spreadValue(centre, i - centreIndex, step);
+    return values;
+}
+
 std::string placeholderDollars(int thousands)
 {
     return concat({" $", std::to_string(thousands), ",000"});
@@ -217,14 +227,9 @@ SpreadGrid BuildSpread(const SpreadInputs& in, const IncrementTexts& previous)
     const double rowCentre = in.*memberOf(recipe.rowCentre);
     const double columnCentre = in.*memberOf(recipe.columnCentre);
 
-    std::array<double, kSpreadRows> rowValues{};
-    for (int row = 1; row < kSpreadRows; ++row)
-        rowValues[static_cast<std::size_t>(row)] =
-            spreadValue(rowCentre, row - kSpreadCentreRow, rowStep);
-    std::array<double, kSpreadColumns> columnValues{};
-    for (int column = 1; column < kSpreadColumns; ++column)
-        columnValues[static_cast<std::size_t>(column)] =
-            spreadValue(columnCentre, column - kSpreadCentreColumn, columnStep);
+    const auto rowValues = spreadAround<kSpreadRows>(rowCentre, kSpreadCentreRow, rowStep);
+    const auto columnValues =
+        spreadAround<kSpreadColumns>(columnCentre, kSpreadCentreColumn, columnStep);
 
     for (std::size_t column = 1; column < kSpreadColumns; ++column)
         grid.cells[0][column] = valueCell(recipe.columnHeader, columnValues[column]);
