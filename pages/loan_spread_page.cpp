@@ -43,16 +43,6 @@ constexpr int kRightGroup = 419;
 constexpr int kHeaderColumnWidth = 69;
 constexpr int kDataColumnWidth = 73;
 
-int checkedIndex(const QGroupBox* group)
-{
-    const auto radios = group->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
-    for (int i = 0; i < radios.size(); ++i) {
-        if (radios[i]->isChecked())
-            return i;
-    }
-    return -1;
-}
-
 // The choices are long for the room the page gives them: the group's font steps down from the
 // page's until every caption is whole, no lower than the smallest legible size.
 void fitChoices(QGroupBox* group, int columns)
