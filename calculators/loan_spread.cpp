@@ -242,30 +242,6 @@ SpreadGrid BuildSpread(const SpreadInputs& in, const IncrementTexts& previous)
     return grid;
 }
 
-SpreadGrid BuildPaymentSpread(SpreadInputs in, const IncrementTexts& previous)
-{
-    in.kind = SpreadKind::Payment;
-    return BuildSpread(in, previous);
-}
-
-SpreadGrid BuildLoanAmountSpread(SpreadInputs in, const IncrementTexts& previous)
-{
-    in.kind = SpreadKind::LoanAmount;
-    return BuildSpread(in, previous);
-}
-
-SpreadGrid BuildRateSpread(SpreadInputs in, const IncrementTexts& previous)
-{
-    in.kind = SpreadKind::Rate;
-    return BuildSpread(in, previous);
-}
-
-SpreadGrid BuildTermSpread(SpreadInputs in, const IncrementTexts& previous)
-{
-    in.kind = SpreadKind::Term;
-    return BuildSpread(in, previous);
-}
-
 SpreadInputs RestoredSpreadInputs(const SpreadInputs& current)
 {
     // The fields a kind shows are the ones it restores.
