@@ -124,13 +124,9 @@ inline constexpr std::array<FieldSpec, 16> kClosingCosts = closingCostsTab();
 constexpr FieldSpec count(const char* name, int row, const char* caption,
                           double SettingsValues::*setting)
 {
-    return {.name = name,
-            .caption = caption,
-            .kind = FieldKind::Number,
-            .decimals = 0,
-            .at = {360, 16 + 40 * row, 60, 22},
-            .setting = setting,
-            .centred = true};
+    return pages::numberField(name, caption, 0, {360, 16 + 40 * row, 60, 22})
+        .bound(setting)
+        .inCentre();
 }
 inline constexpr FieldSpec kIIDays = count(
     "edtP_IIDays", 0, "Days of Prepaid Interest (Between Closing Date and First of Next Month)",

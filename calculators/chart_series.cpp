@@ -4,21 +4,28 @@
 #include "core/checked.h"
 #include "core/limits.h"
 
+#include <algorithm>
 #include <cmath>
+#include <span>
 
 namespace qn::calc {
 
 namespace {
 
+// The schedule's rows up to the one that pays the loan off.
+std::span<const TPayment> paidRows(const TMortgage& loan)
+{
+    const int payoff = PayoffMonth(loan);
+    const auto end = std::find_if(loan.Payments.begin(), loan.Payments.end(),
+                                  [payoff](const TPayment& row) { return row.Number > payoff; });
+    return {loan.Payments.begin(), end};
+}
+
 std::vector<Point> balances(const TMortgage& loan)
 {
     std::vector<Point> points{{0, loan.Amount}};
-    const int payoff = PayoffMonth(loan);
-    for (const TPayment& row : loan.Payments) {
-        if (row.Number > payoff)
-            break;
+    for (const TPayment& row : paidRows(loan))
         points.push_back({static_cast<double>(row.Number), row.Balance});
-    }
     return points;
 }
 
@@ -36,23 +43,16 @@ std::vector<Point> BalanceWithoutExtras(const TMortgage& loan)
 std::vector<Point> PaymentByPayment(const TMortgage& loan)
 {
     std::vector<Point> points;
-    const int payoff = PayoffMonth(loan);
-    for (const TPayment& row : loan.Payments) {
-        if (row.Number > payoff)
-            break;
+    for (const TPayment& row : paidRows(loan))
         points.push_back(
             {static_cast<double>(row.Number), row.Principal - row.ExtraPrincipal + row.Interest});
-    }
     return points;
 }
 
 std::vector<YearSplit> YearlySplit(const TMortgage& loan)
 {
     std::vector<YearSplit> years;
-    const int payoff = PayoffMonth(loan);
-    for (const TPayment& row : loan.Payments) {
-        if (row.Number > payoff)
-            break;
+    for (const TPayment& row : paidRows(loan)) {
         const int year = (row.Number - 1) / 12 + 1;
         if (years.empty() || years.back().year != year)
             years.push_back({year, 0, 0});

@@ -129,55 +129,38 @@ const KindRecipe& recipeOf(SpreadKind kind)
     return kRecipes[index];
 }
 
-double fieldValue(const SpreadInputs& in, SpreadField field)
+// Each entry field's member of the inputs, in SpreadField's order.
+constexpr double SpreadInputs::*kFieldMembers[] = {&SpreadInputs::loan, &SpreadInputs::payment,
+                                                   &SpreadInputs::interest, &SpreadInputs::term};
+
+double SpreadInputs::*memberOf(SpreadField field)
 {
-    switch (field) {
-    case SpreadField::Loan:
-        return in.loan;
-    case SpreadField::Payment:
-        return in.payment;
-    case SpreadField::Interest:
-        return in.interest;
-    case SpreadField::Term:
-        return in.term;
-    }
-    return 0;
+    return kFieldMembers[static_cast<std::size_t>(field)];
 }
 
-int itemOf(const SpreadInputs& in, StepGroup group)
-{
-    switch (group) {
-    case StepGroup::Loan:
-        return in.loanItem;
-    case StepGroup::Rate:
-        return in.rateItem;
-    case StepGroup::Payment:
-        return in.paymentItem;
-    }
-    return -1;
-}
-
-std::string& incrementOf(IncrementTexts& texts, StepGroup group)
-{
-    switch (group) {
-    case StepGroup::Loan:
-        return texts.loan;
-    case StepGroup::Rate:
-        return texts.rate;
-    case StepGroup::Payment:
-        break;
-    }
-    return texts.payment;
-}
+// What belongs to each step group, in StepGroup's order: its items, the inputs' member
+// that holds the one selected, and the text of the increment it stands for.
+struct GroupParts {
+    std::span<const SpreadStep> steps;
+    int SpreadInputs::*item;
+    std::string IncrementTexts::*increment;
+};
+const GroupParts kGroups[] = {
+    {kLoanSteps, &SpreadInputs::loanItem, &IncrementTexts::loan},
+    {kRateSteps, &SpreadInputs::rateItem, &IncrementTexts::rate},
+    {kPaymentSteps, &SpreadInputs::paymentItem, &IncrementTexts::payment},
+};
+const GroupParts& partsOf(StepGroup group) { return kGroups[static_cast<std::size_t>(group)]; }
 
 // The step of the group's selected item and its text; no item selected means no step.
 double takeStep(const SpreadInputs& in, StepGroup group, IncrementTexts& texts)
 {
-    const auto steps = SpreadSteps(group);
-    const int item = itemOf(in, group);
+    const GroupParts& parts = partsOf(group);
+    const auto steps = parts.steps;
+    const int item = in.*parts.item;
     if (item < 0 || static_cast<std::size_t>(item) >= steps.size())
         return 0;
-    incrementOf(texts, group) = steps[static_cast<std::size_t>(item)].text;
+    texts.*parts.increment = steps[static_cast<std::size_t>(item)].text;
     return steps[static_cast<std::size_t>(item)].value;
 }
 
@@ -190,6 +173,16 @@ double spreadValue(double centre, int k, double step)
                                + static_cast<long double>(k) * step);
 }
 
+// The values of a row or column of headers, 1 to N - 1 (0 is the corner), the centre at
+// `centreIndex`.
+template <int N> std::array<double, N> spreadAround(double centre, int centreIndex, double step)
+{
+    std::array<double, N> values{};
+    for (int i = 1; i < N; ++i)
+        values[static_cast<std::size_t>(i)] = spreadValue(centre, i - centreIndex, step);
+    return values;
+}
+
 std::string placeholderDollars(int thousands)
 {
     return concat({" $", std::to_string(thousands), ",000"});
@@ -197,18 +190,7 @@ std::string placeholderDollars(int thousands)
 
 } // namespace
 
-std::span<const SpreadStep> SpreadSteps(StepGroup group)
-{
-    switch (group) {
-    case StepGroup::Loan:
-        return kLoanSteps;
-    case StepGroup::Rate:
-        return kRateSteps;
-    case StepGroup::Payment:
-        break;
-    }
-    return kPaymentSteps;
-}
+std::span<const SpreadStep> SpreadSteps(StepGroup group) { return partsOf(group).steps; }
 
 const SpreadLayout& LayoutOf(SpreadKind kind) { return recipeOf(kind).layout; }
 
@@ -242,17 +224,12 @@ SpreadGrid BuildSpread(const SpreadInputs& in, const IncrementTexts& previous)
     grid.increments = previous;
     const double rowStep = takeStep(in, layout.leftGroup, grid.increments);
     const double columnStep = takeStep(in, layout.rightGroup, grid.increments);
-    const double rowCentre = fieldValue(in, recipe.rowCentre);
-    const double columnCentre = fieldValue(in, recipe.columnCentre);
+    const double rowCentre = in.*memberOf(recipe.rowCentre);
+    const double columnCentre = in.*memberOf(recipe.columnCentre);
 
-    std::array<double, kSpreadRows> rowValues{};
-    for (int row = 1; row < kSpreadRows; ++row)
-        rowValues[static_cast<std::size_t>(row)] =
-            spreadValue(rowCentre, row - kSpreadCentreRow, rowStep);
-    std::array<double, kSpreadColumns> columnValues{};
-    for (int column = 1; column < kSpreadColumns; ++column)
-        columnValues[static_cast<std::size_t>(column)] =
-            spreadValue(columnCentre, column - kSpreadCentreColumn, columnStep);
+    const auto rowValues = spreadAround<kSpreadRows>(rowCentre, kSpreadCentreRow, rowStep);
+    const auto columnValues =
+        spreadAround<kSpreadColumns>(columnCentre, kSpreadCentreColumn, columnStep);
 
     for (std::size_t column = 1; column < kSpreadColumns; ++column)
         grid.cells[0][column] = valueCell(recipe.columnHeader, columnValues[column]);
@@ -265,51 +242,13 @@ SpreadGrid BuildSpread(const SpreadInputs& in, const IncrementTexts& previous)
     return grid;
 }
 
-SpreadGrid BuildPaymentSpread(SpreadInputs in, const IncrementTexts& previous)
-{
-    in.kind = SpreadKind::Payment;
-    return BuildSpread(in, previous);
-}
-
-SpreadGrid BuildLoanAmountSpread(SpreadInputs in, const IncrementTexts& previous)
-{
-    in.kind = SpreadKind::LoanAmount;
-    return BuildSpread(in, previous);
-}
-
-SpreadGrid BuildRateSpread(SpreadInputs in, const IncrementTexts& previous)
-{
-    in.kind = SpreadKind::Rate;
-    return BuildSpread(in, previous);
-}
-
-SpreadGrid BuildTermSpread(SpreadInputs in, const IncrementTexts& previous)
-{
-    in.kind = SpreadKind::Term;
-    return BuildSpread(in, previous);
-}
-
 SpreadInputs RestoredSpreadInputs(const SpreadInputs& current)
 {
     // The fields a kind shows are the ones it restores.
     const SpreadInputs start;
     SpreadInputs restored = current;
-    for (const SpreadField field : recipeOf(current.kind).layout.rows) {
-        switch (field) {
-        case SpreadField::Loan:
-            restored.loan = start.loan;
-            break;
-        case SpreadField::Payment:
-            restored.payment = start.payment;
-            break;
-        case SpreadField::Interest:
-            restored.interest = start.interest;
-            break;
-        case SpreadField::Term:
-            restored.term = start.term;
-            break;
-        }
-    }
+    for (const SpreadField field : recipeOf(current.kind).layout.rows)
+        restored.*memberOf(field) = start.*memberOf(field);
     return restored;
 }
 

@@ -100,10 +100,16 @@ SpreadGrid CleanGrid(SpreadKind kind);
 // qn::EInputError with the user's message; an overflow or a rate at or below -1200 %
 // throws qn::EMathError, after which the page restores RestoredSpreadInputs and rebuilds.
 SpreadGrid BuildSpread(const SpreadInputs& in, const IncrementTexts& previous);
-SpreadGrid BuildPaymentSpread(SpreadInputs in, const IncrementTexts& previous);
-SpreadGrid BuildLoanAmountSpread(SpreadInputs in, const IncrementTexts& previous);
-SpreadGrid BuildRateSpread(SpreadInputs in, const IncrementTexts& previous);
-SpreadGrid BuildTermSpread(SpreadInputs in, const IncrementTexts& previous);
+// The builder of one kind, whatever kind `in` names.
+template <SpreadKind Kind> SpreadGrid BuildSpreadOf(SpreadInputs in, const IncrementTexts& previous)
+{
+    in.kind = Kind;
+    return BuildSpread(in, previous);
+}
+inline constexpr auto BuildPaymentSpread = &BuildSpreadOf<SpreadKind::Payment>;
+inline constexpr auto BuildLoanAmountSpread = &BuildSpreadOf<SpreadKind::LoanAmount>;
+inline constexpr auto BuildRateSpread = &BuildSpreadOf<SpreadKind::Rate>;
+inline constexpr auto BuildTermSpread = &BuildSpreadOf<SpreadKind::Term>;
 
 // The inputs after an arithmetic failure: the kind's three fields get their start values,
 // the steps and the kind stay.

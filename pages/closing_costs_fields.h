@@ -170,13 +170,7 @@ constexpr FieldSpec escrowAmount(const char* name, int row, const char* caption)
 constexpr FieldSpec escrowCount(const char* name, int row, const char* caption,
                                 double SettingsValues::*setting)
 {
-    return {.name = name,
-            .caption = caption,
-            .kind = FieldKind::Number,
-            .decimals = 0,
-            .at = {124, 32 + 42 * row, 40, 22},
-            .setting = setting,
-            .centred = true};
+    return numberField(name, caption, 0, {124, 32 + 42 * row, 40, 22}).bound(setting).inCentre();
 }
 inline constexpr FieldSpec kII =
     escrowAmount("edtII", 0, "Prepaid Interest").into<&Panels::prepaidInterest>();

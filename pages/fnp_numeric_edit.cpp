@@ -254,25 +254,7 @@ void TFnpNumericEdit::keyPressEvent(QKeyEvent* event)
         typeChar(c);
 }
 
-void TFnpNumericEdit::focusInEvent(QFocusEvent* event)
-{
-    const bool select = entrySelects(event->reason());
-    m_entered = true;
-    QLineEdit::focusInEvent(event);
-    if (select)
-        selectAll();
-}
-
-void TFnpNumericEdit::focusOutEvent(QFocusEvent* event)
-{
-    QLineEdit::focusOutEvent(event);
-    if (isExcursion(event->reason()))
-        return;
-    m_entered = false;
-    signalLeaving();
-}
-
-void TFnpNumericEdit::signalLeaving()
+bool TFnpNumericEdit::takeEntry(bool)
 {
     toolkit::runGuarded([this] {
         if (m_minValue != m_maxValue) {
@@ -281,13 +263,7 @@ void TFnpNumericEdit::signalLeaving()
                 emit invalidEntry();
         }
     });
-    leave();
-}
-
-void TFnpNumericEdit::commitAsLeaving()
-{
-    signalLeaving();
-    selectAll();
+    return true;
 }
 
 } // namespace qn::pages

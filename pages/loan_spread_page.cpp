@@ -43,16 +43,6 @@ constexpr int kRightGroup = 419;
 constexpr int kHeaderColumnWidth = 69;
 constexpr int kDataColumnWidth = 73;
 
-int checkedIndex(const QGroupBox* group)
-{
-    const auto radios = group->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
-    for (int i = 0; i < radios.size(); ++i) {
-        if (radios[i]->isChecked())
-            return i;
-    }
-    return -1;
-}
-
 // The choices are long for the room the page gives them: the group's font steps down from the
 // page's until every caption is whole, no lower than the smallest legible size.
 void fitChoices(QGroupBox* group, int columns)
@@ -186,30 +176,16 @@ QGroupBox* LoanSpreadPage::makeGroup(const char* name, std::span<const calc::Spr
 
 NumericField* LoanSpreadPage::fieldOf(SpreadField field) const
 {
-    switch (field) {
-    case SpreadField::Loan:
-        return m_fields.field(ls::kLoan);
-    case SpreadField::Payment:
-        return m_fields.field(ls::kPayment);
-    case SpreadField::Interest:
-        return m_fields.field(ls::kInterest);
-    case SpreadField::Term:
-        return m_fields.field(ls::kTerm);
-    }
-    return m_fields.field(ls::kLoan);
+    // In SpreadField's order.
+    const FieldSpec* const fields[] = {&ls::kLoan, &ls::kPayment, &ls::kInterest, &ls::kTerm};
+    return m_fields.field(*fields[static_cast<std::size_t>(field)]);
 }
 
 QGroupBox* LoanSpreadPage::groupOf(StepGroup group) const
 {
-    switch (group) {
-    case StepGroup::Loan:
-        return m_rgLoan;
-    case StepGroup::Rate:
-        return m_rgInterest;
-    case StepGroup::Payment:
-        return m_rgPayments;
-    }
-    return m_rgLoan;
+    // In StepGroup's order.
+    QGroupBox* const groups[] = {m_rgLoan, m_rgInterest, m_rgPayments};
+    return groups[static_cast<std::size_t>(group)];
 }
 
 SpreadKind LoanSpreadPage::kind() const

@@ -156,8 +156,6 @@ void TNumEdit::setMaximum(double max)
         storeValue(max);
     m_accepted = m_value;
 }
-bool TNumEdit::autoSelect() const { return m_autoSelect; }
-void TNumEdit::setAutoSelect(bool on) { m_autoSelect = on; }
 
 QString TNumEdit::displayText() const
 {
@@ -217,19 +215,10 @@ int TNumEdit::editLimit() const
     return m_digits + groups + (m_decimals > 0 ? 1 + m_decimals : 0);
 }
 
-void TNumEdit::focusInEvent(QFocusEvent* event)
+void TNumEdit::showForEditing()
 {
-    const bool select = m_autoSelect && entrySelects(event->reason());
-    const bool fresh = !m_entered;
-    m_entered = true;
-    QLineEdit::focusInEvent(event);
-    // Back from a menu or another window, the text being typed stays as it is.
-    if (fresh) {
-        setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        showEditText();
-    }
-    if (select)
-        selectAll();
+    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    showEditText();
 }
 
 double TNumEdit::parseEditText() const
@@ -252,8 +241,11 @@ double TNumEdit::parseEditText() const
     return v;
 }
 
-bool TNumEdit::takeEditText()
+bool TNumEdit::takeEntry(bool leaving)
 {
+    // Left, the field shows its figure whole, however long.
+    if (leaving)
+        setMaxLength(32767);
     try {
         const double v = parseEditText();
         if (m_validate && (v < m_min || v > m_max)) {
@@ -269,28 +261,10 @@ bool TNumEdit::takeEditText()
     return true;
 }
 
-void TNumEdit::focusOutEvent(QFocusEvent* event)
+void TNumEdit::showLeft()
 {
-    QLineEdit::focusOutEvent(event);
-    // A context menu or another window taking over does not leave the field.
-    if (isExcursion(event->reason()))
-        return;
-    setMaxLength(32767);
-    if (!takeEditText())
-        return;
-    m_entered = false;
     setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setText(displayText());
-    leave();
-}
-
-void TNumEdit::commitAsLeaving()
-{
-    if (!takeEditText())
-        return;
-    leave();
-    showEditText();
-    selectAll();
 }
 
 void TNumEdit::keyPressEvent(QKeyEvent* event)

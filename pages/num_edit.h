@@ -45,6 +45,9 @@ public:
     bool computesOnLeave() const;
     // The field whose leaving is being handled, if any: a refusal then concerns it.
     static NumericField* beingLeft();
+    // Whether entering by the keyboard or the program selects the whole text.
+    bool autoSelect() const { return m_autoSelect; }
+    void setAutoSelect(bool on) { m_autoSelect = on; }
 
 signals:
     // Raised on every focus loss, changed or not: the pages' "leaving a field".
@@ -64,7 +67,19 @@ protected:
     // reported meanwhile.
     void leave();
     // Enter on a page that computes on leaving: the same as leaving, the focus staying.
-    virtual void commitAsLeaving() = 0;
+    void commitAsLeaving();
+
+    // What a kind of field adds to entering and leaving; when each runs is the same for all.
+    // Really entering, and after Enter: the figure shown for typing.
+    virtual void showForEditing() {}
+    // Leaving the field (`leaving`) or Enter: what was typed becomes the entry; false when
+    // it is refused and the field stays entered.
+    virtual bool takeEntry(bool leaving) = 0;
+    // Really left: the figure shown as a field without the focus shows it.
+    virtual void showLeft() {}
+
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     bool event(QEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void changeEvent(QEvent* event) override;
@@ -79,6 +94,7 @@ protected:
 private:
     std::optional<QFont> m_baseFont;
     bool m_fitting = false;
+    bool m_autoSelect = true;
 };
 
 // Formatted number field for money and a few plain numbers. The value is stored apart from
@@ -112,8 +128,6 @@ public:
     void setMinimum(double min);
     double maximum() const;
     void setMaximum(double max);
-    bool autoSelect() const;
-    void setAutoSelect(bool on);
 
     // The text shown without focus for the current value and settings.
     QString displayText() const;
@@ -126,14 +140,13 @@ signals:
     void valueChanged(double value);
 
 protected:
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void commitAsLeaving() override;
+    void showForEditing() override;
+    // The typed text becomes the value; false when Validate refuses it.
+    bool takeEntry(bool leaving) override;
+    void showLeft() override;
 
 private:
-    // The typed text becomes the value, as on leaving; false when Validate refuses it.
-    bool takeEditText();
     void storeValue(double value);
     void redraw();
     void showRangeMessage();
@@ -153,7 +166,6 @@ private:
     bool m_validate = false;
     double m_min = 0;
     double m_max = 0;
-    bool m_autoSelect = true;
     double m_accepted = 0;
 };
 
@@ -187,13 +199,11 @@ signals:
     void invalidEntry(); // left with a value outside MinValue..MaxValue
 
 protected:
-    void focusInEvent(QFocusEvent* event) override;
-    void focusOutEvent(QFocusEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
-    void commitAsLeaving() override;
+    // Takes the text as it is, signalling a value out of range.
+    bool takeEntry(bool leaving) override;
 
 private:
-    void signalLeaving();
     QString formatValue(double value) const;
     qsizetype pointPos(const QString& t) const;
     int removeAt(QString& t, qsizetype index, bool forward) const;

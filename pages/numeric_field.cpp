@@ -3,6 +3,7 @@
 #include "core/errors.h"
 #include "toolkit/guarded.h"
 
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMetaMethod>
 #include <QPalette>
@@ -110,6 +111,41 @@ void NumericField::leave()
     g_beingLeft = outer;
     if (toolkit::failuresReported() == failures && computesOnLeave())
         acceptEntry();
+}
+
+void NumericField::focusInEvent(QFocusEvent* event)
+{
+    const bool select = m_autoSelect && entrySelects(event->reason());
+    const bool fresh = !m_entered;
+    m_entered = true;
+    QLineEdit::focusInEvent(event);
+    // Back from a menu or another window, the text being typed stays as it is.
+    if (fresh)
+        showForEditing();
+    if (select)
+        selectAll();
+}
+
+void NumericField::focusOutEvent(QFocusEvent* event)
+{
+    QLineEdit::focusOutEvent(event);
+    // A context menu or another window taking over does not leave the field.
+    if (isExcursion(event->reason()))
+        return;
+    if (!takeEntry(true))
+        return;
+    m_entered = false;
+    showLeft();
+    leave();
+}
+
+void NumericField::commitAsLeaving()
+{
+    if (!takeEntry(false))
+        return;
+    leave();
+    showForEditing();
+    selectAll();
 }
 
 void NumericField::focusSelected()

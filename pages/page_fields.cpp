@@ -1,5 +1,6 @@
 #include "pages/page_fields.h"
 
+#include "core/limits.h"
 #include "pages/num_edit.h"
 #include "pages/page_parts.h"
 #include "toolkit/guarded.h"
@@ -27,25 +28,22 @@ QLineEdit* makeField(QWidget* parent, const FieldSpec& spec)
     if (spec.kind == FieldKind::Number)
         return newNumberEdit(parent, spec.name, spec.decimals, spec.at);
     TNumEdit* edit = newMoneyEdit(parent, spec.name, spec.at);
-    switch (spec.kind) {
-    case FieldKind::MoneyCut:
+    if (spec.kind == FieldKind::MoneyCut)
         edit->setUseRounding(false);
-        break;
-    case FieldKind::Whole:
-        edit->setPlainFormat(QStringLiteral("#,##0"), 0, false);
-        break;
-    case FieldKind::RatePicture:
-        edit->setPlainFormat(QStringLiteral("#,##0.##0"), 2, false);
-        break;
-    case FieldKind::PremiumRate:
-        edit->setPlainFormat(QStringLiteral("#.###0"), 4, false);
-        break;
-    case FieldKind::Percent3:
-        edit->setPlainFormat(QStringLiteral("#,##0.000"), 3, true);
-        break;
-    default:
-        break; // money, rounded
-    }
+    // The plain figures: each kind's mask, decimals, and whether it rounds for show.
+    struct Plain {
+        FieldKind kind;
+        const char* mask;
+        int decimals;
+        bool rounding;
+    };
+    static constexpr Plain kPlain[] = {{FieldKind::Whole, "#,##0", 0, false},
+                                       {FieldKind::RatePicture, "#,##0.##0", 2, false},
+                                       {FieldKind::PremiumRate, "#.###0", 4, false},
+                                       {FieldKind::Percent3, "#,##0.000", 3, true}};
+    for (const Plain& plain : kPlain)
+        if (spec.kind == plain.kind)
+            edit->setPlainFormat(QLatin1String(plain.mask), plain.decimals, plain.rounding);
     return edit;
 }
 
@@ -150,6 +148,12 @@ QLabel* PageFields::makeCaption(QWidget* parent, FieldName name, QRect at) const
         at);
     label->setBuddy(e.edit);
     return label;
+}
+
+void PageFields::checkAmounts(std::initializer_list<FieldName> names) const
+{
+    for (const FieldName name : names)
+        CheckAmount(value(name), spec(name).caption);
 }
 
 void PageFields::setValues(std::initializer_list<std::pair<FieldName, double>> figures) const

@@ -64,6 +64,8 @@ public:
     void setValue(FieldName name, double value) const;
     // Many at once: each field shows its figure; each field's value goes to its target.
     void setValues(std::initializer_list<std::pair<FieldName, double>> figures) const;
+    // Each field's figure checked as an amount (core/limits), a refusal naming its caption.
+    void checkAmounts(std::initializer_list<FieldName> names) const;
     void readInto(std::initializer_list<std::pair<FieldName, double*>> targets) const;
     // Every field declared into a member of S: its value goes there, or it shows the member.
     template <typename S> void readInto(S& inputs) const { readSlots(&kSlotOwner<S>, &inputs); }

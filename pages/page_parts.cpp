@@ -52,6 +52,16 @@ std::vector<RadioGroup> radioGroups(const QWidget* page)
     return groups;
 }
 
+int checkedIndex(const QWidget* group)
+{
+    const auto radios = group->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
+    for (int i = 0; i < radios.size(); ++i) {
+        if (radios[i]->isChecked())
+            return i;
+    }
+    return -1;
+}
+
 } // namespace qn::pages
 
 namespace qn::pages {

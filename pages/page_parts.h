@@ -64,6 +64,8 @@ struct RadioGroup {
     QList<QRadioButton*> items;
 };
 std::vector<RadioGroup> radioGroups(const QWidget* page);
+// The item of a group's radio buttons (its direct children) that is chosen; -1 for none.
+int checkedIndex(const QWidget* group);
 
 } // namespace qn::pages
 

@@ -2,6 +2,7 @@
 
 #include "core/errors.h"
 #include "pages/num_edit.h"
+#include "pages/page_parts.h"
 
 #include <QAbstractItemModel>
 #include <QHeaderView>
@@ -111,16 +112,9 @@ PageSnapshot takeSnapshot(const QString& pageName, const QWidget* page)
     for (const QWidget* holder : page->findChildren<QWidget*>()) {
         if (!ownName(holder) || qobject_cast<const QRadioButton*>(holder))
             continue;
-        const QList<QRadioButton*> radios =
-            holder->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
-        if (radios.isEmpty())
+        if (holder->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly).isEmpty())
             continue;
-        int chosen = -1;
-        for (int i = 0; i < radios.size(); ++i) {
-            if (radios[i]->isChecked())
-                chosen = i;
-        }
-        snapshot.choices[holder->objectName()] = chosen;
+        snapshot.choices[holder->objectName()] = checkedIndex(holder);
     }
     return snapshot;
 }

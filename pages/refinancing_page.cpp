@@ -123,9 +123,7 @@ void RefinancingPage::CalcRefi()
     m_host.setPrintingEnabled(true);
     calc::RefiInputs in;
     m_fields.readInto(in);
-    CheckAmount(in.oldLoan, "Current Balance");
-    CheckAmount(in.newLoan, "New Balance");
-    CheckAmount(in.closingCosts, "Closing Costs");
+    m_fields.checkAmounts({kOldLoan, kNewLoan, kRefiClosingCosts});
     const calc::RefiResults r = calc::CalcRefi(in);
     showResults(r);
     m_lblSell->setText(QString::fromStdString(r.sellText));

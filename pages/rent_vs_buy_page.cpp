@@ -43,9 +43,7 @@ void RentVsBuyPage::CalcRVB()
     m_host.setResetEnabled(true);
     calc::RvbInputs in;
     m_fields.readInto(in);
-    CheckAmount(in.monthlyRent, "Current Monthly Rent");
-    CheckAmount(in.downPayment, "Cash Available for Down Payment");
-    CheckAmount(in.annualMaintenance, "Estimated Annual Home Maintenance Expenses ($)");
+    m_fields.checkAmounts({kMonthlyRent, kDownPayment, kAnnualMaintenance});
     const calc::RvbResults r = calc::CalcRVB(in);
     m_fields.show(r);
     toolkit::ChartData chart = pairedChart(

@@ -125,18 +125,21 @@ void Reader::readPage(const QString& name, const QJsonValue& value, const PageSh
                 note(path, *wrong);
         }
     };
-    each(start.values, [&](const QString& key, const QJsonValue& held) -> std::optional<QString> {
-        if (!isFigure(held))
-            return kFigureRange;
-        into.values[key] = held.toDouble();
-        return std::nullopt;
-    });
-    each(start.texts, [&](const QString& key, const QJsonValue& held) -> std::optional<QString> {
-        if (!held.isString())
-            return QStringLiteral("must be a text");
-        into.texts[key] = held.toString();
-        return std::nullopt;
-    });
+    // The kinds held as one JSON type each, refused as `wrong` when held as another.
+    auto plain = [&](const auto& names, auto& target, auto is, auto to, const QString& wrong) {
+        each(names, [&](const QString& key, const QJsonValue& held) -> std::optional<QString> {
+            if (!is(held))
+                return wrong;
+            target[key] = to(held);
+            return std::nullopt;
+        });
+    };
+    plain(
+        start.values, into.values, isFigure, [](const QJsonValue& v) { return v.toDouble(); },
+        kFigureRange);
+    plain(
+        start.texts, into.texts, [](const QJsonValue& v) { return v.isString(); },
+        [](const QJsonValue& v) { return v.toString(); }, QStringLiteral("must be a text"));
     each(start.choices, [&](const QString& key, const QJsonValue& held) -> std::optional<QString> {
         const auto items = shape.choiceItems.find(key);
         const int count = items == shape.choiceItems.end() ? 0 : items->second;
@@ -146,12 +149,9 @@ void Reader::readPage(const QString& name, const QJsonValue& value, const PageSh
         into.choices[key] = static_cast<int>(index);
         return std::nullopt;
     });
-    each(start.switches, [&](const QString& key, const QJsonValue& held) -> std::optional<QString> {
-        if (!held.isBool())
-            return QStringLiteral("must be true or false");
-        into.switches[key] = held.toBool();
-        return std::nullopt;
-    });
+    plain(
+        start.switches, into.switches, [](const QJsonValue& v) { return v.isBool(); },
+        [](const QJsonValue& v) { return v.toBool(); }, QStringLiteral("must be true or false"));
     each(start.lists, [&](const QString& key, const QJsonValue& held) -> std::optional<QString> {
         if (!held.isArray())
             return QStringLiteral("must be a list of numbers");

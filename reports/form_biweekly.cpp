@@ -8,9 +8,8 @@ namespace qn::reports {
 
 using namespace parts;
 
-Report BiweeklyForm(const PageSnapshot& page)
+void BiweeklySheet(Band& b, const Figures& f)
 {
-    const Figures f(page);
     struct Block {
         const char* heading;
         std::array<const char*, 3> captions;
@@ -38,8 +37,6 @@ Report BiweeklyForm(const PageSnapshot& page)
            {"lblYears", f.general4(bw::kTimeSavedYears)},
            {"lblInterest", f.money(bw::kInterestSaved)}}}},
     };
-    Band b;
-    b.height = 560;
     const double cols[] = {150, 475, 800};
     for (int i = 0; i < 4; ++i) {
         const double top = 130.0 * i;
@@ -51,9 +48,6 @@ Report BiweeklyForm(const PageSnapshot& page)
                         QRectF(cols[c], top + 80, 250, 22), Qt::AlignHCenter, 11));
         }
     }
-    addCharts(b, page, 420);
-    return onePage(QStringLiteral("of Calculations"), QStringLiteral("Biweekly Mortgage Payments"),
-                   std::move(b));
 }
 
 } // namespace qn::reports

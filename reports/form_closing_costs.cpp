@@ -12,7 +12,7 @@ namespace {
 
 // What the loan costs, in the free column right of the fees: each figure as its page field
 // shows it, a percentage with its sign, a word where there is no figure.
-void loanCosts(Band& b, const PageSnapshot& p, double top)
+void loanCosts(Band& b, const Figures& f, double top)
 {
     namespace ecc = pages::ecc;
     b.add(caption(QStringLiteral("WHAT THE LOAN COSTS"), QRectF(660, top + 2, 490, 18),
@@ -30,10 +30,10 @@ void loanCosts(Band& b, const PageSnapshot& p, double top)
         {&ecc::kPMICancelMonth, "lblPQPMICancelMonth"},
         {&ecc::kPMIEndMonth, "lblPQPMIEndMonth"}};
     for (const auto& [spec, name] : lines) {
-        const QString shown = p.field(QLatin1String(spec->name));
+        const QString shown = f.text(*spec);
         QString text = shown;
         if (spec->kind == pages::FieldKind::Money)
-            text = FormatMoney(p.value(QLatin1String(spec->name)));
+            text = f.money(*spec);
         else if (spec->kind == pages::FieldKind::Percent3
                  && shown != QLatin1String(ecc::kNotDefined))
             text += QLatin1Char('%');
@@ -46,10 +46,8 @@ void loanCosts(Band& b, const PageSnapshot& p, double top)
 
 } // namespace
 
-Report ClosingCostsForm(const PageSnapshot& p)
+void ClosingCostsSheet(Band& b, const Figures& f)
 {
-    Band b;
-    b.height = 860;
     const char* advice[] = {"These results reflect an estimate of the costs ",
                             "you are likely to incur at or prior to the closing ",
                             "of your loan.  This is only an estimate.  The ",
@@ -73,7 +71,6 @@ Report ClosingCostsForm(const PageSnapshot& p)
         b.add(caption(QLatin1String(advice[i]), QRectF(kLeft, 6 + 16 * i, 232, 16), Qt::AlignLeft,
                       8));
 
-    const Figures f(p);
     auto v = [&](const Figures::Field& field) { return f.value(field); };
     auto money = [&](const Figures::Field& field) { return f.money(field); };
     double top = 4;
@@ -123,7 +120,7 @@ Report ClosingCostsForm(const PageSnapshot& p)
     row(QStringLiteral("TOTAL MONTHLY DEBT"), "lblPQTotalDebt",
         FormatMoney(v(ecc::kDebt) + v(ecc::kCMonthlyPayment)), true, "double");
     top += 8;
-    loanCosts(b, p, top);
+    loanCosts(b, f, top);
     // The points in percent, beside the fees they come to.
     struct Points {
         const char *name, *caption;
@@ -179,8 +176,6 @@ Report ClosingCostsForm(const PageSnapshot& p)
     row(QStringLiteral("TOTAL BUYER PAID FUNDS TO CLOSE"), "lblBuyerPaidTotal",
         money(ecc::kCCashRequiredToClose), true, "double");
     b.height = top + 10;
-    return onePage(QStringLiteral("of Estimated Closing Costs"),
-                   QStringLiteral("Estimated Closing Costs"), std::move(b), 105, 27);
 }
 
 } // namespace qn::reports

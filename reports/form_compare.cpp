@@ -2,16 +2,13 @@
 #include "pages/page_controls.h"
 #include "reports/form_parts.h"
 
-#include <utility>
-
 namespace qn::reports {
 
 using namespace parts;
 
-Report CompareForm(const PageSnapshot& page)
+void CompareSheet(Band& b, const Figures& f)
 {
-    const std::vector<QStringList>& rows = page.grid(QLatin1String(pages::cmp::kGrdCompare));
-    Band b;
+    const std::vector<QStringList>& rows = f.grid(pages::cmp::kGrdCompare);
     b.height = 40.0 + 34.0 * static_cast<double>(rows.size());
     const double widths[] = {330, 195, 195, 195, 195};
     for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -27,8 +24,6 @@ Report CompareForm(const PageSnapshot& page)
         if (r == 0)
             b.add(line(top + 30));
     }
-    return onePage(QStringLiteral("of Scenarios"), QStringLiteral("Scenarios Compared"),
-                   std::move(b));
 }
 
 } // namespace qn::reports

@@ -82,12 +82,19 @@ Report framed(const QString& jobTitle, const QString& title, bool pageNumbers, d
     return r;
 }
 
-Report onePage(const QString& jobTitle, const QString& title, Band content, double titleHeight,
-               double titleTop)
+std::function<Report(const PageSnapshot& page)> onePage(PageFrame frame, Sheet sheet)
 {
-    Report r = framed(jobTitle, title, false, titleHeight, titleTop);
-    r.pageHeader = std::move(content);
-    return r;
+    return [frame, sheet](const PageSnapshot& page) {
+        Band b;
+        b.height = frame.height;
+        sheet(b, Figures(page));
+        if (frame.charts > 0)
+            addCharts(b, page, frame.charts);
+        Report r = framed(QString::fromUtf8(frame.job), QString::fromUtf8(frame.title), false,
+                          frame.titleHeight, frame.titleTop);
+        r.pageHeader = std::move(b);
+        return r;
+    };
 }
 
 void linesFromGrid(Report& report, const std::vector<QStringList>& rows, std::size_t first,

@@ -17,11 +17,14 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <vector>
 
 // What the report forms share, and the forms themselves: one file each, form_<page>.cpp.
 
 namespace qn::reports {
+
+using pages::PageSnapshot;
 
 namespace parts {
 
@@ -75,9 +78,28 @@ void addCharts(Band& band, const pages::PageSnapshot& page, double height);
 Report framed(const QString& jobTitle, const QString& title, bool pageNumbers,
               double titleHeight = 120, double titleTop = 43);
 
-// A single-page report: everything in one band, lines placed from the top.
-Report onePage(const QString& jobTitle, const QString& title, Band content,
-               double titleHeight = 120, double titleTop = 43);
+// How a single-page report is framed: its print job's name and title, the height of the one
+// band its sheet fills (0: the sheet sets it) and of each of the page's charts drawn under
+// it (0: none), and the title band's height and where the title stands in it.
+struct PageFrame {
+    const char* job;
+    const char* title;
+    double height = 0;
+    double charts = 0;
+    double titleHeight = 120;
+    double titleTop = 43;
+};
+// What a single-page form puts into its band, lines placed from the top.
+using Sheet = void (*)(Band& band, const Figures& figures);
+// The form of a single-page report: the frame around what the sheet fills in.
+std::function<Report(const PageSnapshot& page)> onePage(PageFrame frame, Sheet sheet);
+
+// A figure with its caption: the caption's text, the figure's label and what it shows.
+struct Captioned {
+    const char* caption;
+    const char* name;
+    QString text;
+};
 
 // The report's detail lines from a grid's rows, from `first` on: cell c of a row goes into
 // the detail label `names[c]`. With `stopAtEmpty` a row whose first cell is empty ends them
@@ -86,8 +108,6 @@ void linesFromGrid(Report& report, const std::vector<QStringList>& rows, std::si
                    const QStringList& names, bool stopAtEmpty);
 
 } // namespace parts
-
-using pages::PageSnapshot;
 
 // The pages' fields and controls, by their declarations.
 namespace amort = pages::amort;
@@ -98,14 +118,15 @@ namespace mq = pages::mq;
 namespace rc = pages::rc;
 namespace rvb = pages::rvb;
 
-// The forms, each filled from a snapshot of its page.
-Report AmortizationForm(const pages::PageSnapshot& page);
-Report LoanSpreadForm(const pages::PageSnapshot& page);
-Report QualifierForm(const pages::PageSnapshot& page);
-Report BiweeklyForm(const pages::PageSnapshot& page);
-Report RefinancingForm(const pages::PageSnapshot& page);
-Report ClosingCostsForm(const pages::PageSnapshot& page);
-Report RentVsBuyForm(const pages::PageSnapshot& page);
-Report CompareForm(const pages::PageSnapshot& page);
+// The forms of the reports of several pages, each filled from a snapshot of its page.
+Report AmortizationForm(const PageSnapshot& page);
+Report LoanSpreadForm(const PageSnapshot& page);
+// The sheets of the single-page reports.
+void QualifierSheet(Band& b, const parts::Figures& f);
+void BiweeklySheet(Band& b, const parts::Figures& f);
+void RefinancingSheet(Band& b, const parts::Figures& f);
+void ClosingCostsSheet(Band& b, const parts::Figures& f);
+void RentVsBuySheet(Band& b, const parts::Figures& f);
+void CompareSheet(Band& b, const parts::Figures& f);
 
 } // namespace qn::reports

@@ -7,11 +7,8 @@ namespace qn::reports {
 
 using namespace parts;
 
-Report QualifierForm(const PageSnapshot& page)
+void QualifierSheet(Band& b, const Figures& f)
 {
-    const Figures f(page);
-    Band b;
-    b.height = 700;
     b.add(caption(QStringLiteral("Your Personal Financial Variables"), QRectF(kLeft, 0, 1110, 26),
                   Qt::AlignHCenter, 16, true));
     // Stacked column headings, in the band's own coordinates (the heading sits at 81 of the
@@ -96,8 +93,6 @@ Report QualifierForm(const PageSnapshot& page)
                         QRectF(c.left, 450 + 24 * row, c.width, 22), c.align, 12));
         }
     }
-    return onePage(QStringLiteral("of Calculations"), QStringLiteral("Mortgage Qualifier"),
-                   std::move(b));
 }
 
 } // namespace qn::reports

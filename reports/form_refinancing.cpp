@@ -2,29 +2,20 @@
 #include "reports/form_parts.h"
 
 #include <array>
-#include <utility>
 
 namespace qn::reports {
 
 using namespace parts;
 
-Report RefinancingForm(const PageSnapshot& page)
+void RefinancingSheet(Band& b, const Figures& f)
 {
-    const Figures f(page);
-    Band b;
-    b.height = 620;
-    struct Column {
-        const char* caption;
-        const char* name;
-        QString value;
-    };
-    auto block = [&](double top, const char* heading, const std::array<Column, 5>& columns) {
+    auto block = [&](double top, const char* heading, const std::array<Captioned, 5>& columns) {
         b.add(
             caption(QLatin1String(heading), QRectF(kLeft, top, 1110, 26), Qt::AlignLeft, 16, true));
         for (int c = 0; c < 5; ++c) {
             const QRectF cell(kLeft + 222 * c, top + 30, 222, 22);
             b.add(caption(QLatin1String(columns[c].caption), cell, Qt::AlignHCenter, 12, true));
-            b.add(label(QLatin1String(columns[c].name), columns[c].value, cell.translated(0, 24),
+            b.add(label(QLatin1String(columns[c].name), columns[c].text, cell.translated(0, 24),
                         Qt::AlignHCenter, 12));
         }
     };
@@ -46,7 +37,7 @@ Report RefinancingForm(const PageSnapshot& page)
                 f.label(rc::kLblSell)
                     + QStringLiteral(" your new loan will save you money as indicated below."),
                 QRectF(kLeft, 232, 1110, 22), Qt::AlignHCenter, 12));
-    const std::array<Column, 8> lines = {{
+    const std::array<Captioned, 8> lines = {{
         {"Payments Remaining on Original Loan", "qrEdtOldPaymentsRemaining",
          f.number(rc::kOldPaymentsRemaining)},
         {"Months Until You Plan To Sell", "qrEdtMonthsUntilSell", f.number(rc::kMonthsUntilSell)},
@@ -66,11 +57,9 @@ Report RefinancingForm(const PageSnapshot& page)
         const double top = 270 + 28.0 * static_cast<double>(i);
         b.add(caption(QLatin1String(lines[i].caption), QRectF(kLeft, top, 560, 22), Qt::AlignRight,
                       13, true));
-        b.add(label(QLatin1String(lines[i].name), lines[i].value, QRectF(640, top, 220, 22),
+        b.add(label(QLatin1String(lines[i].name), lines[i].text, QRectF(640, top, 220, 22),
                     Qt::AlignRight, 12));
     }
-    addCharts(b, page, 380);
-    return onePage(QStringLiteral("of Calculations"), QStringLiteral("Refinancing"), std::move(b));
 }
 
 } // namespace qn::reports

@@ -5,6 +5,7 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -15,7 +16,7 @@ namespace qn::reports {
 struct ReportInfo {
     QString page;         // the page registry's name: "Amort", ...
     QString documentName; // "Amortization Schedule"
-    Report (*form)(const pages::PageSnapshot& page) = nullptr;
+    std::function<Report(const pages::PageSnapshot& page)> form;
 };
 
 // Every report, in no particular order.
