@@ -27,22 +27,17 @@ private:
     static QIcon arrow(bool down)
     {
         if (!down)
-            return VectorIconOf(
-            "<svg xmlns='http://www.w3.org/2000/svg' width='16' height='16'>"
-            "<path d='M3 3l5 5-5 5M8 3l5 5-5 5' fill='none' stroke='#606060' "
-            "stroke-width='2'/></svg>");
-        return VectorIconOf(
-            "<svg xmlns='http://www.w3.org/2000/svg' width='16' height='16'>"
-            "<path d='M3 3l5 5 5-5M3 8l5 5 5-5' fill='none' stroke='#606060' "
-            "stroke-width='2'/></svg>");
+            return VectorIconOf("<svg xmlns='http://www.w3.org/2000/svg' width='16' height='16'>"
+                                "<path d='M3 3l5 5-5 5M8 3l5 5-5 5' fill='none' stroke='#606060' "
+                                "stroke-width='2'/></svg>");
+        return VectorIconOf("<svg xmlns='http://www.w3.org/2000/svg' width='16' height='16'>"
+                            "<path d='M3 3l5 5 5-5M3 8l5 5 5-5' fill='none' stroke='#606060' "
+                            "stroke-width='2'/></svg>");
     }
 };
 
 } // namespace
 
-void UseProgramStyle()
-{
-    QApplication::setStyle(new ProgramStyle(QApplication::style()->name()));
-}
+void UseProgramStyle() { QApplication::setStyle(new ProgramStyle(QApplication::style()->name())); }
 
 } // namespace qn::toolkit
