@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QCommandLineOption>
 #include <QCommandLineParser>
+#include <QFontDatabase>
 #include <QTimer>
 
 #include <cstdio>
@@ -37,11 +38,14 @@ int main(int argc, char** argv)
     std::thread fontConfiguration([] { FcInit(); });
     QApplication app(argc, argv);
     fontConfiguration.join();
+    // Qt's list of fonts (its functions are thread-safe) is made while the splash is built.
+    std::thread fontList([] { QFontDatabase::families(); });
     qn::toolkit::UseProgramStyle();
     // The splash comes first so it is on screen while the rest loads.
     qn::app::TSplashScreen splash;
     splash.start();
     splash.showAndPaint(); // paints synchronously before returning
+    fontList.join();
     qn::app::traceStartup("splash-painted");
 
     qn::toolkit::nameApplication();
