@@ -26,12 +26,27 @@ double processStartMs()
     return fields.at(19).toDouble() * 1000.0 / double(sysconf(_SC_CLK_TCK));
 }
 
+double clockMs(clockid_t clock)
+{
+    timespec now{};
+    clock_gettime(clock, &now);
+    return double(now.tv_sec) * 1000.0 + double(now.tv_nsec) / 1e6;
+}
+
+// The launcher's own clock reading, when it gives one: /proc counts in ticks of 10 ms.
+double launchMs()
+{
+    const QByteArray ns = qgetenv("QUENNARY_TRACE_LAUNCH_NS");
+    return ns.isEmpty() ? -1 : ns.toDouble() / 1e6;
+}
+
 double sinceStartMs()
 {
+    static const double launch = launchMs();
+    if (launch >= 0)
+        return clockMs(CLOCK_REALTIME) - launch;
     static const double start = processStartMs();
-    timespec now{};
-    clock_gettime(CLOCK_BOOTTIME, &now);
-    return double(now.tv_sec) * 1000.0 + double(now.tv_nsec) / 1e6 - start;
+    return clockMs(CLOCK_BOOTTIME) - start;
 }
 
 class ExposeWatcher : public QObject {
